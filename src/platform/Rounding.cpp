@@ -1,0 +1,12 @@
+#include "platform/Rounding.h"
+
+#include <cmath>
+
+namespace platform {
+
+double RoundToWhole(double x) {
+  if (x < 0) return -std::floor(-x + 0.5);
+  return std::floor(x + 0.5);
+}
+
+}  // namespace platform
