@@ -1,0 +1,225 @@
+#include "platform/ui/Form.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QVariant>
+
+#include <cmath>
+
+#include "platform/ui/ButtonPlus.h"
+
+namespace platform::ui {
+
+namespace {
+
+constexpr const char* kLeft = "Left";
+constexpr const char* kTop = "Top";
+constexpr const char* kWidth = "Width";
+constexpr const char* kHeight = "Height";
+constexpr const char* kTag = "Tag";
+constexpr const char* kBackColor = "BackColor";
+constexpr const char* kForeColor = "ForeColor";
+
+double Prop(const QWidget* w, const char* name) { return w->property(name).toDouble(); }
+
+int ToPixels(double twips, double twipsPerPixel) {
+  return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+void ApplyControlGeometry(QWidget* w) {
+  if (!HasGeometry(w)) return;
+  const Form* form = FormOf(w);
+  const double tx = form ? form->TwipsPerPixelX() : 15.0;
+  const double ty = form ? form->TwipsPerPixelY() : 15.0;
+  if (w == form) {
+    // The window itself: its size (and, for a child window, its place).
+    w->resize(std::max(1, ToPixels(Prop(w, kWidth), tx)), std::max(1, ToPixels(Prop(w, kHeight), ty)));
+    w->move(ToPixels(Prop(w, kLeft), tx), ToPixels(Prop(w, kTop), ty));
+    return;
+  }
+  w->setGeometry(ToPixels(Prop(w, kLeft), tx), ToPixels(Prop(w, kTop), ty),
+                 std::max(0, ToPixels(Prop(w, kWidth), tx)), std::max(0, ToPixels(Prop(w, kHeight), ty)));
+}
+
+void SetGeometryProp(QWidget* w, const char* name, double twips) {
+  w->setProperty(name, twips);
+  ApplyControlGeometry(w);
+}
+
+}  // namespace
+
+bool HasGeometry(const QWidget* control) { return control->property(kLeft).isValid(); }
+double Left(const QWidget* control) { return Prop(control, kLeft); }
+double Top(const QWidget* control) { return Prop(control, kTop); }
+double Width(const QWidget* control) { return Prop(control, kWidth); }
+double Height(const QWidget* control) { return Prop(control, kHeight); }
+void SetLeft(QWidget* control, double twips) { SetGeometryProp(control, kLeft, twips); }
+void SetTop(QWidget* control, double twips) { SetGeometryProp(control, kTop, twips); }
+void SetWidth(QWidget* control, double twips) { SetGeometryProp(control, kWidth, twips); }
+void SetHeight(QWidget* control, double twips) { SetGeometryProp(control, kHeight, twips); }
+
+void Place(QWidget* control, double left, double top, double width, double height) {
+  control->setProperty(kLeft, left);
+  control->setProperty(kTop, top);
+  control->setProperty(kWidth, width);
+  control->setProperty(kHeight, height);
+  ApplyControlGeometry(control);
+}
+
+bool HasFont(const QWidget*) { return true; }
+double FontSize(const QWidget* control) { return control->font().pointSizeF(); }
+
+void SetFontSize(QWidget* control, double points) {
+  if (!(points > 0)) return;
+  QFont f = control->font();
+  f.setPointSizeF(points);
+  control->setFont(f);
+}
+
+QString Tag(const QWidget* control) { return control->property(kTag).toString(); }
+void SetTag(QWidget* control, const QString& tag) { control->setProperty(kTag, tag); }
+
+std::optional<OleColor> BackColor(const QWidget* control) {
+  const QVariant v = control->property(kBackColor);
+  if (!v.isValid()) return std::nullopt;
+  return static_cast<OleColor>(v.toUInt());
+}
+
+std::optional<OleColor> ForeColor(const QWidget* control) {
+  const QVariant v = control->property(kForeColor);
+  if (!v.isValid()) return std::nullopt;
+  return static_cast<OleColor>(v.toUInt());
+}
+
+void SetBackColor(QWidget* control, OleColor colour) {
+  control->setProperty(kBackColor, static_cast<uint>(colour));
+  QPalette p = control->palette();
+  const QColor c = ToQColor(colour);
+  for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, c);
+  control->setPalette(p);
+  control->setAutoFillBackground(true);
+}
+
+void SetForeColor(QWidget* control, OleColor colour) {
+  control->setProperty(kForeColor, static_cast<uint>(colour));
+  QPalette p = control->palette();
+  const QColor c = ToQColor(colour);
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) p.setColor(role, c);
+  control->setPalette(p);
+}
+
+Form::Form(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  setProperty("IsProgramForm", true);
+  QFont f("Tahoma");
+  f.setPointSizeF(8.25);
+  setFont(f);
+  SetBackColor(this, kSysButtonFace);
+  client_ = new QWidget(this);
+  client_->setObjectName(name + "_client");
+  setProperty(kLeft, 0.0);
+  setProperty(kTop, 0.0);
+  setProperty(kWidth, 800.0 * 15);
+  setProperty(kHeight, 600.0 * 15);
+  ApplyControlGeometry(this);
+}
+
+Form::~Form() = default;
+
+void Form::SetTwipsPerPixel(double x, double y) {
+  if (x > 0) twipsPerPixelX_ = x;
+  if (y > 0) twipsPerPixelY_ = y;
+}
+
+void Form::registerControl(QWidget* control, const QString& name, double left, double top,
+                           double width, double height) {
+  if (control->parentWidget() == this) control->setParent(client_);
+  control->setObjectName(name);
+  control->setFont(control->parentWidget()->font());
+  // The desktop's colours that a design leaves in place: window colours for
+  // entry fields, button-face colours for everything else.
+  if (qobject_cast<QLineEdit*>(control) || qobject_cast<QTextEdit*>(control) ||
+      qobject_cast<QPlainTextEdit*>(control) || qobject_cast<QComboBox*>(control)) {
+    SetBackColor(control, kSysWindow);
+    SetForeColor(control, kSysWindowText);
+  } else if (!qobject_cast<ButtonPlus*>(control)) {
+    SetBackColor(control, kSysButtonFace);
+    SetForeColor(control, kSysButtonText);
+  }
+  controls_.push_back(control);
+  Place(control, left, top, width, height);
+  control->show();
+}
+
+QMenuBar* Form::MenuBar() {
+  if (!menuBar_) {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    layoutClient();
+  }
+  return menuBar_;
+}
+
+QMenu* Form::addMenu(const QString& name, const QString& caption) {
+  QMenu* menu = MenuBar()->addMenu(caption);
+  menu->setObjectName(name);
+  menu->menuAction()->setObjectName(name);
+  menuItems_.push_back(menu->menuAction());
+  return menu;
+}
+
+QAction* Form::addMenuItem(const QString& name, const QString& caption, QMenu* menu) {
+  QAction* item = menu ? menu->addAction(caption) : MenuBar()->addAction(caption);
+  item->setObjectName(name);
+  menuItems_.push_back(item);
+  return item;
+}
+
+QWidget* Form::Control(const QString& name) const {
+  for (QWidget* c : controls_)
+    if (c->objectName() == name) return c;
+  return nullptr;
+}
+
+QAction* Form::MenuItem(const QString& name) const {
+  for (QAction* a : menuItems_)
+    if (a->objectName() == name) return a;
+  return nullptr;
+}
+
+void Form::ApplyGeometry() {
+  ApplyControlGeometry(this);
+  for (QWidget* c : controls_) ApplyControlGeometry(c);
+  layoutClient();
+}
+
+void Form::layoutClient() {
+  const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  if (menuBar_) menuBar_->setGeometry(0, 0, width(), menuHeight);
+  client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // A window resized by the user or the window manager reports its new size.
+  if (ToPixels(Prop(this, kWidth), twipsPerPixelX_) != width())
+    setProperty(kWidth, width() * twipsPerPixelX_);
+  if (ToPixels(Prop(this, kHeight), twipsPerPixelY_) != height())
+    setProperty(kHeight, height() * twipsPerPixelY_);
+  layoutClient();
+}
+
+Form* FormOf(const QWidget* control) {
+  for (const QWidget* w = control; w; w = w->parentWidget())
+    if (auto* form = qobject_cast<const Form*>(w)) return const_cast<Form*>(form);
+  return nullptr;
+}
+
+}  // namespace platform::ui

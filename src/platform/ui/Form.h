@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+#include "platform/Colors.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace platform::ui {
+
+// The program's windows are laid out in twips (1440 to the inch) on a design
+// grid of 800 x 600 pixels at 15 twips per pixel, and fitted to the screen by
+// multiplying positions, sizes and font sizes (the shell's fitting routines).
+//
+// Every control of a window therefore carries its geometry in twips as the
+// properties Left, Top, Width and Height (doubles, relative to its container,
+// as Qt child geometry is), its font size in points as FontSize, and optionally
+// Tag, BackColor and ForeColor (colour values as the program stores them).
+// Routines that walk a window's controls address them by these names, and a
+// control that lacks one is left alone for it (menu items, lines).
+//
+// Twips map to Qt's logical pixels: pixels = twips / TwipsPerPixel, where
+// TwipsPerPixel is 1440 / the screen's logical dots per inch (15 at 96 dpi).
+// Qt's device pixel ratio takes care of high-density screens, so a window
+// fitted on a 2x screen has the same logical size as on a 1x screen of the
+// same logical resolution.
+
+// Property access for any control. Setting a geometry property moves the
+// widget at once.
+bool HasGeometry(const QWidget* control);
+double Left(const QWidget* control);
+double Top(const QWidget* control);
+double Width(const QWidget* control);
+double Height(const QWidget* control);
+void SetLeft(QWidget* control, double twips);
+void SetTop(QWidget* control, double twips);
+void SetWidth(QWidget* control, double twips);
+void SetHeight(QWidget* control, double twips);
+void Place(QWidget* control, double left, double top, double width, double height);
+
+bool HasFont(const QWidget* control);
+double FontSize(const QWidget* control);
+void SetFontSize(QWidget* control, double points);
+
+QString Tag(const QWidget* control);
+void SetTag(QWidget* control, const QString& tag);
+
+std::optional<OleColor> BackColor(const QWidget* control);
+std::optional<OleColor> ForeColor(const QWidget* control);
+void SetBackColor(QWidget* control, OleColor colour);
+void SetForeColor(QWidget* control, OleColor colour);
+
+// A window of the program. Its name (the Qt object name) is the program's name
+// for it ("Form13"); its Width, Height, Left and Top are in twips like its
+// controls'. Controls are created through add() so the window keeps them in
+// design order, the order in which routines walk them.
+class Form : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Form(const QString& name, QWidget* parent = nullptr);
+  ~Form() override;
+
+  QString Name() const { return objectName(); }
+
+  // The screen's twips per pixel in use for this window (15 until fitted).
+  double TwipsPerPixelX() const { return twipsPerPixelX_; }
+  double TwipsPerPixelY() const { return twipsPerPixelY_; }
+  void SetTwipsPerPixel(double x, double y);
+
+  // Creates a control of type T named `name` inside `container` (this window
+  // when null) at the given twips geometry, with the window's font.
+  template <class T>
+  T* add(const QString& name, QWidget* container, double left, double top, double width,
+         double height) {
+    T* control = new T(container ? container : this);
+    registerControl(control, name, left, top, width, height);
+    return control;
+  }
+
+  // Menus: a top-level menu or an item; items are controls without geometry.
+  QMenuBar* MenuBar();
+  QAction* addMenuItem(const QString& name, const QString& caption, QMenu* menu = nullptr);
+  QMenu* addMenu(const QString& name, const QString& caption);
+
+  // The area below the menu bar that holds the window's own controls.
+  QWidget* Client() const { return client_; }
+
+  // Every control in design order (menu items are not widgets and not listed).
+  const std::vector<QWidget*>& Controls() const { return controls_; }
+  QWidget* Control(const QString& name) const;
+  QAction* MenuItem(const QString& name) const;
+  const std::vector<QAction*>& MenuItems() const { return menuItems_; }
+
+  // Moves every control to the pixels its twips geometry gives at the current
+  // twips per pixel (after a change of TwipsPerPixel).
+  void ApplyGeometry();
+
+ protected:
+  void registerControl(QWidget* control, const QString& name, double left, double top,
+                       double width, double height);
+
+ private:
+  double twipsPerPixelX_ = 15.0;
+  double twipsPerPixelY_ = 15.0;
+  std::vector<QWidget*> controls_;
+  std::vector<QAction*> menuItems_;
+  QMenuBar* menuBar_ = nullptr;
+  QWidget* client_ = nullptr;
+
+  void layoutClient();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+};
+
+// The Form a control belongs to (itself when it is one), or null.
+Form* FormOf(const QWidget* control);
+
+}  // namespace platform::ui

@@ -1,0 +1,103 @@
+#include "platform/ui/TabControl.h"
+
+#include <QEvent>
+#include <QTabBar>
+
+#include <cmath>
+
+#include "platform/ui/Form.h"
+
+namespace platform::ui {
+
+namespace {
+double TwipsPerPixelY(const QWidget* w) {
+  const Form* f = FormOf(w);
+  return f ? f->TwipsPerPixelY() : 15.0;
+}
+double TwipsPerPixelX(const QWidget* w) {
+  const Form* f = FormOf(w);
+  return f ? f->TwipsPerPixelX() : 15.0;
+}
+}  // namespace
+
+TabControl::TabControl(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
+  bar_->setDrawBase(false);
+  bar_->setExpanding(false);
+  connect(bar_, &QTabBar::currentChanged, this, [this](int index) {
+    for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->setVisible(static_cast<int>(i) == index);
+    const int before = previous_;
+    previous_ = index;
+    emit Click(before);
+  });
+}
+
+void TabControl::SetTabs(const QStringList& captions) {
+  const QSignalBlocker block(bar_);
+  while (bar_->count() > 0) bar_->removeTab(0);
+  for (QWidget* p : pages_) delete p;
+  pages_.clear();
+  for (const QString& c : captions) {
+    bar_->addTab(c);
+    auto* page = new QWidget(this);
+    page->setObjectName(objectName() + "_page" + QString::number(pages_.size()));
+    pages_.push_back(page);
+  }
+  bar_->setCurrentIndex(0);
+  previous_ = 0;
+  for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->setVisible(i == 0);
+  layoutPages();
+}
+
+int TabControl::Tabs() const { return static_cast<int>(pages_.size()); }
+QWidget* TabControl::Page(int index) const {
+  return index >= 0 && index < Tabs() ? pages_[static_cast<size_t>(index)] : nullptr;
+}
+QString TabControl::TabCaption(int index) const { return bar_->tabText(index); }
+int TabControl::Tab() const { return bar_->currentIndex(); }
+
+bool TabControl::SetTab(int index) {
+  if (index < 0 || index >= Tabs()) return false;
+  bar_->setCurrentIndex(index);
+  return true;
+}
+
+void TabControl::SetTabHeight(double twips) {
+  tabHeight_ = twips;
+  layoutPages();
+}
+
+void TabControl::SetTabMaxWidth(double twips) {
+  tabMaxWidth_ = twips;
+  layoutPages();
+}
+
+int TabControl::PageOf(const QWidget* control) const {
+  for (const QWidget* w = control; w && w != this; w = w->parentWidget())
+    for (size_t i = 0; i < pages_.size(); ++i)
+      if (w == pages_[i]) return static_cast<int>(i);
+  return -1;
+}
+
+void TabControl::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  layoutPages();
+}
+
+bool TabControl::event(QEvent* e) {
+  if (e->type() == QEvent::FontChange) bar_->setFont(font());
+  return QWidget::event(e);
+}
+
+void TabControl::layoutPages() {
+  const int barHeight = std::max(1, static_cast<int>(std::lround(tabHeight_ / TwipsPerPixelY(this))));
+  QString css = QString("QTabBar::tab { height: %1px; }").arg(barHeight);
+  if (tabMaxWidth_ > 0)
+    css += QString("QTabBar::tab { width: %1px; }")
+               .arg(static_cast<int>(std::lround(tabMaxWidth_ / TwipsPerPixelX(this))));
+  bar_->setStyleSheet(css);
+  bar_->setGeometry(0, 0, width(), barHeight + 2);
+  for (QWidget* p : pages_) p->setGeometry(0, 0, width(), height());
+  bar_->raise();
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+class QTabBar;
+
+namespace platform::ui {
+
+// A tabbed control whose pages keep their controls in the tab control's own
+// coordinates (the tab strip included), as the program's window designs place
+// them: each page covers the whole control and only the selected page shows.
+// Controls of a page are created with Page(i) as their container.
+// TabHeight and TabMaxWidth are in twips, like all geometry.
+class TabControl : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TabControl(QWidget* parent = nullptr);
+
+  void SetTabs(const QStringList& captions);
+  int Tabs() const;
+  QWidget* Page(int index) const;
+  QString TabCaption(int index) const;
+
+  int Tab() const;
+  // Selects a page; an index outside the pages is refused (returns false).
+  bool SetTab(int index);
+
+  double TabHeight() const { return tabHeight_; }
+  double TabMaxWidth() const { return tabMaxWidth_; }
+  void SetTabHeight(double twips);
+  void SetTabMaxWidth(double twips);
+
+  // The page a widget lies on (directly or inside a container on it), or -1.
+  int PageOf(const QWidget* control) const;
+
+  QTabBar* Bar() const { return bar_; }
+
+ signals:
+  // The selected tab changed (by the user or by SetTab), with its index.
+  void Click(int previousTab);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* e) override;
+
+ private:
+  void layoutPages();
+
+  QTabBar* bar_;
+  std::vector<QWidget*> pages_;
+  double tabHeight_ = 300;
+  double tabMaxWidth_ = 0;
+  int previous_ = 0;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/ui/Form.h"
+#include "shell/ScreenFactors.h"
+
+class QWidget;
+
+namespace shell {
+
+// The screen a window shows on (the primary screen when it has none yet).
+ScreenInfo CurrentScreenInfo(const QWidget* window = nullptr);
+
+// Fits a window to the screen before it is shown: recomputes the screen
+// factors into `factors`, scales the window's width, height and top (not its
+// left edge) and every control's position, size and font size from the design
+// grid, gives controls tagged 1000 the user's button scheme and applies the
+// screen scheme's recolouring. A few windows are treated by name. The fit
+// multiplies the current geometry, so a window is fitted once per loading.
+void FitFormToScreen(platform::ui::Form& window, ScreenFactors& factors, const ScreenInfo& screen);
+void FitFormToScreen(platform::ui::Form& window, ScreenFactors& factors);
+
+// The same for windows whose controls lie on the pages of a tab control named
+// "SSTab1": horizontal positions scale by the common factor, the tabs' sizes
+// and font are scaled, and the monitor adjustment applies to every window.
+void FitTabFormToScreen(platform::ui::Form& window, ScreenFactors& factors, const ScreenInfo& screen);
+void FitTabFormToScreen(platform::ui::Form& window, ScreenFactors& factors);
+
+// Hands the five button-scheme preferences to a control tagged 1000 and applies
+// the screen scheme to one control (both steps of a fit, for routines that
+// recolour a window on their own).
+void ApplyButtonScheme(QWidget* control);
+void ApplyScreenScheme(QWidget* control);
+
+}  // namespace shell
