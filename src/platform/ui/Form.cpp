@@ -86,17 +86,14 @@ void SetFontSize(QWidget* control, double points) {
 QString Tag(const QWidget* control) { return control->property(kTag).toString(); }
 void SetTag(QWidget* control, const QString& tag) { control->setProperty(kTag, tag); }
 
-std::optional<OleColor> BackColor(const QWidget* control) {
-  const QVariant v = control->property(kBackColor);
+static std::optional<OleColor> ColourProp(const QWidget* control, const char* name) {
+  const QVariant v = control->property(name);
   if (!v.isValid()) return std::nullopt;
   return static_cast<OleColor>(v.toUInt());
 }
 
-std::optional<OleColor> ForeColor(const QWidget* control) {
-  const QVariant v = control->property(kForeColor);
-  if (!v.isValid()) return std::nullopt;
-  return static_cast<OleColor>(v.toUInt());
-}
+std::optional<OleColor> BackColor(const QWidget* control) { return ColourProp(control, kBackColor); }
+std::optional<OleColor> ForeColor(const QWidget* control) { return ColourProp(control, kForeColor); }
 
 void SetBackColor(QWidget* control, OleColor colour) {
   control->setProperty(kBackColor, static_cast<uint>(colour));
