@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/childsupport/ChildSupportTiers.h"
-#include "engine/tax/TaxYear.h"
 #include "platform/Rounding.h"
 #include "shell/Preferences.h"
 
@@ -12,7 +11,6 @@ namespace childsupport {
 
 using casevars::CaseVars;
 using casevars::Party;
-using casevars::PartyPair;
 using casevars::PartySupport;
 
 namespace {
@@ -21,8 +19,6 @@ float Round(double x) { return static_cast<float>(platform::RoundToWhole(x)); }
 
 // floor(x + 0.5): how the yearly terms of the monthly net income are rounded.
 double RoundHalfUp(double x) { return std::floor(x + 0.5); }
-
-const QLatin1String kAsRate{"As Rate"};
 
 const QString kNotANumber = QStringLiteral(
     "The child support calculation stopped: an amount is too large to compute or is not a "
@@ -63,14 +59,14 @@ void EstimateFederalTaxes(CaseVars& w, const ChildSupportInputs& in,
 
 // State income tax, entered as a rate or as a yearly amount. An amount is
 // turned into the rate it is of the party's income without alimony and applied
-// to the income with it; when there is no such income (nothing above zero to
-// divide by) the amount is taken as it stands.
+// to the income with it; when that income is nil (it rounds to 0 or less, so
+// no rate can be had from it) the amount is taken as it stands.
 void EstimateStateTax(CaseVars& w, const ChildSupportInputs& in, Party party) {
   casevars::PartyExpress& ex = w.Express[party];
   casevars::PartyTax& t = w.Tax[party];
   const float yrAlimony = 12 * w.Express.MoAlimonyTransfer;
   const auto positive = [](float tax) { return tax < 0 ? 0.0f : tax; };
-  if (in[party].StateTaxCombo == kAsRate) {
+  if (in[party].StateTaxCombo == kStateTaxAsRate) {
     t.YrStateTax = positive(Round(ex.StateTaxRate * t.YrFedAGI));
   } else {
     const float base = party == Party::Claim ? t.YrFedAGI - yrAlimony : yrAlimony + t.YrFedAGI;
@@ -154,6 +150,7 @@ ChildSupportOutcome ComputeChildSupport(CaseVars& vars, const ChildSupportInputs
     w.Tax[party].forEachAmount(check);
     check(w.Express[party].StateTaxRate);
     check(w.Business[party].YrBusDeduction);
+    check(w.Business[party].YrBusLossCarryover);
   }
   cs.forEachAmount(check);
   if (!finite) {

@@ -11,12 +11,15 @@
 
 namespace childsupport {
 
+// The text of a state-tax combo box when the tax was entered as a rate.
+inline constexpr QLatin1String kStateTaxAsRate{"As Rate"};
+
 // The window fields a child support run reads for one party, as the caller
 // finds them; the defaults are the windows' state as designed.
 struct PartyRunInputs {
   // Form1.ClaimStateTaxCombo / PayerStateTaxCombo: "As Rate" when the state
   // tax was entered as a rate, any other text for a yearly amount.
-  QString StateTaxCombo = QStringLiteral("As Rate");
+  QString StateTaxCombo = kStateTaxAsRate;
   // Form13.ClaimEICCheck / Form14.PayerEICCheck: 1 when ticked.
   std::int16_t EICCheck = 0;
   // Form5.NewClaimNet / NewOtherNet: the monthly net entered by hand, read as
