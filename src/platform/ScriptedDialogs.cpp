@@ -78,23 +78,23 @@ void ScriptedDialogs::fail(const QString& what) {
   failures_ << QStringLiteral("call %1: %2").arg(calls_.size()).arg(what);
 }
 
-std::optional<ScriptedDialogs::Answer> ScriptedDialogs::take(DialogCall call) {
+const ScriptedDialogs::Answer* ScriptedDialogs::take(DialogCall call) {
   const DialogKind kind = call.kind;
   const QString label = call.prompt.isEmpty() ? call.title : call.prompt;
   call.answered = !answers_.empty() && answers_.front().kind == kind;
   calls_.push_back(std::move(call));
   if (answers_.empty()) {
     fail(QStringLiteral("%1 \"%2\" came with no answer left").arg(DialogKindName(kind), label));
-    return std::nullopt;
+    return nullptr;
   }
   if (answers_.front().kind != kind) {
     fail(QStringLiteral("%1 \"%2\" came while the next answer was for a %3")
              .arg(DialogKindName(kind), label, DialogKindName(answers_.front().kind)));
-    return std::nullopt;
+    return nullptr;
   }
-  Answer a = std::move(answers_.front());
+  taken_ = std::move(answers_.front());
   answers_.pop_front();
-  return a;
+  return &taken_;
 }
 
 int16_t ScriptedDialogs::ShowMessageBox(const QString& prompt, int16_t buttons,
@@ -142,7 +142,7 @@ std::optional<QString> ScriptedDialogs::ShowSaveDialog(const FileRequest& reques
   return chooseFile(DialogKind::SaveFile, request);
 }
 
-std::optional<PrinterChoice> ScriptedDialogs::choosePrinter(std::optional<Answer> answer) {
+std::optional<PrinterChoice> ScriptedDialogs::choosePrinter(const Answer* answer) {
   if (!answer) return std::nullopt;
   auto choice = std::get<std::optional<PrinterChoice>>(answer->value);
   if (choice) printerName_ = choice->printerName;

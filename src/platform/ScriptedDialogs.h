@@ -85,13 +85,15 @@ class ScriptedDialogs final : public Dialogs {
         value;
   };
 
-  // Records the call and takes the next answer when it is of the call's kind.
-  std::optional<Answer> take(DialogCall call);
+  // Records the call and takes the next answer when it is of the call's kind
+  // (valid until the next call); nullptr when there is none of that kind.
+  const Answer* take(DialogCall call);
   void fail(const QString& what);
   std::optional<QString> chooseFile(DialogKind kind, const FileRequest& request);
-  std::optional<PrinterChoice> choosePrinter(std::optional<Answer> answer);
+  std::optional<PrinterChoice> choosePrinter(const Answer* answer);
 
   std::deque<Answer> answers_;
+  Answer taken_{DialogKind::MessageBox, int16_t{0}};
   std::vector<DialogCall> calls_;
   QStringList failures_;
   QString printerName_;
