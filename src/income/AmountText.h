@@ -30,6 +30,7 @@ struct AmountReading {
   Kind kind = NotANumber;
   float value = 0;  // single precision; set for Amount
   bool isAmount() const { return kind == Amount; }
+  bool isNumber() const { return kind != NotANumber; }
 };
 AmountReading ReadAmount(QStringView text);
 

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 
 #include "income/ui/IncomeWindow.h"
+#include "platform/Dialogs.h"
 #include "platform/ui/TabControl.h"
 
 namespace income {
@@ -24,10 +25,10 @@ bool EnterIncome_Click(IncomeWindow& window, IncomeButtonContext& context) {
   const Party party = window.WhichParty();
   const FilingOptions filing = context.express.Filing(party);
   if (!filing.AnyChosen()) {
-    if (context.showMessage)
-      context.showMessage(party == Party::Claim ? QStringLiteral("Please Enter Claimant's Tax Filing Status")
-                                                : QStringLiteral("Please Enter Other Party's Tax Filing Status"),
-                          QStringLiteral("Entry Error"));
+    if (context.dialogs)
+      context.dialogs->ShowMessageBox(party == Party::Claim ? QStringLiteral("Please Enter Claimant's Tax Filing Status")
+                                                            : QStringLiteral("Please Enter Other Party's Tax Filing Status"),
+                                      platform::kBoxOk, QStringLiteral("Entry Error"));
     return false;
   }
   window.SSTab1->SetTab(0);

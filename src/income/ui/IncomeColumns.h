@@ -10,6 +10,10 @@
 
 class QWidget;
 
+namespace platform {
+class Dialogs;
+}
+
 namespace income {
 
 class IncomeWindow;
@@ -33,7 +37,7 @@ struct IncomeButtonContext {
   std::int16_t& columnsShifted;
   shell::ScreenFactors& factors;
   shell::ScreenInfo screen;
-  std::function<void(const QString& prompt, const QString& title)> showMessage;
+  platform::Dialogs* dialogs = nullptr;  // the program's message box
   // Shows the window modally and returns once it is hidden again.
   std::function<void(QWidget& window)> showModal;
 };

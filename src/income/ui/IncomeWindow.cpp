@@ -11,6 +11,7 @@
 #include "income/Deductions.h"
 #include "income/IncomeTotals.h"
 #include "income/ui/AmountBox.h"
+#include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/TabControl.h"
 #include "shell/Preferences.h"
@@ -108,7 +109,7 @@ void IncomeWindow::AddIncomeVars() {
   for (const AmountField& f : AmountFields()) {
     if (!f.income) continue;
     AmountBox* box = Box(f);
-    if (ReadAmount(box->text()).isAmount()) {
+    if (ReadAmount(box->text()).isNumber()) {
       box->setText(FormatAmount(in_.*f.variable, kIncomePattern));
     } else {
       box->setText(QString());
@@ -126,8 +127,8 @@ void IncomeWindow::AddIncomeVars() {
 
 void IncomeWindow::ReadRule(const AmountField& f) {
   const AmountReading r = ReadAmount(Box(f)->text());
-  if (r.isAmount()) {
-    in_.*f.variable = r.value;
+  if (r.isNumber()) {
+    if (r.isAmount()) in_.*f.variable = r.value;  // an amount beyond the limit is not taken
     Box(f)->setText(FormatAmount(in_.*f.variable, kDeductionPattern));
   } else {
     Box(f)->setText(QStringLiteral("$"));
@@ -136,7 +137,7 @@ void IncomeWindow::ReadRule(const AmountField& f) {
 }
 
 void IncomeWindow::KeepRule(const AmountField& f) {
-  if (ReadAmount(Box(f)->text()).isAmount()) {
+  if (ReadAmount(Box(f)->text()).isNumber()) {
     Box(f)->setText(FormatAmount(in_.*f.variable, kDeductionPattern));
   } else {
     Box(f)->setText(QStringLiteral("$"));
@@ -205,7 +206,8 @@ void IncomeWindow::RescaleBoxes() {
 }
 
 void IncomeWindow::EntryError(const QString& prompt) {
-  if (services_.showMessage) services_.showMessage(prompt, QString::fromUtf8(kEntryErrorTitle));
+  if (services_.dialogs)
+    services_.dialogs->ShowMessageBox(prompt, platform::kBoxOk, QString::fromUtf8(kEntryErrorTitle));
 }
 
 // ---- amount boxes ---------------------------------------------------------------

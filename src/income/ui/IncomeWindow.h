@@ -20,6 +20,9 @@ class QMenu;
 class QPlainTextEdit;
 class QRadioButton;
 
+namespace platform {
+class Dialogs;
+}
 namespace platform::ui {
 class ButtonPlus;
 class TabControl;
@@ -35,8 +38,8 @@ struct IncomeWindowServices {
   ExpressLink* express = nullptr;
   BusinessLink* business = nullptr;
   ImputeLink* impute = nullptr;
-  // The program's message box with one OK button.
-  std::function<void(const QString& prompt, const QString& title)> showMessage;
+  // The program's message box ("Entry Error" messages); null: none shown.
+  platform::Dialogs* dialogs = nullptr;
 };
 
 // A party's income window: "Claimant's Income" (Form13) or "Other Party's

@@ -104,17 +104,21 @@ TEST_F(IncomeWindowEntryTest, AnAmountTooLargeIsRefusedWithAMessage) {
   AmountBox* earned = Box(w, "Earned");
   KeyClicks(earned, "999999999999");
   EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0f);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(Messages().empty());
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
   KeyClick(earned, '9');
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].title, "Entry Error");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].title, "Entry Error");
+  EXPECT_EQ(Messages()[0].buttons, platform::kBoxOk);
   EXPECT_EQ(earned->text(), "999999999999");
   EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0f);
   // Also in a box without key handling of its own.
   AmountBox* credits = Box(w, "OtherCredits");
   QGuiApplication::clipboard()->setText("1e15");
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
   credits->paste();
-  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_EQ(Messages().size(), 2u);
+  EXPECT_FALSE(dialogs.Failed());
   EXPECT_TRUE(credits->text().isEmpty());
 }
 

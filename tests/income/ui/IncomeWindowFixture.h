@@ -15,6 +15,7 @@
 #include "income/IncomeLinks.h"
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
+#include "platform/ScriptedDialogs.h"
 
 namespace incometest {
 
@@ -33,6 +34,11 @@ inline void KeyClick(QWidget* w, char c) {
 }
 inline void KeyClicks(QWidget* w, const char* text) {
   for (const char* c = text; *c; ++c) KeyClick(w, *c);
+}
+// Empties a box and types into it.
+inline void Type(QLineEdit* box, const char* text) {
+  box->clear();
+  KeyClicks(box, text);
 }
 
 // The Express screen as the income windows see it.
@@ -62,10 +68,6 @@ struct FakeBusiness : income::BusinessLink {
   }
 };
 
-struct Message {
-  QString prompt, title;
-};
-
 class IncomeWindowFixture {
  protected:
   IncomeWindowFixture() { business.vars = &vars; }
@@ -74,7 +76,7 @@ class IncomeWindowFixture {
     income::IncomeWindowServices s;
     s.express = &express;
     s.business = &business;
-    s.showMessage = [this](const QString& prompt, const QString& title) { messages.push_back({prompt, title}); };
+    s.dialogs = &dialogs;
     return s;
   }
   income::Form13& Claim() {
@@ -100,7 +102,9 @@ class IncomeWindowFixture {
   casevars::CaseVars vars;
   FakeExpress express;
   FakeBusiness business;
-  std::vector<Message> messages;
+  platform::ScriptedDialogs dialogs;
+  // The message boxes shown so far.
+  std::vector<platform::DialogCall> Messages() const { return dialogs.CallsOf(platform::DialogKind::MessageBox); }
 
  private:
   std::unique_ptr<income::Form13> claim_;
