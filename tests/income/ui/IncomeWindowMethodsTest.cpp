@@ -13,6 +13,7 @@
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/TabControl.h"
 #include "shell/Preferences.h"
+#include "shell/ui/Fitting.h"
 
 using namespace income;
 using namespace incometest;
@@ -362,6 +363,23 @@ TEST_F(IncomeWindowMethodsTest, IncomeButtonChecksFilingShowsTheColumnAndShifts)
     EXPECT_EQ(w.SSTab1->Tab(), 0);
   }
   EXPECT_EQ(shown, 5);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(IncomeWindowFitting, TabFittingScalesLeftByTheCommonFactorAndMaximises) {
+  casevars::CaseVars vars;
+  income::Form13 w(vars, {});
+  shell::ScreenFactors factors;
+  const double left = platform::ui::Left(w.Box("OtherCredits"));
+  const double width = platform::ui::Width(w.Box("OtherCredits"));
+  shell::FitTabFormToScreen(w, factors, {1920, 1080, 15, 15});
+  EXPECT_DOUBLE_EQ(platform::ui::Left(w.Box("OtherCredits")), left * 1.8);
+  EXPECT_DOUBLE_EQ(platform::ui::Width(w.Box("OtherCredits")), width * 2.4);
+  EXPECT_DOUBLE_EQ(w.SSTab1->TabHeight(), 390 * 1.8);
+  EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
 }
 
 }  // namespace
