@@ -14,6 +14,7 @@
 #include "business/ui/AmountBox.h"
 #include "business/ui/FormBus.h"
 #include "platform/NumberText.h"
+#include "platform/ui/WindowRegistry.h"
 #include "shell/ui/Fitting.h"
 
 namespace business {
@@ -398,9 +399,17 @@ void BusinessWindow::ExitOut_Click() {
   Form_Unload(cancel);
 }
 
+FormBus* BusinessWindow::LoadHelpWindow() {
+  if (!Links.Registry) return new FormBus();
+  const QString name = QStringLiteral("FormBus");
+  Links.Registry->SetFactory(name, [] { return std::make_unique<FormBus>(); });
+  return qobject_cast<FormBus*>(Links.Registry->Load(name));
+}
+
 void BusinessWindow::HelpBus_Click() {
   if (!help_) {
-    help_ = new FormBus();
+    help_ = LoadHelpWindow();
+    if (!help_) return;
     shell::FitFormToScreen(*help_, Links.Screen ? *Links.Screen : ownScreen_);
   }
   const double scale = (Links.Screen ? *Links.Screen : ownScreen_).ScaleFactorMin;

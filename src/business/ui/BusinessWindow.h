@@ -22,6 +22,10 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 
+namespace platform::ui {
+class WindowRegistry;
+}
+
 namespace business {
 
 class AmountBox;
@@ -40,6 +44,9 @@ struct BusinessWindowLinks {
   // The program's screen factors, which the help command's fit keeps current;
   // null: the window keeps them for itself.
   shell::ScreenFactors* Screen = nullptr;
+  // The program's windows: the help window FormBus is loaded through it (so
+  // IsFormLoaded("FormBus") answers for it); null: the window makes it itself.
+  platform::ui::WindowRegistry* Registry = nullptr;
 };
 
 // A business income window: Form26 (the claimant's) and Form27 (the other
@@ -171,6 +178,7 @@ class BusinessWindow : public platform::ui::Form {
   // Reads a box into its variable when its text no longer shows the variable's amount.
   void TakeBoxText(Box box, int column);
   void TakeFocusedBox();
+  FormBus* LoadHelpWindow();
 };
 
 // The claimant's business income window, "Claimant's Business Income".

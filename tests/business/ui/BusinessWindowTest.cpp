@@ -3,14 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDeadlineTimer>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QTimer>
 
 #include <cstring>
 #include <utility>
@@ -21,6 +19,8 @@
 #include "business/ui/FormBus.h"
 #include "case/CaseVars.h"
 #include "engine/childsupport/ChildSupportRun.h"
+#include "platform/ui/WindowRegistry.h"
+#include "support/ui/ModalDriver.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -34,27 +34,6 @@ using business::BusinessWindow;
 using business::Form26;
 using business::Form27;
 using casevars::CaseVars;
-
-// A key pressed and released on a widget, as the keyboard sends it.
-void KeyClick(QWidget* w, int key, const QString& text = QString()) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(w, &release);
-}
-
-void KeyClicks(QWidget* w, const QString& keys) {
-  for (QChar c : keys) {
-    const int key = c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - 'A') : c.unicode();
-    KeyClick(w, key, QString(c));
-  }
-}
-
-bool WaitForActive(QWidget* w) {
-  const QDeadlineTimer deadline(5000);
-  while (!w->isActiveWindow() && !deadline.hasExpired()) QApplication::processEvents();
-  return w->isActiveWindow();
-}
 
 // A business window with its links recorded: the Express screen's period and
 // what the window hands to the income window.
@@ -79,14 +58,14 @@ struct BusinessWindowFixture : ::testing::Test {
   void ShowActive() {
     form.show();
     form.activateWindow();
-    ASSERT_TRUE(WaitForActive(&form));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   }
 
   // Enters a box as the user does and types into it.
   void TypeInto(AmountBox* box, const QString& keys) {
     box->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(box->hasFocus());
-    KeyClicks(box, keys);
+    QTest::keyClicks(box, keys);
   }
 
   // Leaves the box that has the focus for a box of the other business frame.
@@ -173,7 +152,7 @@ TEST_F(BusinessWindowFixture, AClearedBoxKeepsItsValueUntilItIsLeft) {
   ShowActive();
   TypeInto(form.CPass[0], "900");
   form.CPass[0]->selectAll();
-  KeyClick(form.CPass[0], Qt::Key_Backspace);
+  QTest::keyClick(form.CPass[0], Qt::Key_Backspace);
   EXPECT_EQ(form.CPass[0]->text(), "");
   EXPECT_EQ(vars.Business.Claim.YrCPass, 900);
   Leave();
@@ -194,7 +173,7 @@ TEST_F(BusinessWindowFixture, EnterStoresAndMovesToTheNextBusiness) {
   for (const auto& c : cases) {
     AmountBox* from = form.Boxes(c.from)[c.column];
     TypeInto(from, "42");
-    KeyClick(from, Qt::Key_Return, QStringLiteral("\r"));
+    QTest::keyClick(from, Qt::Key_Return);
     EXPECT_TRUE(form.Boxes(c.to)[c.column]->hasFocus()) << from->objectName().toStdString();
     EXPECT_EQ(from->text(), "$ 42.00");  // no Enter character; reformatted on leaving
     EXPECT_EQ(business::BoxVar(vars.Business.Claim, c.from, c.column), 42);
@@ -357,10 +336,9 @@ TEST_F(BusinessWindowFixture, ExitAndTheCloseBoxLeaveTheSameState) {
 }
 
 TEST_F(BusinessWindowFixture, ShowModalReturnsWhenTheWindowHides) {
-  QTimer::singleShot(0, &form, [this] {
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(form.windowModality(), Qt::ApplicationModal);
-    form.ExitOut_Click();
+  testenv::WhenModal<Form26>([this](Form26& shown) {
+    EXPECT_EQ(&shown, &form);
+    shown.ExitOut_Click();
   });
   form.ShowModal();
   EXPECT_TRUE(form.isHidden());
@@ -368,19 +346,21 @@ TEST_F(BusinessWindowFixture, ShowModalReturnsWhenTheWindowHides) {
 }
 
 TEST_F(BusinessWindowFixture, HelpShowsTheTextAndActivatesTheWindowAgain) {
+  platform::ui::WindowRegistry registry;
+  form.Links.Registry = &registry;
   form.show();
   form.Weekly_Click();
   QString text;
   double size = 0;
   QString caption;
-  QTimer::singleShot(0, &form, [&] {
-    business::FormBus* help = form.HelpWindow();
-    ASSERT_NE(help, nullptr);
-    caption = help->windowTitle();
-    text = help->RichTextBox1->toPlainText();
-    size = help->RichTextBox1->document()->begin().begin().fragment().charFormat().fontPointSize();
-    EXPECT_FALSE(help->RichTextBox1->textCursor().hasSelection());
-    help->close();
+  testenv::WhenModal<business::FormBus>([&](business::FormBus& help) {
+    EXPECT_EQ(form.HelpWindow(), &help);
+    EXPECT_TRUE(registry.IsFormLoaded("FormBus"));
+    caption = help.windowTitle();
+    text = help.RichTextBox1->toPlainText();
+    size = help.RichTextBox1->document()->begin().begin().fragment().charFormat().fontPointSize();
+    EXPECT_FALSE(help.RichTextBox1->textCursor().hasSelection());
+    help.close();
   });
   form.HelpBus_Click();
   EXPECT_EQ(caption, "About The Business Deduction Dialog");
@@ -390,6 +370,7 @@ TEST_F(BusinessWindowFixture, HelpShowsTheTextAndActivatesTheWindowAgain) {
     EXPECT_TRUE(text.contains(figure)) << figure;
   EXPECT_DOUBLE_EQ(size, 10 * screen.ScaleFactorMin);
   EXPECT_EQ(form.HelpWindow(), nullptr);  // closing it destroys it
+  EXPECT_FALSE(registry.IsFormLoaded("FormBus"));
   EXPECT_EQ(form.PTimeLabel->text(), "YEARLY");  // activation ran again
 }
 
