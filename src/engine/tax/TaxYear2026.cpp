@@ -112,6 +112,21 @@ const TaxYear kTaxYear2026 = {
             }},
             .InvestmentIncomeLimit = 12'200,
         },
+
+    // Qualified business income deduction: rates of IRC 199A(a) and (b)(2);
+    // the phase-in ranges of IRC 199A(b)(3)(B) and (d)(3) as widened by
+    // P.L. 119-21 for years after 2025; the 2026 threshold amounts of IRC
+    // 199A(e)(2) from Rev. Proc. 2025-32. The limits are fully phased in at
+    // 276,750 (553,500 for a joint return).
+    .QualifiedBusinessIncome =
+        {
+            .DeductionRate = 0.20,
+            .WageLimitRate = 0.50,
+            .WageRateWithProperty = 0.25,
+            .PropertyRate = 0.025,
+            .Threshold = {.Single = 201'750, .Head = 201'750, .MarriedSep = 201'750, .MFJ = 403'500},
+            .PhaseInRange = {.Single = 75'000, .Head = 75'000, .MarriedSep = 75'000, .MFJ = 150'000},
+        },
 };
 
 }  // namespace tax
