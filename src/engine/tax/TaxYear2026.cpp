@@ -102,13 +102,16 @@ const TaxYear kTaxYear2026 = {
         },
 
     // Earned income credit: IRC 32; 2026 amounts from Rev. Proc. 2025-32.
+    // Each phase-out ends where the statutory phase-out rate of IRC 32(b)
+    // (7.65, 15.98 or 21.06 percent) brings the maximum credit to zero:
+    // three or more children, joint return: 31,160 + 8,231 / 0.2106 = 70,244.
     .EarnedIncomeCredit =
         {
             .ByChildren = {{
                 {664, 8'680, 10'860, 18'140, 19'540, 26'820},
                 {4'427, 13'020, 23'890, 31'160, 51'593, 58'863},
                 {7'316, 18'290, 23'890, 31'160, 58'629, 65'899},
-                {8'231, 18'290, 23'890, 31'160, 62'974, 70'224},
+                {8'231, 18'290, 23'890, 31'160, 62'974, 70'244},
             }},
             .InvestmentIncomeLimit = 12'200,
         },
