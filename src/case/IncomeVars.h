@@ -34,7 +34,8 @@ struct PartyIncome {
   float YrEarnedExempt = 0, YrEarnedExempt1 = 0;  // earnings subject only to payroll tax
 
   // Income by source as entered (in the window's entry period while it is
-  // open, yearly once it has closed).
+  // open, yearly once it has closed). YrSelf, YrEarned and YrST are shared
+  // with the business window (Form26 / Form27).
   float YrEarned = 0, YrEarned1 = 0;            // wages and salaries (box 1 of the W-2)
   float YrSelf = 0, YrSelf1 = 0;                // business income, written by the business window
   float YrST = 0, YrST1 = 0;                    // short-term gains and investment interest
@@ -58,8 +59,9 @@ struct PartyIncome {
   float YrPriorMaintPaid = 0, YrPriorMaintPaid1 = 0;   // alimony paid, orders before 2019 (adjustment)
   float YrPriorMaintPaid2 = 0, YrPriorMaintPaid3 = 0;  // alimony paid, orders after 2018
 
-  // Tips and overtime deductions; the deducted parts of the party's businesses
-  // A to C (suffix 1: the new spouse's, joint filers only).
+  // Tips and overtime deductions; the parts of the business tips
+  // (Business.YrATips, YrBTips, YrCTips) that the tips deduction took, 0 for
+  // a service-trade business (suffix 1: the new spouse's, joint filers only).
   float YrOTDeduction = 0;
   float YrTipsDeduction = 0;
   float YrTipsDeducted = 0;
