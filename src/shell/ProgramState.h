@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+#include "platform/Colors.h"
+#include "shell/ScreenFactors.h"
+
+namespace shell {
+
+// The values the program's windows share between commands that are not the
+// data of a case: the screen factors of the latest fit, the colour of the
+// screen scheme, the preview's caller and search, the sheet zoom states, and
+// the start values that start-up gives the case. One per run, owned by the
+// Program; a test makes its own.
+struct ProgramState {
+  // As the most recent window fit (or the preview's exit) left them.
+  ScreenFactors Screen;
+
+  // The background of the user's screen scheme: the scheme's face colour
+  // under "TV", the system's button face otherwise.
+  platform::OleColor SchemeBackColor = platform::kSchemeFace;
+
+  // Which window the preview returns to: "WS", "FD", "CS", "Alim"; anything
+  // else returns to the Express screen.
+  QString PreviewReportKind;
+
+  // The preview's search goes on from this page (1 for the first) and this
+  // position within it; both outlive the find window.
+  std::int16_t FindPage = 0;
+  int FindPosition = 0;
+
+  // Sheet sizes of the worksheet and of the affidavit pages.
+  QString WSZoomState = QStringLiteral("Large");
+  QString FDZoomState = QStringLiteral("Large");
+  double WSZoomFactor = 1;
+  double FDZoomFactor = 1;
+
+  // Start values of the case, set by start-up. (These join the case
+  // variables when those are in the tree.)
+  float IncomePeriodFactor = 1.0f;     // no pending change of the income windows' period
+  std::int16_t SequencingMode = 1;     // 1: alimony is calculated before child support
+  std::int16_t MaintAppliedToCS = 1;   // 1: alimony is an income deduction for child support
+  std::int16_t FinDecFormType = 1;     // the affidavit pages serve: 1 long form, 0 short, 3 worksheet
+  std::int16_t BlankFAPrint = 0;       // 1 while a blank short-form affidavit prints
+
+  // The folder the file dialogs start in when the user chose a default folder.
+  QString DataFolder;
+};
+
+// Gives the start values above their first values (start-up, after the
+// screen check).
+void SetStartValues(ProgramState& state);
+
+}  // namespace shell
