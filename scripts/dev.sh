@@ -33,7 +33,7 @@ case "${1:-run}" in
     cmake --preset app >/dev/null
     cmake --build --preset app -j "$jobs"
     for b in build/app/bench/bench_*; do
-      [ -x "$b" ] || continue
+      [ -f "$b" ] && [ -x "$b" ] || continue
       echo "== ${b##*/}"
       QT_QPA_PLATFORM=offscreen "$b" --benchmark_min_time=0.05
     done

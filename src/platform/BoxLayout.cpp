@@ -1,0 +1,50 @@
+#include "platform/BoxLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Dialogs.h"
+
+namespace platform {
+
+namespace {
+constexpr double kPromptMargin = 750;   // window width beyond a short prompt
+constexpr double kTextPadding = 100;    // text area height beyond its lines
+constexpr double kBottomMargin = 700;   // window height below the buttons
+constexpr double kButtonGap = 750;      // between "Yes" and "No"
+constexpr double kCaptionExtras = 1200; // icon and close button beside the title
+}  // namespace
+
+BoxLayout ComputeBoxLayout(const BoxMeasures& m) {
+  BoxLayout l;
+  double width = m.windowWidth;
+  if (m.promptWidth < m.measureWidth) {
+    l.PromptLineCount = 2;
+    width = m.promptWidth + kPromptMargin;
+  } else {
+    l.PromptLineCount = static_cast<float>(std::floor(m.promptWidth / m.measureWidth) + 2);
+  }
+
+  double buttonsNeed = 0;
+  if (m.buttons == kBoxYesNo)
+    buttonsNeed = 2 * m.textLeft + m.command1Width + kButtonGap + m.command2Width;
+  else if (m.buttons == kBoxOk)
+    buttonsNeed = 2 * m.textLeft + m.command1Width;
+  else
+    buttonsNeed = m.command1Left + m.command1Width + m.textLeft;
+  l.windowWidth = std::max({width, buttonsNeed, m.titleWidth + kCaptionExtras});
+
+  l.textHeight = m.promptHeight * l.PromptLineCount + kTextPadding;
+  l.buttonTop = m.textTop + l.textHeight;
+  l.windowHeight = l.buttonTop + m.command1Height + kBottomMargin;
+
+  l.command1Left = m.command1Left;
+  if (m.buttons == kBoxOk) l.command1Left = (l.windowWidth - m.command1Width) / 2;
+  if (m.buttons == kBoxYesNo) {
+    l.command1Left = (l.windowWidth - (m.command1Width + m.command2Width + kButtonGap)) / 2;
+    l.command2Left = l.command1Left + m.command1Width + kButtonGap;
+  }
+  return l;
+}
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// What the message box's sizing reads from the box as it is before the
+// sizing (designed and fitted to the screen), and the measured prompt and
+// title. All lengths in twips.
+struct BoxMeasures {
+  int16_t buttons = 0;
+  double promptWidth = 0;   // widest line of the prompt in the measuring font
+  double promptHeight = 0;  // height of all its lines
+  double titleWidth = 0;    // the title's text
+  double windowWidth = 0;
+  double measureWidth = 0;  // the hidden measuring area `Picture1`
+  double textLeft = 0;      // `Text1`
+  double textTop = 0;
+  double command1Left = 0;
+  double command1Width = 0;
+  double command1Height = 0;
+  double command2Width = 0;
+};
+
+// Where the sizing puts things. Lengths in twips.
+struct BoxLayout {
+  float PromptLineCount = 0;
+  double windowWidth = 0;
+  double windowHeight = 0;
+  double textHeight = 0;
+  double buttonTop = 0;
+  double command1Left = 0;
+  double command2Left = 0;
+};
+
+// A prompt narrower than the measuring area gives a window 750 wider than the
+// prompt and a text area of two lines; a wider one keeps the window's width
+// and gets floor(width / measuring width) + 2 lines. Text area height = lines
+// x prompt height + 100; the buttons sit under the text area and the window
+// ends 700 below them. "OK" alone (buttons 0) is centred, "Yes" and "No"
+// (buttons 4) are centred as a pair 750 apart, "OK" of any other box stays at
+// its place. The window is always wide enough for its buttons with a margin
+// as wide as the text area's on either side, and for its title.
+BoxLayout ComputeBoxLayout(const BoxMeasures& m);
+
+}  // namespace platform

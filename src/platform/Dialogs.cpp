@@ -1,0 +1,11 @@
+#include "platform/Dialogs.h"
+
+namespace platform {
+
+FontChoice WithinSizeLimits(FontChoice choice, const FontRequest& request) {
+  if (request.minSize > 0 && choice.size < request.minSize) choice.size = request.minSize;
+  if (request.maxSize > 0 && choice.size > request.maxSize) choice.size = request.maxSize;
+  return choice;
+}
+
+}  // namespace platform

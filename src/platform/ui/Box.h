@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+namespace platform::ui {
+
+// Fits a window to the screen and gives it the user's colours and button
+// style before it is shown. The default fits nothing.
+using WindowFitter = std::function<void(QWidget&)>;
+
+// The program's message box. Controls carry their names as object names and
+// the buttons the tag "1000" (property "Tag"), so that the window fitting
+// treats them as the program's buttons.
+class Box : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Box(QWidget* parent = nullptr);
+
+  // Captions the buttons, sizes the box to the prompt and puts the prompt in.
+  void Prepare(const QString& prompt, int16_t buttons, const QString& title);
+
+  void Box_Command1_Click();
+  void Box_Command2_Click();
+
+  QPlainTextEdit Text1{this};
+  QWidget Picture1{this};  // hidden; measures the prompt in its font
+  QPushButton Command1{this};
+  QPushButton Command2{this};
+
+  // 6 after "Yes", 7 after "No", 0 otherwise; 7 also when a Yes/No box is
+  // closed without its buttons.
+  int16_t BoxResult = 0;
+  float PromptLineCount = 0;
+
+ public slots:
+  void reject() override;
+
+ private:
+  // A button whose caption is `caption` gives `answer` and closes the box;
+  // an "OK" button gives 0 and closes it.
+  void answerBy(const QPushButton& button, QLatin1String caption, int16_t answer);
+};
+
+// Shows the box modally, without an owner window: creates it from its design,
+// hands it to `fitter`, sizes it to the prompt, beeps, and waits for the
+// answer (see Dialogs::ShowMessageBox).
+int16_t ShowBox(const QString& prompt, int16_t buttons, const QString& title,
+                const WindowFitter& fitter = {});
+
+}  // namespace platform::ui

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QTest>
+
+#include "platform/ColorValue.h"
+#include "platform/Fonts.h"
+#include "platform/ui/QtDialogs.h"
+#include "support/TestEnvironment.h"
+#include "support/ui/ModalDriver.h"
+
+using namespace platform;
+
+namespace {
+
+FileRequest caseFile(const QString& title, const QString& folder, const QString& name) {
+  FileRequest r;
+  r.title = title;
+  r.filter = QStringLiteral("Kelvane_2026 Files|*.PVX");
+  r.defaultExtension = QStringLiteral("PVX");
+  r.initialFolder = folder;
+  r.fileName = name;
+  return r;
+}
+
+}  // namespace
+
+TEST(QtDialogs, StandardMessageRunsTheHelpOnlyWhenAskedFor) {
+  ui::QtDialogs dialogs;
+  int helped = 0;
+  for (const auto button : {QMessageBox::Help, QMessageBox::Ok}) {
+    testenv::WhenModal<QMessageBox>([&](QMessageBox& box) {
+      EXPECT_EQ(box.windowTitle(), "Your Tahoma Font Is Missing");
+      EXPECT_EQ(box.text(), "The Tahoma font is not installed on this computer.");
+      EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+      QTest::mouseClick(box.button(button), Qt::LeftButton);
+    });
+    const StandardAnswer answer = dialogs.ShowStandardMessageWithHelp(
+        "The Tahoma font is not installed on this computer.", "Your Tahoma Font Is Missing",
+        [&] { ++helped; });
+    EXPECT_EQ(answer, button == QMessageBox::Help ? StandardAnswer::Help : StandardAnswer::Ok);
+  }
+  EXPECT_EQ(helped, 1);
+}
+
+TEST(QtDialogs, SaveDialogProposesTheNameAndAddsTheExtension) {
+  ui::QtDialogs dialogs;
+  const QString folder = testenv::scratchFolder();
+  testenv::WhenModal<QFileDialog>([&](QFileDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Save Case");
+    EXPECT_EQ(d.nameFilters(), QStringList{"Kelvane_2026 Files (*.PVX)"});
+    EXPECT_EQ(QDir(d.directory()).canonicalPath(), QDir(folder).canonicalPath());
+    EXPECT_EQ(d.acceptMode(), QFileDialog::AcceptSave);
+    static_cast<QDialog&>(d).accept();
+  });
+  const auto chosen = dialogs.ShowSaveDialog(caseFile("Save Case", folder, "Smith"));
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(QFileInfo(*chosen).fileName(), "Smith.PVX");
+  EXPECT_EQ(QFileInfo(*chosen).dir().canonicalPath(), QDir(folder).canonicalPath());
+}
+
+TEST(QtDialogs, CancelledOpenDialogGivesNoFile) {
+  ui::QtDialogs dialogs;
+  testenv::WhenModal<QFileDialog>([](QFileDialog& d) {
+    EXPECT_EQ(d.fileMode(), QFileDialog::ExistingFile);
+    d.reject();
+  });
+  EXPECT_EQ(dialogs.ShowOpenDialog(caseFile("Open Case", testenv::scratchFolder(), "")),
+            std::nullopt);
+}
+
+TEST(QtDialogs, FolderPickerGivesThePathWithoutTrailingSeparator) {
+  ui::QtDialogs dialogs;
+  const QString cases = testenv::scratchFolder() + "/Cases";
+  ASSERT_TRUE(QDir().mkpath(cases));
+  testenv::WhenModal<QFileDialog>([&](QFileDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Click On The Folder To Set As Default For Your Data Saves");
+    d.setDirectory(cases);
+    static_cast<QDialog&>(d).accept();
+  });
+  EXPECT_EQ(dialogs.BrowseForFolder("Click On The Folder To Set As Default For Your Data Saves"),
+            QDir::cleanPath(cases));
+  testenv::WhenModal<QFileDialog>([](QFileDialog& d) { d.reject(); });
+  EXPECT_EQ(dialogs.BrowseForFolder("Pick"), "");
+}
+
+TEST(QtDialogs, ColourDialogStartsFromAndReturnsStoredColourValues) {
+  ui::QtDialogs dialogs;
+  testenv::WhenModal<QColorDialog>([](QColorDialog& d) {
+    EXPECT_EQ(d.currentColor(), ColorFromValue(8421504u));
+    d.setCurrentColor(QColor(237, 233, 216));
+    static_cast<QDialog&>(d).accept();
+  });
+  EXPECT_EQ(dialogs.ShowColorDialog(8421504u), 14215661u);
+  testenv::WhenModal<QColorDialog>([](QColorDialog& d) { d.reject(); });
+  EXPECT_EQ(dialogs.ShowColorDialog(0), std::nullopt);
+}
+
+TEST(QtDialogs, FontDialogKeepsTheSizeWithinLimits) {
+  ASSERT_TRUE(RegisterTahomaIfMissing());
+  ui::QtDialogs dialogs;
+  testenv::WhenModal<QFontDialog>([](QFontDialog& d) {
+    EXPECT_EQ(d.currentFont().family(), "Tahoma");
+    QFont f("Tahoma");
+    f.setPointSizeF(14);
+    f.setBold(true);
+    d.setCurrentFont(f);
+    static_cast<QDialog&>(d).accept();
+  });
+  const auto chosen = dialogs.ShowFontDialog(FontRequest{{"Tahoma", 10, false, false}, 10, 10});
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->face, "Tahoma");
+  EXPECT_EQ(chosen->size, 10.0f);
+  EXPECT_TRUE(chosen->bold);
+  testenv::WhenModal<QFontDialog>([](QFontDialog& d) { d.reject(); });
+  EXPECT_EQ(dialogs.ShowFontDialog({}), std::nullopt);
+}
+
+TEST(QtDialogs, PrintDialogOffersTheAskedPagesAndOptions) {
+  ui::QtDialogs dialogs;
+  PrintRequest request;
+  request.noPrintToFile = true;
+  testenv::WhenModal<QPrintDialog>([](QPrintDialog& d) {
+    EXPECT_EQ(d.minPage(), 1);
+    EXPECT_EQ(d.maxPage(), 1);
+    EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintSelection));
+    EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintToFile));
+    d.reject();
+  });
+  EXPECT_EQ(dialogs.ShowPrintDialog(request), std::nullopt);
+  EXPECT_EQ(dialogs.CurrentPrinterName(), "");
+}
