@@ -2,9 +2,9 @@
 
 namespace shell {
 
-void SetStartValues(ProgramState& state) {
-  state.SequencingMode = 1;
-  state.MaintAppliedToCS = 1;
+void SetStartValues(ProgramState& state, casevars::CaseVars& caseVars) {
+  caseVars.Express.SequencingMode = 1;
+  caseVars.Express.MaintAppliedToCS = 1;
   state.FinDecFormType = 1;
   state.BlankFAPrint = 0;
 }

