@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
 #include <QMenu>
 #include <QPrinter>
 
@@ -16,6 +15,7 @@
 #include "shell/ui/FormFind.h"
 #include "shell/ui/PreviewControl.h"
 #include "shell/ui/Program.h"
+#include "shell/ui/ShellDialogs.h"
 
 namespace shell {
 
@@ -166,12 +166,7 @@ void FormVS::Findtxt_Click() {
   auto* find = new FormFind(program_, *VS);
   program_.Windows().Register(find->Name(), *find);
   program_.FitFormToScreen(*find);
-  // Modal over the preview: wait here until the find window is gone.
-  QEventLoop wait;
-  connect(find, &QObject::destroyed, &wait, &QEventLoop::quit);
-  find->setWindowModality(Qt::ApplicationModal);
-  find->show();
-  wait.exec();
+  ShowModal(*find);  // over the preview, until the find window is gone
 }
 
 void FormVS::SaveAsPDFile_Click() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTest>
 
 #include "express/ui/Form1.h"
 #include "platform/SettingsStore.h"
@@ -143,6 +144,15 @@ TEST_F(StartProgramTest, EnterCaseDataAppliesTheStoredCalculationChoices) {
     EXPECT_EQ(prefs::InterpDefault.read(), c.storedInterp);
     EXPECT_FALSE(run.program.Ended());
   }
+}
+
+TEST_F(StartProgramTest, ClickingEnterCaseDataLeadsIntoTheProgram) {
+  shell::StartProgram(program);
+  QTest::mouseClick(Splash()->Command3, Qt::LeftButton);
+  ProgramFixture::DeleteClosed();
+  EXPECT_FALSE(program.IsFormLoaded("frmSplash"));
+  EXPECT_TRUE(Express()->isVisible());
+  EXPECT_FALSE(program.Ended());
 }
 
 TEST_F(StartProgramTest, CheckForUpdateOpensTheVersionPageAndEnds) {
