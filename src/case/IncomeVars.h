@@ -32,6 +32,18 @@ struct PartyIncome {
   float YrOT = 0, YrOT1 = 0;        // overtime premium received as an employee
   float YrReimburse = 0, YrReimburse1 = 0;        // employer reimbursements, counted as wages
   float YrEarnedExempt = 0, YrEarnedExempt1 = 0;  // earnings subject only to payroll tax
+
+  // Shared with the business window (Form26 / Form27). YrEarned and YrST are
+  // in the income window's entry period while it is open, yearly after it has
+  // switched to yearly.
+  float YrSelf = 0, YrSelf1 = 0;      // business income, as the business window hands it over
+  float YrEarned = 0, YrEarned1 = 0;  // earned wages
+  float YrST = 0, YrST1 = 0;          // short-term capital gains and investment interest
+  // The parts of the business tips (Business.YrATips, YrBTips, YrCTips) that
+  // the income window's tips deduction took; 0 for a service-trade business.
+  float YrATipsDeducted = 0, YrATipsDeducted1 = 0;
+  float YrBTipsDeducted = 0, YrBTipsDeducted1 = 0;
+  float YrCTipsDeducted = 0, YrCTipsDeducted1 = 0;
 };
 
 struct IncomeVars : PartyPair<PartyIncome> {};

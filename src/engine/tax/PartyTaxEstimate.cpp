@@ -65,8 +65,13 @@ void ComputeIncomeTaxAfterBusinessDeduction(PartyCase& p, Party party,
 
   const casevars::PartyIncome& in = p.Income;
   const float gains = FilesJointly(p) ? in.YrLT + in.YrLT1 : in.YrLT;
-  p.Tax.YrFedTax = ComputeIncomeTax(p.Tax.YrFedAGI - business.YrBusDeduction, gains, in.YrItemized,
-                                    in.Age65Status, p.Express.FilingStatus, in.YrInvestIncome, year);
+  // The deduction is taken off the AGI for the income tax and added back, both
+  // in single precision as the AGI is held; the round trip can move the AGI by
+  // its last digit, and the credits and the state tax see the AGI it leaves.
+  const float reduced = p.Tax.YrFedAGI - business.YrBusDeduction;
+  p.Tax.YrFedTax = ComputeIncomeTax(reduced, gains, in.YrItemized, in.Age65Status,
+                                    p.Express.FilingStatus, in.YrInvestIncome, year);
+  p.Tax.YrFedAGI = reduced + business.YrBusDeduction;
 }
 
 void ComputeCredits(PartyCase& p, Party party, const QString& custodyStatus, bool eicAsked,

@@ -50,7 +50,8 @@ double UntaxedSocialSecurity(const PartyCase& p, double extraOtherIncome = 0,
 
 // Income tax before credits on the adjusted gross income less the business
 // income deduction, which the business window computes (and which is written
-// to YrBusDeduction); YrFedAGI itself keeps the deduction.
+// to YrBusDeduction); afterwards YrFedAGI holds the AGI again, as the deduction
+// taken off and added back in single precision leaves it.
 void ComputeIncomeTaxAfterBusinessDeduction(PartyCase& p, casevars::Party party,
                                             const BusinessDeductionFn& getBusinessDeduction,
                                             const TaxYear& year = kTaxYear2026);

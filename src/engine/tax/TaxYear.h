@@ -82,6 +82,16 @@ struct EarnedIncomeCreditFigures {
   double InvestmentIncomeLimit;                     // dollars; no credit above
 };
 
+// The deduction for qualified business income (IRC 199A).
+struct QualifiedBusinessIncomeFigures {
+  double DeductionRate;               // of qualified business income, of REIT income, and of taxable income for the caps
+  double WageLimitRate;               // of W-2 wages: the first wage and property limit
+  double WageRateWithProperty;        // of W-2 wages, in the second limit
+  double PropertyRate;                // of the unadjusted basis of qualified property, in the second limit
+  ByFiling<double> Threshold;         // dollars of taxable income where the limits begin to phase in
+  ByFiling<double> PhaseInRange;      // dollars of taxable income over which they phase in fully
+};
+
 struct TaxYear {
   int Year;
   PayrollTaxFigures Payroll;
@@ -90,6 +100,7 @@ struct TaxYear {
   ChildTaxCreditFigures ChildTaxCredit;
   DependentCareCreditFigures DependentCare;
   EarnedIncomeCreditFigures EarnedIncomeCredit;
+  QualifiedBusinessIncomeFigures QualifiedBusinessIncome;
 };
 
 // The year the program estimates.

@@ -102,15 +102,33 @@ const TaxYear kTaxYear2026 = {
         },
 
     // Earned income credit: IRC 32; 2026 amounts from Rev. Proc. 2025-32.
+    // Each phase-out ends where the statutory phase-out rate of IRC 32(b)
+    // (7.65, 15.98 or 21.06 percent) brings the maximum credit to zero:
+    // three or more children, joint return: 31,160 + 8,231 / 0.2106 = 70,244.
     .EarnedIncomeCredit =
         {
             .ByChildren = {{
                 {664, 8'680, 10'860, 18'140, 19'540, 26'820},
                 {4'427, 13'020, 23'890, 31'160, 51'593, 58'863},
                 {7'316, 18'290, 23'890, 31'160, 58'629, 65'899},
-                {8'231, 18'290, 23'890, 31'160, 62'974, 70'224},
+                {8'231, 18'290, 23'890, 31'160, 62'974, 70'244},
             }},
             .InvestmentIncomeLimit = 12'200,
+        },
+
+    // Qualified business income deduction: rates of IRC 199A(a) and (b)(2);
+    // the phase-in ranges of IRC 199A(b)(3)(B) and (d)(3) as widened by
+    // P.L. 119-21 for years after 2025; the 2026 threshold amounts of IRC
+    // 199A(e)(2) from Rev. Proc. 2025-32. The limits are fully phased in at
+    // 276,750 (553,500 for a joint return).
+    .QualifiedBusinessIncome =
+        {
+            .DeductionRate = 0.20,
+            .WageLimitRate = 0.50,
+            .WageRateWithProperty = 0.25,
+            .PropertyRate = 0.025,
+            .Threshold = {.Single = 201'750, .Head = 201'750, .MarriedSep = 201'750, .MFJ = 403'500},
+            .PhaseInRange = {.Single = 75'000, .Head = 75'000, .MarriedSep = 75'000, .MFJ = 150'000},
         },
 };
 

@@ -189,6 +189,25 @@ TEST_F(RunRules, BusinessDeductionLowersOnlyTheIncomeTax) {
   EXPECT_EQ(v.Tax.Payer.YrFedTax, 5'740);
 }
 
+TEST_F(RunRules, BusinessDeductionIsTakenOffAndPutBackInSinglePrecision) {
+  // The AGI is held in single precision: taking the deduction off and adding
+  // it back moves 88,469.99 (88,469.9921875) to 88,470:
+  //   88,469.9921875 - 6,679.83984375 = 81,790.15234375 -> 81,790.15625 (tie, to even)
+  //   81,790.15625 + 6,679.83984375 = 88,469.99609375 -> 88,470 (tie, to even)
+  // The credits and the state tax see that AGI: 0.05 x 88,470 = 4,423.5 -> 4,424
+  // (on 88,469.99 it would be 4,423.4995 -> 4,423).
+  for (float* f : {&v.Business.Claim.YrWagesForTax, &v.Income.Claim.YrGrossIncome,
+                   &v.Income.Claim.YrTotal, &v.Income.Claim.YrAGIBase})
+    *f = 88'469.99f;
+  v.Express.Claim.StateTaxRate = 0.05f;
+  services.GetBusinessDeduction = [](Party p, float) {
+    return p == Party::Claim ? tax::BusinessDeduction{6'679.84f, 0} : tax::BusinessDeduction{};
+  };
+  ASSERT_TRUE(Run().Completed);
+  EXPECT_EQ(v.Tax.Claim.YrFedAGI, 88'470);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 4'424);
+}
+
 TEST_F(RunRules, EarnedIncomeCreditOnlyWhenItsBoxIsTicked) {
   // Claimant 30,000 of wages, one child for the credit: 3,450.61.
   v.Income.Claim.EICChildren = 1;

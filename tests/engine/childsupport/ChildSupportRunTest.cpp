@@ -147,6 +147,102 @@ TEST(ComputeChildSupport, SharedCustodyWeighsEachObligationByTheOtherParentsNigh
   EXPECT_EQ(v.Support.Payer.SharedNights, 127.75f);
 }
 
+TEST(ComputeChildSupport, JointFilerWithBenefitsAlimonyFirstAndSharedCustody) {
+  // Alimony is calculated first and applied to child support: the alimony run
+  // has set the transfer to 500 a month, taxable to the claimant, and runs
+  // child support with sequencing 1.
+  CaseVars v;
+  v.Express.CustodyStatus = "Shared";
+  v.Express.NumMinorChildren = 2;
+  v.Express.SequencingMode = 1;
+  v.Express.MoAlimonyTransfer = 500;
+  // Claimant files jointly: her wages 40,000; the new spouse's only income is
+  // 24,000 of Social Security, in the spouse's column and in the AGI base.
+  SetWageEarner(v, Party::Claim, "MFJ", 40'000);
+  v.Income.Claim.YrTotal1 = 24'000;
+  v.Income.Claim.YrSS1 = 24'000;
+  v.Income.Claim.YrAGIBase = 64'000;
+  v.Express.Claim.Under17Children = 1;
+  v.Express.Claim.DayCareChildren = 1;
+  v.Express.Claim.MoDayCare = 300;
+  v.Express.Claim.StateTaxRate = 0.03f;
+  v.Express.Claim.TierNights = {0, 200, 190};
+  SetWageEarner(v, Party::Payer, "Single", 90'000);
+  v.Express.Payer.Under17Children = 1;
+  v.Express.Payer.MoChildHealthIns = 100;
+  v.Express.Payer.YrStateTaxEntered = 3'000;
+  v.Express.Payer.TierNights = {0, 165, 175};
+  v.Results.ManualNetState = 1;
+  ChildSupportInputs in = DefaultInputs();
+  in.OptionTaxedToPayee = true;
+  in.OptionTaxedToPayer = false;
+  in.Payer.StateTaxCombo = "As Amount";
+
+  ASSERT_TRUE(ComputeChildSupport(v, in).Completed);
+
+  // Claimant and spouse:
+  //   share 40,000 / (40,000 + 24,000) = 0.625
+  //   payroll 40,000 x 0.0765 = 3,060; the spouse has none
+  //   benefits 24,000, other income 40,000 + 24,000 - 24,000 = 40,000:
+  //   P = 12,000 + 40,000 = 52,000 above 44,000; taxed the smaller of
+  //   0.85 x 8,000 + 6,000 = 12,800 and 6,800 + 12,000, below 0.85 x 24,000;
+  //   untaxed 24,000 - 12,800 = 11,200
+  //   AGI 64,000 - 11,200 + 6,000 of alimony = 58,800
+  //   income tax on 58,800 - 32,200 = 26,600: 2,480 + 1,800 x 0.12 = 2,696
+  //   child tax credit 2,200; care credit 3,000 (of 3,600) x 0.35 = 1,050
+  //   (the first phase-down runs from 15,000 in 2,000 steps for joint returns too)
+  //   limits: 1,050 within the tax; 1,050 + 2,200 = 3,250, 554 over the tax;
+  //   L = 0.15 x 37,500 = 5,625: 554 stays; credits 2,696 + 554 = 3,250
+  //   her part: tax 2,696 x 0.625 = 1,685; credits 3,250 x 0.625 = 2,031.25 -> 2,031
+  //   state tax 0.03 x 58,800 = 1,764, her part 1,102.5 -> 1,103
+  //   net (40,000 - 1,685 + 2,031 - 3,060 - 1,103 + 6,000) / 12 = 3,515.25 -> 3,515
+  const casevars::PartyTax& ct = v.Tax.Claim;
+  EXPECT_FLOAT_EQ(ct.MFJShare, 0.625f);
+  EXPECT_EQ(ct.YrFicaTax, 3'060);
+  EXPECT_EQ(ct.YrFicaTax1, 0);
+  EXPECT_EQ(ct.YrFedAGI, 58'800);
+  EXPECT_EQ(ct.YrChildCareCredit, 1'050);
+  EXPECT_FLOAT_EQ(ct.YrAddlChildTaxCredit, 554);
+  EXPECT_EQ(ct.YrFedTax, 1'685);
+  EXPECT_EQ(ct.YrTotalCredits, 2'031);
+  EXPECT_EQ(ct.YrStateTax, 1'103);
+  EXPECT_FLOAT_EQ(v.Support.Claim.MoPreAdjNet, 3'515.25f);
+  EXPECT_EQ(v.Support.Claim.MoNetIncome, 3'515);
+  // Other party, single, wages 90,000, pays the alimony:
+  //   payroll 6,885; AGI 90,000 - 6,000 = 84,000
+  //   income tax on 67,900: 1,240 + 4,560 + 17,500 x 0.22 = 9,650; credit 2,200
+  //   state tax entered 3,000 is 1/30 of the AGI before alimony (90,000),
+  //   applied to 84,000: 2,800
+  //   net (90,000 - 9,650 + 2,200 - 6,885 - 2,800 - 6,000) / 12 = 5,572.08 -> 5,572
+  EXPECT_EQ(v.Tax.Payer.YrFedAGI, 84'000);
+  EXPECT_EQ(v.Tax.Payer.YrFedTax, 9'650);
+  EXPECT_EQ(v.Tax.Payer.YrStateTax, 2'800);
+  EXPECT_EQ(v.Support.Payer.MoNetIncome, 5'572);
+  // Combined 9,087 reads the closest row, $9,100: 1,376 and 2,135, times 1.5.
+  // Shares 0.386816 and 0.613184; costs 300 + 100 = 400: expenses 154.73 -> 155
+  // and 245.27 -> 245.
+  // Tier 1: basic 2,064 -> 798.39 -> 798 and 1,265.61 -> 1,266;
+  //   nets 155 + 798 - 300 = 653 and 245 + 1,266 - 100 = 1,411;
+  //   transfer (1,411 x 200 - 653 x 165) / 365 = 174,455 / 365 = 477.96;
+  //   tier 477.96 - (245 - 100) = 332.96
+  // Tier 2: basic 3,202.5 -> 1,238.78 -> 1,239 and 1,963.72 -> 1,964;
+  //   nets 1,094 and 2,109; transfer (2,109 x 190 - 1,094 x 175) / 365
+  //   = 209,260 / 365 = 573.32; tier 428.32
+  EXPECT_EQ(v.Support.CombinedMoNetIncome, 9'087);
+  EXPECT_FLOAT_EQ(v.Support.MoBasicObligation, 3'202.5f);
+  EXPECT_EQ(v.Support.Claim.MoExpenseObligation, 155);
+  EXPECT_EQ(v.Support.Payer.MoExpenseObligation, 245);
+  EXPECT_EQ(v.Support.Claim.MoBasicObligation, 1'239);
+  EXPECT_EQ(v.Support.Payer.MoBasicObligation, 1'964);
+  EXPECT_EQ(v.Support.Claim.MoNetObligation, 1'094);
+  EXPECT_EQ(v.Support.Payer.MoNetObligation, 2'109);
+  EXPECT_NEAR(v.Support.MoTierSupport[1], 332.96, 0.01);
+  EXPECT_NEAR(v.Support.MoChildSupportTransfer, 573.32, 0.01);
+  EXPECT_NEAR(v.Support.MoTierSupport[2], 428.32, 0.01);
+  // Alimony first: the alimony calculation counts this transfer.
+  EXPECT_EQ(v.Support.MoChildSupportForAlimony, v.Support.MoChildSupportTransfer);
+}
+
 // Three children: the claimant has children 1 and 2, the other party child 3.
 // Claimant single, wages 30,000: payroll 2,295; income tax on 13,900: 1,420;
 //   child tax credit 4,400: 1,420 against the tax, 2,980 refundable (below

@@ -88,6 +88,9 @@ TEST(ComputeEarnedIncomeCredit, TwoPassesTakeTheSmaller) {
       {"joint, two children", "MFJ", 40'000, 40'000, 0, 0, 2, 5'454.30f},
       // 8,231 - 8,231 / (62,974 - 23,890) x (60,000 - 23,890)
       {"three children", "Single", 60'000, 60'000, 0, 0, 3, 626.32f},
+      // 8,231 - 8,231 / (70,244 - 31,160) x (70,230 - 31,160): the joint phase-out ends
+      // where the 21.06 percent rate brings 8,231 to zero, so a few dollars remain here
+      {"joint, three children near the end", "MFJ", 70'230, 70'230, 0, 0, 3, 2.95f},
       {"investment income above the limit", "Single", 13'020, 13'020, 12'201, 0, 1, 0},
       {"investment income at the limit", "Single", 13'020, 13'020, 12'200, 0, 1, 4'427},
       {"married filing separately", "MarriedSep", 13'020, 13'020, 0, 0, 1, 0},
