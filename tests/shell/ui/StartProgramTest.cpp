@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "business/ui/BusinessWindow.h"
 #include "express/ui/Form1.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/ButtonPlus.h"
@@ -69,6 +70,23 @@ TEST_F(StartProgramTest, FirstRunOnAnEmptyStore) {
   EXPECT_EQ(program.Printer.FontSize(), 10);
   EXPECT_FALSE(program.Ended());
   EXPECT_TRUE(dialogs.Calls().empty());
+}
+
+TEST_F(StartProgramTest, BusinessWindowsAreFittedOnceAndStayHidden) {
+  shell::StartProgram(program);
+  const business::Form26 design26(program.Case);  // as built, not fitted
+  const business::Form27 design27(program.Case);
+  for (const platform::ui::Form* design : {static_cast<const platform::ui::Form*>(&design26),
+                                           static_cast<const platform::ui::Form*>(&design27)}) {
+    const std::string name = design->Name().toStdString();
+    auto* window = program.Find<platform::ui::Form>(design->Name());
+    ASSERT_NE(window, nullptr) << name;
+    EXPECT_FALSE(window->isVisible()) << name;
+    EXPECT_EQ(platform::ui::Height(window), static_cast<float>(platform::ui::Height(design) * 1.28))
+        << name;
+    EXPECT_FALSE(window->windowState() & Qt::WindowMaximized) << name;
+  }
+  EXPECT_EQ(program.State.Screen.ScaleFactorX, 1.28);
 }
 
 TEST_F(StartProgramTest, StoredValuesStayAndChooseTheMenuMarks) {
