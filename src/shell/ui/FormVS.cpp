@@ -166,7 +166,7 @@ void FormVS::Findtxt_Click() {
   auto* find = new FormFind(program_, *VS);
   program_.Windows().Register(find->Name(), *find);
   program_.FitFormToScreen(*find);
-  ShowModal(*find);  // over the preview, until the find window is gone
+  find->ShowModal();  // over the preview, until the find window is gone
 }
 
 void FormVS::SaveAsPDFile_Click() {

@@ -1,7 +1,5 @@
 #include "shell/ui/ShellDialogs.h"
 
-#include <QEventLoop>
-
 #include "shell/ui/Form18.h"
 #include "shell/ui/Form20.h"
 #include "shell/ui/FormScaling.h"
@@ -22,14 +20,6 @@ void OpenHelp(Program& program, const char* name) {
 
 }  // namespace
 
-void ShowModal(platform::ui::Form& window) {
-  QEventLoop wait;
-  QObject::connect(&window, &QObject::destroyed, &wait, &QEventLoop::quit);
-  window.setWindowModality(Qt::ApplicationModal);
-  window.show();
-  wait.exec();
-}
-
 void OpenPreparerDialog(Program& program) {
   auto* dialog = program.Load<Form18>(QStringLiteral("Form18"));
   if (!dialog) return;
@@ -44,14 +34,14 @@ void OpenPensionHelp(Program& program) { OpenHelp(program, "Form8"); }
 void OpenButtonColorPicker(Program& program) {
   if (auto* picker = program.Load<Form20>(QStringLiteral("Form20"))) {
     program.FitFormToScreen(*picker);
-    ShowModal(*picker);
+    picker->ShowModal();
   }
 }
 
 void OpenDisplayScaling(Program& program) {
   if (auto* scaling = program.Load<FormScaling>(QStringLiteral("FormScaling"))) {
     program.FitFormToScreen(*scaling);
-    ShowModal(*scaling);
+    scaling->ShowModal();
   }
 }
 

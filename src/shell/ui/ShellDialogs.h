@@ -8,10 +8,6 @@ namespace shell {
 
 class Program;
 
-// Shows a window that is destroyed when it closes modally, and returns once
-// it is gone.
-void ShowModal(platform::ui::Form& window);
-
 // What the menus of other windows call to open the shell's dialogs: each is
 // loaded, fitted to the screen and shown.
 
