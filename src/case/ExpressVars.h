@@ -40,6 +40,7 @@ struct ExpressVars : PartyPair<PartyExpress> {
   std::int16_t NumMarriageChildren = 0; // children born of the marriage
   std::int16_t NumMinorChildren = 0;    // minor children, 0 to 6
   std::int16_t SequencingMode = 0;      // 1: alimony is calculated before child support
+  std::int16_t MaintAppliedToCS = 0;    // 1: alimony is an income deduction for child support
   // Monthly alimony from the other party to the claimant that the runs count; 0
   // when none applies; negative when the claimant pays. Set by each caller.
   float MoAlimonyTransfer = 0;

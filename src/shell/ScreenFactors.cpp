@@ -32,4 +32,8 @@ void ApplyMonitorAdjustment(ScreenFactors& factors, double adjustment) {
   factors.ScaleFactorMin *= adjustment;
 }
 
+bool IsLargeFont640x480(const ScreenFactors& factors) {
+  return factors.UnadjustedScaleFactorX == 0.64;
+}
+
 }  // namespace shell

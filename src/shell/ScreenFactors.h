@@ -44,4 +44,10 @@ double MonitorAdjustment(const QString& monAdjText);
 // Multiplies the three factors by the adjustment.
 void ApplyMonitorAdjustment(ScreenFactors& factors, double adjustment);
 
+// The one screen the program refuses to run on: 640 x 480 pixels with large
+// fonts (12 twips per pixel), known by its horizontal factor of exactly 0.64
+// before the monitor adjustment, so that no adjustment the user chose can
+// make another screen look like it.
+bool IsLargeFont640x480(const ScreenFactors& factors);
+
 }  // namespace shell

@@ -345,23 +345,7 @@ void BusinessWindow::SetNewSpouseColumnVisible(bool visible) {
     w->setVisible(visible);
 }
 
-void BusinessWindow::ShowModal() {
-  setWindowModality(Qt::ApplicationModal);
-  show();
-  raise();
-  activateWindow();
-  Form_Activate();
-  if (!isVisible()) return;
-  QEventLoop loop;
-  modalLoop_ = &loop;
-  loop.exec();
-  modalLoop_ = nullptr;
-}
-
-void BusinessWindow::hideEvent(QHideEvent* event) {
-  Form::hideEvent(event);
-  if (modalLoop_) modalLoop_->quit();
-}
+void BusinessWindow::ShowModal() { Form::ShowModal([this] { Form_Activate(); }); }
 
 void BusinessWindow::Form_Activate() {
   if (Links.MonthlyDataChecked && Links.MonthlyDataChecked()) Monthly_Click();

@@ -156,13 +156,11 @@ class BusinessWindow : public platform::ui::Form {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   casevars::CaseVars& vars_;
   casevars::Party party_;
   BusinessPeriod period_ = BusinessPeriod::Yearly;
-  QEventLoop* modalLoop_ = nullptr;
   QPointer<FormBus> help_;
   shell::ScreenFactors ownScreen_;
 

@@ -1,31 +1,26 @@
 #include "platform/ui/Box.h"
 
+#include <QCloseEvent>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPalette>
+#include <QKeyEvent>
 #include <QStringList>
 
 #include <algorithm>
 
 #include "platform/BoxLayout.h"
 #include "platform/Dialogs.h"
-#include "platform/Twips.h"
 #include "platform/ui/Beep.h"
 
 namespace platform::ui {
 
 namespace {
 
-QFont tahoma(double points, bool bold = false) {
+void SetTahoma(QWidget& w, double points, bool bold = false) {
   QFont f(QStringLiteral("Tahoma"));
   f.setPointSizeF(points);
   f.setBold(bold);
-  return f;
-}
-
-void placeTwips(QWidget& w, double left, double top, double width, double height) {
-  w.setGeometry(PixelsFromTwips(left), PixelsFromTwips(top), PixelsFromTwips(width),
-                PixelsFromTwips(height));
+  w.setFont(f);
 }
 
 // Prompts come with "\r\n" line ends; any of the three ends a line.
@@ -37,40 +32,33 @@ QStringList promptLines(const QString& prompt) {
 
 }  // namespace
 
-Box::Box(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("Box"));
+Box::Box(QWidget* parent)
+    : Form(QStringLiteral("Box"), parent),
+      Text1(*add<QPlainTextEdit>(QStringLiteral("Text1"), nullptr, 180, 180, 4965, 675)),
+      Picture1(*add<QWidget>(QStringLiteral("Picture1"), nullptr, 240, 270, 4935, 525)),
+      Command1(*add<ButtonPlus>(QStringLiteral("Command1"), nullptr, 1500, 1710, 1050, 420)),
+      Command2(*add<ButtonPlus>(QStringLiteral("Command2"), nullptr, 2790, 1710, 1050, 420)) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  setFont(tahoma(9.75));
-  resize(PixelsFromTwips(5340), PixelsFromTwips(3090));
+  SetTahoma(*this, 9.75);
+  Place(this, 0, 0, 5340, 3090);
 
-  Text1.setObjectName(QStringLiteral("Text1"));
-  placeTwips(Text1, 180, 180, 4965, 675);
-  Text1.setFont(tahoma(8.25));
+  SetTahoma(Text1, 8.25);
   Text1.setReadOnly(true);
   Text1.setFrameShape(QFrame::NoFrame);
   Text1.setFocusPolicy(Qt::NoFocus);
   Text1.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Text1.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   Text1.document()->setDocumentMargin(1);
-  QPalette textColors = Text1.palette();
-  textColors.setColor(QPalette::Base, textColors.color(QPalette::Button));
-  textColors.setColor(QPalette::Text, textColors.color(QPalette::ButtonText));
-  Text1.setPalette(textColors);
+  SetBackColor(&Text1, kSysButtonFace);
+  SetForeColor(&Text1, kSysButtonText);
 
-  Picture1.setObjectName(QStringLiteral("Picture1"));
-  placeTwips(Picture1, 240, 270, 4935, 525);
-  Picture1.setFont(tahoma(8.25));
+  SetTahoma(Picture1, 8.25);
   Picture1.hide();
 
-  Command1.setObjectName(QStringLiteral("Command1"));
-  placeTwips(Command1, 1500, 1710, 1050, 420);
-  Command2.setObjectName(QStringLiteral("Command2"));
-  placeTwips(Command2, 2790, 1710, 1050, 420);
-  for (QPushButton* b : {&Command1, &Command2}) {
-    b->setFont(tahoma(8.25, true));
-    b->setProperty("Tag", QStringLiteral("1000"));
-    b->setAutoDefault(false);
+  for (ButtonPlus* b : {&Command1, &Command2}) {
+    SetTahoma(*b, 8.25, true);
+    SetTag(b, QStringLiteral("1000"));
     b->setDefault(false);
   }
   connect(&Command1, &QPushButton::clicked, this, &Box::Box_Command1_Click);
@@ -85,6 +73,9 @@ void Box::Prepare(const QString& prompt, int16_t buttons, const QString& title) 
   Command1.setVisible(true);
   Command2.setVisible(yesNo);
 
+  // The prompt is measured on the screen and taken into twips.
+  const double tx = TwipsPerPixelX();
+  const double ty = TwipsPerPixelY();
   const QFontMetricsF measure(Picture1.font());
   const QStringList lines = promptLines(prompt);
   double widest = 0;
@@ -92,25 +83,28 @@ void Box::Prepare(const QString& prompt, int16_t buttons, const QString& title) 
 
   BoxMeasures m;
   m.buttons = buttons;
-  m.promptWidth = TwipsFromPixels(widest);
-  m.promptHeight = TwipsFromPixels(measure.lineSpacing() * lines.size());
-  m.titleWidth = TwipsFromPixels(QFontMetricsF(font()).horizontalAdvance(title));
-  m.windowWidth = TwipsFromPixels(width());
-  m.measureWidth = TwipsFromPixels(Picture1.width());
-  m.textLeft = TwipsFromPixels(Text1.x());
-  m.textTop = TwipsFromPixels(Text1.y());
-  m.command1Left = TwipsFromPixels(Command1.x());
-  m.command1Width = TwipsFromPixels(Command1.width());
-  m.command1Height = TwipsFromPixels(Command1.height());
-  m.command2Width = TwipsFromPixels(Command2.width());
+  m.promptWidth = widest * tx;
+  m.promptHeight = measure.lineSpacing() * lines.size() * ty;
+  m.titleWidth = QFontMetricsF(font()).horizontalAdvance(title) * tx;
+  m.windowWidth = Width(this);
+  m.measureWidth = Width(&Picture1);
+  m.textLeft = Left(&Text1);
+  m.textTop = Top(&Text1);
+  m.command1Left = Left(&Command1);
+  m.command1Width = Width(&Command1);
+  m.command1Height = Height(&Command1);
+  m.command2Width = Width(&Command2);
   const BoxLayout l = ComputeBoxLayout(m);
 
   PromptLineCount = l.PromptLineCount;
-  setFixedSize(PixelsFromTwips(l.windowWidth), PixelsFromTwips(l.windowHeight));
-  Text1.resize(Text1.width(), PixelsFromTwips(l.textHeight));
-  const int buttonTop = PixelsFromTwips(l.buttonTop);
-  Command1.move(PixelsFromTwips(l.command1Left), buttonTop);
-  Command2.move(yesNo ? PixelsFromTwips(l.command2Left) : Command2.x(), buttonTop);
+  SetWidth(this, l.windowWidth);
+  SetHeight(this, l.windowHeight);
+  setFixedSize(size());
+  SetHeight(&Text1, l.textHeight);
+  SetTop(&Command1, l.buttonTop);
+  SetTop(&Command2, l.buttonTop);
+  SetLeft(&Command1, l.command1Left);
+  if (yesNo) SetLeft(&Command2, l.command2Left);
 
   Text1.setPlainText(lines.join('\n'));
 }
@@ -122,18 +116,31 @@ void Box::Box_Command2_Click() { answerBy(Command2, QLatin1String("No"), kAnswer
 void Box::answerBy(const QPushButton& button, QLatin1String caption, int16_t answer) {
   if (button.text() == caption) {
     BoxResult = answer;
-    accept();
+    answered_ = true;
+    close();
     return;
   }
   BoxResult = kAnswerOk;
-  if (button.text() == QLatin1String("OK")) accept();
+  if (button.text() == QLatin1String("OK")) {
+    answered_ = true;
+    close();
+  }
 }
 
-void Box::reject() {
+void Box::closeEvent(QCloseEvent* event) {
   // Closed without a button: a question counts as answered No, so that a
   // caller that acts unless the answer is No never acts on a closed box.
-  BoxResult = Command1.text() == QLatin1String("Yes") ? kAnswerNo : kAnswerOk;
-  QDialog::reject();
+  if (!answered_) BoxResult = Command1.text() == QLatin1String("Yes") ? kAnswerNo : kAnswerOk;
+  answered_ = false;
+  Form::closeEvent(event);
+}
+
+void Box::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  Form::keyPressEvent(event);
 }
 
 int16_t ShowBox(const QString& prompt, int16_t buttons, const QString& title,
@@ -142,7 +149,7 @@ int16_t ShowBox(const QString& prompt, int16_t buttons, const QString& title,
   if (fitter) fitter(box);
   box.Prepare(prompt, buttons, title);
   Beep();
-  box.exec();
+  box.ShowModal();
   return box.BoxResult;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QDialog>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+
+#include "platform/ui/ButtonPlus.h"
+#include "platform/ui/Form.h"
 
 namespace platform::ui {
 
@@ -15,10 +16,10 @@ namespace platform::ui {
 // style before it is shown. The default fits nothing.
 using WindowFitter = std::function<void(QWidget&)>;
 
-// The program's message box. Controls carry their names as object names and
-// the buttons the tag "1000" (property "Tag"), so that the window fitting
-// treats them as the program's buttons.
-class Box : public QDialog {
+// The program's message box, a window of the program like the others: its
+// controls are laid out in twips and fitted to the screen, and its buttons
+// carry the tag "1000" so that they take the user's button scheme.
+class Box : public Form {
   Q_OBJECT
 
  public:
@@ -30,23 +31,26 @@ class Box : public QDialog {
   void Box_Command1_Click();
   void Box_Command2_Click();
 
-  QPlainTextEdit Text1{this};
-  QWidget Picture1{this};  // hidden; measures the prompt in its font
-  QPushButton Command1{this};
-  QPushButton Command2{this};
+  QPlainTextEdit& Text1;
+  QWidget& Picture1;  // hidden; measures the prompt in its font
+  ButtonPlus& Command1;
+  ButtonPlus& Command2;
 
   // 6 after "Yes", 7 after "No", 0 otherwise; 7 also when a Yes/No box is
   // closed without its buttons.
   int16_t BoxResult = 0;
   float PromptLineCount = 0;
 
- public slots:
-  void reject() override;
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // A button whose caption is `caption` gives `answer` and closes the box;
   // an "OK" button gives 0 and closes it.
   void answerBy(const QPushButton& button, QLatin1String caption, int16_t answer);
+
+  bool answered_ = false;
 };
 
 // Shows the box modally, without an owner window: creates it from its design,

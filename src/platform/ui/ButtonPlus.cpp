@@ -56,9 +56,17 @@ bool ButtonPlus::event(QEvent* e) {
   return QPushButton::event(e);
 }
 
+void ButtonPlus::SetStyleSheetKeepingFont(const QString& css) {
+  // A new style sheet gives the button the application's font again; the
+  // button keeps the font its window gave it.
+  const QFont kept = font();
+  setStyleSheet(css);
+  setFont(kept);
+}
+
 void ButtonPlus::restyle() {
   if (visualStyles_) {
-    if (!styleSheet().isEmpty()) setStyleSheet(QString());
+    if (!styleSheet().isEmpty()) SetStyleSheetKeepingFont(QString());
     return;
   }
   const QColor back = ToQColor(BackColor(this).value_or(kSysButtonFace));
@@ -73,7 +81,7 @@ void ButtonPlus::restyle() {
           .arg(border)
           .arg(theme.name())
           .arg(borderStyle_ >= 5 ? 4 : 0);
-  if (css != styleSheet()) setStyleSheet(css);
+  if (css != styleSheet()) SetStyleSheetKeepingFont(css);
 }
 
 }  // namespace platform::ui

@@ -34,6 +34,7 @@ class ButtonPlus : public QPushButton {
 
  private:
   void restyle();
+  void SetStyleSheetKeepingFont(const QString& css);
 
   OleColor theme_ = 8421504;
   bool visualStyles_ = false;

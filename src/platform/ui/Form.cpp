@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QEvent>
+#include <QEventLoop>
+#include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
@@ -201,6 +203,26 @@ void Form::layoutClient() {
   const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
   if (menuBar_) menuBar_->setGeometry(0, 0, width(), menuHeight);
   client_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
+}
+
+void Form::ShowModal(const std::function<void()>& afterShow) {
+  QPointer<Form> self(this);
+  setWindowModality(Qt::ApplicationModal);
+  show();
+  raise();
+  activateWindow();
+  if (afterShow) afterShow();
+  if (!self || !isVisible()) return;
+  // A window destroyed on closing is waited for until it is gone.
+  QEventLoop wait;
+  if (!testAttribute(Qt::WA_DeleteOnClose)) connect(this, &Form::Hidden, &wait, &QEventLoop::quit);
+  connect(this, &QObject::destroyed, &wait, &QEventLoop::quit);
+  wait.exec();
+}
+
+void Form::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  emit Hidden();
 }
 
 void Form::resizeEvent(QResizeEvent* event) {

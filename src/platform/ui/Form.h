@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -101,6 +102,15 @@ class Form : public QWidget {
   // twips per pixel (after a change of TwipsPerPixel).
   void ApplyGeometry();
 
+  // Shows the window modally over the whole program and returns once it is
+  // hidden (or, for a window destroyed on closing, once it is gone). `afterShow` runs once the window is up (an activation
+  // handler); when it hides the window, ShowModal returns at once.
+  void ShowModal(const std::function<void()>& afterShow = {});
+
+ signals:
+  // The window has been hidden (closed windows are hidden first).
+  void Hidden();
+
  protected:
   void registerControl(QWidget* control, const QString& name, double left, double top,
                        double width, double height);
@@ -117,6 +127,7 @@ class Form : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 };
 
 // The Form a control belongs to (itself when it is one), or null.

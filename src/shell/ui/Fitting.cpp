@@ -16,33 +16,10 @@ using namespace platform::ui;
 
 namespace {
 
-struct ButtonScheme {
-  QString theme, back, fore, visualStyle, borderStyle;
-  static ButtonScheme Read() {
-    return {prefs::ThemeColor.read(), prefs::BackColor.read(), prefs::ForeColor.read(),
-            prefs::VisualStyle.read(), prefs::BorderStyle.read()};
-  }
-};
-
 bool TaggedForScheme(const QWidget* control) {
   bool ok = false;
   const double tag = Tag(control).trimmed().toDouble(&ok);
   return ok && tag == 1000;
-}
-
-void HandOverButtonScheme(QWidget* control, const ButtonScheme& scheme) {
-  if (!TaggedForScheme(control)) return;
-  if (auto* button = qobject_cast<ButtonPlus*>(control)) {
-    button->SetBackColorText(scheme.back);
-    button->SetForeColorText(scheme.fore);
-    button->SetThemeColor(scheme.theme);
-    button->SetUseVisualStyles(scheme.visualStyle);
-    button->SetBorderStyle(scheme.borderStyle);
-    return;
-  }
-  OleColor c = 0;
-  if (ParseOleColor(scheme.back, &c)) SetBackColor(control, c);
-  if (ParseOleColor(scheme.fore, &c)) SetForeColor(control, c);
 }
 
 bool NamedWithOwnBackground(const Form& window) {
@@ -53,18 +30,10 @@ bool NamedWithOwnBackground(const Form& window) {
 // Recolours one control under the stored screen scheme; with `window` set, a
 // window of its own background takes the scheme's face colour too.
 void Recolour(QWidget* control, Form* window) {
-  const QString scheme = prefs::ScreenDefault.read();
-  if (scheme == "TV") {
-    if (ForeColor(control) == kSysActiveCaption) SetForeColor(control, kSchemeCaption);
-    if (BackColor(control) == kSysButtonFace) SetBackColor(control, kSchemeFace);
-    if (ForeColor(control) == kSysButtonText) SetForeColor(control, kSchemeText);
-    if (window && NamedWithOwnBackground(*window)) SetBackColor(window, kSchemeFace);
-  } else if (scheme == "Sys") {
-    if (ForeColor(control) == kSchemeCaption) SetForeColor(control, kSysActiveCaption);
-    if (BackColor(control) == kSchemeFace) SetBackColor(control, kSysButtonFace);
-    if (ForeColor(control) == kSchemeText) SetForeColor(control, kSysButtonText);
-    if (window && NamedWithOwnBackground(*window)) SetBackColor(window, kSysButtonFace);
-  }
+  const std::optional<ScreenScheme> scheme = StoredScreenScheme();
+  if (!scheme) return;
+  RecolourControl(control, *scheme);
+  if (window && NamedWithOwnBackground(*window)) SetBackColor(window, SchemeFaceColour(*scheme));
 }
 
 void ScaleFontBefore(QWidget* c, double min) {
@@ -94,6 +63,48 @@ void CapResultPanelFont(Form& window, const ScreenFactors& f) {
 }
 
 }  // namespace
+
+ButtonScheme ButtonScheme::Read() {
+  return {prefs::ThemeColor.read(), prefs::BackColor.read(), prefs::ForeColor.read(),
+          prefs::VisualStyle.read(), prefs::BorderStyle.read()};
+}
+
+void HandOverButtonScheme(QWidget* control, const ButtonScheme& scheme) {
+  if (!TaggedForScheme(control)) return;
+  if (auto* button = qobject_cast<ButtonPlus*>(control)) {
+    button->SetBackColorText(scheme.back);
+    button->SetForeColorText(scheme.fore);
+    button->SetThemeColor(scheme.theme);
+    button->SetUseVisualStyles(scheme.visualStyle);
+    button->SetBorderStyle(scheme.borderStyle);
+    return;
+  }
+  OleColor c = 0;
+  if (ParseOleColor(scheme.back, &c)) SetBackColor(control, c);
+  if (ParseOleColor(scheme.fore, &c)) SetForeColor(control, c);
+}
+
+std::optional<ScreenScheme> StoredScreenScheme() {
+  const QString stored = prefs::ScreenDefault.read();
+  if (stored == QLatin1String("TV")) return ScreenScheme::Program;
+  if (stored == QLatin1String("Sys")) return ScreenScheme::System;
+  return std::nullopt;
+}
+
+OleColor SchemeFaceColour(ScreenScheme scheme) {
+  return scheme == ScreenScheme::Program ? kSchemeFace : kSysButtonFace;
+}
+
+void RecolourControl(QWidget* control, ScreenScheme scheme) {
+  const bool program = scheme == ScreenScheme::Program;
+  const OleColor caption[2] = {kSysActiveCaption, kSchemeCaption};
+  const OleColor face[2] = {kSysButtonFace, kSchemeFace};
+  const OleColor text[2] = {kSysButtonText, kSchemeText};
+  const int from = program ? 0 : 1, to = program ? 1 : 0;
+  if (ForeColor(control) == caption[from]) SetForeColor(control, caption[to]);
+  if (BackColor(control) == face[from]) SetBackColor(control, face[to]);
+  if (ForeColor(control) == text[from]) SetForeColor(control, text[to]);
+}
 
 ScreenInfo CurrentScreenInfo(const QWidget* window) {
   QScreen* screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();

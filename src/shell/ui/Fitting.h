@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
+#include "platform/Colors.h"
 #include "platform/ui/Form.h"
 #include "shell/ScreenFactors.h"
 
@@ -25,8 +30,28 @@ void FitFormToScreen(platform::ui::Form& window, ScreenFactors& factors);
 void FitTabFormToScreen(platform::ui::Form& window, ScreenFactors& factors, const ScreenInfo& screen);
 void FitTabFormToScreen(platform::ui::Form& window, ScreenFactors& factors);
 
-// Hands the five button-scheme preferences to a control tagged 1000 and applies
-// the screen scheme to one control (both steps of a fit, for routines that
+// The button look: the five button preferences as stored texts.
+struct ButtonScheme {
+  QString theme, back, fore, visualStyle, borderStyle;
+  static ButtonScheme Read();
+};
+
+// Hands a button look to a control whose tag is the number 1000: back, fore
+// and theme colour, visual styles and border style, each a text the control
+// converts (and refuses when it cannot). Other controls are left alone.
+void HandOverButtonScheme(QWidget* control, const ButtonScheme& scheme);
+
+// The two screen schemes: the program's colours ("TV") and the system's ("Sys").
+enum class ScreenScheme { Program, System };
+// The stored scheme; none for any other text.
+std::optional<ScreenScheme> StoredScreenScheme();
+// The scheme's face colour: 14215661 for the program's, the button face for the system's.
+platform::OleColor SchemeFaceColour(ScreenScheme scheme);
+// Turns the three marker colours of one control to the scheme's.
+void RecolourControl(QWidget* control, ScreenScheme scheme);
+
+// Hands the stored button look to a control tagged 1000 and applies the
+// stored screen scheme to one control (both steps of a fit, for routines that
 // recolour a window on their own).
 void ApplyButtonScheme(QWidget* control);
 void ApplyScreenScheme(QWidget* control);

@@ -111,7 +111,7 @@ TEST_F(BoxTest, FitterRunsFirstAndTheSizingUsesItsGeometry) {
     ++fits;
     auto& box = dynamic_cast<Box&>(w);
     EXPECT_EQ(box.Command1.text(), "");  // not yet prepared
-    box.Picture1.resize(box.Picture1.width() * 2, box.Picture1.height());
+    ui::SetWidth(&box.Picture1, ui::Width(&box.Picture1) * 2);
   });
   float lines = 0;
   testenv::WhenModal<Box>([&](Box& box) {

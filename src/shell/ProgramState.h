@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+#include "case/CaseVars.h"
+#include "platform/Colors.h"
+#include "shell/ScreenFactors.h"
+
+namespace shell {
+
+// The values the program's windows share between commands that are not the
+// data of a case: the screen factors of the latest fit, the colour of the
+// screen scheme, the preview's caller and search, the sheet zoom states and
+// the windows' modes. One per run, owned by the Program with the case
+// variables; a test makes its own.
+struct ProgramState {
+  // As the most recent window fit (or the preview's exit) left them.
+  ScreenFactors Screen;
+
+  // The background of the user's screen scheme: the scheme's face colour
+  // under "TV", the system's button face otherwise.
+  platform::OleColor SchemeBackColor = platform::kSchemeFace;
+
+  // Which window the preview returns to: "WS", "FD", "CS", "Alim"; anything
+  // else returns to the Express screen.
+  QString PreviewReportKind;
+
+  // The preview's search goes on from this page (1 for the first) and this
+  // position within it; both outlive the find window.
+  std::int16_t FindPage = 0;
+  int FindPosition = 0;
+
+  // Sheet sizes of the worksheet and of the affidavit pages.
+  QString WSZoomState = QStringLiteral("Large");
+  QString FDZoomState = QStringLiteral("Large");
+  double WSZoomFactor = 1;
+  double FDZoomFactor = 1;
+
+  // Window states that start-up sets.
+  float IncomePeriodFactor = 1.0f;     // the income windows' factor from the old pay period to the new
+  std::int16_t FinDecFormType = 1;     // the affidavit pages serve: 1 long form, 0 short, 3 worksheet
+  std::int16_t BlankFAPrint = 0;       // 1 while a blank short-form affidavit prints
+
+  // The folder the file dialogs start in when the user chose a default folder.
+  QString DataFolder;
+};
+
+// Start-up's first values, after the screen check: alimony calculated before
+// child support and applied to it, the long-form affidavit, no blank form printing.
+void SetStartValues(ProgramState& state, casevars::CaseVars& caseVars);
+
+}  // namespace shell

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace shell {
+
+// The preferences start-up fills when they read empty (a key holding any
+// text, recognised or not, keeps it). The display keys and the income period
+// come first, before the splash window shows; the rest (data folder,
+// calculation choices, top margin, monitor adjustment, save-folder rule) follow.
+void FillDisplayDefaults();
+void FillRemainingDefaults(const QString& programFolder);
+
+// The data folder a first run proposes: the program's folder followed by "Pvx Data".
+QString DefaultDataFolder(const QString& programFolder);
+
+}  // namespace shell

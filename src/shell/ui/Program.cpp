@@ -1,0 +1,49 @@
+#include "shell/ui/Program.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "platform/Fonts.h"
+#include "platform/WebPage.h"
+#include "shell/Preferences.h"
+#include "shell/ui/Fitting.h"
+#include "shell/ui/ProgramWindows.h"
+
+namespace shell {
+
+Program::Program(platform::Dialogs& dialogs)
+    : Dialogs(dialogs),
+      OpenWebPage([this](const QString& address) { return platform::OpenWebPage(address, Dialogs); }),
+      IsFontInstalled(platform::IsFontInstalled),
+      ProgramFolder(QCoreApplication::applicationDirPath()) {
+  RegisterProgramWindows(*this);
+}
+
+Program::~Program() = default;
+
+ScreenInfo Program::Screen(const QWidget* window) const {
+  return pinnedScreen_ ? *pinnedScreen_ : CurrentScreenInfo(window);
+}
+
+void Program::FitFormToScreen(platform::ui::Form& window) {
+  shell::FitFormToScreen(window, State.Screen, Screen(&window));
+}
+
+void Program::FitTabFormToScreen(platform::ui::Form& window) {
+  shell::FitTabFormToScreen(window, State.Screen, Screen(&window));
+}
+
+void Program::RecomputeScreenFactors() {
+  State.Screen = ComputeScreenFactors(Screen());
+  ApplyMonitorAdjustment(State.Screen, MonitorAdjustment(prefs::MonAdj.read()));
+}
+
+void Program::EndProgram() {
+  ended_ = true;
+  // Hiding runs no close handling; the windows are destroyed with the Program.
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->property("IsProgramForm").toBool() || w->isModal()) w->hide();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace shell

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+#include "case/CaseVars.h"
+#include "platform/document/DrawingCursor.h"
+#include "platform/ui/WindowRegistry.h"
+#include "shell/ProgramState.h"
+#include "shell/ScreenFactors.h"
+
+class QWidget;
+
+namespace platform {
+class Dialogs;
+}
+namespace platform::ui {
+class Form;
+}
+
+namespace shell {
+
+// One run of the program: its shared values, the platform services its
+// windows use, and its windows, which are created on first use by name (the
+// factories are listed in ProgramWindows.cpp) and owned here. A test makes a
+// Program of its own, with scripted dialogs and, where it matters, a pinned
+// screen.
+class Program {
+ public:
+  explicit Program(platform::Dialogs& dialogs);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  ProgramState State;
+  casevars::CaseVars Case;
+  platform::Dialogs& Dialogs;
+  // The default printer: the font and drawing settings of reports that go
+  // straight to it.
+  platform::DrawingCursor Printer = platform::DrawingCursor::ForPrinter();
+
+  // Windows by name ("Form1"): Load creates a window that is not loaded yet;
+  // Find only looks. Names compare without regard to case. Null when no such
+  // window is built into the program (or it is not of type T).
+  platform::ui::WindowRegistry& Windows() { return windows_; }
+  template <class T = QWidget>
+  T* Load(const QString& name) {
+    return qobject_cast<T*>(windows_.Load(name));
+  }
+  template <class T = QWidget>
+  T* Find(const QString& name) const {
+    return qobject_cast<T*>(windows_.Find(name));
+  }
+  bool IsFormLoaded(const QString& name) const { return windows_.IsFormLoaded(name); }
+
+  // The screen windows are fitted to: the one the window shows on, unless a
+  // screen is pinned (tests and benchmarks).
+  ScreenInfo Screen(const QWidget* window = nullptr) const;
+  void PinScreen(std::optional<ScreenInfo> screen) { pinnedScreen_ = screen; }
+
+  // The window fittings, leaving the screen factors in State.Screen.
+  void FitFormToScreen(platform::ui::Form& window);
+  void FitTabFormToScreen(platform::ui::Form& window);
+  // The factors of the screen times the monitor adjustment, without a fit.
+  void RecomputeScreenFactors();
+
+  // What reaches outside the program; tests put their own in place.
+  std::function<bool(const QString& address)> OpenWebPage;
+  std::function<bool(const QString& face)> IsFontInstalled;
+  QString ProgramFolder;            // the folder the program file lies in
+  double SplashWaitSeconds = 0.5;     // how long start-up lets the splash window paint
+  double PdfNoticeWaitSeconds = 0.5;  // how long the PDF notice paints before the save
+
+  // Ends the program at once: every window goes without its close handling
+  // (no confirmation, no saving) and the event loop is left. The windows are
+  // destroyed with the Program.
+  void EndProgram();
+  bool Ended() const { return ended_; }
+
+ private:
+  platform::ui::WindowRegistry windows_;
+  std::optional<ScreenInfo> pinnedScreen_;
+  bool ended_ = false;
+};
+
+}  // namespace shell

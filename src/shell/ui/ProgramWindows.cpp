@@ -1,0 +1,66 @@
+#include "shell/ui/ProgramWindows.h"
+
+#include <QAction>
+
+#include <memory>
+
+#include "business/ui/BusinessWindow.h"
+#include "express/ui/Form1.h"
+#include "shell/ui/Form17.h"
+#include "shell/ui/Form18.h"
+#include "shell/ui/Form20.h"
+#include "shell/ui/Form4.h"
+#include "shell/ui/Form8.h"
+#include "shell/ui/FormScaling.h"
+#include "shell/ui/FormVS.h"
+#include "shell/ui/Program.h"
+#include "shell/ui/frmSplash.h"
+
+namespace shell {
+
+namespace {
+
+template <class W, class... Args>
+void Add(Program& program, const char* name, Args&... args) {
+  program.Windows().SetFactory(QString::fromLatin1(name),
+                               [&args...] { return std::make_unique<W>(args...); });
+}
+
+// A business income window, linked to the Express screen's period menu, the
+// program's screen factors and its windows.
+template <class W>
+void AddBusinessWindow(Program& program, const char* name) {
+  program.Windows().SetFactory(QString::fromLatin1(name), [&program] {
+    auto window = std::make_unique<W>(program.Case);
+    window->Links.MonthlyDataChecked = [&program] {
+      auto* express = program.Find<platform::ui::Form>(QStringLiteral("Form1"));
+      QAction* monthly = express ? express->MenuItem(QStringLiteral("MonthlyData")) : nullptr;
+      return monthly && monthly->isChecked();
+    };
+    window->Links.Screen = &program.State.Screen;
+    window->Links.Registry = &program.Windows();
+    return window;
+  });
+}
+
+}  // namespace
+
+void RegisterProgramWindows(Program& p) {
+  Add<frmSplash>(p, "frmSplash", p);
+  Add<express::Form1>(p, "Form1", p);
+  AddBusinessWindow<business::Form26>(p, "Form26");
+  AddBusinessWindow<business::Form27>(p, "Form27");
+  Add<Form4>(p, "Form4");
+  Add<Form8>(p, "Form8");
+  Add<Form17>(p, "Form17");
+  Add<Form18>(p, "Form18");
+  Add<FormScaling>(p, "FormScaling");
+  Add<FormVS>(p, "FormVS", p);
+  p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
+    auto picker = std::make_unique<Form20>(p);
+    picker->Form_Load();
+    return picker;
+  });
+}
+
+}  // namespace shell

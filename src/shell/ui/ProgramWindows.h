@@ -1,0 +1,12 @@
+#pragma once
+
+namespace shell {
+
+class Program;
+
+// Tells the program's window registry how to create each window of the
+// program by its name. Every window the program opens by name is listed
+// here, once.
+void RegisterProgramWindows(Program& program);
+
+}  // namespace shell

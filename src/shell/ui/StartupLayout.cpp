@@ -1,0 +1,79 @@
+#include "shell/ui/StartupLayout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "platform/ui/Form.h"
+#include "shell/Preferences.h"
+#include "shell/ui/Program.h"
+
+namespace shell {
+
+namespace {
+
+// Runs one step of the pass; a step that fails leaves the others to run.
+template <class Step>
+void Guarded(Step&& step) {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+void Mark(platform::ui::Form& window, const char* item, bool marked) {
+  if (QAction* a = window.MenuItem(QString::fromLatin1(item))) a->setChecked(marked);
+}
+
+// The windows inside the multiple-document frame: the worksheet
+// (FitWorksheetWindow) and the affidavit pages (FitAffidavitPages) are fitted
+// here, after the save-folder menu, once they are built.
+void FitFrameWindows(Program&) {}
+
+}  // namespace
+
+void FitStartupWindows(Program& program) {
+  program.State.SchemeBackColor =
+      prefs::ScreenDefault.read() == QLatin1String("TV") ? platform::kSchemeFace : platform::kSysButtonFace;
+
+  for (const StartupWindow& entry : kStartupWindows) {
+    Guarded([&] {
+      auto* window = program.Load<platform::ui::Form>(QString::fromLatin1(entry.name));
+      if (!window) return;
+      if (entry.fit == StartupFit::TabForm) program.FitTabFormToScreen(*window);
+      else program.FitFormToScreen(*window);
+    });
+  }
+
+  Guarded([&] {
+    auto* express = program.Find<platform::ui::Form>(QStringLiteral("Form1"));
+    if (!express) return;
+    const bool windowsDefault = prefs::FileSaveDefault.read() == QLatin1String("WindowsDefault");
+    Mark(*express, "UserDefault", !windowsDefault);
+    Mark(*express, "LastLocation", windowsDefault);
+  });
+
+  Guarded([&] { FitFrameWindows(program); });
+
+  Guarded([&] {
+    program.Printer.SetFontSize(10);
+    program.Printer.SetFontName(QStringLiteral("Tahoma"));
+    program.Printer.SetFontItalic(false);
+    program.Printer.SetFontBold(false);
+  });
+
+  program.State.WSZoomState = QStringLiteral("Large");
+  program.State.FDZoomState = QStringLiteral("Large");
+  program.State.WSZoomFactor = 1;
+  program.State.FDZoomFactor = 1;
+
+  Guarded([&] {
+    auto* express = program.Find<platform::ui::Form>(QStringLiteral("Form1"));
+    if (!express) return;
+    for (const char* name : {"ClaimStateTaxCombo", "PayerStateTaxCombo"})
+      if (auto* combo = qobject_cast<QComboBox*>(express->Control(QString::fromLatin1(name))))
+        if (combo->lineEdit()) combo->lineEdit()->setCursorPosition(0);
+  });
+}
+
+}  // namespace shell

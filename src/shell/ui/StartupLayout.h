@@ -1,0 +1,33 @@
+#pragma once
+
+namespace shell {
+
+class Program;
+
+// How the start-up layout pass fits a window.
+enum class StartupFit { Form, TabForm };
+
+struct StartupWindow {
+  const char* name;
+  StartupFit fit;
+};
+
+// The windows that keep their state for the whole run, created and fitted
+// once by the start-up layout pass, in this order. A window listed here but
+// not built into the program yet is passed over.
+inline constexpr StartupWindow kStartupWindows[] = {
+    {"Form1", StartupFit::Form},      // the Express screen
+    {"Form13", StartupFit::TabForm},  // the claimant's income
+    {"Form14", StartupFit::TabForm},  // the other party's income
+    {"Form16", StartupFit::Form},     // parenting time
+    {"Form26", StartupFit::TabForm},  // the claimant's business income
+    {"Form27", StartupFit::TabForm},  // the other party's business income
+};
+
+// The start-up layout pass: the scheme's background colour, the windows
+// above, the Express screen's save-folder menu, the windows of the
+// multiple-document frame, the default printer's font, the sheet zoom states
+// and the state tax combo boxes. A step that fails is passed over.
+void FitStartupWindows(Program& program);
+
+}  // namespace shell

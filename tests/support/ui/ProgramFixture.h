@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QStringList>
+
+#include "platform/ScriptedDialogs.h"
+#include "shell/ui/Program.h"
+
+// A program as the tests run it: scripted dialogs, a pinned 1024 x 768 screen
+// at 96 dots per inch, no waits, Tahoma present, web pages recorded instead of opened.
+struct ProgramFixture {
+  platform::ScriptedDialogs dialogs;
+  shell::Program program{dialogs};
+  QStringList openedPages;
+
+  ProgramFixture() {
+    program.PinScreen(shell::ScreenInfo{1024, 768, 15, 15});
+    program.SplashWaitSeconds = 0;
+    program.PdfNoticeWaitSeconds = 0;
+    program.ProgramFolder = QStringLiteral("/opt/kelvane");
+    program.IsFontInstalled = [](const QString&) { return true; };
+    program.OpenWebPage = [this](const QString& address) {
+      openedPages << address;
+      return true;
+    };
+  }
+
+  // Lets windows closed with "delete on close" go.
+  static void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
