@@ -20,7 +20,7 @@ class ExpressLink {
   // ClaimHeadHouse, ClaimSingle and the Payer twins).
   virtual FilingOptions Filing(casevars::Party) const { return {}; }
   // The check mark of the menu item "Enter Income As Monthly" (MonthlyData).
-  virtual bool MonthlyData() const { return false; }
+  virtual bool MonthlyDataChecked() const { return false; }
   // Writes the party's monthly gross income field (ClaimGrossInc, PayGrossInc).
   virtual void SetGrossIncome(casevars::Party, const QString& /*text*/) {}
   // The case name field (ClaimantName).

@@ -40,13 +40,14 @@ void BusinessWindowLink::ShowBusinessWindow(Party party, bool jointFiler) {
   w->ShowModal();
 }
 
-void ConnectBusinessWindow(business::BusinessWindow& businessWindow, IncomeWindow& incomeWindow,
-                           ExpressLink& express) {
+void ConnectBusinessWindow(business::BusinessWindow& businessWindow,
+                           std::function<IncomeWindow*()> incomeWindow) {
   business::BusinessWindowLinks& links = businessWindow.Links;
-  links.MonthlyDataChecked = [&express] { return express.MonthlyData(); };
-  links.IncomeYearly_Click = [&incomeWindow] { incomeWindow.Yearly_Click(); };
-  links.SetIncomeSelfBox = [&incomeWindow](int column, const QString& text) {
-    incomeWindow.Box(column == 0 ? "Self" : "Self1")->setText(text);
+  links.IncomeYearly_Click = [incomeWindow] {
+    if (IncomeWindow* w = incomeWindow()) w->Yearly_Click();
+  };
+  links.SetIncomeSelfBox = [incomeWindow](int column, const QString& text) {
+    if (IncomeWindow* w = incomeWindow()) w->Box(column == 0 ? "Self" : "Self1")->setText(text);
   };
 }
 

@@ -31,10 +31,10 @@ class BusinessWindowLink : public BusinessLink {
   std::function<business::BusinessWindow*(casevars::Party)> window_;
 };
 
-// Gives a business window what it asks of its party's income window and of
-// the Express screen: the income window's Yearly_Click, its business income
-// boxes, and the Express screen's MonthlyData mark.
-void ConnectBusinessWindow(business::BusinessWindow& businessWindow, IncomeWindow& incomeWindow,
-                           ExpressLink& express);
+// Gives a business window what it asks of its party's income window (found
+// when needed by `incomeWindow`): the income window's Yearly_Click and its
+// business income boxes.
+void ConnectBusinessWindow(business::BusinessWindow& businessWindow,
+                           std::function<IncomeWindow*()> incomeWindow);
 
 }  // namespace income

@@ -1,8 +1,5 @@
 #include "income/ui/IncomeColumns.h"
 
-#include <QEvent>
-#include <QEventLoop>
-
 #include "income/ui/IncomeWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/TabControl.h"
@@ -41,32 +38,8 @@ bool EnterIncome_Click(IncomeWindow& window, IncomeButtonContext& context) {
     ShiftIncomeColumns(window, 1, context.factors, context.screen);
   }
   if (context.showModal) context.showModal(window);
+  else window.ShowModal();
   return true;
-}
-
-namespace {
-class HideWatcher : public QObject {
- public:
-  explicit HideWatcher(QEventLoop& loop) : loop_(loop) {}
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Hide) loop_.quit();
-    return false;
-  }
-
- private:
-  QEventLoop& loop_;
-};
-}  // namespace
-
-void ShowModalUntilHidden(QWidget& window) {
-  window.setWindowModality(Qt::ApplicationModal);
-  window.show();
-  if (window.isHidden()) return;
-  QEventLoop loop;
-  HideWatcher watcher(loop);
-  window.installEventFilter(&watcher);
-  loop.exec();
-  window.removeEventFilter(&watcher);
 }
 
 }  // namespace income

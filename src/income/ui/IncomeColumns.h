@@ -8,8 +8,6 @@
 #include "income/IncomeLinks.h"
 #include "shell/ScreenFactors.h"
 
-class QWidget;
-
 namespace platform {
 class Dialogs;
 }
@@ -38,8 +36,9 @@ struct IncomeButtonContext {
   shell::ScreenFactors& factors;
   shell::ScreenInfo screen;
   platform::Dialogs* dialogs = nullptr;  // the program's message box
-  // Shows the window modally and returns once it is hidden again.
-  std::function<void(QWidget& window)> showModal;
+  // Shows the window modally and returns once it is hidden again; empty:
+  // the window's own ShowModal.
+  std::function<void(IncomeWindow& window)> showModal;
 };
 
 // The income button: refuses a party without a filing status ("Please Enter
@@ -48,8 +47,5 @@ struct IncomeButtonContext {
 // option, moves the columns when the filing changed since the last opening
 // and shows the window modally. Returns false when refused.
 bool EnterIncome_Click(IncomeWindow& window, IncomeButtonContext& context);
-
-// Shows a window modally and waits, handling events, until it is hidden.
-void ShowModalUntilHidden(QWidget& window);
 
 }  // namespace income

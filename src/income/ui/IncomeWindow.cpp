@@ -251,7 +251,7 @@ void IncomeWindow::Form_Load() {
 void IncomeWindow::Form_Activate() {
   AddIncomeVars();
   AssignDeductVars();
-  if (Or(services_.express).MonthlyData()) Monthly_Click();
+  if (Or(services_.express).MonthlyDataChecked()) Monthly_Click();
   else Yearly_Click();
   setWindowState(Qt::WindowNoState);
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "case/CaseVars.h"
 #include "income/IncomeFields.h"
@@ -40,6 +41,8 @@ struct IncomeWindowServices {
   ImputeLink* impute = nullptr;
   // The program's message box ("Entry Error" messages); null: none shown.
   platform::Dialogs* dialogs = nullptr;
+  // Keeps alive links made for this window alone (the program's business link).
+  std::shared_ptr<void> owned;
 };
 
 // A party's income window: "Claimant's Income" (Form13) or "Other Party's

@@ -46,7 +46,7 @@ TEST_F(BusinessWindowLinkTest, TipsDeductionReadsTheBusinessTipsAndServiceTrades
 
 TEST_F(BusinessWindowLinkTest, ClosingTheBusinessWindowFillsTheBusinessIncomeBox) {
   Form13& w = Claim();
-  ConnectBusinessWindow(form26, w, express);
+  ConnectBusinessWindow(form26, [&w]() -> IncomeWindow* { return &w; });
   form26.AWages[0]->setText("18500");
   form26.AssignBusinessVars(0);
   std::int16_t cancel = 0;

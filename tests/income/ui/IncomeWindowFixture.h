@@ -47,7 +47,7 @@ struct FakeExpress : income::ExpressLink {
   bool monthly = true;
   casevars::PartyPair<QString> gross;
   income::FilingOptions Filing(casevars::Party p) const override { return filing[p]; }
-  bool MonthlyData() const override { return monthly; }
+  bool MonthlyDataChecked() const override { return monthly; }
   void SetGrossIncome(casevars::Party p, const QString& text) override { gross[p] = text; }
 };
 

@@ -338,7 +338,7 @@ TEST_F(IncomeWindowMethodsTest, IncomeButtonChecksFilingShowsTheColumnAndShifts)
   shell::ScreenFactors factors;
   int shown = 0;
   IncomeButtonContext context{express, shifted, factors, {1024, 768, 15, 15}, &dialogs,
-                              [&shown](QWidget&) { ++shown; }};
+                              [&shown](IncomeWindow&) { ++shown; }};
   dialogs.AnswerMessageBox(platform::kAnswerOk);
   EXPECT_FALSE(EnterIncome_Click(w, context));
   ASSERT_EQ(Messages().size(), 1u);

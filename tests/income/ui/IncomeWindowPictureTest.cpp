@@ -44,7 +44,7 @@ TEST_F(IncomeWindowPictureTest, EveryTabOfAFilledInWindowDraws) {
   express.filing.Claim.MFJ = true;
   express.monthly = false;
   std::int16_t shifted = 0;
-  IncomeButtonContext open{express, shifted, factors, {800, 600, 15, 15}, &dialogs, {}};
+  IncomeButtonContext open{express, shifted, factors, {800, 600, 15, 15}, &dialogs, [](IncomeWindow&) {}};
   ASSERT_TRUE(EnterIncome_Click(w, open));
   w.show();  // activation: yearly entry
 
