@@ -33,19 +33,49 @@ struct PartyIncome {
   float YrReimburse = 0, YrReimburse1 = 0;        // employer reimbursements, counted as wages
   float YrEarnedExempt = 0, YrEarnedExempt1 = 0;  // earnings subject only to payroll tax
 
-  // Shared with the business window (Form26 / Form27). YrEarned and YrST are
-  // in the income window's entry period while it is open, yearly after it has
-  // switched to yearly.
-  float YrSelf = 0, YrSelf1 = 0;      // business income, as the business window hands it over
-  float YrEarned = 0, YrEarned1 = 0;  // earned wages
-  float YrST = 0, YrST1 = 0;          // short-term capital gains and investment interest
-  // The parts of the business tips (Business.YrATips, YrBTips, YrCTips) that
-  // the income window's tips deduction took; 0 for a service-trade business.
-  float YrATipsDeducted = 0, YrATipsDeducted1 = 0;
-  float YrBTipsDeducted = 0, YrBTipsDeducted1 = 0;
-  float YrCTipsDeducted = 0, YrCTipsDeducted1 = 0;
+  // Income by source as entered (in the window's entry period while it is
+  // open, yearly once it has closed). YrSelf, YrEarned and YrST are shared
+  // with the business window (Form26 / Form27).
+  float YrEarned = 0, YrEarned1 = 0;            // wages and salaries (box 1 of the W-2)
+  float YrSelf = 0, YrSelf1 = 0;                // business income, written by the business window
+  float YrST = 0, YrST1 = 0;                    // short-term gains and investment interest
+  float YrPT = 0, YrPT1 = 0;                    // rentals, royalties, annuities
+  float YrPension = 0, YrPension1 = 0;          // taxable pensions, unemployment, disability
+  float YrComp = 0, YrComp1 = 0;                // workers' compensation, SSI, untaxed disability
+  float YrPriorMaint = 0, YrPriorMaint1 = 0;    // alimony received under orders before 2019
+
+  // Adjustments and credits: yearly at all times.
+  float YrIRADeduct = 0;
+  float YrOtherDeduct = 0;
+  float YrSelfRetirementDeduct = 0;  // counts only while the party has business income
+  float YrSelfHealthDeduct = 0;      // counts only while the party has business income
+
+  // Deductions the guidelines allow (entry period while the window is open).
+  float YrStIndus = 0;          // health insurance, the children's cover excluded
+  float YrDues = 0;             // mandatory union or professional dues
+  float YrPensionPay = 0;       // mandatory retirement plan payments
+  float YrOtherSupport = 0;     // support paid for children of other relationships
+  float YrMedCare = 0;          // recurring Medicare payments
+  float YrPriorMaintPaid = 0, YrPriorMaintPaid1 = 0;   // alimony paid, orders before 2019 (adjustment)
+  float YrPriorMaintPaid2 = 0, YrPriorMaintPaid3 = 0;  // alimony paid, orders after 2018
+
+  // Tips and overtime deductions; the parts of the business tips
+  // (Business.YrATips, YrBTips, YrCTips) that the tips deduction took, 0 for
+  // a service-trade business (suffix 1: the new spouse's, joint filers only).
+  float YrOTDeduction = 0;
+  float YrTipsDeduction = 0;
+  float YrTipsDeducted = 0;
+  float YrATipsDeducted = 0, YrBTipsDeducted = 0, YrCTipsDeducted = 0;
+  float YrATipsDeducted1 = 0, YrBTipsDeducted1 = 0, YrCTipsDeducted1 = 0;
+
+  float YrUntaxedIncome = 0;     // income outside the federal tax base, business deduction included
+  bool Spouse65Flag = false;     // joint filers: the new spouse is 65 or older
 };
 
-struct IncomeVars : PartyPair<PartyIncome> {};
+struct IncomeVars : PartyPair<PartyIncome> {
+  // The factor of the last change of entry period, shared by both windows;
+  // meaningful only during that change.
+  float IncomePeriodFactor = 1.0f;
+};
 
 }  // namespace casevars

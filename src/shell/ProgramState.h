@@ -39,7 +39,6 @@ struct ProgramState {
   double FDZoomFactor = 1;
 
   // Window states that start-up sets.
-  float IncomePeriodFactor = 1.0f;     // the income windows' factor from the old pay period to the new
   std::int16_t FinDecFormType = 1;     // the affidavit pages serve: 1 long form, 0 short, 3 worksheet
   std::int16_t BlankFAPrint = 0;       // 1 while a blank short-form affidavit prints
 

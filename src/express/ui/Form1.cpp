@@ -73,6 +73,7 @@ Form1::Form1(shell::Program& program, QWidget* parent)
     combo->setEditable(true);
     combo->addItems({QStringLiteral("As Rate"), QStringLiteral("As Yearly Amount")});
   }
+  BuildIncomeControls();
 }
 
 void Form1::MarkPair(QAction* item, QAction* partner) {

@@ -1,6 +1,7 @@
 #include "platform/ui/TabControl.h"
 
 #include <QEvent>
+#include <QPainter>
 #include <QTabBar>
 
 #include <cmath>
@@ -88,12 +89,52 @@ bool TabControl::event(QEvent* e) {
   return QWidget::event(e);
 }
 
+void TabControl::SetPaintStyle(int style) {
+  paintStyle_ = style;
+  if (hooked_) layoutPages();
+}
+
+void TabControl::SetSolidColor(const QColor& colour) {
+  solidColor_ = colour;
+  if (hooked_) {
+    layoutPages();
+    update();
+  }
+}
+
+void TabControl::Hook() {
+  if (hooked_) return;
+  hooked_ = true;
+  layoutPages();
+  update();
+}
+
+void TabControl::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!hooked_ || paintStyle_ != 0 || !solidColor_.isValid()) return;
+  QPainter painter(this);
+  painter.fillRect(rect(), solidColor_);
+}
+
+void SetTabPaintStyle(TabControl& tabs, int style) { tabs.SetPaintStyle(style); }
+void SetTabSolidColor(TabControl& tabs, OleColor colour) { tabs.SetSolidColor(ToQColor(colour)); }
+void HookTabControl(TabControl& tabs) { tabs.Hook(); }
+
 void TabControl::layoutPages() {
   const int barHeight = std::max(1, static_cast<int>(std::lround(tabHeight_ / TwipsPerPixelY(this))));
   QString css = QString("QTabBar::tab { height: %1px; }").arg(barHeight);
   if (tabMaxWidth_ > 0)
     css += QString("QTabBar::tab { width: %1px; }")
                .arg(static_cast<int>(std::lround(tabMaxWidth_ / TwipsPerPixelX(this))));
+  if (hooked_ && paintStyle_ == 0 && solidColor_.isValid()) {
+    // Every tab face in the solid colour; the selected tab stands out by its
+    // frame and by standing taller.
+    css += QString(
+               "QTabBar::tab { background: %1; border: 1px solid #8c8c8c; border-bottom: none;"
+               " padding: 0 6px; margin-right: 1px; }"
+               "QTabBar::tab:!selected { margin-top: 2px; background: %2; }")
+               .arg(solidColor_.name(), solidColor_.darker(106).name());
+  }
   bar_->setStyleSheet(css);
   bar_->setGeometry(0, 0, width(), barHeight + 2);
   for (QWidget* p : pages_) p->setGeometry(0, 0, width(), height());

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 #include <vector>
+
+#include "platform/Colors.h"
 
 class QTabBar;
 
@@ -37,6 +40,14 @@ class TabControl : public QWidget {
 
   QTabBar* Bar() const { return bar_; }
 
+  // Painting in a solid colour (see HookTabControl below).
+  int PaintStyle() const { return paintStyle_; }
+  QColor SolidColor() const { return solidColor_; }
+  bool Hooked() const { return hooked_; }
+  void SetPaintStyle(int style);
+  void SetSolidColor(const QColor& colour);
+  void Hook();
+
  signals:
   // The selected tab changed (by the user or by SetTab), with its index.
   void Click(int previousTab);
@@ -44,6 +55,7 @@ class TabControl : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void layoutPages();
@@ -53,6 +65,18 @@ class TabControl : public QWidget {
   double tabHeight_ = 300;
   double tabMaxWidth_ = 0;
   int previous_ = 0;
+  int paintStyle_ = 0;
+  QColor solidColor_;
+  bool hooked_ = false;
 };
+
+// The user's background scheme on a tab control: the paint style (0, the
+// only one the program uses, fills the background), the solid colour (a
+// system colour is taken at its current value) and the hook, after which the
+// control's background and tabs are painted in that colour. Hooking a
+// hooked control again changes nothing; a later colour shows at the next paint.
+void SetTabPaintStyle(TabControl& tabs, int style);
+void SetTabSolidColor(TabControl& tabs, OleColor colour);
+void HookTabControl(TabControl& tabs);
 
 }  // namespace platform::ui

@@ -3,9 +3,12 @@
 #include <QAction>
 
 #include <memory>
+#include <type_traits>
 
 #include "business/ui/BusinessWindow.h"
 #include "express/ui/Form1.h"
+#include "income/ui/BusinessWindowLink.h"
+#include "income/ui/IncomeWindow.h"
 #include "shell/ui/Form17.h"
 #include "shell/ui/Form18.h"
 #include "shell/ui/Form20.h"
@@ -39,6 +42,30 @@ void AddBusinessWindow(Program& program, const char* name) {
     };
     window->Links.Screen = &program.State.Screen;
     window->Links.Registry = &program.Windows();
+    const bool claimant = std::is_same_v<W, business::Form26>;
+    income::ConnectBusinessWindow(*window, [&program, claimant] {
+      return program.Load<income::IncomeWindow>(claimant ? QStringLiteral("Form13") : QStringLiteral("Form14"));
+    });
+    return window;
+  });
+}
+
+// An income window, linked to the Express screen, its party's business
+// window and the program's message box; its load handler runs on creation.
+template <class W>
+void AddIncomeWindow(Program& program, const char* name) {
+  program.Windows().SetFactory(QString::fromLatin1(name), [&program] {
+    income::IncomeWindowServices services;
+    services.express = program.Load<express::Form1>(QStringLiteral("Form1"));
+    auto business = std::make_shared<income::BusinessWindowLink>(program.Case, [&program](casevars::Party party) {
+      return program.Load<business::BusinessWindow>(party == casevars::Party::Claim ? QStringLiteral("Form26")
+                                                                                     : QStringLiteral("Form27"));
+    });
+    services.business = business.get();
+    services.owned = business;
+    services.dialogs = &program.Dialogs;
+    auto window = std::make_unique<W>(program.Case, services);
+    window->Form_Load();
     return window;
   });
 }
@@ -48,6 +75,8 @@ void AddBusinessWindow(Program& program, const char* name) {
 void RegisterProgramWindows(Program& p) {
   Add<frmSplash>(p, "frmSplash", p);
   Add<express::Form1>(p, "Form1", p);
+  AddIncomeWindow<income::Form13>(p, "Form13");
+  AddIncomeWindow<income::Form14>(p, "Form14");
   AddBusinessWindow<business::Form26>(p, "Form26");
   AddBusinessWindow<business::Form27>(p, "Form27");
   Add<Form4>(p, "Form4");

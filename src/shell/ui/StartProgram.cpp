@@ -43,7 +43,7 @@ void StartProgram(Program& program) {
   FillRemainingDefaults(program.ProgramFolder);
   FitStartupWindows(program);
   MarkIncomePeriod(program);
-  program.State.IncomePeriodFactor = 1.0f;
+  program.Case.Income.IncomePeriodFactor = 1.0f;
 
   if (IsLargeFont640x480(program.State.Screen)) {
     program.Dialogs.ShowMessageBox(QString::fromLatin1(kLargeFontPrompt), platform::kBoxOk,

@@ -63,7 +63,7 @@ TEST_F(StartProgramTest, FirstRunOnAnEmptyStore) {
   EXPECT_EQ(program.Case.Express.MaintAppliedToCS, 1);
   EXPECT_EQ(program.State.FinDecFormType, 1);
   EXPECT_EQ(program.State.BlankFAPrint, 0);
-  EXPECT_EQ(program.State.IncomePeriodFactor, 1.0f);
+  EXPECT_EQ(program.Case.Income.IncomePeriodFactor, 1.0f);
   EXPECT_EQ(program.State.SchemeBackColor, platform::kSchemeFace);
   EXPECT_EQ(program.State.WSZoomState, "Large");
   EXPECT_EQ(program.Printer.FontName(), "Tahoma");

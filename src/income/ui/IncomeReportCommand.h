@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+
+#include "case/CaseVars.h"
+#include "income/IncomeLinks.h"
+#include "platform/Dialogs.h"
+#include "platform/document/Document.h"
+#include "platform/document/DrawingCursor.h"
+#include "platform/document/OutputResult.h"
+
+namespace income {
+
+class IncomeWindow;
+
+// The printer a report goes to: its resolution and edges for drawing, and
+// the printing itself. The default prints on the printer the user chose.
+struct ReportPrinter {
+  std::function<platform::PrinterSetup(const platform::PrinterChoice&)> setupFor;
+  std::function<platform::OutputResult(const platform::Document&, const platform::PrinterChoice&)> print;
+  static ReportPrinter ChosenPrinter();
+};
+
+struct IncomeReportCommand {
+  IncomeWindow& claim;  // Form13
+  IncomeWindow& payer;  // Form14
+  ExpressLink& express;
+  platform::Dialogs& dialogs;
+  casevars::CaseVars& vars;
+  ReportPrinter printer = ReportPrinter::ChosenPrinter();
+};
+
+// The Express screen's "Print Income Popups": copies both windows' boxes
+// into the case variables, brings both windows to yearly amounts and
+// recomputes them as a run does, asks for a printer and prints the income
+// report on it. A cancelled dialog prints nothing; a print that cannot start
+// or fails is reported in the program's message box. Returns true when the
+// report went to the printer.
+bool PrintPopup_Click(IncomeReportCommand& command);
+
+}  // namespace income

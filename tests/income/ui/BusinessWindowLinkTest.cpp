@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+
+#include "business/ui/AmountBox.h"
+#include "business/ui/BusinessWindow.h"
+#include "income/ui/BusinessWindowLink.h"
+#include "income/ui/IncomeWindowFixture.h"
+
+using namespace income;
+using namespace incometest;
+
+namespace {
+
+class BusinessWindowLinkTest : public ::testing::Test, public IncomeWindowFixture {
+ protected:
+  BusinessWindowLinkTest() : form26(vars), link(vars, [this](casevars::Party p) -> business::BusinessWindow* {
+                               return p == casevars::Party::Claim ? &form26 : nullptr;
+                             }) {}
+
+  business::Form26 form26;
+  BusinessWindowLink link;
+};
+
+TEST_F(BusinessWindowLinkTest, TipsDeductionReadsTheBusinessTipsAndServiceTrades) {
+  IncomeWindowServices services = Services();
+  services.business = &link;
+  Form13 w(vars, services);
+  express.filing.Claim.Single = true;
+  vars.Business.Claim.YrATips = 20000;
+  vars.Business.Claim.YrBTips = 3000;
+  vars.Income.Claim.YrTotal = 100000;
+  ASSERT_TRUE(w.Yearly_Click());
+  Type(Box(w, "Tips", 0), "10000");
+  w.AssignDeductVars();
+  EXPECT_EQ(vars.Income.Claim.YrATipsDeducted, 15000);
+  EXPECT_EQ(vars.Income.Claim.YrTipsDeduction, 25000);
+  form26.ATrade[0]->setChecked(true);
+  w.AssignDeductVars();
+  EXPECT_EQ(vars.Income.Claim.YrATipsDeducted, 0);
+  EXPECT_EQ(vars.Income.Claim.YrBTipsDeducted, 3000);
+  EXPECT_EQ(vars.Income.Claim.YrTipsDeduction, 13000);
+  // The other party has no business window here: no business tips.
+  EXPECT_EQ(link.Tips(casevars::Party::Payer).serviceTrade[0][0], false);
+}
+
+TEST_F(BusinessWindowLinkTest, ClosingTheBusinessWindowFillsTheBusinessIncomeBox) {
+  Form13& w = Claim();
+  ConnectBusinessWindow(form26, [&w]() -> IncomeWindow* { return &w; });
+  form26.AWages[0]->setText("18500");
+  form26.AssignBusinessVars(0);
+  std::int16_t cancel = 0;
+  form26.Form_Unload(cancel);
+  EXPECT_EQ(vars.Income.Claim.YrSelf, 18500);
+  EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Yearly);
+  EXPECT_TRUE(Box(w, "Self")->text().contains("18,500")) << Box(w, "Self")->text().toStdString();
+  EXPECT_EQ(vars.Income.Claim.YrTotal, 18500);
+}
+
+}  // namespace
