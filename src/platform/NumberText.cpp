@@ -69,30 +69,43 @@ struct Decimal {
   int pointPos = 0;
 };
 
-// Below 2^24 a float holds every whole number, so its shortest decimal never
-// changes the whole part; above it the float's shortest decimal may (2^30 reads
-// back from 1073741800), and the exact digits are shown instead.
+// Below 2^24 a float holds every whole number; from there on its digits are
+// shown exactly.
 constexpr double kFloatWholeLimit = 16777216.0;
 
-// The digits of |value| that the display rounds: the shortest decimal that reads
-// back as the same float when the value is a float, else 15 significant digits.
-Decimal decimalDigits(double value) {
+// Rounds to `decimals` places after the point, halves away from zero.
+void roundTo(Decimal& dec, int decimals);
+
+// The digits of |value| that the display rounds to `decimals` places (counted
+// after `percentShift` decimal places of percent scaling):
+// - a single-precision amount is read as the original read one, to seven
+//   significant digits (31285.715f, which holds 31285.71484..., shows 31,285.71;
+//   2.675f, which holds 2.67499995..., shows 2.68), and to more where seven
+//   cannot reach the places shown, so that 123456.78f shows as typed and not as
+//   123,456.80;
+// - any other value is taken to 15 significant digits, so that the binary error
+//   of a computed 2.675 or 14.5 does not turn a half into a shade below it.
+Decimal decimalDigits(double value, int decimals, int percentShift) {
   const double a = std::fabs(value);
-  char buf[64];
-  std::to_chars_result r;
-  if (a < kFloatWholeLimit && static_cast<double>(static_cast<float>(a)) == a)
-    r = std::to_chars(buf, buf + sizeof buf, static_cast<float>(a), std::chars_format::scientific);
-  else
-    r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 14);
+  const bool single = a < kFloatWholeLimit && static_cast<double>(static_cast<float>(a)) == a;
+  char buf[96];
+  // Exact digits of a float (at most 40 matter here); 15 of anything else.
+  const std::to_chars_result r =
+      std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, single ? 40 : 14);
   // buf holds "d[.ddd]e(+|-)xx".
   Decimal dec;
   const char* q = buf;
   for (; q < r.ptr && *q != 'e'; ++q)
-    if (*q != '.') dec.d[dec.count++] = *q;
+    if (*q != '.' && dec.count < static_cast<int>(dec.d.size())) dec.d[dec.count++] = *q;
   int exponent = 0;
   std::from_chars(q + 1 + (q[1] == '+'), r.ptr, exponent);
   dec.pointPos = exponent + 1;
   while (dec.count > 0 && dec.d[dec.count - 1] == '0') --dec.count;  // zero has no digits
+  if (single && dec.count > 0) {
+    const int wholeDigits = std::max(dec.pointPos + percentShift, 0);
+    const int significant = std::max(7, wholeDigits + decimals);
+    roundTo(dec, significant - dec.pointPos);
+  }
   return dec;
 }
 
@@ -222,7 +235,7 @@ QString Format(double value, QStringView pattern) {
   if (!std::isfinite(value)) return {};
   const Pattern pat = parsePattern(pattern);
 
-  Decimal dec = decimalDigits(value);
+  Decimal dec = decimalDigits(value, pat.decimals, 2 * pat.percent);
   dec.pointPos += 2 * pat.percent;
   roundTo(dec, pat.decimals);
 

@@ -36,11 +36,13 @@
 //   - Literal signs are only text: "-$##,###,##0" shows a deduction of 1234 as
 //     "-$1,234" and 0 as "-$0"; "+$##,###,##0" likewise with a plus sign.
 //   - "##.#0%" shows 0.4567 as "45.67%" and 0.005 as ".50%".
-// Which digits are rounded: single-precision amounts are shown as the float
-// they hold reads back (its shortest decimal form), so 2.675f shows as 2.68 and
-// 123456.78f as 123,456.78, as typed. Any other double, and any value from
-// 16,777,216 up, is first taken to 15 significant digits, so the binary error of
-// a computed 2.675 or 14.5 does not turn a half into a shade below it. A value
+// Which digits are rounded: a single-precision amount is read to seven
+// significant digits, as the original read one (31285.715f, holding
+// 31285.71484..., shows 31,285.71; 2.675f, holding 2.67499995..., shows 2.68),
+// or to as many more as the places shown need, so that 123456.78f shows as
+// typed, not as 123,456.80. Any other double is first taken to 15 significant
+// digits, so the binary error of a computed 2.675 or 14.5 does not turn a half
+// into a shade below it. Whole amounts from 16,777,216 up keep all digits. A value
 // that is not finite gives "".
 //
 // Reading numbers

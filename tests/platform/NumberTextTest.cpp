@@ -59,6 +59,8 @@ TEST(Format, EveryPatternOfTheProgram) {
       {single(2.675f), "$ ###,###.#0", "$ 2.68"},  // the float is 2.67499995...: shown as typed
       {2.675, "$ ###,###.#0", "$ 2.68"},           // the double is 2.67499999...: likewise
       {single(123456.78f), "$ ###,###.#0", "$ 123,456.78"},  // 123456.78125 as a float
+      // an hourly 15 taken to yearly: the float holds 31285.71484..., seven digits 31285.71
+      {single(31285.715f), "$ ###,###.#0", "$ 31,285.71"},
       {single(1000.0001f), "$ ###,###.#0", "$ 1,000.00"},
       {-0.004, "$ ###,###.#0", "$ .00"},
       {12000, "$###,##0.00", "$12,000.00"},

@@ -278,7 +278,7 @@ TEST_F(IncomeWindowMethodsTest, ClosingLeavesYearlyAmountsActivationTheDefaultPe
   EXPECT_TRUE(w.isHidden());
   EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Yearly);
   EXPECT_EQ(vars.Income.Claim.YrEarned, 31285.715f);
-  EXPECT_EQ(Box(w, "Earned")->text(), "$ 31,285.72");  // the float reads back as 31285.715
+  EXPECT_EQ(Box(w, "Earned")->text(), "$ 31,285.71");  // the float holds 31285.71484...
   EXPECT_TRUE(business.calls.contains("AssignNewVars"));
   express.monthly = false;
   ShowActive(w);
