@@ -11,7 +11,7 @@
 #include <QMenuBar>
 
 #include "business/BusinessTotals.h"
-#include "business/ui/AmountBox.h"
+#include "platform/ui/EntryBox.h"
 #include "business/ui/FormBus.h"
 #include "platform/NumberText.h"
 #include "platform/ui/WindowRegistry.h"

@@ -23,12 +23,13 @@ class QLabel;
 class QMenu;
 
 namespace platform::ui {
+class EntryBox;
 class WindowRegistry;
 }
 
 namespace business {
 
-class AmountBox;
+using AmountBox = platform::ui::EntryBox;
 class FormBus;
 
 // What a business window asks of the windows around it. Each is empty by

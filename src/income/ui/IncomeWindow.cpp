@@ -69,7 +69,7 @@ void IncomeWindow::ConnectHandlers() {
   for (const auto& [field, box] : boxes_) {
     const AmountField* f = field;
     box->DiscardEnter = f->keyPress;
-    if (f->keyUp) box->KeyUp = [this, f](int key) { AmountKeyUp(*f, key); };
+    if (f->keyUp) box->KeyUp = [this, f](int key, Qt::KeyboardModifiers) { AmountKeyUp(*f, key); };
     if (f->gotFocus) box->GotFocus = [this, f] { AmountGotFocus(*f); };
     if (f->income) box->LostFocus = [this, f] { AmountLostFocus(*f); };
     box->Edited = [this, f] { AmountEdited(*f); };

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "business/ui/AmountBox.h"
+#include "platform/ui/EntryBox.h"
 #include "business/ui/BusinessWindow.h"
 #include "business/ui/FormBus.h"
 #include "case/CaseVars.h"

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "business/ui/AmountBox.h"
+#include "platform/ui/EntryBox.h"
 #include "business/ui/BusinessWindow.h"
 #include "income/ui/BusinessWindowLink.h"
 #include "income/ui/IncomeWindowFixture.h"
