@@ -1,7 +1,8 @@
 #include "business/ui/FormBus.h"
 
+#include "platform/ui/RichText.h"
+
 #include <QTextBrowser>
-#include <QTextCursor>
 
 namespace business {
 
@@ -15,18 +16,7 @@ FormBus::FormBus(QWidget* parent) : Form(QStringLiteral("FormBus"), parent) {
   RichTextBox1->setHtml(BusinessHelpText());
 }
 
-void FormBus::SetTextSize(double points) {
-  if (!(points > 0)) return;
-  QTextCursor all(RichTextBox1->document());
-  all.select(QTextCursor::Document);
-  QTextCharFormat size;
-  size.setFontPointSize(points);
-  all.mergeCharFormat(size);
-  QTextCursor start(RichTextBox1->document());
-  start.movePosition(QTextCursor::Start);
-  RichTextBox1->setTextCursor(start);
-  RichTextBox1->ensureCursorVisible();
-}
+void FormBus::SetTextSize(double points) { platform::ui::SetWholeTextSize(*RichTextBox1, points); }
 
 const QString& BusinessHelpText() {
   static const QString text = QStringLiteral(

@@ -1,7 +1,8 @@
 #include "shell/ui/HelpWindow.h"
 
+#include "platform/ui/RichText.h"
+
 #include <QTextBrowser>
-#include <QTextCursor>
 
 namespace shell {
 
@@ -17,17 +18,7 @@ HelpWindow::HelpWindow(const QString& name, const QString& caption, const QStrin
   SetTextSize(10);
 }
 
-void HelpWindow::SetTextSize(double points) {
-  if (!(points > 0)) return;
-  QTextCursor all(RichTextBox1->document());
-  all.select(QTextCursor::Document);
-  QTextCharFormat size;
-  size.setFontPointSize(points);
-  all.mergeCharFormat(size);
-  QTextCursor start(RichTextBox1->document());
-  start.movePosition(QTextCursor::Start);
-  RichTextBox1->setTextCursor(start);
-}
+void HelpWindow::SetTextSize(double points) { platform::ui::SetWholeTextSize(*RichTextBox1, points); }
 
 QString HelpWindow::PlainText() const { return RichTextBox1->toPlainText(); }
 
