@@ -19,8 +19,8 @@ struct Overloaded : Fs... {
 template <class... Fs>
 Overloaded(Fs...) -> Overloaded<Fs...>;
 
-QPen PenOf(const PenSpec& spec) {
-  return QPen(spec.color, spec.width, spec.style, Qt::SquareCap, Qt::MiterJoin);
+QPen PenOf(const PenSpec& pen) {
+  return QPen(pen.color, pen.width, pen.style, Qt::SquareCap, Qt::MiterJoin);
 }
 
 // The painter works in twips; a font of n points must come out 20 n twips

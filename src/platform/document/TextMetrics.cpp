@@ -21,11 +21,11 @@ const QPaintDevice* TwipDevice() {
 
 }  // namespace
 
-QFont QtFontFor(const FontSpec& spec) {
-  QFont font(spec.name);
-  font.setPointSizeF(spec.size);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
+QFont QtFontFor(const FontSpec& style) {
+  QFont font(style.name);
+  font.setPointSizeF(style.size);
+  font.setBold(style.bold);
+  font.setItalic(style.italic);
   font.setHintingPreference(QFont::PreferNoHinting);
   // No ligatures: "fi" stays two letters, so the text of a PDF file reads and
   // searches as it was printed.
@@ -33,7 +33,7 @@ QFont QtFontFor(const FontSpec& spec) {
   return font;
 }
 
-TextMetrics::TextMetrics(const FontSpec& spec)
-    : spec_(spec), metrics_(QtFontFor(spec), TwipDevice()) {}
+TextMetrics::TextMetrics(const FontSpec& style)
+    : spec_(style), metrics_(QtFontFor(style), TwipDevice()) {}
 
 }  // namespace platform

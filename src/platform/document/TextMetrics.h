@@ -12,14 +12,14 @@ namespace platform {
 // that a text has the same advance at every scale it is drawn at, and no
 // ligatures). Underline is left off: the renderer draws underlines itself,
 // under blanks too.
-QFont QtFontFor(const FontSpec& spec);
+QFont QtFontFor(const FontSpec& style);
 
 // Measures text as it will stand on the page, in twips: Qt's font metrics
 // against a paint device of 1440 dots per inch, so that one device pixel is one
 // twip and no measurement depends on the screen.
 class TextMetrics {
  public:
-  explicit TextMetrics(const FontSpec& spec);
+  explicit TextMetrics(const FontSpec& style);
 
   const FontSpec& font() const { return spec_; }
   double width(const QString& text) const { return metrics_.horizontalAdvance(text); }
