@@ -154,9 +154,9 @@ void BusinessWindow::build() {
   };
   const auto tradeBox = [&](CheckPair& pair, const char* name, const ColumnPlace& p, int column,
                             double top) {
-    pair[column] = add<QCheckBox>(ElementName(QString::fromLatin1(name), column), p.container,
-                                  p.labelX, top - p.dy, p.labelWidth + 300, 240);
-    pair[column]->setText(QStringLiteral("Service Trade"));
+    pair[column] =
+        add<QCheckBox>(ElementName(QString::fromLatin1(name), column), p.container, p.labelX,
+                       top - p.dy, p.labelWidth + 300, 240, QStringLiteral("Service Trade"));
   };
   const auto tipsLine = [&](Box box, const ColumnPlace& p, int column, const QString& caption,
                             double top) {

@@ -25,15 +25,16 @@ constexpr platform::OleColor kReadOnlyBack = platform::Rgb(192, 255, 255);
 }  // namespace
 
 void Form1::BuildIncomeControls() {
-  auto frame = [this](const char* name, QWidget* in, double left, double top, double width, double height,
-                      const char* caption) {
-    auto* f = add<QGroupBox>(QString::fromLatin1(name), in, left, top, width, height);
-    f->setTitle(QString::fromLatin1(caption));
+  auto frame = [this](const char* name, QWidget* in, double left, double top, double width,
+                      double height, const char* caption) {
+    auto* f = add<QGroupBox>(QString::fromLatin1(name), in, left, top, width, height,
+                             QString::fromLatin1(caption));
     return f;
   };
-  auto label = [this](const char* name, QWidget* in, double left, double top, double width, const char* text) {
-    auto* l = add<QLabel>(QString::fromLatin1(name), in, left, top, width, 255);
-    l->setText(QString::fromLatin1(text));
+  auto label = [this](const char* name, QWidget* in, double left, double top, double width,
+                      const char* text) {
+    auto* l = add<QLabel>(QString::fromLatin1(name), in, left, top, width, 255,
+                          QString::fromLatin1(text));
     return l;
   };
 
@@ -76,8 +77,8 @@ void Form1::BuildIncomeControls() {
                                              120 + (i % 2) * 1800, 120 + (i / 2) * 330, 1800, 285);
       buttons[size_t(i)]->setText(QString::fromLatin1(optionTexts[i]));
     }
-    auto* button = add<platform::ui::ButtonPlus>(QString::fromLatin1(p.button), f, 120, 2580, 3735, 420);
-    button->setText(QString::fromLatin1(p.buttonText));
+    auto* button = add<platform::ui::ButtonPlus>(QString::fromLatin1(p.button), f, 120, 2580, 3735,
+                                                 420, QString::fromLatin1(p.buttonText));
     platform::ui::SetTag(button, QStringLiteral("1000"));
     (p.party == Party::Claim ? EnterClaimIncome : EnterPayerIncome) = button;
     (p.party == Party::Claim ? ClaimGrossInc : PayGrossInc) = gross;

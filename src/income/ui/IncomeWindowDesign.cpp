@@ -129,8 +129,7 @@ void IncomeWindow::BuildDesign() {
       picture->setFocusPolicy(Qt::StrongFocus);
       w = picture;
     } else {
-      auto* frame = add<QGroupBox>(name, SSTab1->Page(tab), 120, top, 11640, height);
-      frame->setTitle(caption);
+      auto* frame = add<QGroupBox>(name, SSTab1->Page(tab), 120, top, 11640, height, caption);
       w = frame;
     }
     w->setProperty("TabIndex", tabIndex);
@@ -169,8 +168,8 @@ void IncomeWindow::BuildDesign() {
     const bool array = QLatin1String(r.suffix) == QLatin1String("Tips") || QLatin1String(r.suffix) == QLatin1String("OT");
     const bool business = QLatin1String(r.suffix) == QLatin1String("Self");
     if (business) {
-      Business = add<ButtonPlus>(QStringLiteral("Business"), frame2, 120, top - 45, 2520, 390);
-      Business->setText(QStringLiteral("Enter Business and REIT Income"));
+      Business = add<ButtonPlus>(QStringLiteral("Business"), frame2, 120, top - 45, 2520, 390,
+                                 QStringLiteral("Enter Business and REIT Income"));
       SetTag(Business, QStringLiteral("1000"));
     }
     const double labelLeft = business ? 2760 : 120;
@@ -221,11 +220,15 @@ void IncomeWindow::BuildDesign() {
   SelfDeductionFrame = container(QStringLiteral("SelfDeductionFrame"), 1, 3960, 1260, 7,
                                  claim ? QStringLiteral("Federal Tax Income Deductions Available Only To Self Employed Individuals")
                                        : QStringLiteral("Federal Tax Income Adjustments Available Only To Self Employed Individuals"));
-  Text3 = add<QLineEdit>(QStringLiteral("Text3"), SelfDeductionFrame, 120, 330, kPartyColumn - 180, kBoxHeight);
-  Text3->setText(Leader(QStringLiteral("SEP, SIMPLE, KEOGH and Other Self-employed Yearly Retirement Contributions")));
+  Text3 = add<QLineEdit>(
+      QStringLiteral("Text3"), SelfDeductionFrame, 120, 330, kPartyColumn - 180, kBoxHeight,
+      Leader(QStringLiteral(
+          "SEP, SIMPLE, KEOGH and Other Self-employed Yearly Retirement Contributions")));
   box("SelfRetirementDeduct", -1, SelfDeductionFrame, kPartyColumn, 330);
-  Text2 = add<QLineEdit>(QStringLiteral("Text2"), SelfDeductionFrame, 120, 750, kPartyColumn - 180, kBoxHeight);
-  Text2->setText(Leader(QStringLiteral("Self-employed Yearly Health Insurance Deduction (Up to 100% of Payments)")));
+  Text2 = add<QLineEdit>(
+      QStringLiteral("Text2"), SelfDeductionFrame, 120, 750, kPartyColumn - 180, kBoxHeight,
+      Leader(QStringLiteral(
+          "Self-employed Yearly Health Insurance Deduction (Up to 100% of Payments)")));
   box("SelfHealthDeduct", -1, SelfDeductionFrame, kPartyColumn, 750);
   for (QLineEdit* t : {Text2, Text3}) {
     t->setReadOnly(true);

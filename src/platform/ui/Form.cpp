@@ -1,18 +1,20 @@
 #include "platform/ui/Form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QEvent>
 #include <QEventLoop>
-#include <QPointer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
 #include <QVariant>
-
 #include <cmath>
 
 #include "platform/ui/ButtonPlus.h"
@@ -233,6 +235,19 @@ void Form::resizeEvent(QResizeEvent* event) {
   if (ToPixels(Prop(this, kHeight), twipsPerPixelY_) != height())
     setProperty(kHeight, height() * twipsPerPixelY_);
   layoutClient();
+}
+
+void SetCaption(QWidget* control, const QString& caption) {
+  if (auto* label = qobject_cast<QLabel*>(control))
+    label->setText(caption);
+  else if (auto* button = qobject_cast<QAbstractButton*>(control))
+    button->setText(caption);
+  else if (auto* frame = qobject_cast<QGroupBox*>(control))
+    frame->setTitle(caption);
+  else if (auto* edit = qobject_cast<QLineEdit*>(control))
+    edit->setText(caption);
+  else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
+    plain->setPlainText(caption);
 }
 
 Form* FormOf(const QWidget* control) {

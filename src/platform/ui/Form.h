@@ -57,6 +57,10 @@ std::optional<OleColor> ForeColor(const QWidget* control);
 void SetBackColor(QWidget* control, OleColor colour);
 void SetForeColor(QWidget* control, OleColor colour);
 
+// Sets the caption of a control that has one (label, button, check box,
+// option, text box: its text; frame: its title); others are left alone.
+void SetCaption(QWidget* control, const QString& caption);
+
 // A window of the program. Its name (the Qt object name) is the program's name
 // for it ("Form13"); its Width, Height, Left and Top are in twips like its
 // controls'. Controls are created through add() so the window keeps them in
@@ -81,6 +85,16 @@ class Form : public QWidget {
          double height) {
     T* control = new T(container ? container : this);
     registerControl(control, name, left, top, width, height);
+    return control;
+  }
+
+  // The same with a caption: the text of a label, button, check box, option
+  // or text box, the title of a frame.
+  template <class T>
+  T* add(const QString& name, QWidget* container, double left, double top, double width,
+         double height, const QString& caption) {
+    T* control = add<T>(name, container, left, top, width, height);
+    SetCaption(control, caption);
     return control;
   }
 

@@ -13,8 +13,8 @@ Form17::Form17(QWidget* parent) : Form(QStringLiteral("Form17"), parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   platform::ui::Place(this, 0, 0, 6840, 4200);
 
-  Label1 = add<QLabel>("Label1", nullptr, 240, 240, 6360, 420);
-  Label1->setText(QStringLiteral("SAVING IMAGE - PLEASE WAIT........"));
+  Label1 = add<QLabel>("Label1", nullptr, 240, 240, 6360, 420,
+                       QStringLiteral("SAVING IMAGE - PLEASE WAIT........"));
   Label1->setAlignment(Qt::AlignCenter);
   QFont bold = Label1->font();
   bold.setBold(true);
@@ -29,8 +29,7 @@ Form17::Form17(QWidget* parent) : Form(QStringLiteral("Form17"), parent) {
       "document as PDF is platform independent. The Acrobat Reader is available as a free download "
       "from Adobe. NOTE: Saving this image is not a substitute for saving your case data to file."));
 
-  OK = add<ButtonPlus>("OK", nullptr, 2580, 3240, 1680, 480);
-  OK->setText(QStringLiteral("OK"));
+  OK = add<ButtonPlus>("OK", nullptr, 2580, 3240, 1680, 480, QStringLiteral("OK"));
   platform::ui::SetTag(OK, QStringLiteral("1000"));
   connect(OK, &ButtonPlus::clicked, this, &Form17::OK_Click);
   ShowSaved();

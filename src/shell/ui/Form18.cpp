@@ -21,33 +21,31 @@ Form18::Form18(QWidget* parent) : Form(QStringLiteral("Form18"), parent) {
   Place(this, 0, 0, 6480, 5160);
 
   Frame1 = add<QGroupBox>("Frame1", nullptr, 120, 120, 6240, 2400);
-  Label1 = add<QLabel>("Label1", Frame1, 120, 180, 3000, 255);
-  Label1->setText(QStringLiteral("Name of Preparer"));
+  Label1 = add<QLabel>("Label1", Frame1, 120, 180, 3000, 255, QStringLiteral("Name of Preparer"));
   PreparerName = add<QLineEdit>("PreparerName", Frame1, 120, 435, 6000, 315);
-  Label2 = add<QLabel>("Label2", Frame1, 120, 885, 3000, 255);
-  Label2->setText(QStringLiteral("Office of Preparer"));
+  Label2 = add<QLabel>("Label2", Frame1, 120, 885, 3000, 255, QStringLiteral("Office of Preparer"));
   PreparerOffice = add<QLineEdit>("PreparerOffice", Frame1, 120, 1140, 6000, 315);
-  Label4 = add<QLabel>("Label4", Frame1, 120, 1620, 6000, 600);
-  Label4->setText(
+  Label4 = add<QLabel>(
+      "Label4", Frame1, 120, 1620, 6000, 600,
       QStringLiteral("This Name And Office Will Be Saved As The Program Default Until Changed"));
   Label4->setWordWrap(true);
   Label4->setAlignment(Qt::AlignCenter);
 
   Frame2 = add<QGroupBox>("Frame2", nullptr, 120, 2640, 6240, 2280);
-  PrintNameCheck = add<QCheckBox>("PrintNameCheck", Frame2, 240, 180, 5400, 285);
-  PrintNameCheck->setText(QStringLiteral("Show This Name On Printed  Reports"));
-  PrintOfficeCheck = add<QCheckBox>("PrintOfficeCheck", Frame2, 240, 525, 5400, 285);
-  PrintOfficeCheck->setText(QStringLiteral("Show This Office Name On Printed Reports"));
-  PrintDateCheck = add<QCheckBox>("PrintDateCheck", Frame2, 240, 870, 5400, 285);
-  PrintDateCheck->setText(QStringLiteral("Show Date On Printed Reports"));
-  Label5 = add<QLabel>("Label5", Frame2, 240, 1335, 4800, 255);
-  Label5->setText(QStringLiteral("Top Margin Width On All Pages"));
-  OptionOneHalf = add<QRadioButton>("OptionOneHalf", Frame2, 240, 1710, 1560, 285);
-  OptionOneHalf->setText(QStringLiteral("1/2 inch"));
-  OptionOne = add<QRadioButton>("OptionOne", Frame2, 2040, 1710, 1560, 285);
-  OptionOne->setText(QStringLiteral("1 inch"));
-  OptionOneOneHalf = add<QRadioButton>("OptionOneOneHalf", Frame2, 3840, 1710, 1800, 285);
-  OptionOneOneHalf->setText(QStringLiteral("1 1/2 inch"));
+  PrintNameCheck = add<QCheckBox>("PrintNameCheck", Frame2, 240, 180, 5400, 285,
+                                  QStringLiteral("Show This Name On Printed  Reports"));
+  PrintOfficeCheck = add<QCheckBox>("PrintOfficeCheck", Frame2, 240, 525, 5400, 285,
+                                    QStringLiteral("Show This Office Name On Printed Reports"));
+  PrintDateCheck = add<QCheckBox>("PrintDateCheck", Frame2, 240, 870, 5400, 285,
+                                  QStringLiteral("Show Date On Printed Reports"));
+  Label5 = add<QLabel>("Label5", Frame2, 240, 1335, 4800, 255,
+                       QStringLiteral("Top Margin Width On All Pages"));
+  OptionOneHalf =
+      add<QRadioButton>("OptionOneHalf", Frame2, 240, 1710, 1560, 285, QStringLiteral("1/2 inch"));
+  OptionOne =
+      add<QRadioButton>("OptionOne", Frame2, 2040, 1710, 1560, 285, QStringLiteral("1 inch"));
+  OptionOneOneHalf = add<QRadioButton>("OptionOneOneHalf", Frame2, 3840, 1710, 1800, 285,
+                                       QStringLiteral("1 1/2 inch"));
 
   for (QLineEdit* field : {PreparerName, PreparerOffice}) field->installEventFilter(this);
 }

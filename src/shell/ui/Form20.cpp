@@ -63,46 +63,40 @@ Form20::Form20(Program& program, QWidget* parent)
   setAttribute(Qt::WA_DeleteOnClose);
   platform::ui::Place(this, 0, 0, 9120, 5640);
 
-  Frame6 = add<QGroupBox>("Frame6", nullptr, 120, 120, 4560, 1680);
-  Frame6->setTitle(QStringLiteral("Form Background Color"));
-  FormDefault = add<QRadioButton>("FormDefault", Frame6, 240, 420, 2880, 285);
-  FormDefault->setText(QStringLiteral("Tovrelle Default"));
+  Frame6 = add<QGroupBox>("Frame6", nullptr, 120, 120, 4560, 1680,
+                          QStringLiteral("Form Background Color"));
+  FormDefault = add<QRadioButton>("FormDefault", Frame6, 240, 420, 2880, 285,
+                                  QStringLiteral("Tovrelle Default"));
   Picture4 = add<QLabel>("Picture4", Frame6, 3240, 390, 1080, 345);
-  FormWin = add<QRadioButton>("FormWin", Frame6, 240, 1020, 2880, 285);
-  FormWin->setText(QStringLiteral("Your Windows System Default"));
+  FormWin = add<QRadioButton>("FormWin", Frame6, 240, 1020, 2880, 285,
+                              QStringLiteral("Your Windows System Default"));
   Picture5 = add<QLabel>("Picture5", Frame6, 3240, 990, 1080, 345);
 
-  Frame1 = add<QGroupBox>("Frame1", nullptr, 4800, 120, 4200, 1680);
-  Frame1->setTitle(QStringLiteral("Select Button Style"));
-  Option1 = add<QRadioButton>("Option1", Frame1, 240, 360, 1320, 285);
-  Option1->setText(QStringLiteral("Themed"));
-  Option2 = add<QRadioButton>("Option2", Frame1, 240, 780, 1320, 285);
-  Option2->setText(QStringLiteral("Standard"));
-  Option3 = add<QRadioButton>("Option3", Frame1, 240, 1200, 1320, 285);
-  Option3->setText(QStringLiteral("Solid"));
-  Button = add<ButtonPlus>("Button", Frame1, 1680, 300, 2280, 375);
-  Button->setText(QStringLiteral("Themed"));
+  Frame1 = add<QGroupBox>("Frame1", nullptr, 4800, 120, 4200, 1680,
+                          QStringLiteral("Select Button Style"));
+  Option1 = add<QRadioButton>("Option1", Frame1, 240, 360, 1320, 285, QStringLiteral("Themed"));
+  Option2 = add<QRadioButton>("Option2", Frame1, 240, 780, 1320, 285, QStringLiteral("Standard"));
+  Option3 = add<QRadioButton>("Option3", Frame1, 240, 1200, 1320, 285, QStringLiteral("Solid"));
+  Button = add<ButtonPlus>("Button", Frame1, 1680, 300, 2280, 375, QStringLiteral("Themed"));
   Button->SetUseVisualStyles(QStringLiteral("False"));
   Button->SetBorderStyle(QStringLiteral("5"));
-  Button2 = add<ButtonPlus>("Button2", Frame1, 1680, 720, 2280, 375);
-  Button2->setText(QStringLiteral("Standard"));
+  Button2 = add<ButtonPlus>("Button2", Frame1, 1680, 720, 2280, 375, QStringLiteral("Standard"));
   Button2->SetUseVisualStyles(QStringLiteral("True"));
   Button2->SetBorderStyle(QStringLiteral("3"));
-  Button3 = add<ButtonPlus>("Button3", Frame1, 1680, 1140, 2280, 375);
-  Button3->setText(QStringLiteral("Solid"));
+  Button3 = add<ButtonPlus>("Button3", Frame1, 1680, 1140, 2280, 375, QStringLiteral("Solid"));
   Button3->SetUseVisualStyles(QStringLiteral("False"));
   Button3->SetBorderStyle(QStringLiteral("3"));
 
-  Frame5 = add<QGroupBox>("Frame5", nullptr, 120, 1920, 8880, 2520);
-  Frame5->setTitle(QStringLiteral("Select Button Colors"));
-  ButtonPlus1 = add<ButtonPlus>("ButtonPlus1", Frame5, 240, 360, 2160, 420);
-  ButtonPlus1->setText(QStringLiteral("Theme Color"));
+  Frame5 = add<QGroupBox>("Frame5", nullptr, 120, 1920, 8880, 2520,
+                          QStringLiteral("Select Button Colors"));
+  ButtonPlus1 =
+      add<ButtonPlus>("ButtonPlus1", Frame5, 240, 360, 2160, 420, QStringLiteral("Theme Color"));
   Picture1 = add<QLabel>("Picture1", Frame5, 2580, 390, 840, 360);
-  ButtonPlus2 = add<ButtonPlus>("ButtonPlus2", Frame5, 240, 1020, 2160, 420);
-  ButtonPlus2->setText(QStringLiteral("Back Color"));
+  ButtonPlus2 =
+      add<ButtonPlus>("ButtonPlus2", Frame5, 240, 1020, 2160, 420, QStringLiteral("Back Color"));
   Picture2 = add<QLabel>("Picture2", Frame5, 2580, 1050, 840, 360);
-  ButtonPlus3 = add<ButtonPlus>("ButtonPlus3", Frame5, 240, 1680, 2160, 420);
-  ButtonPlus3->setText(QStringLiteral("Font Color"));
+  ButtonPlus3 =
+      add<ButtonPlus>("ButtonPlus3", Frame5, 240, 1680, 2160, 420, QStringLiteral("Font Color"));
   Picture3 = add<QLabel>("Picture3", Frame5, 2580, 1710, 840, 360);
   for (QLabel* swatch : {Picture1, Picture2, Picture3, Picture4, Picture5})
     swatch->setFrameShape(QFrame::Box);
@@ -111,11 +105,13 @@ Form20::Form20(Program& program, QWidget* parent)
   Frame3 = add<QGroupBox>("Frame3", Frame5, 3600, 1020, 480, 420);
   Frame4 = add<QGroupBox>("Frame4", Frame5, 3600, 1680, 480, 420);
   for (QGroupBox* f : {Frame2, Frame3, Frame4}) f->setVisible(false);
-  SetDefault = add<QPushButton>("SetDefault", Frame5, 4320, 840, 4320, 720);
-  SetDefault->setText(QStringLiteral("Click To ReSet To The Original Button Colors And Style"));
+  SetDefault =
+      add<QPushButton>("SetDefault", Frame5, 4320, 840, 4320, 720,
+                       QStringLiteral("Click To ReSet To The Original Button Colors And Style"));
 
-  Button4 = add<ButtonPlus>("Button4", nullptr, 120, 4680, 8880, 600);
-  Button4->setText(QStringLiteral("Click To Use This Button Style and Button Color In Program"));
+  Button4 =
+      add<ButtonPlus>("Button4", nullptr, 120, 4680, 8880, 600,
+                      QStringLiteral("Click To Use This Button Style and Button Color In Program"));
   platform::ui::SetTag(Button4, QStringLiteral("1000"));
 
   connect(ButtonPlus1, &ButtonPlus::clicked, this, &Form20::ButtonPlus1_Click);

@@ -19,15 +19,14 @@ FormFind::FormFind(Program& program, PreviewControl& document, QWidget* parent)
   setAttribute(Qt::WA_DeleteOnClose);
   platform::ui::Place(this, 0, 0, 5400, 2280);
 
-  Label1 = add<QLabel>("Label1", nullptr, 240, 180, 4920, 285);
-  Label1->setText(QStringLiteral("Enter Text String To Find"));
+  Label1 = add<QLabel>("Label1", nullptr, 240, 180, 4920, 285,
+                       QStringLiteral("Enter Text String To Find"));
   txtFind = add<QLineEdit>("txtFind", nullptr, 240, 480, 4920, 345);
-  btnFind[0] = add<ButtonPlus>("btnFind", nullptr, 240, 1080, 1560, 480);
-  btnFind[0]->setText(QStringLiteral("Find First"));
-  btnFind[1] = add<ButtonPlus>("btnFind", nullptr, 1920, 1080, 1560, 480);
-  btnFind[1]->setText(QStringLiteral("Find Next"));
-  Exit = add<ButtonPlus>("Exit", nullptr, 3600, 1080, 1560, 480);
-  Exit->setText(QStringLiteral("Exit"));
+  btnFind[0] =
+      add<ButtonPlus>("btnFind", nullptr, 240, 1080, 1560, 480, QStringLiteral("Find First"));
+  btnFind[1] =
+      add<ButtonPlus>("btnFind", nullptr, 1920, 1080, 1560, 480, QStringLiteral("Find Next"));
+  Exit = add<ButtonPlus>("Exit", nullptr, 3600, 1080, 1560, 480, QStringLiteral("Exit"));
   for (int i = 0; i < 2; ++i) {
     btnFind[i]->setProperty("Index", i);
     connect(btnFind[i], &ButtonPlus::clicked, this, [this, i] { btnFind_Click(i); });

@@ -27,10 +27,9 @@ FormScaling::FormScaling(QWidget* parent) : Form(QStringLiteral("FormScaling"), 
       "Scaling will not occur on all program forms until you exit and restart the program. "
       "Scaling will be saved and remain in place until changed.\n"));
 
-  Scaling = add<QGroupBox>("Scaling", nullptr, 240, 1980, 6840, 1740);
-  Scaling->setTitle(QStringLiteral("Scaling Adjustment"));
-  Adjustment = add<QLineEdit>("Adjustment", Scaling, 240, 360, 1080, 315);
-  Adjustment->setText(QStringLiteral("1"));
+  Scaling = add<QGroupBox>("Scaling", nullptr, 240, 1980, 6840, 1740,
+                           QStringLiteral("Scaling Adjustment"));
+  Adjustment = add<QLineEdit>("Adjustment", Scaling, 240, 360, 1080, 315, QStringLiteral("1"));
   Label1 = add<QLabel>("Label1", Scaling, 1500, 300, 5160, 1320);
   Label1->setWordWrap(true);
   Label1->setText(QStringLiteral(
@@ -38,11 +37,11 @@ FormScaling::FormScaling(QWidget* parent) : Form(QStringLiteral("FormScaling"), 
       "results in no scaling. An entry of .5 will reduce the area of your monitor used by 50%."));
 
   Scaling2 = add<QGroupBox>("Scaling2", nullptr, 240, 3840, 6840, 1200);
-  ApplyScaling = add<ButtonPlus>("ApplyScaling", Scaling2, 240, 300, 3960, 600);
-  ApplyScaling->setText(QStringLiteral("Apply Scaling at Next Start-up of This Program"));
+  ApplyScaling = add<ButtonPlus>("ApplyScaling", Scaling2, 240, 300, 3960, 600,
+                                 QStringLiteral("Apply Scaling at Next Start-up of This Program"));
   platform::ui::SetTag(ApplyScaling, QStringLiteral("1000"));
-  ReSetScaling = add<ButtonPlus>("ReSetScaling", Scaling2, 4380, 300, 2220, 600);
-  ReSetScaling->setText(QStringLiteral(" Reset Scaling to Default"));
+  ReSetScaling = add<ButtonPlus>("ReSetScaling", Scaling2, 4380, 300, 2220, 600,
+                                 QStringLiteral(" Reset Scaling to Default"));
   platform::ui::SetTag(ReSetScaling, QStringLiteral("1000"));
 
   connect(ApplyScaling, &ButtonPlus::clicked, this, &FormScaling::ApplyScaling_Click);

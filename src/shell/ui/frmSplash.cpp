@@ -87,12 +87,12 @@ frmSplash::frmSplash(Program& program, QWidget* parent)
   Style(Label2, QStringLiteral("LOADING.........."), 12, true, Qt::AlignCenter);
   platform::ui::SetForeColor(Label2, platform::kSysActiveCaption);
 
-  Command3 = add<ButtonPlus>("Command3", nullptr, 240, 3420, 2280, 600);
-  Command3->setText(QStringLiteral("Enter Case Data"));
-  ChkVer = add<ButtonPlus>("ChkVer", nullptr, 2640, 3420, 2280, 600);
-  ChkVer->setText(QStringLiteral("Check For Update"));
-  Command1 = add<ButtonPlus>("Command1", nullptr, 5040, 3420, 2880, 600);
-  Command1->setText(QStringLiteral("Exit Without Loading Program"));
+  Command3 =
+      add<ButtonPlus>("Command3", nullptr, 240, 3420, 2280, 600, QStringLiteral("Enter Case Data"));
+  ChkVer =
+      add<ButtonPlus>("ChkVer", nullptr, 2640, 3420, 2280, 600, QStringLiteral("Check For Update"));
+  Command1 = add<ButtonPlus>("Command1", nullptr, 5040, 3420, 2880, 600,
+                             QStringLiteral("Exit Without Loading Program"));
   for (ButtonPlus* b : {Command3, ChkVer, Command1}) {
     platform::ui::SetTag(b, QStringLiteral("1000"));
     QFont f = b->font();
