@@ -99,21 +99,23 @@ static std::optional<OleColor> ColourProp(const QWidget* control, const char* na
 std::optional<OleColor> BackColor(const QWidget* control) { return ColourProp(control, kBackColor); }
 std::optional<OleColor> ForeColor(const QWidget* control) { return ColourProp(control, kForeColor); }
 
-void SetBackColor(QWidget* control, OleColor colour) {
-  control->setProperty(kBackColor, static_cast<uint>(colour));
+static void SetColourProp(QWidget* control, const char* name, OleColor colour,
+                          std::initializer_list<QPalette::ColorRole> roles) {
+  control->setProperty(name, static_cast<uint>(colour));
   QPalette p = control->palette();
   const QColor c = ToQColor(colour);
-  for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, c);
+  for (auto role : roles) p.setColor(role, c);
   control->setPalette(p);
+}
+
+void SetBackColor(QWidget* control, OleColor colour) {
+  SetColourProp(control, kBackColor, colour, {QPalette::Window, QPalette::Base, QPalette::Button});
   control->setAutoFillBackground(true);
 }
 
 void SetForeColor(QWidget* control, OleColor colour) {
-  control->setProperty(kForeColor, static_cast<uint>(colour));
-  QPalette p = control->palette();
-  const QColor c = ToQColor(colour);
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) p.setColor(role, c);
-  control->setPalette(p);
+  SetColourProp(control, kForeColor, colour,
+                {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
 }
 
 Form::Form(const QString& name, QWidget* parent) : QWidget(parent) {
