@@ -15,6 +15,17 @@ namespace express {
 enum class TimeBox { ClaimDays, PayerDays, PercentOfTimeValue, PayerPerCent };
 QString TimeBoxName(TimeBox box);
 
+// A year of 365 nights split between the parties, from a value typed in one of
+// the four boxes: nights are single precision; a typed share is worked in
+// double precision and only the nights are rounded to single precision.
+struct TimeSplit {
+  float claimNights = 0;
+  float payerNights = 0;
+  double claimShare = 0;
+  double payerShare = 0;
+};
+TimeSplit SplitTime(TimeBox box, double value);
+
 // A key released in `box` of child row `row` (0 to 5). `textBefore` is the
 // box's text before the key: when the key left the text as it was (a move
 // into the box, an arrow, Shift), nothing is converted, so a share shown with
@@ -30,9 +41,12 @@ bool ConvertChildTime(ExpressFields& form16, ExpressFields& form1, casevars::Exp
 void RefreshAverage(ExpressFields& form16, ExpressFields& form1, casevars::ExpressVars& ev,
                     Prompter& prompter);
 
-// Whether a claimant share text is refused: not empty, not "." nor Escape
+// Whether a claimant share text (here or on the Express screen) is refused:
+// not empty, not "." nor Escape
 // alone, and not a number from 0 to 1 as typed.
-bool ChildShareTextIsWrong(const QString& text);
+bool ShareTextIsWrong(const QString& text);
+// The "Entry Error" text for a refused share.
+QString ShareEntryMessage();
 // The change handling of PercentOfTimeValue(row): a refused share empties
 // the row, focuses its share box, beeps and shows the "Entry Error". Row 6 is
 // never tested. Returns whether the share was refused.
