@@ -109,10 +109,11 @@ TEST(PensionValue, EntriesAccepted) {
   EXPECT_EQ(in.PensionRace, QStringLiteral("h"));
   EXPECT_EQ(in.PensionSex, QStringLiteral("f"));
   EXPECT_EQ(in.PensionTableModel, 2);
-  // Limits: current age 99 and a termination age of 2 are taken (2 is then
-  // refused for not being later than the payable age).
+  // The oldest ages read the table's last row: 99 years 12 months is age 100.
   e.CurrentAgeYrs = QStringLiteral("99");
-  Accepted(e);
+  const PensionResult r = ComputePensionValue(Accepted(e));
+  EXPECT_EQ(r.Picture4, QStringLiteral(" 2.60 Years"));  // Hispanic women at 100
+  EXPECT_EQ(r.Payments, 12 * 2.6);
 }
 
 // A termination age must be later than the payable age, and than the current

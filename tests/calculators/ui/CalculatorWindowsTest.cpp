@@ -66,7 +66,7 @@ TEST_F(CalculatorWindowsTest, FinancialCalculatorTypedEntriesGiveTheAnswer) {
   w.CmdAnswer->click();
   EXPECT_EQ(Messages(), QStringList{calculators::kFinZeroEntry});
   EXPECT_EQ(w.txtAnswer->text(), "599.55");
-  EXPECT_TRUE(w.Text[1]->hasFocus() || QApplication::focusWidget() == nullptr);
+  EXPECT_EQ(w.focusWidget(), w.Text[1]);
 
   // Another mode clears what was typed; "Clear Data" keeps the mode.
   w.Option[2]->click();
@@ -154,6 +154,7 @@ TEST_F(CalculatorWindowsTest, PensionRefusalKeepsEarlierResults) {
   w.RunDBReport->click();
   EXPECT_EQ(Messages(), (QStringList{"Please Enter The Pension Holder's Race",
                                      "Please ReEnter The Tax Rate(As A Decimal)"}));
+  EXPECT_EQ(w.focusWidget(), w.TaxRate);
   EXPECT_EQ(w.Picture1->text(), " $34,176");
   EXPECT_EQ(w.CheckDataEntry4(), 1);
 }
@@ -193,6 +194,7 @@ TEST_F(CalculatorWindowsTest, WithdrawalCalculatorShowsTheMethodsAndTheProjectio
   w.CurrentAgeYrs->setText("60");
   w.Run72TReport->click();
   EXPECT_EQ(Messages(), QStringList{"Please ReEnter The Number Of Years In Holder's Current Age (Min Is 18, Max Is 59)"});
+  EXPECT_EQ(w.focusWidget(), w.CurrentAgeYrs);
   EXPECT_EQ(w.Picture1->Rows().size(), 6u);
   EXPECT_EQ(w.LEYearly->text(), "$2,924");
 }
