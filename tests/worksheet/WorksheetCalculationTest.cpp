@@ -53,8 +53,8 @@ TEST_F(WorksheetCalculation, StandardMethodSharesAtFullPrecision) {
   EXPECT_EQ(sheet[Box::WS3m], "40.00%");
   EXPECT_DOUBLE_EQ(Slot(27), obligation * 0.6);  // not rounded before use
   EXPECT_DOUBLE_EQ(Slot(28), obligation * 0.4);
-  EXPECT_DOUBLE_EQ(Slot(29), 400);               // 300 + 100 + 0
-  EXPECT_DOUBLE_EQ(Slot(30), 240);               // 0.6 x 400
+  EXPECT_DOUBLE_EQ(Slot(29), 400);  // 300 + 100 + 0
+  EXPECT_DOUBLE_EQ(Slot(30), 240);  // 0.6 x 400
   EXPECT_DOUBLE_EQ(Slot(32), 50);
   EXPECT_DOUBLE_EQ(Slot(33), 25);
   EXPECT_DOUBLE_EQ(Slot(34), obligation * 0.6 + 240 - 50);
@@ -63,8 +63,8 @@ TEST_F(WorksheetCalculation, StandardMethodSharesAtFullPrecision) {
 
 TEST_F(WorksheetCalculation, LinearPreferenceIsExact) {
   Standard("3000", "2000");
-  for (auto [pref, method] : {std::pair{"Linear", "Linear"}, std::pair{"linear", "Closest"},
-                              std::pair{"", "Closest"}}) {
+  for (auto [pref, method] :
+       {std::pair{"Linear", "Linear"}, std::pair{"linear", "Closest"}, std::pair{"", "Closest"}}) {
     inputs.interpDefault = pref;
     ASSERT_TRUE(Run().completed);
     EXPECT_EQ(interp, method) << pref;
@@ -111,7 +111,8 @@ TEST_P(WorksheetChecks, FirstFailingCheckStopsWithItsMessageAndWritesNoLine) {
 
 constexpr const char* kChildren = "Please Enter The Number Of Minor Children";
 constexpr const char* kIncomes = "Please Enter The Net Monthly Incomes";
-constexpr const char* kDays = "The number of total days child(ren) are with parents does not equal 365";
+constexpr const char* kDays =
+    "The number of total days child(ren) are with parents does not equal 365";
 
 INSTANTIATE_TEST_SUITE_P(
     Worksheet, WorksheetChecks,
@@ -207,8 +208,8 @@ TEST_F(WorksheetCalculation, SuccessEmptiesTheOtherMethodsLinesAndKeepsInputs) {
 
   inputs.sharedOption = false;
   ASSERT_TRUE(Run().completed);
-  for (Box b : {Box::WS10t, Box::WS12f, Box::WS13m, Box::WS17f, Box::ws17m, Box::WS19f,
-                Box::WS20m, Box::WS21f, Box::WS21m})
+  for (Box b : {Box::WS10t, Box::WS12f, Box::WS13m, Box::WS17f, Box::ws17m, Box::WS19f, Box::WS20m,
+                Box::WS21f, Box::WS21m})
     EXPECT_EQ(sheet[b], "") << BoxName(b).toStdString();
   EXPECT_EQ(sheet[Box::WSFatherDays], "146");
   EXPECT_NE(sheet[Box::WS4f], "");

@@ -116,7 +116,8 @@ TEST(ClearSheet, YesEmptiesEverythingAndLeavesNeitherPreparedForOption) {
     const QString expected =
         KindOf(box) == BoxKind::Entry || box == Box::WS0t ? QStringLiteral("$") : QString();
     EXPECT_EQ(sheet[box], expected) << BoxName(box).toStdString();
-    EXPECT_TRUE(IsBlankCell(sheet, box) || KindOf(box) == BoxKind::Text) << BoxName(box).toStdString();
+    EXPECT_TRUE(IsBlankCell(sheet, box) || KindOf(box) == BoxKind::Text)
+        << BoxName(box).toStdString();
   }
   EXPECT_FALSE(sheet.WSDev);
   EXPECT_TRUE(sheet.WSNoDev);
