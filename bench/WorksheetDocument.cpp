@@ -4,10 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "platform/Fonts.h"
+#include "DocumentBenchMain.h"
 #include "platform/document/PdfWriter.h"
 #include "worksheet/WorksheetCalculation.h"
 
@@ -58,12 +57,4 @@ BENCHMARK(BM_WorksheetDocumentToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  platform::RegisterTahomaIfMissing();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunDocumentBenchmarks(argc, argv); }

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <iterator>
 
 #include "platform/NumberText.h"
