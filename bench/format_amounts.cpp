@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+
 #include <iterator>
 
 #include "platform/NumberText.h"
