@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "platform/Dialogs.h"
+
 namespace worksheet {
 
 namespace {
@@ -73,7 +75,7 @@ bool IsBlankCell(const WorksheetSheet& sheet, Box box) {
 }
 
 bool ClearSheet(WorksheetSheet& sheet, int answer) {
-  if (answer != kAnswerYes) return false;
+  if (answer != platform::kAnswerYes) return false;
   SetAll(sheet, {Box::WS0f, Box::WS0m, Box::WS0t}, kDollar);
   SetAll(sheet, kAmountInputs, kDollar);
   SetAll(sheet, kComputedLines, QString());

@@ -164,9 +164,8 @@ bool IsBlankCell(const WorksheetSheet& sheet, Box box);
 // Clear Sheet: resets the whole sheet (amounts to "$", computed lines,
 // captions, parties, service and nonlawyer fields emptied, service boxes
 // clear, deviation NOT requested, neither "prepared for" option chosen) when
-// the answer to its question is Yes (6); any other answer changes nothing.
+// the answer to its question is Yes (platform::kAnswerYes, 6); any other answer changes nothing.
 // Returns true when it reset. The worksheet's numbers are not touched.
-inline constexpr int kAnswerYes = 6;
 bool ClearSheet(WorksheetSheet& sheet, int answer);
 inline const QString kClearSheetPrompt =
     QStringLiteral("Are You Sure That You Want To Delete All Entries In This Worksheet?");

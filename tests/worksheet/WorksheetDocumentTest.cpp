@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/Dialogs.h"
+
 #include <cmath>
 #include <variant>
 
@@ -163,7 +165,7 @@ TEST_F(WorksheetDocumentTest, AfterClearSheetEveryCellPrintsEmpty) {
   sheet[Box::WSNumMinors] = "1";
   QString interp;
   ASSERT_TRUE(CalculateWS(sheet, values, interp, {}).completed);
-  ASSERT_TRUE(ClearSheet(sheet, kAnswerYes));
+  ASSERT_TRUE(ClearSheet(sheet, platform::kAnswerYes));
   RefreshValuesForPrint(sheet, values, false);
   const platform::Document doc = Draw(2, 4);
   for (const Page& page : doc.pages)

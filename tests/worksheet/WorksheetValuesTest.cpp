@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/Dialogs.h"
+
 #include "worksheet/WorksheetValues.h"
 
 using namespace worksheet;
@@ -109,7 +111,7 @@ TEST(ClearSheet, OnlyYesResets) {
 
 TEST(ClearSheet, YesEmptiesEverythingAndLeavesNeitherPreparedForOption) {
   WorksheetSheet sheet = FilledSheet();
-  ASSERT_TRUE(ClearSheet(sheet, kAnswerYes));
+  ASSERT_TRUE(ClearSheet(sheet, platform::kAnswerYes));
   for (int i = 0; i < kBoxCount; ++i) {
     const Box box = static_cast<Box>(i);
     if (box == Box::WS11t) continue;  // grey cell, not part of the reset
