@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/Dialogs.h"
-
 #include <cmath>
 #include <variant>
 
+#include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/document/PdfWriter.h"
 #include "platform/document/TextMetrics.h"
@@ -128,8 +127,8 @@ TEST_F(WorksheetDocumentTest, FitRuleByTheWidthOfTheFitText) {
 }
 
 TEST_F(WorksheetDocumentTest, TopMarginOfEveryPage) {
-  for (auto [stored, margin] : {std::pair{"OneHalf", 720.0}, std::pair{"OneOneHalf", 2160.0},
-                                std::pair{"", 1440.0}}) {
+  for (auto [stored, margin] :
+       {std::pair{"OneHalf", 720.0}, std::pair{"OneOneHalf", 2160.0}, std::pair{"", 1440.0}}) {
     settings.preparerMargin = stored;
     const platform::Document doc = Draw(1, 4);
     for (int i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(TopOf(doc.pages[i]), margin) << stored << i;
@@ -173,6 +172,52 @@ TEST_F(WorksheetDocumentTest, AfterClearSheetEveryCellPrintsEmpty) {
       if (r->position.x() < 7400) continue;
       EXPECT_FALSE(r->text.contains(QRegularExpression("\\d"))) << r->text.toStdString();
     }
+}
+
+TEST_F(WorksheetDocumentTest, AfterATransferNoFigureOfTheEarlierCalculationPrints) {
+  sheet[Box::WS0f] = "$ 9,000";
+  sheet[Box::WS1f] = "8000";
+  sheet[Box::WS1m] = "7000";
+  sheet[Box::WSNumMinors] = "1";
+  sheet[Box::WS7af] = "$ 333";
+  QString interp;
+  ASSERT_TRUE(CalculateWS(sheet, values, interp, {}).completed);
+  casevars::CaseVars vars;  // a new case: nothing entered on the Express screen
+  ExpressChecks express;
+  IncomeWindowsLink income;
+  ChildSupportDriver driver;
+  ASSERT_TRUE(GetDataFrom(sheet, vars, {express, income, driver}));
+  const platform::Document doc = BuildWorksheetDocument(sheet, values, false, settings);
+  int cells = 0;
+  for (const Page& page : doc.pages)
+    for (const TextRun* r : page.textRuns()) {
+      const double x = r->position.x();
+      if (x != 7444 && x != 8740 && x != 10036) continue;
+      ++cells;
+      EXPECT_EQ(r->text, "$ 0");  // the new case's zero amounts, nothing earlier
+    }
+  EXPECT_GT(cells, 0);
+}
+
+TEST_F(WorksheetDocumentTest, CaptionRulesRunToTheirEndsWhenTheValuesAreEmpty) {
+  for (const int pageNumber : {1, 2}) {
+    const Page page = Draw(pageNumber, pageNumber).pages[0];
+    const TextRun* caseNo = Find(page, " Case No.:  ");
+    ASSERT_TRUE(caseNo);
+    const double valueStart = caseNo->position.x() + caseNo->size.width();
+    const double rowBottom = caseNo->position.y() + caseNo->size.height();
+    int found = 0;
+    for (const auto& item : page.items)
+      if (const auto* l = std::get_if<platform::LineItem>(&item)) {
+        if (std::abs(l->from.y() - rowBottom) < 0.5 && std::abs(l->from.x() - valueStart) < 0.5 &&
+            l->to.x() == 10800)
+          ++found;
+        if (l->to.x() == 5540) {
+          EXPECT_DOUBLE_EQ(l->from.x(), 1440);  // the parties' rules
+        }
+      }
+    EXPECT_EQ(found, 1) << pageNumber;
+  }
 }
 
 TEST_F(WorksheetDocumentTest, NoticePageWithEmptyBoxesShowsBlanksAndMarks) {
@@ -328,8 +373,8 @@ TEST_F(WorksheetDocumentTest, SharedCustodyWorksheetSavedAsPdf) {
   for (Box b : {Box::WS0f, Box::WS0m, Box::WS0t, Box::WS1t, Box::WS2t, Box::WS3f})
     EXPECT_TRUE(pages->at(1).contains(sheet[b])) << sheet[b].toStdString();
   EXPECT_TRUE(pages->at(1).contains("$ 4,600 "));  // an entry prints its amount in whole dollars
-  for (Box b : {Box::WS10t, Box::WS11f, Box::WS12f, Box::WS12m, Box::WS13m, Box::WS14at,
-                Box::WS15f})
+  for (Box b :
+       {Box::WS10t, Box::WS11f, Box::WS12f, Box::WS12m, Box::WS13m, Box::WS14at, Box::WS15f})
     EXPECT_TRUE(pages->at(2).contains(sheet[b])) << sheet[b].toStdString();
   EXPECT_TRUE(pages->at(2).contains("146"));
   EXPECT_TRUE(pages->at(2).contains("219"));
