@@ -1,10 +1,9 @@
 // Building a 13-page court form in the document model and writing it as PDF.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "platform/Fonts.h"
+#include "DocumentBenchMain.h"
 #include "platform/document/DrawingCursor.h"
 #include "platform/document/PdfWriter.h"
 
@@ -42,7 +41,8 @@ void DrawFormPage(platform::DrawingCursor& vs, int pageNumber) {
     vs.SetPenWidth(4);
     for (int row = 0; row < 12; ++row) {
       vs.SetCurrentX(kLeft + 360);
-      vs.PrintText(QStringLiteral("%1. Monthly item number %2 of this table").arg(row + 1).arg(row));
+      vs.PrintText(
+          QStringLiteral("%1. Monthly item number %2 of this table").arg(row + 1).arg(row));
       vs.SetCurrentX(8000);
       vs.PrintParagraph(QStringLiteral("$ %1.00").arg(1000 + 37 * row));
       vs.DrawLine(kLeft, vs.CurrentY(), kRight, vs.CurrentY());
@@ -54,9 +54,8 @@ void DrawFormPage(platform::DrawingCursor& vs, int pageNumber) {
   vs.SetFontSize(7);
   vs.SetCurrentY(15048);
   vs.SetCurrentX(kLeft);
-  vs.PrintParagraph(QStringLiteral("Financial Affidavit    Page %1 of %2")
-                        .arg(pageNumber)
-                        .arg(kPages));
+  vs.PrintParagraph(
+      QStringLiteral("Financial Affidavit    Page %1 of %2").arg(pageNumber).arg(kPages));
 }
 
 platform::Document BuildForm() {
@@ -94,12 +93,4 @@ BENCHMARK(BM_RenderFormToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  platform::RegisterTahomaIfMissing();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunDocumentBenchmarks(argc, argv); }

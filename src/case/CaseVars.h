@@ -8,6 +8,7 @@
 #include "case/Party.h"
 #include "case/ResultsVars.h"
 #include "case/TaxVars.h"
+#include "case/WorksheetVars.h"
 
 namespace casevars {
 
@@ -25,6 +26,7 @@ struct CaseVars {
   TaxVars Tax;               // tax estimate results
   ChildSupportVars Support;  // child support run results
   ResultsVars Results;       // child support result window Form5
+  WorksheetVars Worksheet;   // guidelines worksheet Form9 and its frame MDIForm1
 };
 
 }  // namespace casevars

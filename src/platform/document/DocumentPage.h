@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "platform/document/DrawingCursor.h"
+
+// The page model shared by the documents drawn into the preview window (court
+// forms and reports): fixed positions of a letter page, the top margin chosen
+// by the preparer, the line height, centring, cutting a field to a width, the
+// underlined value after a label and the footer line. Positions in twips from
+// the sheet's top-left corner.
+namespace platform {
+
+inline constexpr double kPageWidth = 12240;    // 8.5 in; used to centre titles
+inline constexpr double kPageLeftEdge = 1440;  // left end of text blocks and full-width lines
+inline constexpr double kPageRightEdge = kPageLeftEdge + 6.5 * kTwipsPerInch;  // 10800
+
+// The top margin for the preparer's margin choice as stored ("OneHalf",
+// "One", "OneOneHalf"), compared exactly: 720, 1440 or `oneAndAHalf`; any
+// other text, the empty one included, gives 1440. Most documents take 2160
+// for "OneOneHalf"; a document that maps it otherwise passes its own figure.
+double TopMarginFor(const QString& preparerMargin, double oneAndAHalf = 2160);
+
+// The line height of the body font: the height of "N" in the cursor's current font.
+double LineHeight(const DrawingCursor& vs);
+
+// X of a title centred on the page, measured in the cursor's current font.
+double CentredX(const DrawingCursor& vs, const QString& title);
+
+// The longest beginning of `text` (dropping characters from the right, one at
+// a time) that is no wider than `limit` in the cursor's current font. A text
+// that fits comes back unchanged; an empty text stays empty; a single wide
+// character that does not fit gives the empty text.
+QString CutToWidth(const DrawingCursor& vs, const QString& text, double limit);
+
+struct ValueSpan {
+  double start = 0;  // X where the value begins
+  double end = 0;    // X where the value ends
+};
+
+// The value that follows a label on a line: prints `value` at the current X,
+// ends the line and draws a line under it along the bottom of the printed line,
+// from the value's start to its end, or to `ruleEnd` when given. Returns the
+// value's span.
+ValueSpan PrintUnderlinedValue(DrawingCursor& vs, const QString& value,
+                               std::optional<double> ruleEnd = std::nullopt);
+
+// The footer: one line of `text` at (x, y), in `size` points when given.
+void PrintFooter(DrawingCursor& vs, const QString& text, double x, double y,
+                 std::optional<double> size = std::nullopt);
+
+}  // namespace platform

@@ -1,0 +1,105 @@
+#include "worksheet/WorksheetCalculation.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "engine/childsupport/GuidelineSchedule.h"
+#include "platform/NumberText.h"
+
+namespace worksheet {
+
+namespace {
+
+constexpr std::initializer_list<Box> kStandardLines = {Box::WS4f, Box::WS4m, Box::WS5dt,
+                                                       Box::WS6f, Box::WS6m, Box::WS8f,
+                                                       Box::WS8m, Box::WS9f, Box::WS9m};
+constexpr std::initializer_list<Box> kSharedLines = {
+    Box::WS10t, Box::WS11f,  Box::WS11m, Box::WS12f, Box::WS12m, Box::WS13f,
+    Box::WS13m, Box::WS14dt, Box::WS15f, Box::WS15m, Box::WS17f, Box::ws17m,
+    Box::WS18f, Box::WS18m,  Box::WS19f, Box::WS20m, Box::WS21f, Box::WS21m};
+
+struct Run {
+  WorksheetSheet& sheet;
+  WorksheetValues& v;
+
+  double operator[](int slot) const { return v[slot].value_or(0); }
+  void Put(Box box, double value, const char* pattern = kAmountPattern) {
+    v[SlotOf(box)] = value;
+    sheet[box] = platform::Format(value, pattern);
+  }
+};
+
+CalculationOutcome Stop(const char* message, Box focus) {
+  return {false, QString::fromLatin1(message), focus};
+}
+
+}  // namespace
+
+CalculationOutcome CalculateWS(WorksheetSheet& sheet, WorksheetValues& values,
+                               QString& interpMethod, const CalculationInputs& inputs) {
+  interpMethod = inputs.interpDefault == QLatin1String("Linear") ? QStringLiteral("Linear")
+                                                                 : QStringLiteral("Closest");
+  AssignWSVars(sheet, values, inputs.sharedOption);
+  Run s{sheet, values};
+
+  const double children = s[54];
+  if (children < 1 || children != std::floor(children))
+    return Stop("Please Enter The Number Of Minor Children", Box::WSNumMinors);
+  if (s[2] + s[3] == 0) return Stop("Please Enter The Net Monthly Incomes", Box::WS1f);
+  if (inputs.sharedOption && (s[55] < 0 || s[56] < 0 || s[55] + s[56] != 365))
+    return Stop("The number of total days child(ren) are with parents does not equal 365",
+                Box::WSFatherDays);
+
+  s.Put(Box::WS0t, s[0] + s[1]);
+  s.Put(Box::WS1t, s[2] + s[3]);
+  s.Put(Box::WS2t, childsupport::LookUpBasicObligation(children, s[23], interpMethod));
+  s.Put(Box::WS3f, s[2] / s[23], kPercentPattern);
+  s.Put(Box::WS3m, s[3] / s[23], kPercentPattern);
+
+  if (!inputs.sharedOption) {
+    s.Put(Box::WS4f, s[24] * s[25]);
+    s.Put(Box::WS4m, s[24] * s[26]);
+    s.Put(Box::WS5dt, s[4] + s[5] + s[6]);
+    s.Put(Box::WS6f, s[25] * s[29]);
+    s.Put(Box::WS6m, s[26] * s[29]);
+    s.Put(Box::WS8f, s[7] + s[9] + s[11]);
+    s.Put(Box::WS8m, s[8] + s[10] + s[12]);
+    s.Put(Box::WS9f, s[27] + s[30] - s[32]);
+    s.Put(Box::WS9m, s[28] + s[31] - s[33]);
+    for (Box b : kSharedLines) sheet[b].clear();
+    return {true, {}, Box::WSNumMinors};
+  }
+
+  s.Put(Box::WS10t, s[24] * 1.5);
+  s.Put(Box::WS11f, s[25] * s[36]);
+  s.Put(Box::WS11m, s[26] * s[36]);
+  s.Put(Box::WS12f, s[56] / 365, kPercentPattern);
+  s.Put(Box::WS12m, s[55] / 365, kPercentPattern);
+  s.Put(Box::WS13f, s[37] * s[40]);
+  s.Put(Box::WS13m, s[38] * s[39]);
+  s.Put(Box::WS14dt, s[13] + s[14] + s[15]);
+  s.Put(Box::WS15f, s[25] * s[43]);
+  s.Put(Box::WS15m, s[26] * s[43]);
+  s.Put(Box::WS17f, s[17] + s[19] + s[21]);
+  s.Put(Box::ws17m, s[16] + s[18] + s[20]);
+  const double transferA = s[44] - s[46];
+  const double transferB = s[45] - s[47];
+  s.Put(Box::WS18f, transferA < 0 ? 0 : transferA);
+  s.Put(Box::WS18m, transferB < 0 ? 0 : transferB);
+  s.Put(Box::WS19f, s[41] + s[48]);
+  s.Put(Box::WS20m, s[42] + s[49]);
+  if (s[50] > s[51]) {
+    s.Put(Box::WS21f, s[50] - s[51]);
+    sheet[Box::WS21m].clear();
+  } else if (s[51] > s[50]) {
+    s.Put(Box::WS21m, s[51] - s[50]);
+    sheet[Box::WS21f].clear();
+  } else {
+    s.Put(Box::WS21f, 0);
+    s.Put(Box::WS21m, 0);
+  }
+  for (Box b : kStandardLines) sheet[b].clear();
+  return {true, {}, Box::WSNumMinors};
+}
+
+}  // namespace worksheet

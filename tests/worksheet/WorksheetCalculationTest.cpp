@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "engine/childsupport/GuidelineSchedule.h"
+#include "worksheet/WorksheetCalculation.h"
+
+using namespace worksheet;
+
+namespace {
+
+class WorksheetCalculation : public ::testing::Test {
+ protected:
+  WorksheetSheet sheet = WorksheetSheet::AsDesigned();
+  WorksheetValues values{};
+  QString interp;
+  CalculationInputs inputs;
+
+  CalculationOutcome Run() { return CalculateWS(sheet, values, interp, inputs); }
+  double Slot(int i) const { return values[i].value_or(-12345); }
+
+  void Standard(const char* netA, const char* netB, const char* children = "1") {
+    sheet[Box::WSNumMinors] = children;
+    sheet[Box::WS1f] = netA;
+    sheet[Box::WS1m] = netB;
+  }
+  void Shared(const char* daysA, const char* daysB) {
+    Standard("$ 3,000", "$ 2,000", "2");
+    inputs.sharedOption = true;
+    sheet[Box::WSFatherDays] = daysA;
+    sheet[Box::WSMotherDays] = daysB;
+  }
+};
+
+TEST_F(WorksheetCalculation, StandardMethodSharesAtFullPrecision) {
+  Standard("$ 3,000", "$ 2,000");
+  sheet[Box::WS0f] = "4,000";
+  sheet[Box::WS0m] = "$ 2,500.40";
+  sheet[Box::WS5at] = "$ 300";
+  sheet[Box::WS5bt] = "100";
+  sheet[Box::WS7af] = "$ 50";
+  sheet[Box::WS7bm] = "$ 25";
+  ASSERT_TRUE(Run().completed);
+  const double obligation = childsupport::LookUpBasicObligation(1, 5000, "Closest");
+  ASSERT_GT(obligation, 0);
+  EXPECT_EQ(interp, "Closest");
+  EXPECT_DOUBLE_EQ(Slot(22), 6500.4);
+  EXPECT_EQ(sheet[Box::WS0t], "$ 6,500");
+  EXPECT_DOUBLE_EQ(Slot(23), 5000);
+  EXPECT_EQ(sheet[Box::WS1t], "$ 5,000");
+  EXPECT_DOUBLE_EQ(Slot(25), 0.6);
+  EXPECT_EQ(sheet[Box::WS3f], "60.00%");
+  EXPECT_EQ(sheet[Box::WS3m], "40.00%");
+  EXPECT_DOUBLE_EQ(Slot(27), obligation * 0.6);  // not rounded before use
+  EXPECT_DOUBLE_EQ(Slot(28), obligation * 0.4);
+  EXPECT_DOUBLE_EQ(Slot(29), 400);  // 300 + 100 + 0
+  EXPECT_DOUBLE_EQ(Slot(30), 240);  // 0.6 x 400
+  EXPECT_DOUBLE_EQ(Slot(32), 50);
+  EXPECT_DOUBLE_EQ(Slot(33), 25);
+  EXPECT_DOUBLE_EQ(Slot(34), obligation * 0.6 + 240 - 50);
+  EXPECT_DOUBLE_EQ(Slot(35), obligation * 0.4 + 160 - 25);
+}
+
+TEST_F(WorksheetCalculation, LinearPreferenceIsExact) {
+  Standard("3000", "2000");
+  for (auto [pref, method] :
+       {std::pair{"Linear", "Linear"}, std::pair{"linear", "Closest"}, std::pair{"", "Closest"}}) {
+    inputs.interpDefault = pref;
+    ASSERT_TRUE(Run().completed);
+    EXPECT_EQ(interp, method) << pref;
+  }
+}
+
+struct Check {
+  const char* name;
+  const char* children;
+  const char* netA;
+  const char* netB;
+  bool shared;
+  const char* daysA;
+  const char* daysB;
+  const char* message;  // empty: the run completes
+  Box focus;
+};
+
+class WorksheetChecks : public ::testing::TestWithParam<Check> {};
+
+TEST_P(WorksheetChecks, FirstFailingCheckStopsWithItsMessageAndWritesNoLine) {
+  const Check& c = GetParam();
+  WorksheetSheet sheet = WorksheetSheet::AsDesigned();
+  sheet[Box::WSNumMinors] = c.children;
+  sheet[Box::WS1f] = c.netA;
+  sheet[Box::WS1m] = c.netB;
+  sheet[Box::WSFatherDays] = c.daysA;
+  sheet[Box::WSMotherDays] = c.daysB;
+  sheet[Box::WS2t] = "earlier";
+  WorksheetValues values{};
+  QString interp;
+  const CalculationOutcome out = CalculateWS(sheet, values, interp, {c.shared, "Linear"});
+  EXPECT_EQ(interp, "Linear");  // set even when a check fails
+  if (!*c.message) {
+    EXPECT_TRUE(out.completed);
+    return;
+  }
+  EXPECT_FALSE(out.completed);
+  EXPECT_EQ(out.message, c.message);
+  EXPECT_EQ(out.focus, c.focus);
+  EXPECT_EQ(sheet[Box::WS2t], "earlier");
+  EXPECT_FALSE(values[23].has_value());
+}
+
+constexpr const char* kChildren = "Please Enter The Number Of Minor Children";
+constexpr const char* kIncomes = "Please Enter The Net Monthly Incomes";
+constexpr const char* kDays =
+    "The number of total days child(ren) are with parents does not equal 365";
+
+INSTANTIATE_TEST_SUITE_P(
+    Worksheet, WorksheetChecks,
+    ::testing::Values(
+        Check{"NoChildren", "", "3000", "2000", false, "", "", kChildren, Box::WSNumMinors},
+        Check{"FractionOfChild", "1.5", "3000", "2000", false, "", "", kChildren, Box::WSNumMinors},
+        Check{"NegativeChildren", "-2", "3000", "2000", false, "", "", kChildren, Box::WSNumMinors},
+        Check{"SevenChildrenRun", "7", "3000", "2000", false, "", "", "", Box::WSNumMinors},
+        Check{"IncomesSumToZero", "1", "5000", "-5000", false, "", "", kIncomes, Box::WS1f},
+        Check{"HalfDaysMakeAYear", "1", "3000", "2000", true, "182.5", "182.5", "", Box::WS1f},
+        Check{"OneDayTooMany", "1", "3000", "2000", true, "183", "183", kDays, Box::WSFatherDays},
+        Check{"NegativeOvernights", "1", "3000", "2000", true, "400", "-35", kDays,
+              Box::WSFatherDays},
+        Check{"DaysIgnoredWithoutSharing", "1", "3000", "2000", false, "1", "1", "", Box::WS1f}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WorksheetCalculation, TimeSharingGrossUp) {
+  Shared("146", "219");
+  sheet[Box::WS14at] = "$ 500";
+  sheet[Box::WS16af] = "$ 100";
+  sheet[Box::WS16bm] = "$ 40";
+  ASSERT_TRUE(Run().completed);
+  const double obligation = childsupport::LookUpBasicObligation(2, 5000, "Closest");
+  EXPECT_DOUBLE_EQ(Slot(36), obligation * 1.5);
+  EXPECT_DOUBLE_EQ(Slot(37), 0.6 * obligation * 1.5);
+  EXPECT_DOUBLE_EQ(Slot(39), 146.0 / 365);  // 0.4
+  EXPECT_DOUBLE_EQ(Slot(40), 219.0 / 365);  // 0.6
+  EXPECT_EQ(sheet[Box::WS12f], "40.00%");
+  EXPECT_EQ(sheet[Box::WS12m], "60.00%");
+  EXPECT_DOUBLE_EQ(Slot(41), Slot(37) * Slot(40));  // 13A: 11A x the Respondent's share
+  EXPECT_DOUBLE_EQ(Slot(42), Slot(38) * Slot(39));
+  EXPECT_DOUBLE_EQ(Slot(43), 500);
+  EXPECT_DOUBLE_EQ(Slot(44), 300);  // 0.6 x 500
+  EXPECT_DOUBLE_EQ(Slot(46), 100);
+  EXPECT_DOUBLE_EQ(Slot(47), 40);
+  EXPECT_DOUBLE_EQ(Slot(48), 200);
+  EXPECT_DOUBLE_EQ(Slot(49), 160);
+  EXPECT_DOUBLE_EQ(Slot(50), Slot(41) + 200);
+  EXPECT_DOUBLE_EQ(Slot(51), Slot(42) + 160);
+}
+
+TEST_F(WorksheetCalculation, LineEighteenFloorsAtZero) {
+  Shared("146", "219");
+  sheet[Box::WS14at] = "100";   // line 15A = 60
+  sheet[Box::WS16af] = "$ 90";  // line 17A = 90, more than 15A
+  ASSERT_TRUE(Run().completed);
+  EXPECT_DOUBLE_EQ(Slot(48), 0);
+  EXPECT_EQ(sheet[Box::WS18f], "$ 0");
+  EXPECT_DOUBLE_EQ(Slot(50), Slot(41));  // line 19 equals line 13A
+}
+
+TEST_F(WorksheetCalculation, LineTwentyOneInThePayersColumnOnly) {
+  // The Petitioner earns more and has fewer nights: the Petitioner pays.
+  Shared("146", "219");
+  sheet[Box::WS21m] = "$ 999";  // from an earlier run in which the Respondent paid
+  ASSERT_TRUE(Run().completed);
+  EXPECT_DOUBLE_EQ(Slot(52), Slot(50) - Slot(51));
+  EXPECT_GT(Slot(52), 0);
+  EXPECT_NE(sheet[Box::WS21f], "");
+  EXPECT_EQ(sheet[Box::WS21m], "");  // the parent who does not pay shows nothing
+
+  // Nights turned round and incomes swapped: the Respondent pays.
+  sheet[Box::WS1f] = "2000";
+  sheet[Box::WS1m] = "3000";
+  sheet[Box::WSFatherDays] = "219";
+  sheet[Box::WSMotherDays] = "146";
+  ASSERT_TRUE(Run().completed);
+  EXPECT_EQ(sheet[Box::WS21f], "");
+  EXPECT_DOUBLE_EQ(Slot(53), Slot(51) - Slot(50));
+}
+
+TEST_F(WorksheetCalculation, LineTwentyOneTieShowsZeroInBothColumns) {
+  Standard("2500", "2500", "1");
+  inputs.sharedOption = true;
+  sheet[Box::WSFatherDays] = "182.5";
+  sheet[Box::WSMotherDays] = "182.5";
+  ASSERT_TRUE(Run().completed);
+  EXPECT_EQ(Slot(50), Slot(51));
+  EXPECT_EQ(sheet[Box::WS21f], "$ 0");
+  EXPECT_EQ(sheet[Box::WS21m], "$ 0");
+  EXPECT_EQ(Slot(52), 0);
+  EXPECT_EQ(Slot(53), 0);
+}
+
+TEST_F(WorksheetCalculation, SuccessEmptiesTheOtherMethodsLinesAndKeepsInputs) {
+  Shared("146", "219");
+  sheet[Box::WS4f] = "$ 1";
+  sheet[Box::WS9m] = "$ 2";
+  sheet[Box::WS7af] = "$ 75";  // an input of the other method
+  ASSERT_TRUE(Run().completed);
+  for (Box b : {Box::WS4f, Box::WS4m, Box::WS5dt, Box::WS6f, Box::WS9m}) EXPECT_EQ(sheet[b], "");
+  EXPECT_EQ(sheet[Box::WS7af], "$ 75");
+
+  inputs.sharedOption = false;
+  ASSERT_TRUE(Run().completed);
+  for (Box b : {Box::WS10t, Box::WS12f, Box::WS13m, Box::WS17f, Box::ws17m, Box::WS19f, Box::WS20m,
+                Box::WS21f, Box::WS21m})
+    EXPECT_EQ(sheet[b], "") << BoxName(b).toStdString();
+  EXPECT_EQ(sheet[Box::WSFatherDays], "146");
+  EXPECT_NE(sheet[Box::WS4f], "");
+}
+
+TEST_F(WorksheetCalculation, FilledByHandFollowsTheExpressOptionNotTheSheet) {
+  Standard("3000", "2000");
+  sheet[Box::WS14at] = "$ 800";  // time-sharing lines filled, but not shared possession
+  sheet[Box::WSFatherDays] = "100";
+  ASSERT_TRUE(Run().completed);
+  EXPECT_NE(sheet[Box::WS4f], "");
+  EXPECT_EQ(sheet[Box::WS14dt], "");
+  EXPECT_FALSE(values[43].has_value());
+}
+
+}  // namespace
