@@ -1,5 +1,6 @@
 #pragma once
 
+#include "case/AlimonyVars.h"
 #include "case/BusinessVars.h"
 #include "case/CaseCodes.h"
 #include "case/ChildSupportVars.h"
@@ -25,6 +26,7 @@ struct CaseVars {
   TaxVars Tax;               // tax estimate results
   ChildSupportVars Support;  // child support run results
   ResultsVars Results;       // child support result window Form5
+  AlimonyVars Alimony;       // spousal maintenance inputs and results
 };
 
 }  // namespace casevars
