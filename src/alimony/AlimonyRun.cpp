@@ -48,6 +48,15 @@ income::FilingOptions FilingOptionsOf(const QString& status) {
   return f;
 }
 
+// The windows as the child support runs read them, with the Express screen's
+// alimony tax options as AlimonyTaxMode records them.
+childsupport::ChildSupportInputs WindowsFor(const childsupport::ChildSupportInputs& windows, std::int16_t mode) {
+  childsupport::ChildSupportInputs w = windows;
+  w.OptionTaxedToPayee = mode == 0;
+  w.OptionTaxedToPayer = mode != 0;
+  return w;
+}
+
 // One alimony calculation over its working copy.
 class Calculation {
  public:
@@ -55,9 +64,10 @@ class Calculation {
       : w_(w),
         a_(w.Alimony),
         in_(in),
+        windows_(WindowsFor(in.Windows, w.Alimony.AlimonyTaxMode)),
         deduction_(business::MakeBusinessDeductionService(
             w, [&in](Party p) { return in.ServiceTrades[p]; })),
-        taxes_{in.Windows, deduction_},
+        taxes_{windows_, deduction_},
         mode_(w.Alimony.AlimonyTaxMode) {}
 
   const tax::BusinessDeductionFn& Deduction() const { return deduction_; }
@@ -81,6 +91,7 @@ class Calculation {
   CaseVars& w_;
   casevars::AlimonyVars& a_;
   const AlimonyInputs& in_;
+  childsupport::ChildSupportInputs windows_;
   tax::BusinessDeductionFn deduction_;
   AlimonyTaxContext taxes_;
   std::int16_t mode_;
@@ -97,7 +108,7 @@ void Calculation::Note(const char* text, bool clearFirst) {
 bool Calculation::RunChildSupport() {
   childsupport::ChildSupportServices services;
   services.GetBusinessDeduction = deduction_;
-  const childsupport::ChildSupportOutcome cs = childsupport::ComputeChildSupport(w_, in_.Windows, services);
+  const childsupport::ChildSupportOutcome cs = childsupport::ComputeChildSupport(w_, windows_, services);
   if (!cs.Completed) {
     out.Message = cs.Message;
     return false;

@@ -22,10 +22,11 @@ namespace alimony {
 // What the calculation reads of the windows; the defaults are the windows as
 // designed.
 struct AlimonyInputs {
-  // The state tax combo boxes, the earned income credit boxes, the alimony tax
-  // options, the hand-entered nets and the calculation preferences: what the
-  // calculation's own child support runs read, and what its tax estimates
-  // read of the same windows (StateTaxCombo, EICCheck).
+  // The state tax combo boxes, the earned income credit boxes, the hand-entered
+  // nets and the calculation preferences: what the calculation's own child
+  // support runs read, and what its tax estimates read of the same windows
+  // (StateTaxCombo, EICCheck). The alimony tax options are taken from
+  // Alimony.AlimonyTaxMode.
   childsupport::ChildSupportInputs Windows;
   // The business windows' "Service Trade" boxes, for the business deduction.
   casevars::PartyPair<business::ServiceTradeFlags> ServiceTrades;
