@@ -197,6 +197,21 @@ TEST(AlimonyRun, UserAwardAtTheCapIsTakenOneDollarMoreIsRefused) {
             "Calculation Shown Has Alimony Taxed To Payee. The Suggested Alimony Award Has Been Modified.");
 }
 
+TEST(AlimonyRun, NonCustodialClaimantScoreLosesThreePointsAChild) {
+  // Three minor children with the other party: the award scales by
+  // (S - 9) / 100, so scores 60 and 70 give awards in the ratio 51 : 61
+  // (each rounded to whole months, so within 12 dollars a year of it).
+  const auto award = [](float score) {
+    CaseVars v = WageCase("NonCust", 3, 20000, 150000, score);
+    v.Alimony.AlimonyTaxMode = 0;
+    EXPECT_TRUE(ComputeAlimony(v, Inputs()).Completed);
+    return double(v.Alimony.YrAlimonyAward);
+  };
+  const double at60 = award(60), at70 = award(70);
+  ASSERT_GT(at60, 1000);
+  EXPECT_NEAR(at60 / 51 * 61, at70, 12 * 61 / 51.0 + 12);
+}
+
 TEST(AlimonyRun, ClaimantWithTheHigherNetIncomeGetsNoAwardAndNoCapNote) {
   for (std::int16_t mode : {0, 2}) {
     // Five children with the claimant would suggest an award; the claimant's
