@@ -44,10 +44,10 @@ casevars::CaseVars TipsCase() {
     v.Express.Claim.TierNights[k] = 290;
     v.Express.Payer.TierNights[k] = 75;
   }
-  v.Alimony.MarriageYears = 22;
-  v.Alimony.ClaimAgeYears = 48;
-  v.Alimony.ClaimSkillScore = 9;
-  v.Alimony.CaregiverCharacterization = 1;
+  v.Express.MarriageYears = 22;
+  v.Express.Claim.AgeYears = 48;
+  v.Express.Claim.SkillScore = 9;
+  v.Express.CaregiverCharacterization = 1;
   v.Alimony.AlimonyTaxMode = 2;
   alimony::ComputeCaseScore(v);
   return v;

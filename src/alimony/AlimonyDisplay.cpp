@@ -125,9 +125,9 @@ AlimonyDisplay ShowAlimonyResults(const casevars::CaseVars& vars) {
 
   auto& lines = d.CaseData;
   const QString eq = QStringLiteral(" =");
-  lines.push_back(Tabbed(" Years Of Marriage", eq + PictureNumber(a.MarriageYears)));
-  lines.push_back(Tabbed(" Age Of Claimant", eq + PictureNumber(a.ClaimAgeYears)));
-  lines.push_back(Tabbed(" Claimant Ed/Skill", eq + PictureNumber(a.ClaimSkillScore)));
+  lines.push_back(Tabbed(" Years Of Marriage", eq + PictureNumber(vars.Express.MarriageYears)));
+  lines.push_back(Tabbed(" Age Of Claimant", eq + PictureNumber(vars.Express.Claim.AgeYears)));
+  lines.push_back(Tabbed(" Claimant Ed/Skill", eq + PictureNumber(vars.Express.Claim.SkillScore)));
   lines.push_back(Tabbed(" Number Of Children", eq + PictureNumber(ex.NumMarriageChildren)));
   lines.push_back(Tabbed(" Number Of Minors", eq + PictureNumber(ex.NumMinorChildren)));
   if (ex.NumMinorChildren != 0) {
@@ -150,7 +150,7 @@ AlimonyDisplay ShowAlimonyResults(const casevars::CaseVars& vars) {
   lines.push_back(Whole(QStringLiteral(" Claimant's File Status: ") + FilingCode(ex.Claim.FilingStatus)));
   lines.push_back(Whole(QStringLiteral(" Other's File Status: ") + FilingCode(ex.Payer.FilingStatus)));
   if (ex.NumMarriageChildren != 0) {
-    const QString caregiver = CaregiverLine(a.CaregiverCharacterization);
+    const QString caregiver = CaregiverLine(vars.Express.CaregiverCharacterization);
     if (!caregiver.isEmpty()) lines.push_back(Whole(caregiver));
   }
 

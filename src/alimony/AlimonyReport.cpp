@@ -3,7 +3,7 @@
 #include "alimony/AlimonyDisplay.h"
 #include "alimony/NumberForms.h"
 #include "platform/NumberText.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace alimony {
 
@@ -140,9 +140,9 @@ struct Report {
       p.PrintText(QStringLiteral(" = "));
       p.PrintLine(value);
     };
-    tabbed(" Years Of Marriage", PlainNumber(a.MarriageYears));
-    tabbed(" Age Of Claimant", PlainNumber(a.ClaimAgeYears));
-    tabbed(" Claimant Ed/Skill", PlainNumber(a.ClaimSkillScore));
+    tabbed(" Years Of Marriage", PlainNumber(vars.Express.MarriageYears));
+    tabbed(" Age Of Claimant", PlainNumber(vars.Express.Claim.AgeYears));
+    tabbed(" Claimant Ed/Skill", PlainNumber(vars.Express.Claim.SkillScore));
     Blank();
     tabbed(" Number Of Children", PlainNumber(ex.NumMarriageChildren));
     tabbed(" Number Of Minors", PlainNumber(ex.NumMinorChildren));
@@ -169,7 +169,7 @@ struct Report {
     line(QStringLiteral(" Other's File Status: ") + FilingCode(ex.Payer.FilingStatus));
     if (ex.NumMarriageChildren != 0) {
       Blank();
-      const QString caregiver = CaregiverLine(a.CaregiverCharacterization);
+      const QString caregiver = CaregiverLine(vars.Express.CaregiverCharacterization);
       if (!caregiver.isEmpty()) line(caregiver);
       Blank();
     }

@@ -262,13 +262,13 @@ bool Calculation::Pass(bool firstRun) {
   if (payerGross / 2 < a.YrAlimonyAward) a.YrAlimonyAward = payerGross / 2;
 
   const TermRecommendations terms =
-      ChooseTermRecommendations(score, a.MarriageYears, a.YrAlimonyAward > 0);
+      ChooseTermRecommendations(score, w.Express.MarriageYears, a.YrAlimonyAward > 0);
   a.TermRecommendation1 = terms.First;
   a.TermRecommendation2 = terms.Second;
   a.YrAlimonyAward = Round(a.YrAlimonyAward / 12) * 12;
   suggested_ = a.YrAlimonyAward;
 
-  const bool userAward = a.AwardChangedFlag == QLatin1String("Y");
+  const bool userAward = w.Express.AwardChangedFlag == QLatin1String("Y");
   if (!userAward) a.YrRecommendedAward = a.YrAlimonyAward;
   if (mode_ == 0) {
     if (userAward) {
@@ -370,7 +370,7 @@ double TargetShareOf(const CaseVars& vars) {
     return 0.64;
   }
   if (custody == custody::Shared) {
-    const float p = vars.Alimony.ClaimPercentOfTime;
+    const float p = vars.Express.Claim.PercentOfTime;
     double share = 0;
     if (p > 0.65f) share = n == 1 ? 0.55 : n == 2 ? 0.60 : n >= 3 ? 0.64 : 0;
     else if (p < 0.35f) share = n == 1 ? 0.45 : n == 2 ? 0.40 : n >= 3 ? 0.36 : 0;

@@ -118,16 +118,15 @@ QString StrengthSentence(float s, double d, double m) {
 }  // namespace
 
 CaseScoreParts ComputeCaseScoreParts(const casevars::CaseVars& vars) {
-  const casevars::AlimonyVars& a = vars.Alimony;
   const int children = vars.Express.NumMarriageChildren;
   const double d = double(vars.Income.Payer.YrGrossIncome) - double(vars.Income.Claim.YrGrossIncome);
   CaseScoreParts parts;
-  parts.Marriage = MarriagePoints(a.MarriageYears);
-  parts.Age = AgePoints(a.ClaimAgeYears);
+  parts.Marriage = MarriagePoints(vars.Express.MarriageYears);
+  parts.Age = AgePoints(vars.Express.Claim.AgeYears);
   parts.Children = ChildrenPoints(children);
-  parts.Skills = a.ClaimSkillScore;
+  parts.Skills = vars.Express.Claim.SkillScore;
   parts.Income = IncomePoints(d, vars.Income.Claim.YrGrossIncome);
-  if (children != 0) parts.Caregiver = CaregiverPoints(a.CaregiverCharacterization);
+  if (children != 0) parts.Caregiver = CaregiverPoints(vars.Express.CaregiverCharacterization);
   return parts;
 }
 
@@ -137,9 +136,9 @@ CaseScoreResult ComputeCaseScore(casevars::CaseVars& vars) {
   if (score <= 1) score = 1;
   else if (score > 100) score = 100;
   const double d = double(vars.Income.Payer.YrGrossIncome) - double(vars.Income.Claim.YrGrossIncome);
-  a.CaseStrengthText = StrengthSentence(score, d, a.MarriageYears);
+  a.CaseStrengthText = StrengthSentence(score, d, vars.Express.MarriageYears);
   a.AlimonyCaseScore = static_cast<float>(std::nearbyint(double(score) * 100) / 100);
-  a.AwardChangedFlag = QStringLiteral("N");
+  vars.Express.AwardChangedFlag = QStringLiteral("N");
   return {platform::Format(double(a.AlimonyCaseScore), "##0.00"), a.CaseStrengthText};
 }
 

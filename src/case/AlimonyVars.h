@@ -31,16 +31,11 @@ struct PresentValueFigures {
 
 // The spousal maintenance (alimony) inputs and results.
 struct AlimonyVars : PartyPair<PartyAlimony> {
-  // Entered on the Express screen and checked by its alimony entry checks.
-  float MarriageYears = 0;                     // above 0, below 100
-  float ClaimAgeYears = 0;                     // above 13, below 100
-  float ClaimSkillScore = 0;                   // education and skills score, 0 to 15
-  std::int16_t CaregiverCharacterization = 0;  // 1 claimant, 2 shared, 3 the other parent
-  float ClaimPercentOfTime = 0;  // shared custody: the claimant's share of the children's time, a decimal
-  // 0: the award is taxed to the payee (deductible); 2: taxed to the payer.
+  // The Express screen's tax treatment of the award: 0 taxed to the payee
+  // (deductible), 2 taxed to the payer. The entries the case score and the
+  // calculation read (MarriageYears, AgeYears, SkillScore, PercentOfTime,
+  // CaregiverCharacterization, AwardChangedFlag) are the Express screen's.
   std::int16_t AlimonyTaxMode = 2;
-  // "Y" while the award the user typed on the result window is in force, else "N".
-  QString AwardChangedFlag = QStringLiteral("N");
 
   // The case score and its sentence (one line, or two joined by CR LF).
   float AlimonyCaseScore = 0;

@@ -20,10 +20,10 @@ CaseVars Results() {
   v.Express.Claim.Under17Children = 2;
   v.Express.Claim.FilingStatus = "Head";
   v.Express.Payer.FilingStatus = "MFJ";
-  v.Alimony.MarriageYears = 12.5f;
-  v.Alimony.ClaimAgeYears = 41;
-  v.Alimony.ClaimSkillScore = 9;
-  v.Alimony.CaregiverCharacterization = 1;
+  v.Express.MarriageYears = 12.5f;
+  v.Express.Claim.AgeYears = 41;
+  v.Express.Claim.SkillScore = 9;
+  v.Express.CaregiverCharacterization = 1;
   v.Alimony.AlimonyCaseScore = 67.49f;
   v.Alimony.TermRecommendation1 = " Alimony Should Run For A Period Of 4.9 Years.";
   v.Alimony.YrRecommendedAward = 30000;

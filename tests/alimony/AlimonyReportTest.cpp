@@ -6,7 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "platform/document/PdfWriter.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
 
@@ -26,10 +26,10 @@ CaseVars Results() {
   v.Express.Claim.Under17Children = 2;
   v.Express.Claim.FilingStatus = "MFJ";
   v.Express.Payer.FilingStatus = "Single";
-  v.Alimony.MarriageYears = 22;
-  v.Alimony.ClaimAgeYears = 48;
-  v.Alimony.ClaimSkillScore = 9;
-  v.Alimony.CaregiverCharacterization = 1;
+  v.Express.MarriageYears = 22;
+  v.Express.Claim.AgeYears = 48;
+  v.Express.Claim.SkillScore = 9;
+  v.Express.CaregiverCharacterization = 1;
   v.Alimony.AlimonyCaseScore = 67.49f;
   v.Alimony.CaseStrengthText =
       " This Is A Very Strong Case For Durational Alimony.\r\n A Maximum Term Of 16.50 Years Is Possible Under "

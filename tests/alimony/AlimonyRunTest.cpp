@@ -35,7 +35,7 @@ CaseVars WageCase(const char* custody, int minors, float claimWages, float payer
   }
   v.Results.ManualNetState = 1;
   v.Alimony.AlimonyCaseScore = score;
-  v.Alimony.MarriageYears = 15;
+  v.Express.MarriageYears = 15;
   return v;
 }
 
@@ -77,7 +77,7 @@ TEST(AlimonyRun, TargetShareByCustody) {
     v.Express.NumMinorChildren = static_cast<std::int16_t>(r.minors);
     v.Express.Claim.PossessionChildren = static_cast<std::int16_t>(r.claimChildren);
     v.Express.Payer.PossessionChildren = static_cast<std::int16_t>(r.payerChildren);
-    v.Alimony.ClaimPercentOfTime = r.percentOfTime;
+    v.Express.Claim.PercentOfTime = r.percentOfTime;
     EXPECT_NEAR(alimony::TargetShareOf(v), r.share, 1e-6) << r.custody << " " << r.minors;
   }
 }
@@ -166,7 +166,7 @@ TEST(AlimonyRun, UserAwardAtTheCapIsTakenOneDollarMoreIsRefused) {
   const float cap = v.Alimony.YrAlimonyCap;
 
   AlimonyInputs in = Inputs();
-  v.Alimony.AwardChangedFlag = "Y";
+  v.Express.AwardChangedFlag = "Y";
   in.NewAward = cap;
   AlimonyOutcome out = ComputeAlimony(v, in);
   ASSERT_TRUE(out.Completed) << out.Message.toStdString();
@@ -272,7 +272,7 @@ TEST(AlimonyRun, TipsCountedAsWagesForTheFirstPassAreRestored) {
 
 TEST(AlimonyRun, TipsAreRestoredWhenTheCalculationStops) {
   CaseVars v = TipsCase();
-  v.Alimony.AwardChangedFlag = "Y";
+  v.Express.AwardChangedFlag = "Y";
   AlimonyInputs in = Inputs();
   in.NewAward = 1e9f;
   const CaseVars before = v;

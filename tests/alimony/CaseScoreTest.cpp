@@ -11,11 +11,11 @@ using casevars::CaseVars;
 CaseVars Case(float marriage, float age, int children, int caregiver, float skill, float claimIncome,
               float payerIncome) {
   CaseVars v;
-  v.Alimony.MarriageYears = marriage;
-  v.Alimony.ClaimAgeYears = age;
+  v.Express.MarriageYears = marriage;
+  v.Express.Claim.AgeYears = age;
   v.Express.NumMarriageChildren = static_cast<std::int16_t>(children);
-  v.Alimony.CaregiverCharacterization = static_cast<std::int16_t>(caregiver);
-  v.Alimony.ClaimSkillScore = skill;
+  v.Express.CaregiverCharacterization = static_cast<std::int16_t>(caregiver);
+  v.Express.Claim.SkillScore = skill;
   v.Income.Claim.YrGrossIncome = claimIncome;
   v.Income.Payer.YrGrossIncome = payerIncome;
   return v;
@@ -23,7 +23,7 @@ CaseVars Case(float marriage, float age, int children, int caregiver, float skil
 
 TEST(CaseScore, WorkedExampleVeryStrongDurationalCase) {
   CaseVars v = Case(22, 48, 2, 1, 9, 30000, 110000);
-  v.Alimony.AwardChangedFlag = "Y";
+  v.Express.AwardChangedFlag = "Y";
   const auto parts = ComputeCaseScoreParts(v);
   EXPECT_NEAR(parts.Marriage, 26.6, 1e-9);
   EXPECT_NEAR(parts.Age, 5.2, 1e-9);
@@ -41,7 +41,7 @@ TEST(CaseScore, WorkedExampleVeryStrongDurationalCase) {
             " This Is A Very Strong Case For Durational Alimony.\r\n A Maximum Term Of 16.50 Years Is "
             "Possible Under DV Statute");
   EXPECT_EQ(shown.StrengthText, v.Alimony.CaseStrengthText);
-  EXPECT_EQ(v.Alimony.AwardChangedFlag, "N");
+  EXPECT_EQ(v.Express.AwardChangedFlag, "N");
 }
 
 TEST(CaseScore, ComponentsAtTheirBreaks) {

@@ -9,7 +9,7 @@
 
 #include "platform/Colors.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace alimony {
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
 
 namespace express {

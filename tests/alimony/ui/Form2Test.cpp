@@ -7,7 +7,7 @@
 
 #include "alimony/ui/Form2.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace {
 

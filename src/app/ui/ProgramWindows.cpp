@@ -1,4 +1,4 @@
-#include "shell/ui/ProgramWindows.h"
+#include "app/ui/ProgramWindows.h"
 
 #include <QAction>
 
@@ -17,9 +17,9 @@
 #include "shell/ui/FormScaling.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
-#include "shell/ui/frmSplash.h"
+#include "app/ui/frmSplash.h"
 
-namespace shell {
+namespace app {
 
 namespace {
 
@@ -79,17 +79,17 @@ void RegisterProgramWindows(Program& p) {
   AddIncomeWindow<income::Form14>(p, "Form14");
   AddBusinessWindow<business::Form26>(p, "Form26");
   AddBusinessWindow<business::Form27>(p, "Form27");
-  Add<Form4>(p, "Form4");
-  Add<Form8>(p, "Form8");
-  Add<Form17>(p, "Form17");
-  Add<Form18>(p, "Form18");
-  Add<FormScaling>(p, "FormScaling");
-  Add<FormVS>(p, "FormVS", p);
+  Add<shell::Form4>(p, "Form4");
+  Add<shell::Form8>(p, "Form8");
+  Add<shell::Form17>(p, "Form17");
+  Add<shell::Form18>(p, "Form18");
+  Add<shell::FormScaling>(p, "FormScaling");
+  Add<shell::FormVS>(p, "FormVS", p);
   p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
-    auto picker = std::make_unique<Form20>(p);
+    auto picker = std::make_unique<shell::Form20>(p);
     picker->Form_Load();
     return picker;
   });
 }
 
-}  // namespace shell
+}  // namespace app
