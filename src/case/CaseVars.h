@@ -1,5 +1,6 @@
 #pragma once
 
+#include "case/AlimonyVars.h"
 #include "case/BusinessVars.h"
 #include "case/CaseCodes.h"
 #include "case/ChildSupportVars.h"
@@ -26,7 +27,11 @@ struct CaseVars {
   TaxVars Tax;               // tax estimate results
   ChildSupportVars Support;  // child support run results
   ResultsVars Results;       // child support result window Form5
+<<<<<<< HEAD
   WorksheetVars Worksheet;   // guidelines worksheet Form9 and its frame MDIForm1
+=======
+  AlimonyVars Alimony;       // spousal maintenance inputs and results
+>>>>>>> alimony
 };
 
 }  // namespace casevars

@@ -1,0 +1,363 @@
+#include <gtest/gtest.h>
+
+#include "alimony/AlimonyRun.h"
+#include "alimony/AlimonyTaxes.h"
+
+namespace {
+
+using alimony::AlimonyInputs;
+using alimony::AlimonyOutcome;
+using alimony::ComputeAlimony;
+using casevars::CaseVars;
+using casevars::Party;
+
+// Both parties single wage earners; the case score set directly.
+CaseVars WageCase(const char* custody, int minors, float claimWages, float payerWages, float score) {
+  CaseVars v;
+  v.Express.CustodyStatus = custody;
+  v.Express.NumMinorChildren = static_cast<std::int16_t>(minors);
+  v.Express.NumMarriageChildren = static_cast<std::int16_t>(minors);
+  const struct {
+    Party party;
+    float wages;
+  } parties[] = {{Party::Claim, claimWages}, {Party::Payer, payerWages}};
+  for (const auto& p : parties) {
+    v.Express[p.party].FilingStatus = "Single";
+    v.Income[p.party].YrEarned = p.wages;
+    v.Business[p.party].YrWagesForTax = p.wages;
+    v.Income[p.party].YrTotal = p.wages;
+    v.Income[p.party].YrGrossIncome = p.wages;
+    v.Income[p.party].YrAGIBase = p.wages;
+  }
+  for (std::size_t k = 1; k <= 6; ++k) {
+    v.Express.Claim.TierNights[k] = 300;
+    v.Express.Payer.TierNights[k] = 65;
+  }
+  v.Results.ManualNetState = 1;
+  v.Alimony.AlimonyCaseScore = score;
+  v.Express.MarriageYears = 15;
+  return v;
+}
+
+AlimonyInputs Inputs() {
+  AlimonyInputs in;
+  in.Windows.SplitDefault = "Winters";
+  in.Windows.InterpDefault = "Closest";
+  return in;
+}
+
+TEST(AlimonyRun, IncomeGapFactorByGap) {
+  const struct {
+    double gap, factor;
+  } rows[] = {{20000, 1},     {20000.01, 0.98}, {25000, 0.98},  {30000, 0.96}, {35000, 0.94},
+              {40000, 0.92},  {40001, 0.91},    {90000, 0.91},  {190000, 0.804}, {290000, 0.698},
+              {315000, 0.688}, {835000, 0.48},  {2000000, 0.48}};
+  for (const auto& r : rows) EXPECT_NEAR(alimony::IncomeGapFactorOf(r.gap), r.factor, 1e-9) << r.gap;
+}
+
+TEST(AlimonyRun, TargetShareByCustody) {
+  const struct {
+    const char* custody;
+    int minors, claimChildren, payerChildren;
+    float percentOfTime;
+    double share;
+  } rows[] = {
+      {"Cust", 1, 0, 0, 0, 0.55},     {"Cust", 3, 0, 0, 0, 0.64},     {"Cust", 6, 0, 0, 0, 0.66},
+      {"NonCust", 2, 0, 0, 0, 0.40},  {"NonCust", 5, 0, 0, 0, 0.34},  {"NoMinors", 0, 0, 0, 0, 0.50},
+      {"Split", 5, 1, 4, 0, 0.36},    {"Split", 4, 1, 3, 0, 0.38},    {"Split", 3, 1, 2, 0, 0.45},
+      {"Split", 5, 2, 3, 0, 0.47},    {"Split", 2, 1, 1, 0, 0.50},    {"Split", 3, 2, 1, 0, 0.55},
+      {"Split", 4, 3, 1, 0, 0.62},    {"Split", 5, 4, 1, 0, 0.64},    {"Split", 6, 3, 3, 0, 0.50},
+      {"Shared", 1, 0, 0, 0.7f, 0.55}, {"Shared", 2, 0, 0, 0.3f, 0.40}, {"Shared", 2, 0, 0, 0.5f, 0.50},
+      {"Shared", 2, 0, 0, 0.46f, 0.48}, {"Shared", 1, 0, 0, 0.4f, 0.47}, {"Shared", 3, 0, 0, 0.6f, 0.57},
+      {"Shared", 6, 0, 0, 0.35f, 0.36},  // 0.48 - 0.10 - 0.02 = 0.36 (held at the floor)
+  };
+  for (const auto& r : rows) {
+    CaseVars v;
+    v.Express.CustodyStatus = r.custody;
+    v.Express.NumMinorChildren = static_cast<std::int16_t>(r.minors);
+    v.Express.Claim.PossessionChildren = static_cast<std::int16_t>(r.claimChildren);
+    v.Express.Payer.PossessionChildren = static_cast<std::int16_t>(r.payerChildren);
+    v.Express.Claim.PercentOfTime = r.percentOfTime;
+    EXPECT_NEAR(alimony::TargetShareOf(v), r.share, 1e-6) << r.custody << " " << r.minors;
+  }
+}
+
+TEST(AlimonyRun, StateTaxEnteredAsAnAmountBecomesARate) {
+  CaseVars v;
+  v.Express.Claim.YrStateTaxEntered = 4000;
+  v.Tax.Claim.YrFedAGI = 52000;  // 40,000 without the award of 12,000
+  alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 5200);
+  v.Express.Claim.YrStateTaxEntered = 20000;  // a rate of 0.5 is not plausible: the amount stands
+  alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 20000);
+  v.Express.Claim.StateTaxRate = 0.05f;
+  alimony::ComputeAlimonyStateTax(v, Party::Claim, "As Rate", 0);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 2600);
+  v.Express.Claim.StateTaxRate = -0.05f;
+  alimony::ComputeAlimonyStateTax(v, Party::Claim, "As Rate", 0);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 0);
+}
+
+// Net income after alimony as the calculation defines it, from the figures it left.
+float NetAfter(const CaseVars& v, Party party, float alimony, float support) {
+  const casevars::PartyTax& t = v.Tax[party];
+  return v.Income[party].YrGrossIncome - v.Alimony[party].YrPriorSupportPaid -
+         v.Alimony[party].YrExpensesPaid + alimony - t.YrFicaTax - t.YrStateTax - t.YrFedTax + support +
+         t.YrTotalCredits;
+}
+
+TEST(AlimonyRun, PayerTaxedAwardIsConvertedAndCapped) {
+  CaseVars v = WageCase("NoMinors", 0, 20000, 120000, 60);
+  v.Alimony.PresentValueOfAward = casevars::PresentValueFigures{};
+  const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+  ASSERT_TRUE(out.Completed) << out.Message.toStdString();
+  const casevars::AlimonyVars& a = v.Alimony;
+  EXPECT_EQ(out.Passes, 1);
+  EXPECT_EQ(out.ChildSupportRuns, 0);
+  EXPECT_FALSE(a.PresentValueOfAward);
+  EXPECT_EQ(a.AlimonyTaxMode, 2);
+  EXPECT_GT(a.YrAlimonyCap, 0);
+  EXPECT_GT(a.YrAlimonyAward, 0);
+  EXPECT_LE(a.YrAlimonyAward, a.YrAlimonyCap);
+  EXPECT_EQ(a.YrRecommendedAward, a.YrAlimonyAward);
+  EXPECT_EQ(a.AlimonyNoteText, "Calculation Shown Has Alimony Taxed To Payer.");
+  ASSERT_TRUE(out.Picture9);
+  EXPECT_TRUE(out.Picture9->Cleared);
+  EXPECT_EQ(out.Picture9->Lines, QStringList{a.AlimonyNoteText});
+  EXPECT_FALSE(out.Picture1);  // a score of 42 or more leaves the case-strength picture alone
+  // The last tax estimate counted no alimony: the award is not deductible.
+  EXPECT_FLOAT_EQ(a.Claim.YrNetAfterAlimony, NetAfter(v, Party::Claim, a.YrAlimonyAward, 0));
+  EXPECT_FLOAT_EQ(a.Payer.YrNetAfterAlimony, NetAfter(v, Party::Payer, -a.YrAlimonyAward, 0));
+  EXPECT_EQ(v.Tax.Claim.YrFedAGI, 20000);
+  EXPECT_FALSE(out.ChildSupport);
+}
+
+TEST(AlimonyRun, PayeeTaxedSuggestionAboveTheCapIsNotCapped) {
+  // Five minor children with the claimant, no claimant income: 0.66 of the
+  // other party's available income (about 24,000) exceeds half the other
+  // party's gross income, 13,000, the limit; 13,000 a year is 1,083.33 a
+  // month, so the suggestion is 1,083 x 12 = 12,996.
+  CaseVars v = WageCase("Cust", 5, 0, 26000, 100);
+  v.Alimony.AlimonyTaxMode = 0;
+  const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+  ASSERT_TRUE(out.Completed) << out.Message.toStdString();
+  const casevars::AlimonyVars& a = v.Alimony;
+  EXPECT_EQ(a.YrAlimonyAward, 12996);
+  EXPECT_EQ(a.YrRecommendedAward, 12996);
+  EXPECT_LT(a.YrAlimonyCap, 12996);
+  EXPECT_EQ(a.AlimonyNoteText, "Calculation Shown Has Alimony Taxed To Payee.");
+  // Taxed to the payee, the award is the claimant's income.
+  EXPECT_EQ(v.Tax.Claim.YrFedAGI, 12996);
+  EXPECT_EQ(v.Tax.Payer.YrFedAGI, 26000 - 12996);
+  ASSERT_EQ(out.Display.Award.size(), 2);
+  EXPECT_EQ(out.Display.Award[0], " Recommended Alimony Is $12,996 Per Year  Or  $1,083 Per Month.");
+  EXPECT_TRUE(out.Display.Award[1].startsWith(" 35% of net income difference ($"));
+
+  CaseVars up = WageCase("Cust", 5, 0, 26004, 100);  // 13,002 a year: 1,083.5 -> 1,084 a month
+  up.Alimony.AlimonyTaxMode = 0;
+  ASSERT_TRUE(ComputeAlimony(up, Inputs()).Completed);
+  EXPECT_EQ(up.Alimony.YrAlimonyAward, 13008);
+}
+
+TEST(AlimonyRun, UserAwardAtTheCapIsTakenOneDollarMoreIsRefused) {
+  CaseVars v = WageCase("NoMinors", 0, 20000, 120000, 60);
+  ASSERT_TRUE(ComputeAlimony(v, Inputs()).Completed);
+  const float cap = v.Alimony.YrAlimonyCap;
+
+  AlimonyInputs in = Inputs();
+  v.Express.AwardChangedFlag = "Y";
+  in.NewAward = cap;
+  AlimonyOutcome out = ComputeAlimony(v, in);
+  ASSERT_TRUE(out.Completed) << out.Message.toStdString();
+  EXPECT_EQ(v.Alimony.YrAlimonyAward, cap);
+  EXPECT_EQ(v.Alimony.YrRecommendedAward, cap);
+  EXPECT_EQ(v.Alimony.AlimonyNoteText,
+            "Calculation Shown Has Alimony Taxed To Payer. The Suggested Alimony Award Has Been Modified.");
+  EXPECT_EQ(out.Display.Award.back(),
+            " This is the max allowed under DV statute (35% of the difference in net incomes).");
+
+  const CaseVars before = v;
+  in.NewAward = cap + 1;
+  out = ComputeAlimony(v, in);
+  EXPECT_FALSE(out.Completed);
+  EXPECT_TRUE(out.Message.startsWith("Alimony Can Not Exceed $"));
+  EXPECT_TRUE(out.Message.endsWith(
+      " Which is 35 Percent of The Parties Net Income Difference. ReEnter The New Alimony Amount"));
+  EXPECT_EQ(v.Alimony.YrAlimonyAward, before.Alimony.YrAlimonyAward);
+  EXPECT_EQ(v.Alimony.AlimonyNoteText, before.Alimony.AlimonyNoteText);
+  EXPECT_EQ(v.Tax.Claim.YrFedTax, before.Tax.Claim.YrFedTax);
+
+  // Taxed to the payee, a user's award above the cap is taken as it is.
+  v.Alimony.AlimonyTaxMode = 0;
+  out = ComputeAlimony(v, in);
+  ASSERT_TRUE(out.Completed);
+  EXPECT_EQ(v.Alimony.YrAlimonyAward, cap + 1);
+  EXPECT_EQ(v.Alimony.AlimonyNoteText,
+            "Calculation Shown Has Alimony Taxed To Payee. The Suggested Alimony Award Has Been Modified.");
+}
+
+TEST(AlimonyRun, NonCustodialClaimantScoreLosesThreePointsAChild) {
+  // Three minor children with the other party: the award scales by
+  // (S - 9) / 100, so scores 60 and 70 give awards in the ratio 51 : 61
+  // (each rounded to whole months, so within 12 dollars a year of it).
+  const auto award = [](float score) {
+    CaseVars v = WageCase("NonCust", 3, 20000, 150000, score);
+    v.Alimony.AlimonyTaxMode = 0;
+    EXPECT_TRUE(ComputeAlimony(v, Inputs()).Completed);
+    return double(v.Alimony.YrAlimonyAward);
+  };
+  const double at60 = award(60), at70 = award(70);
+  ASSERT_GT(at60, 1000);
+  EXPECT_NEAR(at60 / 51 * 61, at70, 12 * 61 / 51.0 + 12);
+}
+
+TEST(AlimonyRun, ClaimantWithTheHigherNetIncomeGetsNoAwardAndNoCapNote) {
+  for (std::int16_t mode : {0, 2}) {
+    // Five children with the claimant would suggest an award; the claimant's
+    // net income is the higher, so no award is made in either tax treatment.
+    CaseVars v = WageCase("Cust", 5, 60000, 50000, 70);
+    v.Alimony.AlimonyTaxMode = mode;
+    v.Express.SequencingMode = 1;
+    v.Express.MaintAppliedToCS = 1;
+    const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+    ASSERT_TRUE(out.Completed) << out.Message.toStdString();
+    EXPECT_LT(v.Alimony.YrAlimonyCap, 0);
+    EXPECT_EQ(v.Alimony.YrAlimonyAward, 0) << mode;
+    EXPECT_EQ(v.Alimony.YrRecommendedAward, 0) << mode;
+    EXPECT_EQ(v.Express.MoAlimonyTransfer, 0) << mode;  // no negative alimony reached child support
+    EXPECT_EQ(out.Display.Award, QStringList{" No Alimony Is Recommended."}) << mode;
+  }
+}
+
+TEST(AlimonyRun, NegativeGrossIncomeOfTheOtherPartyGivesNoNegativeAward) {
+  CaseVars v = WageCase("Cust", 5, 0, 0, 100);
+  v.Income.Payer.YrGrossIncome = -10000;
+  v.Income.Payer.YrTotal = -10000;
+  ASSERT_TRUE(ComputeAlimony(v, Inputs()).Completed);
+  EXPECT_EQ(v.Alimony.YrAlimonyAward, 0);
+  EXPECT_EQ(v.Alimony.YrRecommendedAward, 0);
+}
+
+// The claimant's tips: 5,000 of 25,000 wages.
+CaseVars TipsCase() {
+  CaseVars v = WageCase("NoMinors", 0, 25000, 120000, 60);
+  v.Income.Claim.YrEarned = 20000;
+  v.Income.Claim.YrTips = 5000;
+  v.Business.Claim.YrWagesForTax = 20000;
+  v.Income.Claim.YrTipsDeduction = 5000;
+  v.Income.Claim.YrAGIBase = 20000;
+  return v;
+}
+
+TEST(AlimonyRun, TipsCountedAsWagesForTheFirstPassAreRestored) {
+  CaseVars v = TipsCase();
+  const CaseVars before = v;
+  const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+  ASSERT_TRUE(out.Completed) << out.Message.toStdString();
+  EXPECT_EQ(out.Passes, 2);
+  EXPECT_EQ(v.Income.Claim.YrTips, 5000);
+  EXPECT_EQ(v.Income.Claim.YrEarned, 20000);
+  EXPECT_EQ(v.Income.Claim.YrAGIBase, before.Income.Claim.YrAGIBase);
+  EXPECT_EQ(v.Income.Claim.YrTipsDeduction, 5000);
+  EXPECT_EQ(v.Business.Claim.YrWagesForTax, 20000);
+  // The second pass's taxes see the tips deduction again.
+  EXPECT_EQ(v.Tax.Claim.YrFedAGI, 20000);
+
+  // The other party's tips alone never cause a second pass.
+  CaseVars payerTips = WageCase("NoMinors", 0, 20000, 120000, 60);
+  payerTips.Income.Payer.YrTips = 3000;
+  EXPECT_EQ(ComputeAlimony(payerTips, Inputs()).Passes, 1);
+}
+
+TEST(AlimonyRun, TipsAreRestoredWhenTheCalculationStops) {
+  CaseVars v = TipsCase();
+  v.Express.AwardChangedFlag = "Y";
+  AlimonyInputs in = Inputs();
+  in.NewAward = 1e9f;
+  const CaseVars before = v;
+  const AlimonyOutcome out = ComputeAlimony(v, in);
+  ASSERT_FALSE(out.Completed);
+  EXPECT_EQ(v.Income.Claim.YrTips, before.Income.Claim.YrTips);
+  EXPECT_EQ(v.Income.Claim.YrEarned, before.Income.Claim.YrEarned);
+  EXPECT_EQ(v.Income.Claim.YrGrossIncome, before.Income.Claim.YrGrossIncome);
+  EXPECT_EQ(v.Alimony.YrAlimonyAward, before.Alimony.YrAlimonyAward);
+}
+
+TEST(AlimonyRun, ChildSupportRunsOnlyWhenAlimonyComesFirst) {
+  // Alimony first and applied: each pass runs child support with the monthly
+  // award, and the Express screen's box takes the last transfer.
+  CaseVars first = TipsCase();
+  first.Express.CustodyStatus = "Cust";
+  first.Express.NumMinorChildren = 1;
+  first.Express.SequencingMode = 1;
+  first.Express.MaintAppliedToCS = 1;
+  int drawn = 0;
+  alimony::AlimonyServices services;
+  services.DrawChildSupportText = [&drawn](CaseVars&) { ++drawn; };
+  AlimonyOutcome out = ComputeAlimony(first, Inputs(), services);
+  ASSERT_TRUE(out.Completed) << out.Message.toStdString();
+  // First pass, the run after the tips are restored, second pass.
+  EXPECT_EQ(out.ChildSupportRuns, 3);
+  EXPECT_EQ(drawn, 1);
+  ASSERT_TRUE(out.ChildSupport);
+  EXPECT_EQ(*out.ChildSupport, first.Support.MoChildSupportTransfer);
+  EXPECT_EQ(first.Express.MoAlimonyTransfer, std::round(first.Alimony.YrAlimonyAward / 12));
+  EXPECT_EQ(first.Support.MoChildSupportForAlimony, std::floor(first.Support.MoChildSupportForAlimony));
+
+  // Child support first: the box keeps what the preparer's run left.
+  CaseVars after = TipsCase();
+  after.Express.CustodyStatus = "Cust";
+  after.Express.NumMinorChildren = 1;
+  after.Express.MaintAppliedToCS = 1;
+  after.Support.MoChildSupportForAlimony = 400;
+  after.Support.MoChildSupportTransfer = 400;
+  drawn = 0;
+  out = ComputeAlimony(after, Inputs(), services);
+  ASSERT_TRUE(out.Completed);
+  EXPECT_EQ(out.ChildSupportRuns, 0);
+  EXPECT_EQ(drawn, 0);
+  EXPECT_FALSE(out.ChildSupport);
+  EXPECT_EQ(after.Support.MoChildSupportTransfer, 400);
+  EXPECT_EQ(after.Support.MoChildSupportForAlimony, 400);
+}
+
+TEST(AlimonyRun, NoMinorsClearsTheChildCostsAndCountsNoChildSupport) {
+  CaseVars v = WageCase("NoMinors", 0, 20000, 120000, 60);
+  v.Express.Claim.MoChildHealthIns = 100;
+  v.Express.Payer.MoNonCoveredHealth = 50;
+  v.Support.MoChildSupportForAlimony = 300;
+  const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+  ASSERT_TRUE(out.Completed);
+  EXPECT_EQ(v.Express.Claim.MoChildHealthIns, 0);
+  EXPECT_EQ(v.Express.Payer.MoNonCoveredHealth, 0);
+  EXPECT_EQ(v.Support.MoChildSupportForAlimony, 0);
+  EXPECT_EQ(v.Alimony.Claim.YrExpensesPaid, 0);
+}
+
+TEST(AlimonyRun, WeakCaseRewritesTheCaseStrength) {
+  // Score 30 with a gross-income gap of 20,000: 1,250,000 / 30 = 41,666.67
+  // exceeds the gap, so 21,666.67 x 0.35 = 7,583 comes off the award.
+  CaseVars v = WageCase("NoMinors", 0, 30000, 50000, 30);
+  v.Alimony.CaseStrengthText = "before";
+  const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+  ASSERT_TRUE(out.Completed);
+  EXPECT_EQ(v.Alimony.YrAlimonyAward, 0);
+  EXPECT_EQ(v.Alimony.CaseStrengthText,
+            " This Is An Unlikely Alimony Case,\r\n Barring Some Unusual Or Compelling Circumstance.");
+  ASSERT_TRUE(out.Picture1);
+  EXPECT_TRUE(out.Picture1->Cleared);
+  EXPECT_EQ(out.Picture1->Lines, QStringList{v.Alimony.CaseStrengthText});
+  EXPECT_EQ(v.Alimony.TermRecommendation1,
+            " Barring Unusual Circumstances, This Case Does Not Justify An Award");
+
+  // Score 18 escapes the rule of a gap below 70,000 with a gap of exactly 70,000.
+  CaseVars gap = WageCase("NoMinors", 0, 10000, 80000, 18);
+  ASSERT_TRUE(ComputeAlimony(gap, Inputs()).Completed);
+  CaseVars below = WageCase("NoMinors", 0, 10001, 80000, 18);
+  ASSERT_TRUE(ComputeAlimony(below, Inputs()).Completed);
+  EXPECT_EQ(below.Alimony.YrAlimonyAward, 0);
+  EXPECT_GT(gap.Alimony.YrAlimonyAward, 0);
+}
+
+}  // namespace
