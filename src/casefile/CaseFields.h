@@ -61,9 +61,9 @@ inline constexpr const char* ApplyWorksheetFont = "ApplyWorksheetFont";  // Form
 // Getters and setters change the control only and run none of its handling.
 // `React` runs the handling the window runs when the user makes that change:
 // a text box's change handling, an option's click handling when it has just
-// been chosen, a check box's click handling. The case code calls it after a
-// write that changed a control, as the Parts of the case file say; a control
-// without handling ignores it. Names not known to a window read as "" / 0 and
+// been chosen, a check box's click handling. Opening and New case call it
+// after each write that changed a control (Placing.h), so each control reacts
+// as to the user's own change; a control without handling ignores it. Names not known to a window read as "" / 0 and
 // their writes are ignored.
 class CaseFields {
  public:
