@@ -44,6 +44,14 @@ struct ProgramState {
 
   // The folder the file dialogs start in when the user chose a default folder.
   QString DataFolder;
+
+  // The window the financial, pension and 72(t) calculators return to: 3 the
+  // alimony result window, 5 the child support result window, any other value
+  // the Express screen. Set by the Tools menus that open them.
+  std::int16_t CalculatorCaller = 1;
+
+  // 1 once the user has confirmed quitting: close handlers then do not ask again.
+  std::int16_t QuitConfirmed = 0;
 };
 
 // Start-up's first values, after the screen check: alimony calculated before

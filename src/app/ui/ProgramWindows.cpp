@@ -6,6 +6,10 @@
 #include <type_traits>
 
 #include "business/ui/BusinessWindow.h"
+#include "calculators/ui/Form72t.h"
+#include "calculators/ui/Form72tHelp.h"
+#include "calculators/ui/Form7.h"
+#include "calculators/ui/FormFin.h"
 #include "express/ui/Form1.h"
 #include "income/ui/BusinessWindowLink.h"
 #include "income/ui/IncomeWindow.h"
@@ -85,6 +89,11 @@ void RegisterProgramWindows(Program& p) {
   Add<shell::Form18>(p, "Form18");
   Add<shell::FormScaling>(p, "FormScaling");
   Add<shell::FormVS>(p, "FormVS", p);
+  Add<calculators::ui::FormFin>(p, "FormFin", p);
+  Add<calculators::ui::Form7>(p, "Form7", p);
+  Add<calculators::ui::Form72t>(p, "Form72t", p);
+  Add<calculators::ui::Form72tA>(p, "Form72tA");
+  Add<calculators::ui::Form72tB>(p, "Form72tB", p.OpenWebPage);
   p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
     auto picker = std::make_unique<shell::Form20>(p);
     picker->Form_Load();
