@@ -328,3 +328,16 @@ TEST(CaseFileSave, AFailedSaveLeavesTheOldFileWhole) {
   ASSERT_TRUE(notSaved);
   EXPECT_EQ(notSaved->kind, SequentialError::Kind::NotSaved);
 }
+
+TEST(CaseFileOpen, TextPositionsTakeAnyValueAsTextAndExtraValuesAreNotRead) {
+  QStringList tokens = With(HandTokens(), {{1, "#TRUE#"}, {2, "3"}, {16, ".5"}, {4, ""}});
+  tokens << QStringLiteral("#NULL#") << QStringLiteral("\"extra\"");  // values 400 and 401
+  Opened o;
+  OpenBytes(o, LineOf(tokens, tokens.size()));
+  ASSERT_FALSE(o.error) << o.error->message.toStdString();
+  EXPECT_EQ(o.fields.Text(C("Form1", "ClaimantName")), "True");
+  EXPECT_EQ(o.fields.Text(C("Form1", "NumChild")), "3");
+  EXPECT_EQ(o.fields.Text(C("Form1", "PercentOfTimeValue")), "0.5");
+  EXPECT_EQ(o.fields.Text(C("Form1", "ClaimAge")), "");
+  EXPECT_EQ(o.fields.Value(C("Form14", "OtherSpouseAge65")), 1);
+}
