@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+// The case data file's record: 399 positions in a fixed order, each with the
+// control it comes from and goes back to. The one table serves the writer and
+// the reader.
+namespace casefile {
+
+inline constexpr int kPositionCount = 399;
+inline constexpr int kBlockCount = 18;
+
+// How a position is written.
+enum class Written {
+  Text,       // the Text of a text box or drop-down, quoted
+  Boolean,    // the Value of an option: #TRUE# / #FALSE#
+  Check,      // the Value of a check box: a bare 0 or 1
+  FontName,   // the worksheet font's name, quoted
+  FontSize,   // the worksheet font's size in points, a bare number (10, 8.25)
+  Nothing,    // a retired position: nothing between its commas
+  EmptyText,  // a retired position: ""
+};
+
+// What the reader does with a position's value.
+enum class OnReading {
+  Text,             // into the box's Text
+  Choice,           // into the option's Value as chosen / not chosen
+  Tick,             // into the check box's Value as 0, 1 or 2
+  ServiceTick,      // True / -1 made 1, False / 0 / empty made 0, then Tick
+  ServiceTickText,  // the same, then Text
+  StateTaxText,     // Text; an empty text then becomes "As Rate" (after position 279)
+  FontName,         // the worksheet font's name
+  FontSize,         // the worksheet font's size
+  Ignored,          // read and not used
+};
+
+struct Position {
+  int position;         // 1 to 399
+  const char* window;   // "Form1", "Form9", ...; "" for the font and retired positions
+  const char* control;  // "ClaimantName", "WSFont"; "" for retired positions
+  int index;            // element of a control array, or -1
+  Written written;
+  OnReading onReading;
+};
+
+// The 399 positions, position n at element n - 1.
+const std::array<Position, kPositionCount>& CasePositions();
+
+// The sizes of the 18 reading blocks (185, 26, 14, ...): the first must be
+// whole, each later one is read only when the file goes on after the one before.
+std::span<const int> CaseBlockSizes();
+
+// The block (1 to 18) that holds a position.
+int BlockOfPosition(int position);
+
+}  // namespace casefile
