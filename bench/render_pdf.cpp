@@ -1,10 +1,10 @@
 // Building a 13-page court form in the document model and writing it as PDF.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "platform/Fonts.h"
+#include "DocumentBenchmarkMain.h"
+
 #include "platform/document/DrawingCursor.h"
 #include "platform/document/PdfWriter.h"
 
@@ -94,12 +94,4 @@ BENCHMARK(BM_RenderFormToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  platform::RegisterTahomaIfMissing();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+KELVANE_DOCUMENT_BENCHMARK_MAIN()

@@ -198,21 +198,13 @@ void DrawTiers(const CaseVars& vars, TextCanvas& p) {
 }
 
 void DrawNotes(const CaseVars& vars, TextCanvas& p) {
-  struct Side {
-    Party paying;
-    const char* attributable;
-    const char* owes;
-  };
-  for (const Side& side : {Side{Party::Payer, " Attributable To Other Parent Is Applied As Credit. ",
-                                "After SS Is Applied, Other Parent Owes "},
-                           Side{Party::Claim, " Attributable To Claimant Is Applied As Credit. ",
-                                "After SS Is Applied, Claimant Owes "}}) {
-    const std::optional<SocialSecurityCredit> credit = SocialSecurityCreditOf(vars, side.paying);
+  for (Party paying : {Party::Payer, Party::Claim}) {
+    const std::optional<SocialSecurityCredit> credit = SocialSecurityCreditOf(vars, paying);
     if (!credit) continue;
     p.PrintText(QStringLiteral("Child(ren)'s SS Benefit Of"));
     p.PrintText(platform::Format(credit->monthlyBenefit, " $###,##0"));
-    p.PrintText(QStringLiteral("/Mo ") + QString::fromLatin1(side.attributable));
-    p.PrintText(QString::fromLatin1(side.owes));
+    p.PrintText("/Mo " + credit->attributable);
+    p.PrintText(credit->owes);
     p.PrintLine(Dollars(credit->owed) + "/Mo");
     p.PrintLine();
   }

@@ -166,6 +166,9 @@ std::optional<SocialSecurityCredit> SocialSecurityCreditOf(const CaseVars& vars,
   // What is left to pay once the benefit is credited, never below 0.
   const float left = payerPays ? transfer - credit.monthlyBenefit : -(transfer + credit.monthlyBenefit);
   credit.owed = left < 0 ? 0.0f : left;
+  const QString name = payerPays ? QStringLiteral("Other Parent") : QStringLiteral("Claimant");
+  credit.attributable = " Attributable To " + name + " Is Applied As Credit. ";
+  credit.owes = "After SS Is Applied, " + name + " Owes ";
   return credit;
 }
 

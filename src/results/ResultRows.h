@@ -56,10 +56,12 @@ void UpdateManualNetStateText(casevars::ResultsVars& results);
 // The children's Social Security benefits on one party's record credited
 // against the transfer: present when the party has such benefits and the
 // transfer, rounded, goes the party's way (the other party pays: > 0; the
-// claimant pays: < 0).
+// claimant pays: < 0). The texts name the paying party.
 struct SocialSecurityCredit {
   float monthlyBenefit = 0;  // the yearly benefits / 12, rounded
   float owed = 0;            // what the paying party still owes a month, 0 or more
+  QString attributable;      // " Attributable To Other Parent Is Applied As Credit. "
+  QString owes;              // "After SS Is Applied, Other Parent Owes "
 };
 std::optional<SocialSecurityCredit> SocialSecurityCreditOf(const casevars::CaseVars& vars,
                                                            casevars::Party payingParty);
