@@ -66,6 +66,7 @@ void Form5::Build() {
     QGroupBox*& frame;
     PictureBox*& picture;
     TextCanvas& canvas;
+    pui::ButtonPlus*& credits;
     pui::ButtonPlus*& reset;
     pui::ButtonPlus*& change;
     QLineEdit*& box;
@@ -73,15 +74,15 @@ void Form5::Build() {
     double left;
   };
   PartyControls parties[] = {
-      {Frame1, Picture5, pictures_.Picture5, ResetClaimant, ChangeClaimant, NewClaimNet, "Frame1", "Claimant",
+      {Frame1, Picture5, pictures_.Picture5, ClaimCreditsButton, ResetClaimant, ChangeClaimant, NewClaimNet, "Frame1", "Claimant",
        "Picture5", "ClaimCreditsButton", "ResetClaimant", "ChangeClaimant", "Label1", "NewClaimNet", 165},
-      {Frame2, Picture6, pictures_.Picture6, ResetOther, ChangeOther, NewOtherNet, "Frame2", "Other Parent",
+      {Frame2, Picture6, pictures_.Picture6, OtherCreditsButton, ResetOther, ChangeOther, NewOtherNet, "Frame2", "Other Parent",
        "Picture6", "OtherCreditsButton", "ResetOther", "ChangeOther", "Label2", "NewOtherNet", 4315},
   };
   for (PartyControls& p : parties) {
     p.frame = frame(p.frameName, p.left, 60, 4095, 4710, p.frameCaption);
     p.picture = picture(p.pictureName, p.frame, 210, 270, 3675, 3855, p.canvas);
-    button(p.creditsName, p.frame, 2520, 0, 1575, 285, QStringLiteral("Show Tax Credits"));
+    p.credits = button(p.creditsName, p.frame, 2520, 0, 1575, 285, QStringLiteral("Show Tax Credits"));
     p.reset = button(p.resetName, p.frame, 180, 4170, 945, 465, QStringLiteral("Reset Income"));
     p.change = button(p.changeName, p.frame, 1215, 4170, 1065, 465, QStringLiteral("Adjust Income"));
     QLabel* label = add<QLabel>(p.labelName, p.frame, 2370, 4200, 880, 420, QStringLiteral("New Net Per Month"));
@@ -114,6 +115,10 @@ void Form5::Build() {
   connect(ResetClaimant, &pui::ButtonPlus::clicked, this, &Form5::ResetClaimant_Click);
   connect(ResetOther, &pui::ButtonPlus::clicked, this, &Form5::ResetOther_Click);
   connect(ButtonPlus1, &pui::ButtonPlus::clicked, this, &Form5::ButtonPlus1_Click);
+  for (auto [button, party] : {std::pair{ClaimCreditsButton, Party::Claim}, {OtherCreditsButton, Party::Payer}})
+    connect(button, &pui::ButtonPlus::clicked, this, [this, party] {
+      if (link_.showTaxCredits) link_.showTaxCredits(party);
+    });
   connect(ReturnToDataCommand, &pui::ButtonPlus::clicked, this, &Form5::ReturnToDataCommand_Click);
 }
 

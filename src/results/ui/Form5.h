@@ -34,6 +34,8 @@ struct Form5Link {
   std::function<void()> computeChildSupport{};
   // Shows the Express screen again when the user leaves this window.
   std::function<void()> showExpressScreen{};
+  // "Show Tax Credits" of a party: a fresh, fitted Form10 showing it.
+  std::function<void(casevars::Party)> showTaxCredits{};
 };
 
 // "Child Support": the window on which a child support run shows its result
@@ -80,6 +82,8 @@ class Form5 : public platform::ui::Form {
   platform::ui::ButtonPlus* ResetOther = nullptr;
   platform::ui::ButtonPlus* ButtonPlus1 = nullptr;
   platform::ui::ButtonPlus* ReturnToDataCommand = nullptr;
+  platform::ui::ButtonPlus* ClaimCreditsButton = nullptr;
+  platform::ui::ButtonPlus* OtherCreditsButton = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

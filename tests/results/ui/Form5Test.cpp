@@ -43,6 +43,7 @@ class Form5Test : public ::testing::Test {
     link.entryChecks = {[this]() -> std::int16_t { return stopChecks ? 1 : 0; }};
     link.computeChildSupport = [this] { Run(); };
     link.showExpressScreen = [this] { ++expressShown; };
+    link.showTaxCredits = [this](Party p) { creditsShown.push_back(p); };
     form = std::make_unique<Form5>(vars, dialogs, std::move(link));
     form->show();
     vars.Results.ManualNetState = 1;  // as the Express screen's run does
@@ -66,6 +67,7 @@ class Form5Test : public ::testing::Test {
   std::unique_ptr<Form5> form;
   bool stopChecks = false;
   int expressShown = 0;
+  std::vector<Party> creditsShown;
 };
 
 TEST_F(Form5Test, ARunShowsTheTransferTheEngineComputed) {
@@ -102,6 +104,12 @@ TEST_F(Form5Test, AdjustWithAHandEnteredNetRunsAgainAndResetUndoesIt) {
   QTest::mouseClick(form->ChangeOther, Qt::LeftButton);
   EXPECT_EQ(vars.Results.ManualNetState, 1);
   EXPECT_EQ(vars.Support.MoChildSupportTransfer, transfer);
+}
+
+TEST_F(Form5Test, EachCreditsButtonAsksForItsPartysBreakdown) {
+  QTest::mouseClick(form->OtherCreditsButton, Qt::LeftButton);
+  QTest::mouseClick(form->ClaimCreditsButton, Qt::LeftButton);
+  EXPECT_EQ(creditsShown, (std::vector<Party>{Party::Payer, Party::Claim}));
 }
 
 TEST_F(Form5Test, ShowHideTierTogglesTheTierTableAndCaption) {
