@@ -27,11 +27,8 @@ struct CaseVars {
   TaxVars Tax;               // tax estimate results
   ChildSupportVars Support;  // child support run results
   ResultsVars Results;       // child support result window Form5
-<<<<<<< HEAD
   WorksheetVars Worksheet;   // guidelines worksheet Form9 and its frame MDIForm1
-=======
   AlimonyVars Alimony;       // spousal maintenance inputs and results
->>>>>>> alimony
 };
 
 }  // namespace casevars

@@ -16,6 +16,9 @@ struct PartyTax {
   float YrTaxAdjustments = 0;     // adjustments to income plus the deductible half SE tax
   float YrFedAGI = 0;             // adjusted gross income
   float YrFedTax = 0;             // income tax before credits (joint filers: the party's part)
+  // Joint filers: the couple's income tax before credits, as it stood before
+  // the party's part was taken; the credit breakdown shows credits against it.
+  float YrJointFedTax = 0;
   float YrChildTaxCredit = 0;
   float YrChildCareCredit = 0;
   float YrEIC = 0;                // earned income credit
@@ -27,7 +30,7 @@ struct PartyTax {
   template <class F>
   void forEachAmount(F&& f) const {
     for (float v : {MFJShare, YrFicaTax, YrHalfSETax, YrFicaTax1, YrHalfSETax1,
-                    YrTaxAdjustments, YrFedAGI, YrFedTax, YrChildTaxCredit, YrChildCareCredit,
+                    YrTaxAdjustments, YrFedAGI, YrFedTax, YrJointFedTax, YrChildTaxCredit, YrChildCareCredit,
                     YrEIC, YrAddlChildTaxCredit, YrTotalCredits, YrStateTax})
       f(double(v));
   }

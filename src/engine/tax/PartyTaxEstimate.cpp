@@ -127,6 +127,7 @@ void ComputeCredits(PartyCase& p, Party party, const QString& custodyStatus, boo
 
 void ProrateJointReturn(PartyCase& p) {
   if (!FilesJointly(p)) return;
+  p.Tax.YrJointFedTax = p.Tax.YrFedTax;
   const float tax = p.Tax.YrFedTax * p.Tax.MFJShare;
   const float credits = p.Tax.YrTotalCredits * p.Tax.MFJShare;
   p.Tax.YrFedTax = static_cast<float>(platform::RoundToWhole(tax));

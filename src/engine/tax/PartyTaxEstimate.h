@@ -63,7 +63,7 @@ void ComputeCredits(PartyCase& p, casevars::Party party, const QString& custodyS
                     bool eicAsked, const TaxYear& year = kTaxYear2026);
 
 // Joint filers: YrFedTax and YrTotalCredits become the party's share of the
-// couple's, in whole dollars.
+// couple's, in whole dollars; the couple's tax is kept in YrJointFedTax.
 void ProrateJointReturn(PartyCase& p);
 
 }  // namespace tax

@@ -125,6 +125,7 @@ TEST_F(RunRules, JointFilerBearsHerShareOfTheCouplesTax) {
   EXPECT_FLOAT_EQ(v.Tax.Claim.MFJShare, 0.6f);
   EXPECT_EQ(v.Tax.Claim.YrFicaTax1, 1'530);
   EXPECT_EQ(v.Tax.Claim.YrFedTax, 1'068);
+  EXPECT_EQ(v.Tax.Claim.YrJointFedTax, 1'780);  // kept for the credit breakdown
   EXPECT_EQ(v.Tax.Claim.YrTotalCredits, 1'320);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 1'500);
   EXPECT_EQ(v.Support.Claim.MoNetIncome, 2'205);

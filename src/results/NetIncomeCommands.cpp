@@ -1,0 +1,65 @@
+#include "results/NetIncomeCommands.h"
+
+#include "platform/NumberText.h"
+#include "platform/TextHelpers.h"
+
+namespace results {
+
+using casevars::Party;
+
+namespace {
+
+const QString kEntryError = QStringLiteral("Entry Error");
+
+// True when every check passed; a check that returns 1 stops the command.
+bool RunEntryChecks(const NetIncomeServices& services) {
+  for (const auto& check : services.entryChecks)
+    if (check && check() == 1) return false;
+  return true;
+}
+
+}  // namespace
+
+std::int16_t ManualNetStateAfter(std::int16_t before, NetCommand command, Party party) {
+  if (before < 1 || before > 4) return before;
+  // The state as two marks: bit 0 the claimant's net entered, bit 1 the other party's.
+  int marks = before - 1;
+  const int mark = party == Party::Claim ? 1 : 2;
+  marks = command == NetCommand::Adjust ? (marks | mark) : (marks & ~mark);
+  return static_cast<std::int16_t>(marks + 1);
+}
+
+bool AdjustIncome(Party party, casevars::ResultsVars& results, const NetIncomeServices& services) {
+  if (!RunEntryChecks(services)) return false;
+  QString text = services.netBoxText ? services.netBoxText(party) : QString();
+  platform::RemoveCurrencyChars(text);
+  const bool claim = party == Party::Claim;
+  if (!platform::IsNumeric(text)) {
+    if (services.focusNetBox) services.focusNetBox(party);
+    services.dialogs.ShowMessageBox(claim ? QStringLiteral("Please Enter The Claimant's New Monthly Net Income")
+                                          : QStringLiteral("Please Enter The Other Parent's New Monthly Net Income"),
+                                    platform::kBoxOk, kEntryError);
+    return false;
+  }
+  if (platform::Val(text) < 0) {
+    services.dialogs.ShowMessageBox(claim ? QStringLiteral("Claimant's New Net Income Must Be $0 Or Greater")
+                                          : QStringLiteral("The Other Parent's New Net Income Must Be $0 Or Greater"),
+                                    platform::kBoxOk, kEntryError);
+    return false;
+  }
+  results.ManualNetState = ManualNetStateAfter(results.ManualNetState, NetCommand::Adjust, party);
+  if (services.computeChildSupport) services.computeChildSupport();
+  return true;
+}
+
+bool ResetIncome(Party party, casevars::ResultsVars& results, const NetIncomeServices& services) {
+  if (!RunEntryChecks(services)) return false;
+  results.ManualNetState = ManualNetStateAfter(results.ManualNetState, NetCommand::Reset, party);
+  if (services.clearNetBox) services.clearNetBox(party);
+  if (services.computeChildSupport) services.computeChildSupport();
+  return true;
+}
+
+void LeaveResultWindow(casevars::ResultsVars& results) { results.ManualNetState = 0; }
+
+}  // namespace results

@@ -1,0 +1,78 @@
+#include "results/TextCanvas.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <map>
+
+namespace results {
+
+TextCanvas::TextCanvas(double width, double height, platform::FontSpec font)
+    : width_(width), height_(height), font_(std::move(font)) {}
+
+const platform::TextMetrics& TextCanvas::Metrics() const {
+  if (!metrics_ || !(metrics_->font() == font_)) metrics_.emplace(font_);
+  return *metrics_;
+}
+
+void TextCanvas::Cls() {
+  runs_.clear();
+  x_ = 0;
+  y_ = 0;
+  Changed();
+}
+
+void TextCanvas::PrintText(const QString& text) {
+  if (!text.isEmpty()) {
+    const platform::TextMetrics& m = Metrics();
+    platform::TextRun run;
+    run.text = text;
+    run.font = font_;
+    run.position = QPointF(x_, y_);
+    run.size = QSizeF(m.width(text), m.height());
+    run.ascent = m.ascent();
+    x_ += run.size.width();
+    runs_.push_back(std::move(run));
+  }
+  Changed();
+}
+
+void TextCanvas::PrintLine(const QString& text) {
+  PrintText(text);
+  x_ = 0;
+  y_ += TextHeight();
+}
+
+double TextCanvas::TextWidth(const QString& text) const { return Metrics().width(text); }
+
+double TextCanvas::TextHeight() const { return Metrics().height(); }
+
+void TextCanvas::SetSize(double width, double height) {
+  width_ = width;
+  height_ = height;
+  Changed();
+}
+
+platform::Page TextCanvas::AsPage() const {
+  platform::Page page;
+  page.size = QSizeF(width_, height_);
+  page.items.assign(runs_.begin(), runs_.end());
+  return page;
+}
+
+QStringList TextCanvas::Lines() const {
+  // Runs grouped by the top of their line, top down; a line with no run
+  // (an empty line) is not listed.
+  std::map<long long, QString> byLine;
+  for (const platform::TextRun& run : runs_) byLine[qRound64(run.position.y())] += run.text;
+  QStringList lines;
+  for (const auto& [y, text] : byLine) lines << text;
+  return lines;
+}
+
+QString PrintedNumber(double value) {
+  const QString text = QLocale::c().toString(value, 'g', 15);
+  return value < 0 ? text : QLatin1Char(' ') + text;
+}
+
+}  // namespace results
