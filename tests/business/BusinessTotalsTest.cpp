@@ -157,6 +157,7 @@ TEST(ReadAmount, TheBoxesNumberReading) {
       {"$ 2,000.00", 2'000.0f}, {"5$ 2,000.00", 52'000.0f}, {"1e3", 1'000.0f},
       {"12abc", std::nullopt},  {"", std::nullopt},        {"\"5", std::nullopt},
       {"$", std::nullopt},      {"1e39", std::nullopt},    // beyond single precision
+      {"999,999,999,999", 999'999'999'999.0f}, {"1e12", std::nullopt},  // the amount limit
   };
   for (const auto& c : cases) EXPECT_EQ(business::ReadAmount(c.text), c.value) << c.text;
 }

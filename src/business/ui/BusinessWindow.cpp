@@ -13,6 +13,7 @@
 #include "business/BusinessTotals.h"
 #include "platform/ui/EntryBox.h"
 #include "business/ui/FormBus.h"
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shell/ui/Fitting.h"
@@ -275,6 +276,7 @@ void BusinessWindow::build() {
     TotalPass[column] = add<AmountBox>(ElementName(QStringLiteral("TotalPass"), column), nullptr,
                                        passX[column], 7080, width, kBoxHeight);
     for (AmountBox* total : {TotalWages[column], TotalPass[column]}) {
+      total->SetAmountBox(true);
       total->setReadOnly(true);
       platform::ui::SetBackColor(total, kLockedBack);
     }
@@ -283,7 +285,7 @@ void BusinessWindow::build() {
 
 void BusinessWindow::buildMenus() {
   Time = addMenu(QStringLiteral("Time"), QStringLiteral("Entry Time Period"));
-  const auto item = [&](const char* name, const char* caption, void (BusinessWindow::*handler)()) {
+  const auto item = [&](const char* name, const char* caption, bool (BusinessWindow::*handler)()) {
     QAction* a = addMenuItem(QString::fromLatin1(name), QString::fromLatin1(caption), Time);
     a->setCheckable(true);
     if (handler) connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
@@ -309,6 +311,8 @@ void BusinessWindow::buildMenus() {
 
 void BusinessWindow::connectBox(Box box, int column) {
   AmountBox* b = Boxes(box)[column];
+  b->SetAmountBox(true);
+  b->TooLarge = [this] { EntryError(platform::AmountTooLargeMessage()); };
   b->GotFocus = [this, box, column] { Box_GotFocus(box, column); };
   b->KeyPress = [this, box, column](std::int16_t& key) { Box_KeyPress(box, column, key); };
   b->KeyUp = [this, box, column](int code, Qt::KeyboardModifiers shift) {
@@ -363,8 +367,15 @@ void BusinessWindow::closeEvent(QCloseEvent* event) {
 
 void BusinessWindow::Form_Unload(std::int16_t& cancel) {
   cancel = 1;
-  Yearly_Click();
-  if (Links.IncomeYearly_Click) Links.IncomeYearly_Click();
+  if (!Yearly_Click()) return;
+  const bool incomeYearly = !Links.IncomeYearly_Click || Links.IncomeYearly_Click();
+  if (!incomeYearly) {
+    // The income window keeps its period; yearly amounts are not put into it.
+    AddBusinessVars(0);
+    AddBusinessVars(1);
+    hide();
+    return;
+  }
   casevars::PartyIncome& income = vars_.Income[party_];
   income.YrSelf1 = bus().YrBusIncome1;
   income.YrSelf = bus().YrBusIncome;
@@ -492,15 +503,21 @@ tax::BusinessDeductionFn BusinessDeductionService(const BusinessWindow& claimWin
 // ---------------------------------------------------------------------------
 // Entry period
 
-void BusinessWindow::Yearly_Click() { SwitchTo(BusinessPeriod::Yearly); }
-void BusinessWindow::Monthly_Click() { SwitchTo(BusinessPeriod::Monthly); }
-void BusinessWindow::SemiWeekly_Click() { SwitchTo(BusinessPeriod::SemiWeekly); }
-void BusinessWindow::Weekly_Click() { SwitchTo(BusinessPeriod::Weekly); }
+bool BusinessWindow::Yearly_Click() { return SwitchTo(BusinessPeriod::Yearly); }
+bool BusinessWindow::Monthly_Click() { return SwitchTo(BusinessPeriod::Monthly); }
+bool BusinessWindow::SemiWeekly_Click() { return SwitchTo(BusinessPeriod::SemiWeekly); }
+bool BusinessWindow::Weekly_Click() { return SwitchTo(BusinessPeriod::Weekly); }
 
-void BusinessWindow::SwitchTo(BusinessPeriod period) {
+bool BusinessWindow::SwitchTo(BusinessPeriod period) {
   AddBusinessVars(0);
   AddBusinessVars(1);
-  vars_.Business.BusinessPeriodFactor = PeriodFactor(period_, period);
+  const float factor = PeriodFactor(period_, period);
+  if (!CanScaleBusinessAmounts(bus(), factor)) {
+    ShowPeriodMarks();  // a menu click may have moved a check mark
+    EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));
+    return false;
+  }
+  vars_.Business.BusinessPeriodFactor = factor;
   if (period != period_) {
     period_ = period;
     PTimeLabel->setText(PeriodCaption(period));
@@ -508,6 +525,11 @@ void BusinessWindow::SwitchTo(BusinessPeriod period) {
   // A menu item toggles its own mark when chosen; the marks follow the period.
   ShowPeriodMarks();
   BusinessTimeAdjust();
+  return true;
+}
+
+void BusinessWindow::EntryError(const QString& prompt) {
+  if (Links.EntryError) Links.EntryError(prompt);
 }
 
 void BusinessWindow::ShowPeriodMarks() {

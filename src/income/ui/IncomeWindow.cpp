@@ -73,6 +73,7 @@ void IncomeWindow::ConnectHandlers() {
     if (f->gotFocus) box->GotFocus = [this, f] { AmountGotFocus(*f); };
     if (f->income) box->LostFocus = [this, f] { AmountLostFocus(*f); };
     box->Edited = [this, f] { AmountEdited(*f); };
+    box->TooLarge = [this] { EntryError(AmountTooLargeMessage()); };
   }
   for (IncomePeriod p : kIncomePeriods)
     connect(PeriodItems[static_cast<size_t>(p)], &QAction::triggered, this, [this, p] { ChangePeriod(p); });
@@ -182,8 +183,7 @@ bool IncomeWindow::ChangePeriod(IncomePeriod period) {
   const float factor = period == period_ ? 1.0f : PeriodFactor(period_, period);
   if (!CanRescale(in_, factor)) {
     ShowPeriod();  // a menu click may have moved a check mark
-    EntryError(QStringLiteral("The amounts entered are too large to be converted to %1 amounts.")
-                   .arg(PeriodName(period)));
+    EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));
     return false;
   }
   vars_.Income.IncomePeriodFactor = factor;
@@ -221,13 +221,7 @@ void IncomeWindow::AmountKeyUp(const AmountField& f, int keyCode) {
 }
 
 void IncomeWindow::AmountEdited(const AmountField& f) {
-  AmountBox* box = Box(f);
-  const AmountReading r = ReadAmount(box->text());
-  if (r.kind == AmountReading::TooLarge) {
-    box->TakeBackEdit();
-    EntryError(AmountTooLargeMessage());
-    return;
-  }
+  const AmountReading r = ReadAmount(Box(f)->text());
   if (f.keyUp && r.isAmount()) in_.*f.variable = r.value;
 }
 

@@ -78,6 +78,10 @@ class IncomeWindow : public platform::ui::Form {
   bool Hourly_Click();
   bool ChangePeriod(IncomePeriod period);
 
+  // Shows an "Entry Error" message in the program's message box (the
+  // business window's entry errors come here too).
+  void EntryError(const QString& prompt);
+
   // Window handlers.
   void Form_Load();
   void Form_Activate();
@@ -144,7 +148,6 @@ class IncomeWindow : public platform::ui::Form {
   void ConnectHandlers();
   void ShowPeriod();
   void RescaleBoxes();
-  void EntryError(const QString& prompt);
   // Reads a box by the read rule (its amount into the variable) or the keep
   // rule (the variable redrawn); a box without a number shows "$" and its
   // variable becomes 0.

@@ -47,7 +47,7 @@ struct BusinessWindowFixture : ::testing::Test {
 
   BusinessWindowFixture() {
     form.Links.MonthlyDataChecked = [this] { return monthly; };
-    form.Links.IncomeYearly_Click = [this] { ++incomeYearlyClicks; };
+    form.Links.IncomeYearly_Click = [this] { ++incomeYearlyClicks; return true; };
     form.Links.SetIncomeSelfBox = [this](int column, const QString& text) {
       selfBoxes.emplace_back(column, text);
     };
