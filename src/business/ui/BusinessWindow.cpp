@@ -371,8 +371,6 @@ void BusinessWindow::Form_Unload(std::int16_t& cancel) {
   const bool incomeYearly = !Links.IncomeYearly_Click || Links.IncomeYearly_Click();
   if (!incomeYearly) {
     // The income window keeps its period; yearly amounts are not put into it.
-    AddBusinessVars(0);
-    AddBusinessVars(1);
     hide();
     return;
   }
