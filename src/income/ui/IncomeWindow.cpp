@@ -32,10 +32,6 @@ BusinessLink& Or(BusinessLink* link) {
   static BusinessLink none;
   return link ? *link : none;
 }
-ImputeLink& Or(ImputeLink* link) {
-  static ImputeLink none;
-  return link ? *link : none;
-}
 
 }  // namespace
 
@@ -301,7 +297,14 @@ void IncomeWindow::Business_Click() {
 }
 
 void IncomeWindow::Impute_Click() {
-  Or(services_.impute).ShowImputeWindow(party_);
+  if (!services_.impute) {
+    if (services_.dialogs)
+      services_.dialogs->ShowMessageBox(QStringLiteral("Imputing income is not available yet in this version of the program."),
+                                        platform::kBoxInformation,
+                                        QStringLiteral("Impute Income"));
+    return;
+  }
+  services_.impute->ShowImputeWindow(party_);
   Form_Activate();
 }
 

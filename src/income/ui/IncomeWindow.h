@@ -38,6 +38,7 @@ class AmountBox;
 struct IncomeWindowServices {
   ExpressLink* express = nullptr;
   BusinessLink* business = nullptr;
+  // Null while the program has no Impute Income window: the menu item says so.
   ImputeLink* impute = nullptr;
   // The program's message box ("Entry Error" messages); null: none shown.
   platform::Dialogs* dialogs = nullptr;

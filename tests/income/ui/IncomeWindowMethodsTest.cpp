@@ -144,6 +144,20 @@ TEST_F(IncomeWindowMethodsTest, APeriodChangePastTheAmountLimitIsRefusedWithItsM
   EXPECT_FALSE(dialogs.Failed());
 }
 
+// Until the program has an Impute Income window, its menu item says so
+// and changes nothing.
+TEST_F(IncomeWindowMethodsTest, ImputeIncomeSaysItIsNotAvailableYet) {
+  Form13& w = Claim();
+  ASSERT_TRUE(w.Hourly_Click());
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
+  w.Impute->trigger();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].prompt, "Imputing income is not available yet in this version of the program.");
+  EXPECT_EQ(Messages()[0].title, "Impute Income");
+  EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Hourly);
+  EXPECT_FALSE(dialogs.Failed());
+}
+
 TEST_F(IncomeWindowMethodsTest, AssignDeductVarsReadAndKeepRules) {
   Form13& w = Claim();
   express.filing.Claim.Single = true;
