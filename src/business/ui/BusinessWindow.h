@@ -165,6 +165,7 @@ class BusinessWindow : public platform::ui::Form {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   casevars::CaseVars& vars_;
@@ -187,6 +188,11 @@ class BusinessWindow : public platform::ui::Form {
   void TakeBoxText(Box box, int column);
   void TakeFocusedBox();
   FormBus* LoadHelpWindow();
+  // On a wide screen the fitting scales widths by a larger factor than
+  // positions (ScaleFactorX against ScaleFactorMin); the window then brings
+  // every width, its own included, to the positions' factor, so that the
+  // controls keep the proportions of the design and none covers another.
+  void KeepProportions();
 };
 
 // The claimant's business income window, "Claimant's Business Income".

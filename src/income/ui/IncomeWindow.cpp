@@ -262,6 +262,7 @@ void IncomeWindow::closeEvent(QCloseEvent* event) {
 }
 
 void IncomeWindow::showEvent(QShowEvent* event) {
+  KeepProportions();
   Form::showEvent(event);
   Form_Activate();
 }

@@ -146,6 +146,12 @@ class IncomeWindow : public platform::ui::Form {
 
  private:
   void BuildDesign();  // IncomeWindowDesign.cpp
+  // On a wide screen the fitting scales widths by a larger factor than
+  // positions (ScaleFactorX against ScaleFactorMin); the controls inside the
+  // tabs' frames then take the positions' factor, so that each row's caption
+  // and its leader end at the amount column and the business button before
+  // its row's caption. The frames keep their width. (IncomeWindowDesign.cpp)
+  void KeepProportions();
   void ConnectHandlers();
   void ShowPeriod();
   void RescaleBoxes();
