@@ -37,7 +37,9 @@ class JointFilerPictureTest : public ::testing::Test, public IncomeWindowFixture
 
 const shell::ScreenInfo kScreens[] = {{1024, 768, 15, 15}, {1920, 1080, 15, 15}};
 
-QString SizeName(const shell::ScreenInfo& s) { return QStringLiteral("%1x%2").arg(s.widthPx).arg(s.heightPx); }
+QString SizeName(const shell::ScreenInfo& s) {
+  return QStringLiteral("%1x%2").arg(int(s.widthPx)).arg(int(s.heightPx));
+}
 
 // The gross income tab of a joint filer's income window, filled in, at two
 // screens.
