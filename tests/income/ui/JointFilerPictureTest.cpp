@@ -63,9 +63,16 @@ TEST_F(JointFilerPictureTest, IncomeWindowOfAJointFiler) {
       Type(Box(w, suffix), amount);
     Type(Box(w, "Tips", 0), "4200");
     Box(w, "Self")->setText("1");
+    Type(Box(w, "Dues"), "600");
+    Type(Box(w, "PriorMaintPaid3"), "3000");
+    Type(Box(w, "IRADeduct"), "6500");
     w.AddIncomeVars();
-    const QImage picture = w.grab().toImage();
-    Save(picture, QStringLiteral("income-window-joint-%1.png").arg(SizeName(screen)));
+    w.AssignDeductVars();
+    Save(w.grab().toImage(), QStringLiteral("income-window-joint-%1.png").arg(SizeName(screen)));
+    for (int tab : {1, 3}) {
+      w.SSTab1->SetTab(tab);
+      Save(w.grab().toImage(), QStringLiteral("income-window-joint-tab%1-%2.png").arg(tab).arg(SizeName(screen)));
+    }
     w.hide();
   }
 }
