@@ -7,14 +7,18 @@
 
 namespace platform {
 
-bool WithinAmountLimit(double value) { return std::isfinite(value) && std::fabs(value) <= kLargestAmount; }
+bool WithinAmountLimit(double value) {
+  return std::isfinite(value) && std::fabs(value) <= kLargestAmount;
+}
 
 QString AmountTooLargeMessage() {
-  return QStringLiteral("This amount is too large. Please enter an amount below $1,000,000,000,000.");
+  return QStringLiteral(
+      "This amount is too large. Please enter an amount below $1,000,000,000,000.");
 }
 
 QString ConversionTooLargeMessage(const QString& periodName) {
-  return QStringLiteral("The amounts entered are too large to be converted to %1 amounts.").arg(periodName);
+  return QStringLiteral("The amounts entered are too large to be converted to %1 amounts.")
+      .arg(periodName);
 }
 
 AmountReading ReadAmount(QStringView text) {

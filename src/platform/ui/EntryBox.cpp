@@ -49,7 +49,8 @@ void EntryBox::UserEdited() {
 void EntryBox::SelectAmount() {
   const QString t = text();
   int start = 0;
-  while (start < t.size() && (t[start] == QLatin1Char('$') || t[start] == QLatin1Char(' '))) ++start;
+  while (start < t.size() && (t[start] == QLatin1Char('$') || t[start] == QLatin1Char(' ')))
+    ++start;
   if (start == t.size()) {
     setCursorPosition(start);  // nothing after the sign: the caret after it
     return;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLineEdit>
-
 #include <cstdint>
 #include <functional>
 

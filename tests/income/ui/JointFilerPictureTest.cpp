@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
-
 #include <memory>
 
 #include "business/ui/BusinessWindow.h"
@@ -57,9 +56,15 @@ TEST_F(JointFilerPictureTest, IncomeWindowOfAJointFiler) {
     ASSERT_TRUE(EnterIncome_Click(w, open));
     w.show();
     vars.Income.Claim.YrSelf = 18500;
-    for (const auto& [suffix, amount] : {std::pair{"Earned", "52000"}, {"Earned1", "41000"}, {"SSChild", "3600"},
-                                         {"ST", "850"}, {"LT", "2400"}, {"PT", "6000"}, {"PriorMaint", "9000"},
-                                         {"Pension1", "7200"}, {"Free", "123456789012"}})
+    for (const auto& [suffix, amount] : {std::pair{"Earned", "52000"},
+                                         {"Earned1", "41000"},
+                                         {"SSChild", "3600"},
+                                         {"ST", "850"},
+                                         {"LT", "2400"},
+                                         {"PT", "6000"},
+                                         {"PriorMaint", "9000"},
+                                         {"Pension1", "7200"},
+                                         {"Free", "123456789012"}})
       Type(Box(w, suffix), amount);
     Type(Box(w, "Tips", 0), "4200");
     Box(w, "Self")->setText("1");
@@ -71,7 +76,8 @@ TEST_F(JointFilerPictureTest, IncomeWindowOfAJointFiler) {
     Save(w.grab().toImage(), QStringLiteral("income-window-joint-%1.png").arg(SizeName(screen)));
     for (int tab : {1, 3}) {
       w.SSTab1->SetTab(tab);
-      Save(w.grab().toImage(), QStringLiteral("income-window-joint-tab%1-%2.png").arg(tab).arg(SizeName(screen)));
+      Save(w.grab().toImage(),
+           QStringLiteral("income-window-joint-tab%1-%2.png").arg(tab).arg(SizeName(screen)));
     }
     w.hide();
   }

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
-
 #include <vector>
 
 #include "business/ui/BusinessWindow.h"
@@ -20,7 +19,8 @@ using namespace incometest;
 namespace {
 
 // The screens the windows are laid out for, from the design's to a wide one.
-const shell::ScreenInfo kScreens[] = {{800, 600, 15, 15}, {1024, 768, 15, 15}, {1920, 1080, 15, 15}};
+const shell::ScreenInfo kScreens[] = {
+    {800, 600, 15, 15}, {1024, 768, 15, 15}, {1920, 1080, 15, 15}};
 
 std::string SizeName(const shell::ScreenInfo& s) {
   return std::to_string(int(s.widthPx)) + "x" + std::to_string(int(s.heightPx));
@@ -43,11 +43,29 @@ struct Row {
   const char* suffix;
   int index = -1;
 };
-const Row kRows[] = {{0, "Earned"},      {1, "Tips", 0},  {2, "OT", 0},        {3, "EarnedExempt"}, {4, "Self"},
-                     {5, "ST"},          {6, "LT"},       {7, "PT"},           {8, "Pension"},      {9, "Comp"},
-                     {10, "Free"},       {11, "Reimburse"}, {12, "PriorMaint"}, {13, "SSChild"},     {14, "SS"},
-                     {15, "Total"},      {16, "StIndus"}, {17, "Dues"},        {18, "PensionPay"},  {19, "OtherSupport"},
-                     {20, "MedCare"},    {21, "PriorMaintPaid"}, {22, "PriorMaintPaid2"}};
+const Row kRows[] = {{0, "Earned"},
+                     {1, "Tips", 0},
+                     {2, "OT", 0},
+                     {3, "EarnedExempt"},
+                     {4, "Self"},
+                     {5, "ST"},
+                     {6, "LT"},
+                     {7, "PT"},
+                     {8, "Pension"},
+                     {9, "Comp"},
+                     {10, "Free"},
+                     {11, "Reimburse"},
+                     {12, "PriorMaint"},
+                     {13, "SSChild"},
+                     {14, "SS"},
+                     {15, "Total"},
+                     {16, "StIndus"},
+                     {17, "Dues"},
+                     {18, "PensionPay"},
+                     {19, "OtherSupport"},
+                     {20, "MedCare"},
+                     {21, "PriorMaintPaid"},
+                     {22, "PriorMaintPaid2"}};
 
 // Every row caption runs in leader dots up to its amount box and stops
 // there; the business button stands clear of its row's caption. For a
@@ -94,7 +112,8 @@ QRect CaptionOf(QGroupBox* frame) {
   option.lineWidth = 1;
   option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
   option.textAlignment = frame->alignment();
-  return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+  return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                        frame);
 }
 
 // A joint filer's business window: nothing stands over a frame's caption
@@ -102,32 +121,35 @@ QRect CaptionOf(QGroupBox* frame) {
 // frame cover each other.
 TEST_F(WindowGeometryTest, BusinessFramesKeepTheirCaptionsClear) {
   for (const shell::ScreenInfo& screen : kScreens) {
-    SCOPED_TRACE(SizeName(screen));
-    business::Form26 w(vars);
-    shell::ScreenFactors factors;
-    shell::FitTabFormToScreen(w, factors, screen);
-    w.SetNewSpouseColumnVisible(true);
-    w.show();
-    for (QGroupBox* frame : {w.Frame1, w.Frame2, w.Frame4, w.Frame3, w.Frame6, w.Frame7}) {
-      const QRect caption = CaptionOf(frame);
-      ASSERT_FALSE(caption.isEmpty());
-      std::vector<QWidget*> inside;
-      for (QWidget* c : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (c->isVisible()) inside.push_back(c);
-      for (QWidget* c : inside) {
-        const QRect r = c->geometry();
-        EXPECT_FALSE(r.intersects(caption)) << frame->objectName().toStdString() << " caption under "
-                                            << c->objectName().toStdString();
-        EXPECT_LE(r.right(), frame->width()) << c->objectName().toStdString();
-        for (QWidget* other : inside) {
-          if (other == c) continue;
-          EXPECT_FALSE(r.intersects(other->geometry()))
-              << c->objectName().toStdString() << " covers " << other->objectName().toStdString();
+    for (casevars::Party party : {casevars::Party::Claim, casevars::Party::Payer}) {
+      SCOPED_TRACE(SizeName(screen) + (party == casevars::Party::Claim ? " Form26" : " Form27"));
+      business::BusinessWindow w(vars, party);
+      shell::ScreenFactors factors;
+      shell::FitTabFormToScreen(w, factors, screen);
+      w.SetNewSpouseColumnVisible(true);
+      w.show();
+      for (QGroupBox* frame : {w.Frame1, w.Frame2, w.Frame4, w.Frame3, w.Frame6, w.Frame7}) {
+        const QRect caption = CaptionOf(frame);
+        ASSERT_FALSE(caption.isEmpty());
+        EXPECT_LE(caption.right(), frame->width()) << frame->objectName().toStdString();
+        std::vector<QWidget*> inside;
+        for (QWidget* c : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+          if (c->isVisible()) inside.push_back(c);
+        for (QWidget* c : inside) {
+          const QRect r = c->geometry();
+          EXPECT_FALSE(r.intersects(caption)) << frame->objectName().toStdString()
+                                              << " caption under " << c->objectName().toStdString();
+          EXPECT_LE(r.right(), frame->width()) << c->objectName().toStdString();
+          for (QWidget* other : inside) {
+            if (other == c) continue;
+            EXPECT_FALSE(r.intersects(other->geometry()))
+                << c->objectName().toStdString() << " covers " << other->objectName().toStdString();
+          }
         }
       }
+      EXPECT_LE(w.Frame1->geometry().right(), w.Client()->width());
+      w.hide();
     }
-    EXPECT_LE(w.Frame1->geometry().right(), w.Client()->width());
-    w.hide();
   }
 }
 
