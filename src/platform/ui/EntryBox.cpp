@@ -99,7 +99,8 @@ void EntryBox::focusInEvent(QFocusEvent* event) {
 void EntryBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   focusByClick_ = false;
-  if (LostFocus && EntersOrLeaves(event)) LostFocus();
+  if (!EntersOrLeaves(event)) return;  // a menu or another window: the caret stays
+  if (LostFocus) LostFocus();
   if (amountBox_ && !hasFocus()) ShowStart();
 }
 

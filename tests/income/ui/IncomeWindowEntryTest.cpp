@@ -291,6 +291,27 @@ TEST_F(IncomeWindowEntryTest, ALongAmountShowsItsStartOutsideTheBox) {
   w.hide();
 }
 
+// Another window taking the focus (a message box, say) is not leaving the
+// box: the caret stays where the user was typing.
+TEST_F(IncomeWindowEntryTest, AnotherWindowTakingTheFocusLeavesTheCaret) {
+  Form13& w = Claim();
+  ShowActive(w);
+  AmountBox* st = Box(w, "ST");
+  st->setFocus(Qt::TabFocusReason);
+  st->selectAll();
+  QTest::keyClicks(st, "12345");
+  QWidget other;
+  ShowActive(other);
+  ASSERT_FALSE(st->hasFocus());
+  EXPECT_EQ(st->cursorPosition(), 5);
+  other.hide();
+  ShowActive(w);
+  ASSERT_TRUE(st->hasFocus());
+  QTest::keyClicks(st, "6");
+  EXPECT_EQ(st->text(), "123456");
+  w.hide();
+}
+
 TEST_F(IncomeWindowEntryTest, ATypedDoubleQuoteBecomesAnApostrophe) {
   Form14& w = Payer();
   KeyClicks(Box(w, "Comp"), "12\"");
