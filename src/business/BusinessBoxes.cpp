@@ -1,10 +1,6 @@
 #include "business/BusinessBoxes.h"
 
-#include <cmath>
-#include <limits>
-
-#include "platform/NumberText.h"
-#include "platform/TextHelpers.h"
+#include "platform/AmountLimit.h"
 
 namespace business {
 
@@ -67,12 +63,9 @@ float BoxVar(const PartyBusiness& vars, Box box, int column) {
 }
 
 std::optional<float> ReadAmount(const QString& text) {
-  QString cleaned = text;
-  platform::RemoveCurrencyChars(cleaned);
-  if (!platform::IsNumeric(cleaned)) return std::nullopt;
-  const double value = platform::Val(cleaned);
-  if (std::fabs(value) > std::numeric_limits<float>::max()) return std::nullopt;
-  return static_cast<float>(value);
+  const platform::AmountReading r = platform::ReadAmount(text);
+  if (!r.isAmount()) return std::nullopt;
+  return r.value;
 }
 
 }  // namespace business

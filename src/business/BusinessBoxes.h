@@ -50,8 +50,8 @@ inline constexpr const char* kAmountPattern = "$ ###,###.#0";
 // The value of an amount text as the boxes read it: a copy is cleaned of
 // "$", ",", blanks and "%"; a text that is then numeric gives its value in
 // single precision, any other text (the empty text included) none. A number
-// beyond the single-precision range counts as not numeric, so no box ever
-// holds an infinite amount.
+// beyond the program's amount limit (platform/AmountLimit.h) counts as not
+// numeric, so no box ever holds an amount beyond it.
 std::optional<float> ReadAmount(const QString& text);
 
 }  // namespace business

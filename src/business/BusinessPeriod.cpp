@@ -3,6 +3,7 @@
 #include <array>
 
 #include "business/BusinessBoxes.h"
+#include "platform/AmountLimit.h"
 
 namespace business {
 
@@ -35,6 +36,16 @@ QString PeriodCaption(BusinessPeriod period) {
   return QStringLiteral("YEARLY");
 }
 
+QString PeriodName(BusinessPeriod period) {
+  switch (period) {
+    case BusinessPeriod::Monthly: return QStringLiteral("Monthly");
+    case BusinessPeriod::SemiWeekly: return QStringLiteral("SemiWeekly");
+    case BusinessPeriod::Weekly: return QStringLiteral("Weekly");
+    case BusinessPeriod::Yearly: break;
+  }
+  return QStringLiteral("Yearly");
+}
+
 void ScaleBusinessAmounts(casevars::PartyBusiness& bus, float factor) {
   for (Box box : kBoxes)
     for (int column = 0; column < kColumns; ++column) BoxVar(bus, box, column) *= factor;
@@ -42,6 +53,13 @@ void ScaleBusinessAmounts(casevars::PartyBusiness& bus, float factor) {
   bus.YrBusTotalWages1 *= factor;
   bus.YrBusTotalPass *= factor;
   bus.YrBusTotalPass1 *= factor;
+}
+
+bool CanScaleBusinessAmounts(const casevars::PartyBusiness& bus, float factor) {
+  for (Box box : kBoxes)
+    for (int column = 0; column < kColumns; ++column)
+      if (!platform::WithinAmountLimit(double(BoxVar(bus, box, column)) * factor)) return false;
+  return true;
 }
 
 }  // namespace business

@@ -18,11 +18,18 @@ float PeriodFactor(BusinessPeriod from, BusinessPeriod to);
 
 // The caption of the window's period label: "YEARLY", "MONTHLY", "SEMIWEEKLY", "WEEKLY".
 QString PeriodCaption(BusinessPeriod period);
+// The period's menu caption: "Yearly", "Monthly", "SemiWeekly", "Weekly".
+QString PeriodName(BusinessPeriod period);
 
 // Multiplies every box amount of both columns (tips included) and the box
 // totals YrBusTotalWages and YrBusTotalPass of both columns by `factor`, each
 // product held in single precision. YrSCorpWages, YrBusIncome and the income
 // window's YrSelf keep their period until the totals are next computed.
 void ScaleBusinessAmounts(casevars::PartyBusiness& bus, float factor);
+
+// True when ScaleBusinessAmounts by `factor` keeps every box amount within the
+// program's amount limit (platform/AmountLimit.h); a switch that would not is
+// refused before anything changes.
+bool CanScaleBusinessAmounts(const casevars::PartyBusiness& bus, float factor);
 
 }  // namespace business

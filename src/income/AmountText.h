@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
+
+#include "platform/AmountLimit.h"
 
 // How the income windows read the amount texts of their boxes and how they
 // write amounts back.
@@ -14,25 +15,13 @@ inline constexpr const char* kIncomePattern = "$ ###,###.#0";
 inline constexpr const char* kDeductionPattern = "$ ###,##0";
 inline constexpr const char* kReportPattern = "$###,##0";
 
-// The largest amount, in either sign, that an income box takes. Amounts stay
-// far enough below the single-precision range that every total, period
-// change and gross income computed from them is a finite number.
-inline constexpr double kLargestAmount = 999999999999.0;
-
-// The message for an amount beyond it.
-inline constexpr const char* kEntryErrorTitle = "Entry Error";
-QString AmountTooLargeMessage();
-
-// A box's text read as an amount: currency characters (",", "$", " ", "%")
-// are removed from a copy, then the rest must be a number.
-struct AmountReading {
-  enum Kind { NotANumber, TooLarge, Amount };
-  Kind kind = NotANumber;
-  float value = 0;  // single precision; set for Amount
-  bool isAmount() const { return kind == Amount; }
-  bool isNumber() const { return kind != NotANumber; }
-};
-AmountReading ReadAmount(QStringView text);
+// The program's one limit on amounts and the reading of a box's text
+// (platform/AmountLimit.h).
+using platform::AmountReading;
+using platform::AmountTooLargeMessage;
+using platform::kEntryErrorTitle;
+using platform::kLargestAmount;
+using platform::ReadAmount;
 
 // `value` in a pattern.
 QString FormatAmount(double value, const char* pattern);

@@ -4,6 +4,8 @@
 #include <limits>
 #include <vector>
 
+#include "platform/AmountLimit.h"
+
 namespace income {
 
 using casevars::PartyIncome;
@@ -28,6 +30,11 @@ const std::vector<float PartyIncome::*>& RescaledVariables() {
   return vars;
 }
 
+// The business income boxes are filled by the business window, not typed.
+bool IsEntered(const AmountField& f) {
+  return !f.total && f.variable != &PartyIncome::YrSelf && f.variable != &PartyIncome::YrSelf1;
+}
+
 }  // namespace
 
 bool CanRescale(const PartyIncome& in, float factor) {
@@ -36,6 +43,8 @@ bool CanRescale(const PartyIncome& in, float factor) {
     const double product = double(in.*v) * factor;
     if (!std::isfinite(product) || std::fabs(product) > largest) return false;
   }
+  for (const AmountField& f : AmountFields())
+    if (f.rescaled && IsEntered(f) && !platform::WithinAmountLimit(double(in.*f.variable) * factor)) return false;
   return true;
 }
 

@@ -10,8 +10,10 @@ namespace income {
 // summed in double precision and rounded to single precision once.
 float ColumnTotal(const casevars::PartyIncome& in, Column column);
 
-// True when every amount of a period change (the period amounts and the
-// AGI-like income) times `factor` stays within single precision.
+// True when a period change by `factor` keeps every amount the user enters
+// within the program's amount limit (platform/AmountLimit.h) and every
+// amount computed from them (column totals, the business income handed on by
+// the business window, the AGI-like income) within single precision.
 bool CanRescale(const casevars::PartyIncome& in, float factor);
 
 // Multiplies every period amount and the AGI-like income by `factor`, each

@@ -148,6 +148,23 @@ TEST(ScaleBusinessAmounts, AYearlyAmountRoundTripsThroughThePeriods) {
   EXPECT_EQ(b.YrAWages, 12'000);  // exactly
 }
 
+TEST(CanScaleBusinessAmounts, EveryBoxOfBothColumnsStaysWithinTheAmountLimit) {
+  using P = BusinessPeriod;
+  PartyBusiness b;
+  b.YrCTips1 = 999'999'999'999.0f;  // weekly, the new spouse's tips
+  EXPECT_FALSE(business::CanScaleBusinessAmounts(b, business::PeriodFactor(P::Weekly, P::Yearly)));
+  EXPECT_TRUE(business::CanScaleBusinessAmounts(b, business::PeriodFactor(P::Yearly, P::Weekly)));
+  b.YrCTips1 = 0;
+  b.YrREIT = -2e10f;  // a loss counts by its size: -240,000,000,000 a year
+  EXPECT_TRUE(business::CanScaleBusinessAmounts(b, business::PeriodFactor(P::Monthly, P::Yearly)));
+  b.YrREIT = -9e10f;  // -1,080,000,000,000 a year
+  EXPECT_FALSE(business::CanScaleBusinessAmounts(b, business::PeriodFactor(P::Monthly, P::Yearly)));
+  // Totals are sums of boxes and may pass it.
+  b.YrREIT = 0;
+  b.YrBusTotalWages = 5e12f;
+  EXPECT_TRUE(business::CanScaleBusinessAmounts(b, 12));
+}
+
 TEST(ReadAmount, TheBoxesNumberReading) {
   const struct {
     const char* text;
@@ -157,6 +174,7 @@ TEST(ReadAmount, TheBoxesNumberReading) {
       {"$ 2,000.00", 2'000.0f}, {"5$ 2,000.00", 52'000.0f}, {"1e3", 1'000.0f},
       {"12abc", std::nullopt},  {"", std::nullopt},        {"\"5", std::nullopt},
       {"$", std::nullopt},      {"1e39", std::nullopt},    // beyond single precision
+      {"999,999,999,999", 999'999'999'999.0f}, {"1e12", std::nullopt},  // the amount limit
   };
   for (const auto& c : cases) EXPECT_EQ(business::ReadAmount(c.text), c.value) << c.text;
 }

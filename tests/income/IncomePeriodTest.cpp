@@ -82,13 +82,23 @@ TEST(Rescale, CoversThePeriodAmountsAndTheAgiBaseOnly) {
     EXPECT_EQ(v, 100);
 }
 
-TEST(Rescale, AChangeThatWouldOverflowIsRefusedBeforehand) {
+TEST(Rescale, AChangeThatWouldPassTheAmountLimitIsRefusedBeforehand) {
+  const float hourlyToYearly = PeriodFactor(P::Hourly, P::Yearly);  // 2085.7144
   casevars::PartyIncome in;
-  in.YrDues = 2e35f;
-  EXPECT_FALSE(income::CanRescale(in, PeriodFactor(P::Hourly, P::Yearly)));
+  in.YrDues = 999999999999.0f;  // the largest amount a box takes, hourly
+  EXPECT_FALSE(income::CanRescale(in, hourlyToYearly));
   EXPECT_TRUE(income::CanRescale(in, PeriodFactor(P::Yearly, P::Hourly)));
-  in.YrDues = 1e12f;
-  EXPECT_TRUE(income::CanRescale(in, PeriodFactor(P::Hourly, P::Yearly)));
+  in.YrDues = 0;
+  in.YrEarned1 = -5e8f;  // -1,042,857,142,857 a year: beyond the limit in the other sign
+  EXPECT_FALSE(income::CanRescale(in, hourlyToYearly));
+  in.YrEarned1 = 4e8f;  // 834,285,760,000 a year
+  EXPECT_TRUE(income::CanRescale(in, hourlyToYearly));
+  // Amounts computed from the boxes may pass the limit, not single precision.
+  in.YrTotal = 3e12f;
+  in.YrSelf = 2e12f;  // the business income the business window hands on
+  EXPECT_TRUE(income::CanRescale(in, 12));
+  in.YrAGIBase = 2e35f;
+  EXPECT_FALSE(income::CanRescale(in, hourlyToYearly));
 }
 
 TEST(GrossIncomeOf, MonthlyAndYearlyFromTheColumnTotal) {

@@ -13,6 +13,7 @@
 #include "business/BusinessTotals.h"
 #include "platform/ui/EntryBox.h"
 #include "business/ui/FormBus.h"
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shell/ui/Fitting.h"
@@ -34,6 +35,15 @@ constexpr const char* kSelfBoxPattern = "$###,##0.00";
 
 constexpr double kClientWidth = 11775;
 constexpr double kBoxHeight = 285;
+// The band at the top of a frame that its caption takes: the New Spouse frame
+// and the column headings start below it, so none covers the caption.
+constexpr double kCaptionBand = 225;
+// Where the New Spouse frames stand in their business frames.
+constexpr double kSpouseFrameLeft = 5940;
+constexpr double kSpouseFrameWidth = 5640;
+// How much taller the REIT frame is than the caption band, its headings and
+// its boxes would need without the band (the window grows by as much).
+constexpr double kReitGrowth = 165;
 
 QString ElementName(const QString& name, int column) {
   return QStringLiteral("%1(%2)").arg(name).arg(column);
@@ -58,7 +68,7 @@ Captions CaptionsOf(Party party) {
             QStringLiteral("Claimant's Business Income"),
             QStringLiteral("Claimant's Allocable Share Of"),
             QStringLiteral("Claimant"),
-            7455};
+            7455 + kReitGrowth};
   return {QStringLiteral("Other Party's Business Income"),
           QStringLiteral("Income and Wages from Business Entities in which Other Party Has "
                          "Ownership (May Qualify for 20% Tax Deduction)"),
@@ -70,7 +80,7 @@ Captions CaptionsOf(Party party) {
           QStringLiteral("Other's Business Income"),
           QStringLiteral("Other's Allocable Share Of"),
           QStringLiteral("Other Party"),
-          7425};
+          7425 + kReitGrowth};
 }
 
 // Where one column's controls stand in a frame: the left edges of the four
@@ -185,13 +195,15 @@ void BusinessWindow::build() {
                                  double captionBottom, std::array<const char*, 2> rows,
                                  std::array<double, 2> rowTops) {
     outer = frame(outerName, nullptr, caption, 60, top, 11655, height);
-    inner = frame(innerName, outer, newSpouse, 5940, 120, 5640, height - 180);
+    inner = frame(innerName, outer, newSpouse, kSpouseFrameLeft, kCaptionBand, kSpouseFrameWidth,
+                  height - kCaptionBand - 60);
     const std::array<ColumnPlace, 2> places = {
         ColumnPlace{outer, {1320, 2490, 3660, 4830}, 1110, 120, 1140, 0},
-        ColumnPlace{inner, {1200, 2280, 3360, 4440}, 1050, 90, 1050, 120}};
-    centred(label(outer, text.income, 1320, 225, 2280, 195));
-    centred(label(outer, text.share, 3660, 225, 2280, 195));
-    centred(label(inner, spouseShare, 3360, 105, 2130, 195, spouseShareName));
+        ColumnPlace{inner, {1200, 2280, 3360, 4440}, 1050, 90, 1050, kCaptionBand}};
+    // The headings stand on one line with the New Spouse frame's caption.
+    centred(label(outer, text.income, 1320, kCaptionBand, 2280, 195));
+    centred(label(outer, text.share, 3660, kCaptionBand, 2280, 195));
+    centred(label(inner, spouseShare, 3360, 0, 2130, 195, spouseShareName));
     for (const ColumnPlace& p : places) captionsOver(p, captions, lines, captionBottom);
     for (std::size_t k = 0; k < 2; ++k)
       label(outer, QString::fromLatin1(rows[k]), 120, rowTops[k] + 30, 1140, 225);
@@ -246,16 +258,17 @@ void BusinessWindow::build() {
   Frame6 = frame("Frame6", nullptr,
                  QStringLiteral("REIT Dividends, Cooperative Dividends, and Publicly Traded "
                                 "Partnership Income"),
-                 60, 5610, 11655, 840);
-  Frame7 = frame("Frame7", Frame6, newSpouse, 5940, 60, 5640, 750);
+                 60, 5610, 11655, 840 + kReitGrowth);
+  Frame7 = frame("Frame7", Frame6, newSpouse, kSpouseFrameLeft, kCaptionBand, kSpouseFrameWidth, 750);
   const QString passThru = QStringLiteral("Pass-thru\nDistributions");
-  centred(label(Frame6, passThru, 2490, 120, 1110, 390));
-  centred(label(Frame7, passThru, 2280, 60, 1050, 390));
-  label(Frame6, text.reitLabel, 1320, 540, 1110, 225)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label(Frame7, QStringLiteral("Spouse"), 1200, 480, 1020, 225, "Label38")
+  centred(label(Frame6, passThru, 2490, kCaptionBand, 1110, 390));
+  centred(label(Frame7, passThru, 2280, 0, 1050, 390));
+  label(Frame6, text.reitLabel, 1320, kCaptionBand + 435, 1110, 225)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label(Frame7, QStringLiteral("Spouse"), 1200, 435, 1020, 225, "Label38")
       ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  REIT[0] = add<AmountBox>(ElementName(QStringLiteral("REIT"), 0), Frame6, 2490, 510, 1110, kBoxHeight);
-  REIT[1] = add<AmountBox>(ElementName(QStringLiteral("REIT"), 1), Frame7, 2280, 450, 1050, kBoxHeight);
+  REIT[0] = add<AmountBox>(ElementName(QStringLiteral("REIT"), 0), Frame6, 2490, kCaptionBand + 405, 1110,
+                           kBoxHeight);
+  REIT[1] = add<AmountBox>(ElementName(QStringLiteral("REIT"), 1), Frame7, 2280, 405, 1050, kBoxHeight);
   connectBox(Box::REIT, 0);
   connectBox(Box::REIT, 1);
 
@@ -263,18 +276,20 @@ void BusinessWindow::build() {
   const QString totalWagesCaption = QStringLiteral("Business Income\nSubject to SE\nand/or FICA");
   const std::array<double, 2> wagesX = {1380, 7200};
   const std::array<double, 2> passX = {2880, 8700};
-  label(nullptr, QStringLiteral("Totals"), 180, 7110, 1080, 225);
-  centred(label(nullptr, totalWagesCaption, wagesX[0] - 270, 6480, 1650, 585));
-  centred(label(nullptr, passThru, passX[0] - 120, 6675, 1350, 390));
-  centred(label(nullptr, totalWagesCaption, wagesX[1] - 270, 6480, 1650, 585, "Label16"));
-  centred(label(nullptr, passThru, passX[1] - 120, 6675, 1350, 390, "Label17"));
+  const double totalsTop = 7080 + kReitGrowth;
+  label(nullptr, QStringLiteral("Totals"), 180, totalsTop + 30, 1080, 225);
+  centred(label(nullptr, totalWagesCaption, wagesX[0] - 270, totalsTop - 600, 1650, 585));
+  centred(label(nullptr, passThru, passX[0] - 120, totalsTop - 405, 1350, 390));
+  centred(label(nullptr, totalWagesCaption, wagesX[1] - 270, totalsTop - 600, 1650, 585, "Label16"));
+  centred(label(nullptr, passThru, passX[1] - 120, totalsTop - 405, 1350, 390, "Label17"));
   for (int column = 0; column < kColumns; ++column) {
     const double width = column == 0 ? 1110 : 1050;
     TotalWages[column] = add<AmountBox>(ElementName(QStringLiteral("TotalWages"), column), nullptr,
-                                        wagesX[column], 7080, width, kBoxHeight);
+                                        wagesX[column], totalsTop, width, kBoxHeight);
     TotalPass[column] = add<AmountBox>(ElementName(QStringLiteral("TotalPass"), column), nullptr,
-                                       passX[column], 7080, width, kBoxHeight);
+                                       passX[column], totalsTop, width, kBoxHeight);
     for (AmountBox* total : {TotalWages[column], TotalPass[column]}) {
+      total->SetAmountBox(true);
       total->setReadOnly(true);
       platform::ui::SetBackColor(total, kLockedBack);
     }
@@ -283,7 +298,7 @@ void BusinessWindow::build() {
 
 void BusinessWindow::buildMenus() {
   Time = addMenu(QStringLiteral("Time"), QStringLiteral("Entry Time Period"));
-  const auto item = [&](const char* name, const char* caption, void (BusinessWindow::*handler)()) {
+  const auto item = [&](const char* name, const char* caption, bool (BusinessWindow::*handler)()) {
     QAction* a = addMenuItem(QString::fromLatin1(name), QString::fromLatin1(caption), Time);
     a->setCheckable(true);
     if (handler) connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
@@ -309,6 +324,8 @@ void BusinessWindow::buildMenus() {
 
 void BusinessWindow::connectBox(Box box, int column) {
   AmountBox* b = Boxes(box)[column];
+  b->SetAmountBox(true);
+  b->TooLarge = [this] { EntryError(platform::AmountTooLargeMessage()); };
   b->GotFocus = [this, box, column] { Box_GotFocus(box, column); };
   b->KeyPress = [this, box, column](std::int16_t& key) { Box_KeyPress(box, column, key); };
   b->KeyUp = [this, box, column](int code, Qt::KeyboardModifiers shift) {
@@ -354,6 +371,24 @@ void BusinessWindow::Form_Activate() {
   AddBusinessVars(1);
 }
 
+void BusinessWindow::showEvent(QShowEvent* event) {
+  KeepProportions();
+  Form::showEvent(event);
+}
+
+void BusinessWindow::KeepProportions() {
+  using platform::ui::Left;
+  using platform::ui::SetWidth;
+  using platform::ui::Width;
+  const double positions = Left(Frame2) / kSpouseFrameLeft;
+  const double widths = Width(Frame2) / kSpouseFrameWidth;
+  if (positions <= 0 || widths <= positions * 1.0001) return;
+  const double factor = positions / widths;
+  for (QWidget* c : Controls())
+    if (platform::ui::HasGeometry(c)) SetWidth(c, Width(c) * factor);
+  SetWidth(this, Width(this) * factor);
+}
+
 void BusinessWindow::closeEvent(QCloseEvent* event) {
   std::int16_t cancel = 0;
   Form_Unload(cancel);
@@ -363,8 +398,13 @@ void BusinessWindow::closeEvent(QCloseEvent* event) {
 
 void BusinessWindow::Form_Unload(std::int16_t& cancel) {
   cancel = 1;
-  Yearly_Click();
-  if (Links.IncomeYearly_Click) Links.IncomeYearly_Click();
+  if (!Yearly_Click()) return;
+  const bool incomeYearly = !Links.IncomeYearly_Click || Links.IncomeYearly_Click();
+  if (!incomeYearly) {
+    // The income window keeps its period; yearly amounts are not put into it.
+    hide();
+    return;
+  }
   casevars::PartyIncome& income = vars_.Income[party_];
   income.YrSelf1 = bus().YrBusIncome1;
   income.YrSelf = bus().YrBusIncome;
@@ -492,15 +532,21 @@ tax::BusinessDeductionFn BusinessDeductionService(const BusinessWindow& claimWin
 // ---------------------------------------------------------------------------
 // Entry period
 
-void BusinessWindow::Yearly_Click() { SwitchTo(BusinessPeriod::Yearly); }
-void BusinessWindow::Monthly_Click() { SwitchTo(BusinessPeriod::Monthly); }
-void BusinessWindow::SemiWeekly_Click() { SwitchTo(BusinessPeriod::SemiWeekly); }
-void BusinessWindow::Weekly_Click() { SwitchTo(BusinessPeriod::Weekly); }
+bool BusinessWindow::Yearly_Click() { return SwitchTo(BusinessPeriod::Yearly); }
+bool BusinessWindow::Monthly_Click() { return SwitchTo(BusinessPeriod::Monthly); }
+bool BusinessWindow::SemiWeekly_Click() { return SwitchTo(BusinessPeriod::SemiWeekly); }
+bool BusinessWindow::Weekly_Click() { return SwitchTo(BusinessPeriod::Weekly); }
 
-void BusinessWindow::SwitchTo(BusinessPeriod period) {
+bool BusinessWindow::SwitchTo(BusinessPeriod period) {
   AddBusinessVars(0);
   AddBusinessVars(1);
-  vars_.Business.BusinessPeriodFactor = PeriodFactor(period_, period);
+  const float factor = PeriodFactor(period_, period);
+  if (!CanScaleBusinessAmounts(bus(), factor)) {
+    ShowPeriodMarks();  // a menu click may have moved a check mark
+    EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));
+    return false;
+  }
+  vars_.Business.BusinessPeriodFactor = factor;
   if (period != period_) {
     period_ = period;
     PTimeLabel->setText(PeriodCaption(period));
@@ -508,6 +554,11 @@ void BusinessWindow::SwitchTo(BusinessPeriod period) {
   // A menu item toggles its own mark when chosen; the marks follow the period.
   ShowPeriodMarks();
   BusinessTimeAdjust();
+  return true;
+}
+
+void BusinessWindow::EntryError(const QString& prompt) {
+  if (Links.EntryError) Links.EntryError(prompt);
 }
 
 void BusinessWindow::ShowPeriodMarks() {

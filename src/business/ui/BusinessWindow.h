@@ -37,8 +37,11 @@ class FormBus;
 struct BusinessWindowLinks {
   // True when the Express screen's menu item MonthlyData carries its check mark.
   std::function<bool()> MonthlyDataChecked;
-  // The party's income window (Form13 / Form14): its Yearly_Click.
-  std::function<void()> IncomeYearly_Click;
+  // The party's income window (Form13 / Form14): its Yearly_Click (false when
+  // that window refused the conversion and said why).
+  std::function<bool()> IncomeYearly_Click;
+  // Shows an "Entry Error" message in the program's message box.
+  std::function<void(const QString& prompt)> EntryError;
   // Sets the text of the income window's business income box of a column:
   // ClaimSelf (0) and ClaimSelf1 (1) on Form13, PayerSelf and PayerSelf1 on Form14.
   std::function<void(int column, const QString& text)> SetIncomeSelfBox;
@@ -102,14 +105,19 @@ class BusinessWindow : public platform::ui::Form {
   tax::BusinessDeduction ComputeDeduction(float yrAGI) const;
   // The values of the four Service Trade check boxes of both columns.
   ServiceTradeFlags ServiceTrades() const;
-  // Entry period switches; Monthly_Click and Yearly_Click are public methods too.
-  void Yearly_Click();
-  void Monthly_Click();
-  void SemiWeekly_Click();
-  void Weekly_Click();
+  // Entry period switches; Monthly_Click and Yearly_Click are public methods
+  // too. Each returns false when a converted amount would pass the program's
+  // amount limit: the switch is refused with a message before anything
+  // changes, and the window keeps its period.
+  bool Yearly_Click();
+  bool Monthly_Click();
+  bool SemiWeekly_Click();
+  bool Weekly_Click();
   BusinessPeriod EntryPeriod() const { return period_; }
   // Closing: the window switches to yearly, hands its business income to the
-  // income window and hides; `cancel` is always set to 1.
+  // income window and hides; `cancel` is always set to 1. When the switch to
+  // yearly is refused the window stays open; when the income window refuses
+  // its own, the business income is not handed on (that window has said why).
   void Form_Unload(std::int16_t& cancel);
   void ExitOut_Click();
   // The help command (HelpBus on Form26, Bus on Form27): shows FormBus
@@ -157,6 +165,7 @@ class BusinessWindow : public platform::ui::Form {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   casevars::CaseVars& vars_;
@@ -169,7 +178,8 @@ class BusinessWindow : public platform::ui::Form {
   void build();
   void buildMenus();
   void connectBox(Box box, int column);
-  void SwitchTo(BusinessPeriod period);
+  bool SwitchTo(BusinessPeriod period);
+  void EntryError(const QString& prompt);
   void ShowPeriodMarks();
   void ShowAmount(AmountBox* box, float amount);
   static void SetBoxText(AmountBox* box, const QString& text);
@@ -178,6 +188,11 @@ class BusinessWindow : public platform::ui::Form {
   void TakeBoxText(Box box, int column);
   void TakeFocusedBox();
   FormBus* LoadHelpWindow();
+  // On a wide screen the fitting scales widths by a larger factor than
+  // positions (ScaleFactorX against ScaleFactorMin); the window then brings
+  // every width, its own included, to the positions' factor, so that the
+  // controls keep the proportions of the design and none covers another.
+  void KeepProportions();
 };
 
 // The claimant's business income window, "Claimant's Business Income".

@@ -6,10 +6,10 @@ namespace income {
 
 struct AmountField;
 
-// An amount box of an income window. Besides the events of an entry box it
-// turns a typed double quote into an apostrophe (the window's key preview),
-// can discard Enter, and remembers its last text that held an amount the
-// window accepts, so a refused entry can be taken back.
+// An amount box of an income window: an entry box in amount mode (the
+// program's limit, the figure selected by a click) that also turns a typed
+// double quote into an apostrophe (the window's key preview) and can
+// discard Enter.
 class AmountBox : public platform::ui::EntryBox {
   Q_OBJECT
  public:
@@ -20,12 +20,8 @@ class AmountBox : public platform::ui::EntryBox {
 
   bool DiscardEnter = false;
 
-  // Puts back the last text accepted.
-  void TakeBackEdit();
-
  private:
   const AmountField* field_ = nullptr;
-  QString accepted_;
 };
 
 }  // namespace income

@@ -44,7 +44,11 @@ void ConnectBusinessWindow(business::BusinessWindow& businessWindow,
                            std::function<IncomeWindow*()> incomeWindow) {
   business::BusinessWindowLinks& links = businessWindow.Links;
   links.IncomeYearly_Click = [incomeWindow] {
-    if (IncomeWindow* w = incomeWindow()) w->Yearly_Click();
+    IncomeWindow* w = incomeWindow();
+    return !w || w->Yearly_Click();
+  };
+  links.EntryError = [incomeWindow](const QString& prompt) {
+    if (IncomeWindow* w = incomeWindow()) w->EntryError(prompt);
   };
   links.SetIncomeSelfBox = [incomeWindow](int column, const QString& text) {
     if (IncomeWindow* w = incomeWindow()) w->Box(column == 0 ? "Self" : "Self1")->setText(text);

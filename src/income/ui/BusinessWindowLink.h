@@ -32,8 +32,8 @@ class BusinessWindowLink : public BusinessLink {
 };
 
 // Gives a business window what it asks of its party's income window (found
-// when needed by `incomeWindow`): the income window's Yearly_Click and its
-// business income boxes.
+// when needed by `incomeWindow`): the income window's Yearly_Click, its
+// business income boxes and its message box for entry errors.
 void ConnectBusinessWindow(business::BusinessWindow& businessWindow,
                            std::function<IncomeWindow*()> incomeWindow);
 

@@ -32,10 +32,6 @@ BusinessLink& Or(BusinessLink* link) {
   static BusinessLink none;
   return link ? *link : none;
 }
-ImputeLink& Or(ImputeLink* link) {
-  static ImputeLink none;
-  return link ? *link : none;
-}
 
 }  // namespace
 
@@ -73,6 +69,7 @@ void IncomeWindow::ConnectHandlers() {
     if (f->gotFocus) box->GotFocus = [this, f] { AmountGotFocus(*f); };
     if (f->income) box->LostFocus = [this, f] { AmountLostFocus(*f); };
     box->Edited = [this, f] { AmountEdited(*f); };
+    box->TooLarge = [this] { EntryError(AmountTooLargeMessage()); };
   }
   for (IncomePeriod p : kIncomePeriods)
     connect(PeriodItems[static_cast<size_t>(p)], &QAction::triggered, this, [this, p] { ChangePeriod(p); });
@@ -182,8 +179,7 @@ bool IncomeWindow::ChangePeriod(IncomePeriod period) {
   const float factor = period == period_ ? 1.0f : PeriodFactor(period_, period);
   if (!CanRescale(in_, factor)) {
     ShowPeriod();  // a menu click may have moved a check mark
-    EntryError(QStringLiteral("The amounts entered are too large to be converted to %1 amounts.")
-                   .arg(PeriodName(period)));
+    EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));
     return false;
   }
   vars_.Income.IncomePeriodFactor = factor;
@@ -221,13 +217,7 @@ void IncomeWindow::AmountKeyUp(const AmountField& f, int keyCode) {
 }
 
 void IncomeWindow::AmountEdited(const AmountField& f) {
-  AmountBox* box = Box(f);
-  const AmountReading r = ReadAmount(box->text());
-  if (r.kind == AmountReading::TooLarge) {
-    box->TakeBackEdit();
-    EntryError(AmountTooLargeMessage());
-    return;
-  }
+  const AmountReading r = ReadAmount(Box(f)->text());
   if (f.keyUp && r.isAmount()) in_.*f.variable = r.value;
 }
 
@@ -272,6 +262,7 @@ void IncomeWindow::closeEvent(QCloseEvent* event) {
 }
 
 void IncomeWindow::showEvent(QShowEvent* event) {
+  KeepProportions();
   Form::showEvent(event);
   Form_Activate();
 }
@@ -307,7 +298,14 @@ void IncomeWindow::Business_Click() {
 }
 
 void IncomeWindow::Impute_Click() {
-  Or(services_.impute).ShowImputeWindow(party_);
+  if (!services_.impute) {
+    if (services_.dialogs)
+      services_.dialogs->ShowMessageBox(QStringLiteral("Imputing income is not available yet in this version of the program."),
+                                        platform::kBoxInformation,
+                                        QStringLiteral("Impute Income"));
+    return;
+  }
+  services_.impute->ShowImputeWindow(party_);
   Form_Activate();
 }
 

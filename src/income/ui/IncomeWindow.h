@@ -38,6 +38,7 @@ class AmountBox;
 struct IncomeWindowServices {
   ExpressLink* express = nullptr;
   BusinessLink* business = nullptr;
+  // Null while the program has no Impute Income window: the menu item says so.
   ImputeLink* impute = nullptr;
   // The program's message box ("Entry Error" messages); null: none shown.
   platform::Dialogs* dialogs = nullptr;
@@ -77,6 +78,10 @@ class IncomeWindow : public platform::ui::Form {
   bool Weekly_Click();
   bool Hourly_Click();
   bool ChangePeriod(IncomePeriod period);
+
+  // Shows an "Entry Error" message in the program's message box (the
+  // business window's entry errors come here too).
+  void EntryError(const QString& prompt);
 
   // Window handlers.
   void Form_Load();
@@ -141,10 +146,15 @@ class IncomeWindow : public platform::ui::Form {
 
  private:
   void BuildDesign();  // IncomeWindowDesign.cpp
+  // On a wide screen the fitting scales widths by a larger factor than
+  // positions (ScaleFactorX against ScaleFactorMin); the controls inside the
+  // tabs' frames then take the positions' factor, so that each row's caption
+  // and its leader end at the amount column and the business button before
+  // its row's caption. The frames keep their width. (IncomeWindowDesign.cpp)
+  void KeepProportions();
   void ConnectHandlers();
   void ShowPeriod();
   void RescaleBoxes();
-  void EntryError(const QString& prompt);
   // Reads a box by the read rule (its amount into the variable) or the keep
   // rule (the variable redrawn); a box without a number shows "$" and its
   // variable becomes 0.

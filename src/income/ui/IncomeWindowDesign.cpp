@@ -32,6 +32,9 @@ constexpr double kIncomeTop = 720;
 constexpr double kDeductionTop = 600;
 constexpr OleColor kLockedBack = 16777152;  // &HFFFFC0
 constexpr OleColor kRed = 255;
+// The business button of the gross income tab.
+constexpr double kBusinessLeft = 120;
+constexpr double kBusinessWidth = 2520;
 
 // A row caption runs on in a leader of periods to the amount column.
 QString Leader(const QString& caption) { return caption + QString(160, QLatin1Char('.')); }
@@ -168,7 +171,7 @@ void IncomeWindow::BuildDesign() {
     const bool array = QLatin1String(r.suffix) == QLatin1String("Tips") || QLatin1String(r.suffix) == QLatin1String("OT");
     const bool business = QLatin1String(r.suffix) == QLatin1String("Self");
     if (business) {
-      Business = add<ButtonPlus>(QStringLiteral("Business"), frame2, 120, top - 45, 2520, 390,
+      Business = add<ButtonPlus>(QStringLiteral("Business"), frame2, kBusinessLeft, top - 45, kBusinessWidth, 390,
                                  QStringLiteral("Enter Business and REIT Income"));
       SetTag(Business, QStringLiteral("1000"));
     }
@@ -326,6 +329,20 @@ void IncomeWindow::BuildDesign() {
   TimeLabel2 = label(QStringLiteral("TimeLabel2"), frame1, 120, notesTop + 780, 1500, QStringLiteral("MONTHLY"));
 
   SSTab1->SetTab(0);
+}
+
+void IncomeWindow::KeepProportions() {
+  const double positions = Left(Business) / kBusinessLeft;
+  const double widths = Width(Business) / kBusinessWidth;
+  if (positions <= 0 || widths <= positions * 1.0001) return;
+  const double factor = positions / widths;
+  for (QWidget* c : Controls()) {
+    QWidget* container = c->parentWidget();
+    bool onPage = false;
+    for (int i = 0; i < SSTab1->Tabs(); ++i) onPage = onPage || container == SSTab1->Page(i);
+    if (c == SSTab1 || onPage || container == this || container == Client() || !HasGeometry(c)) continue;
+    SetWidth(c, Width(c) * factor);
+  }
 }
 
 }  // namespace income

@@ -2,6 +2,10 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+
+#include "platform/AmountLimit.h"
 
 namespace platform::ui {
 
@@ -20,12 +24,46 @@ bool EntersOrLeaves(const QFocusEvent* event) {
 }  // namespace
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
-  connect(this, &QLineEdit::textEdited, this, [this] {
-    if (Edited) Edited();
+  connect(this, &QLineEdit::textEdited, this, [this] { UserEdited(); });
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (!amountBox_) return;
+    if (ReadAmount(text).kind != AmountReading::TooLarge) accepted_ = text;
+    if (!hasFocus() && !typing_) ShowStart();
   });
 }
 
+void EntryBox::SetAmountBox(bool on) {
+  amountBox_ = on;
+  if (on) accepted_ = text();
+}
+
+void EntryBox::UserEdited() {
+  if (amountBox_ && ReadAmount(text()).kind == AmountReading::TooLarge) {
+    setText(accepted_);
+    if (TooLarge) TooLarge();
+    return;
+  }
+  if (Edited) Edited();
+}
+
+void EntryBox::SelectAmount() {
+  const QString t = text();
+  int start = 0;
+  while (start < t.size() && (t[start] == QLatin1Char('$') || t[start] == QLatin1Char(' ')))
+    ++start;
+  if (start == t.size()) {
+    setCursorPosition(start);  // nothing after the sign: the caret after it
+    return;
+  }
+  setSelection(start, int(t.size()) - start);
+}
+
+// The text scrolled to its start: the caret at 0 without moving the focus.
+void EntryBox::ShowStart() { setCursorPosition(0); }
+
 void EntryBox::keyPressEvent(QKeyEvent* event) {
+  focusByClick_ = false;
+  const QScopedValueRollback<bool> typing(typing_, true);
   if (KeyPress && (IsEnter(event) || !event->text().isEmpty())) {
     const std::int16_t typed =
         IsEnter(event) ? kEnter : static_cast<std::int16_t>(event->text().at(0).unicode());
@@ -54,12 +92,24 @@ void EntryBox::keyReleaseEvent(QKeyEvent* event) {
 
 void EntryBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
+  focusByClick_ = amountBox_ && event->reason() == Qt::MouseFocusReason;
   if (GotFocus && EntersOrLeaves(event)) GotFocus();
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (LostFocus && EntersOrLeaves(event)) LostFocus();
+  focusByClick_ = false;
+  if (!EntersOrLeaves(event)) return;  // a menu or another window: the caret stays
+  if (LostFocus) LostFocus();
+  if (amountBox_ && !hasFocus()) ShowStart();
+}
+
+void EntryBox::mousePressEvent(QMouseEvent* event) {
+  QLineEdit::mousePressEvent(event);
+  // The press that brought the focus has put the caret where it fell; the
+  // figure is selected instead, so that typing replaces it.
+  if (focusByClick_ && event->button() == Qt::LeftButton) SelectAmount();
+  focusByClick_ = false;
 }
 
 }  // namespace platform::ui

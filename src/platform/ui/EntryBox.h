@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLineEdit>
-
 #include <cstdint>
 #include <functional>
 
@@ -13,6 +12,18 @@ namespace platform::ui {
 // every edit by the user (typing, pasting, dropping, undoing; never text the
 // program sets). Focus changes that only switch windows or open a menu are
 // not the user entering or leaving the box and are not reported.
+//
+// An amount box (SetAmountBox) also keeps to the program's amount entry:
+// - a mouse click that brings the focus into the box selects the figure
+//   after the leading "$ " (the whole text when it has none), so a figure
+//   typed next replaces it; entering by the keyboard leaves the caret where
+//   GotFocus put it;
+// - an edit by the user that leaves an amount beyond the program's limit
+//   (platform/AmountLimit.h) is taken back at once, the box showing its text
+//   from before the edit, and reported to TooLarge instead of Edited;
+// - while the box does not have the focus it shows the start of its text,
+//   so an amount too long for the box keeps its "$" and leading digits in
+//   sight.
 class EntryBox : public QLineEdit {
   Q_OBJECT
  public:
@@ -28,12 +39,30 @@ class EntryBox : public QLineEdit {
   std::function<void()> GotFocus;
   std::function<void()> LostFocus;
   std::function<void()> Edited;
+  // An amount box's edit that was taken back for an amount beyond the limit.
+  std::function<void()> TooLarge;
+
+  void SetAmountBox(bool on);
+  bool IsAmountBox() const { return amountBox_; }
+  // Selects the figure after a leading "$" and blanks (the whole text when it
+  // has none; nothing in an empty box).
+  void SelectAmount();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void UserEdited();
+  void ShowStart();
+
+  bool amountBox_ = false;
+  bool focusByClick_ = false;  // the focus came with a mouse press not yet handled
+  bool typing_ = false;        // a key press is being handled
+  QString accepted_;           // the latest text within the limit
 };
 
 }  // namespace platform::ui

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
@@ -43,11 +46,17 @@ struct BusinessWindowFixture : ::testing::Test {
   bool monthly = false;
   int incomeYearlyClicks = 0;
   std::vector<std::pair<int, QString>> selfBoxes;
+  std::vector<QString> messages;  // entry errors shown
+  bool incomeRefusesYearly = false;
   shell::ScreenFactors screen;
 
   BusinessWindowFixture() {
     form.Links.MonthlyDataChecked = [this] { return monthly; };
-    form.Links.IncomeYearly_Click = [this] { ++incomeYearlyClicks; };
+    form.Links.IncomeYearly_Click = [this] {
+      ++incomeYearlyClicks;
+      return !incomeRefusesYearly;
+    };
+    form.Links.EntryError = [this](const QString& prompt) { messages.push_back(prompt); };
     form.Links.SetIncomeSelfBox = [this](int column, const QString& text) {
       selfBoxes.emplace_back(column, text);
     };
@@ -178,6 +187,126 @@ TEST_F(BusinessWindowFixture, EnterStoresAndMovesToTheNextBusiness) {
     EXPECT_EQ(from->text(), "$ 42.00");  // no Enter character; reformatted on leaving
     EXPECT_EQ(business::BoxVar(vars.Business.Claim, c.from, c.column), 42);
   }
+}
+
+// A click into a box, wherever it falls, and a figure typed give that
+// figure: the amount after the "$ " is selected and the figure replaces it.
+TEST_F(BusinessWindowFixture, AFigureTypedAfterAClickIsThatFigure) {
+  ShowActive();
+  form.Form_Activate();  // yearly: every box shows "$ .00"
+  for (AmountBox* box : {form.AWages[0], form.REIT[0], form.CTips[1]}) {
+    for (int x : {box->width() - 4, 4, box->width() / 2}) {
+      Leave();
+      if (box == form.REIT[0]) form.AWages[0]->setFocus(Qt::TabFocusReason);
+      ASSERT_FALSE(box->hasFocus());
+      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(x, box->height() / 2));
+      ASSERT_TRUE(box->hasFocus());
+      QTest::keyClicks(box, "52000");
+      QTest::keyClick(box, Qt::Key_Tab);
+      EXPECT_EQ(box->text(), "$ 52,000.00") << box->objectName().toStdString() << " " << x;
+    }
+  }
+  EXPECT_EQ(vars.Business.Claim.YrAWages, 52'000);
+  EXPECT_EQ(vars.Business.Claim.YrREIT, 52'000);
+  EXPECT_EQ(vars.Business.Claim.YrCTips1, 52'000);
+  EXPECT_EQ(form.TotalWages[0]->text(), "$ 52,000.00");
+}
+
+// Every box takes the program's one limit, typed, pasted or dropped.
+TEST_F(BusinessWindowFixture, AnAmountPastTheLimitIsRefusedWithAMessage) {
+  const QString tooLarge =
+      "This amount is too large. Please enter an amount below $1,000,000,000,000.";
+  ShowActive();
+  TypeInto(form.AWages[0], "999999999999");
+  EXPECT_EQ(vars.Business.Claim.YrAWages, 999'999'999'999.0f);
+  EXPECT_TRUE(messages.empty());
+  QTest::keyClick(form.AWages[0], Qt::Key_9);
+  ASSERT_EQ(messages, std::vector<QString>{tooLarge});
+  EXPECT_EQ(form.AWages[0]->text(), "999999999999");
+  TypeInto(form.BCap[1], "1e13");
+  EXPECT_EQ(form.BCap[1]->text(), "1e1");
+  QGuiApplication::clipboard()->setText("1e20");
+  form.REIT[1]->setFocus(Qt::MouseFocusReason);
+  form.REIT[1]->paste();
+  EXPECT_EQ(form.REIT[1]->text(), "");
+  QMimeData data;
+  data.setText("-3e38");
+  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(form.DPass[0], &enter);
+  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(form.DPass[0], &drop);
+  EXPECT_EQ(messages.size(), 4u);
+  EXPECT_EQ(form.DPass[0]->text(), "");
+  EXPECT_EQ(vars.Business.Claim.YrREIT1, 0);
+  EXPECT_EQ(vars.Business.Claim.YrBCapital1, 1e1f);
+}
+
+// A switch of period that would carry an amount past the limit is refused
+// with its message before anything changes; the totals stay shown, and the
+// window does not close until its amounts can be made yearly.
+TEST_F(BusinessWindowFixture, ASwitchPastTheLimitIsRefusedBeforeAnythingChanges) {
+  ShowActive();
+  form.Form_Activate();
+  form.Weekly->trigger();
+  TypeInto(form.AWages[0], "999999999999");
+  TypeInto(form.CPass[0], "999999999999");
+  TypeInto(form.REIT[1], "20");
+  Leave();
+  const QString wages = form.TotalWages[0]->text(), pass = form.TotalPass[0]->text();
+  ASSERT_FALSE(wages.isEmpty());
+  const float income = vars.Income.Claim.YrSelf;
+  form.Yearly->trigger();
+  ASSERT_EQ(messages, std::vector<QString>{"The amounts entered are too large to be converted to Yearly amounts."});
+  EXPECT_EQ(form.EntryPeriod(), business::BusinessPeriod::Weekly);
+  EXPECT_EQ(form.PTimeLabel->text(), "WEEKLY");
+  EXPECT_TRUE(form.Weekly->isChecked());
+  EXPECT_FALSE(form.Yearly->isChecked());
+  EXPECT_EQ(vars.Business.Claim.YrAWages, 999'999'999'999.0f);
+  EXPECT_EQ(vars.Business.Claim.YrREIT1, 20);
+  EXPECT_EQ(form.REIT[1]->text(), "$ 20.00");
+  EXPECT_EQ(form.TotalWages[0]->text(), wages);
+  EXPECT_EQ(form.TotalPass[0]->text(), pass);
+  EXPECT_EQ(vars.Income.Claim.YrSelf, income);
+
+  std::int16_t cancel = 0;
+  form.Form_Unload(cancel);
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(incomeYearlyClicks, 0);
+  EXPECT_TRUE(selfBoxes.empty());
+}
+
+// When the income window cannot be made yearly (it has said why), the
+// business window closes without putting yearly amounts into it.
+TEST_F(BusinessWindowFixture, AnIncomeWindowThatRefusesYearlyGetsNoIncome) {
+  monthly = true;
+  ShowActive();
+  form.Form_Activate();
+  TypeInto(form.AWages[0], "500");
+  Leave();
+  ASSERT_EQ(vars.Income.Claim.YrSelf, 500);  // monthly, as the income window enters
+  incomeRefusesYearly = true;
+  std::int16_t cancel = 0;
+  form.Form_Unload(cancel);
+  EXPECT_TRUE(form.isHidden());
+  EXPECT_EQ(incomeYearlyClicks, 1);
+  EXPECT_EQ(vars.Income.Claim.YrSelf, 500);  // not the yearly 6,000
+  EXPECT_TRUE(selfBoxes.empty());
+  EXPECT_EQ(vars.Business.Claim.YrAWages, 6'000);
+}
+
+// An amount too long for its box shows its start while the box does not
+// have the focus.
+TEST_F(BusinessWindowFixture, ALongAmountShowsItsStart) {
+  ShowActive();
+  for (AmountBox* box : {form.AWages[0], form.BWages[0], form.CWages[0], form.DWages[0]})
+    TypeInto(box, "999999999999");
+  Leave();
+  AmountBox* total = form.TotalWages[0];
+  ASSERT_GT(total->fontMetrics().horizontalAdvance(total->text()), total->width());
+  EXPECT_TRUE(total->text().startsWith("$ 3,999,999"));
+  EXPECT_EQ(total->cursorPosition(), 0);
+  EXPECT_EQ(form.AWages[0]->cursorPosition(), 0);
 }
 
 // Leaving a box reads its text first, so an amount pasted with the mouse is kept.

@@ -57,4 +57,31 @@ TEST_F(BusinessWindowLinkTest, ClosingTheBusinessWindowFillsTheBusinessIncomeBox
   EXPECT_EQ(vars.Income.Claim.YrTotal, 18500);
 }
 
+// The business window's entry errors show in the program's message box
+// through the income window, and so does the income window's refusal to
+// become yearly when the business window closes.
+TEST_F(BusinessWindowLinkTest, EntryErrorsAndARefusedYearlyReachTheUser) {
+  Form13& w = Claim();
+  ConnectBusinessWindow(form26, [&w]() -> IncomeWindow* { return &w; });
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
+  KeyClicks(form26.BWages[1], "1e12");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].title, "Entry Error");
+  EXPECT_EQ(form26.BWages[1]->text(), "1e1");
+
+  ASSERT_TRUE(w.Hourly_Click());
+  Type(Box(w, "Earned"), "999999999999");
+  form26.AWages[0]->setText("18500");
+  form26.AssignBusinessVars(0);
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
+  std::int16_t cancel = 0;
+  form26.Form_Unload(cancel);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].prompt, "The amounts entered are too large to be converted to Yearly amounts.");
+  EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Hourly);
+  EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0f);
+  EXPECT_TRUE(form26.isHidden());
+  EXPECT_FALSE(dialogs.Failed());
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTest>
 
 #include "income/ui/IncomeWindow.h"
 #include "platform/ui/TabControl.h"
@@ -72,7 +73,7 @@ TEST_F(IncomeWindowEntryTest, EveryKeyStoresTheNumberTyped) {
   KeyClicks(dues, "$1,234.5");
   EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5f);
   dues->setText("$5");
-  KeyClicks(dues, "");
+  dues->end(false);  // text set by code shows its start; the caret goes to the end
   KeyClick(dues, Qt::Key_Backspace);  // "$": nothing numeric, nothing stored
   EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5f);
   KeyClicks(dues, "-200");
@@ -212,6 +213,103 @@ TEST_F(IncomeWindowEntryTest, EnteringPutsTheCaretAfterTheDollarLeavingRetotals)
   EXPECT_EQ(Box(w, "Dues")->cursorPosition(), 1);
   Box(w, "StIndus")->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(Box(w, "Total")->text(), "$ 51,200.00");
+}
+
+// A click into an amount box, wherever it falls, and a figure typed give
+// that figure: the amount after the "$ " is selected, so the figure
+// replaces it. Real mouse and key events, in both windows.
+TEST_F(IncomeWindowEntryTest, AFigureTypedAfterAClickIsThatFigure) {
+  for (IncomeWindow* w : {static_cast<IncomeWindow*>(&Claim()), static_cast<IncomeWindow*>(&Payer())}) {
+    casevars::PartyIncome& in = vars.Income[w->WhichParty()];
+    ShowActive(*w);  // monthly: every income box shows "$ .00"
+    AmountBox* earned = Box(*w, "Earned");
+    ASSERT_EQ(earned->text(), "$ .00");
+    const struct {
+      float before;
+      int x;  // where the click falls, from the box's left edge
+    } cases[] = {{0, earned->width() - 4}, {0, 4}, {1200, earned->width() - 4}, {1200, earned->width() / 2}};
+    for (const auto& c : cases) {
+      in.YrEarned = c.before;
+      w->AddIncomeVars();
+      Box(*w, "ST")->setFocus(Qt::TabFocusReason);
+      QTest::mouseClick(earned, Qt::LeftButton, {}, QPoint(c.x, earned->height() / 2));
+      ASSERT_TRUE(earned->hasFocus());
+      QTest::keyClicks(earned, "52000");
+      QTest::keyClick(earned, Qt::Key_Return);  // on to the tips box: the totals follow
+      EXPECT_EQ(in.YrEarned, 52000) << c.before << " " << c.x;
+      EXPECT_EQ(earned->text(), "$ 52,000.00");
+      EXPECT_EQ(Box(*w, "Total")->text(), "$ 52,000.00");
+      EXPECT_EQ(express.gross[w->WhichParty()], "$ 52,000");
+    }
+    // Entering by the keyboard keeps the caret after the "$".
+    earned->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(earned->cursorPosition(), 1);
+    EXPECT_FALSE(earned->hasSelectedText());
+    w->hide();
+  }
+}
+
+// Typing, pasting and dropping share the one limit.
+TEST_F(IncomeWindowEntryTest, ADroppedAmountTooLargeIsRefusedToo) {
+  Form14& w = Payer();
+  AmountBox* st = Box(w, "ST");
+  KeyClicks(st, "75");
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
+  DropText(st, "1,000,000,000,000");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].prompt, "This amount is too large. Please enter an amount below $1,000,000,000,000.");
+  EXPECT_EQ(st->text(), "75");
+  EXPECT_EQ(vars.Income.Payer.YrST, 75);
+  st->clear();
+  DropText(st, "-999,999,999,999");
+  EXPECT_EQ(st->text(), "-999,999,999,999");
+  EXPECT_EQ(vars.Income.Payer.YrST, -999999999999.0f);
+  EXPECT_EQ(Messages().size(), 1u);
+}
+
+// An amount too long for its box shows its start while the box does not
+// have the focus: the "$" and the leading digits, not the tail.
+TEST_F(IncomeWindowEntryTest, ALongAmountShowsItsStartOutsideTheBox) {
+  Form13& w = Claim();
+  ShowActive(w);
+  for (const char* s : {"Earned", "ST", "SS"}) Box(w, s)->setText("999999999999");
+  for (const char* s : {"Earned", "ST", "SS"}) KeyClicks(Box(w, s), "");
+  vars.Income.Claim.YrEarned = vars.Income.Claim.YrST = vars.Income.Claim.YrSS = 999999999999.0f;
+  w.AddIncomeVars();
+  AmountBox* total = Box(w, "Total");
+  ASSERT_GT(total->fontMetrics().horizontalAdvance(total->text()), total->width());
+  EXPECT_EQ(total->cursorPosition(), 0);
+  // Left after typing at its end, a box scrolls back to its start as well.
+  AmountBox* lt = Box(w, "LT");
+  lt->setFocus(Qt::TabFocusReason);
+  lt->selectAll();
+  QTest::keyClicks(lt, "99999999999");
+  EXPECT_EQ(lt->cursorPosition(), lt->text().size());
+  Box(w, "PT")->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(lt->text(), "$ 99,999,997,952.00");
+  EXPECT_EQ(lt->cursorPosition(), 0);
+  w.hide();
+}
+
+// Another window taking the focus (a message box, say) is not leaving the
+// box: the caret stays where the user was typing.
+TEST_F(IncomeWindowEntryTest, AnotherWindowTakingTheFocusLeavesTheCaret) {
+  Form13& w = Claim();
+  ShowActive(w);
+  AmountBox* st = Box(w, "ST");
+  st->setFocus(Qt::TabFocusReason);
+  st->selectAll();
+  QTest::keyClicks(st, "12345");
+  QWidget other;
+  ShowActive(other);
+  ASSERT_FALSE(st->hasFocus());
+  EXPECT_EQ(st->cursorPosition(), 5);
+  other.hide();
+  ShowActive(w);
+  ASSERT_TRUE(st->hasFocus());
+  QTest::keyClicks(st, "6");
+  EXPECT_EQ(st->text(), "123456");
+  w.hide();
 }
 
 TEST_F(IncomeWindowEntryTest, ATypedDoubleQuoteBecomesAnApostrophe) {

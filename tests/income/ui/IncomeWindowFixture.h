@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QDropEvent>
 
 #include <memory>
 #include <vector>
@@ -34,6 +36,15 @@ inline void KeyClick(QWidget* w, char c) {
 }
 inline void KeyClicks(QWidget* w, const char* text) {
   for (const char* c = text; *c; ++c) KeyClick(w, *c);
+}
+// Text dragged onto a box and dropped at its left edge.
+inline void DropText(QWidget* box, const QString& text) {
+  QMimeData data;
+  data.setText(text);
+  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(box, &enter);
+  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(box, &drop);
 }
 // Empties a box and types into it.
 inline void Type(QLineEdit* box, const char* text) {

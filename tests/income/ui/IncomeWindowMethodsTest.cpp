@@ -112,6 +112,52 @@ TEST_F(IncomeWindowMethodsTest, APeriodChangeThatWouldOverflowIsRefusedBeforeAny
   EXPECT_FALSE(dialogs.Failed());
 }
 
+// The limit on typed amounts holds through period changes: an hourly
+// 999,999,999,999 cannot become a yearly amount. The change is refused with
+// its message before anything changes, and every total stays shown.
+TEST_F(IncomeWindowMethodsTest, APeriodChangePastTheAmountLimitIsRefusedWithItsMessage) {
+  Form14& w = Payer();
+  ASSERT_TRUE(w.Hourly_Click());
+  Type(Box(w, "Earned"), "999999999999");
+  Type(Box(w, "Dues"), "20");
+  w.AddIncomeVars();
+  const QString total = Box(w, "Total")->text();
+  const QString gross = express.gross.Payer;
+  ASSERT_FALSE(total.isEmpty());
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
+  w.PeriodItems[size_t(IncomePeriod::Yearly)]->trigger();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].prompt, "The amounts entered are too large to be converted to Yearly amounts.");
+  EXPECT_EQ(Messages()[0].title, "Entry Error");
+  EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Hourly);
+  EXPECT_TRUE(w.PeriodItems[size_t(IncomePeriod::Hourly)]->isChecked());
+  EXPECT_FALSE(w.PeriodItems[size_t(IncomePeriod::Yearly)]->isChecked());
+  EXPECT_EQ(vars.Income.Payer.YrEarned, 999999999999.0f);
+  EXPECT_EQ(vars.Income.Payer.YrDues, 20);
+  EXPECT_EQ(Box(w, "Total")->text(), total);
+  EXPECT_EQ(express.gross.Payer, gross);
+  // Amounts that stay within the limit convert.
+  Type(Box(w, "Earned"), "400000000");
+  EXPECT_TRUE(w.Yearly_Click());
+  EXPECT_EQ(vars.Income.Payer.YrEarned, static_cast<float>(4e8 * double(PeriodFactor(IncomePeriod::Hourly, IncomePeriod::Yearly))));
+  EXPECT_TRUE(Box(w, "Earned")->text().startsWith("$ 834,285,7"));
+  EXPECT_FALSE(dialogs.Failed());
+}
+
+// Until the program has an Impute Income window, its menu item says so
+// and changes nothing.
+TEST_F(IncomeWindowMethodsTest, ImputeIncomeSaysItIsNotAvailableYet) {
+  Form13& w = Claim();
+  ASSERT_TRUE(w.Hourly_Click());
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
+  w.Impute->trigger();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].prompt, "Imputing income is not available yet in this version of the program.");
+  EXPECT_EQ(Messages()[0].title, "Impute Income");
+  EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Hourly);
+  EXPECT_FALSE(dialogs.Failed());
+}
+
 TEST_F(IncomeWindowMethodsTest, AssignDeductVarsReadAndKeepRules) {
   Form13& w = Claim();
   express.filing.Claim.Single = true;

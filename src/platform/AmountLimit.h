@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The one limit on the amounts that the program's amount boxes take, and the
+// reading of an amount text against it. Every box of the income and business
+// windows refuses an entry beyond the limit (typed, pasted or dropped), and a
+// change of entry period that would carry an amount beyond it is refused
+// before anything changes, so every total, conversion and printed figure
+// computed from the boxes stays a finite number that fits its column.
+namespace platform {
+
+// The largest amount, in either sign, that an amount box takes.
+inline constexpr double kLargestAmount = 999999999999.0;
+
+// True when `value` is a finite number within the limit.
+bool WithinAmountLimit(double value);
+
+// The title of the entry messages and their texts: an amount beyond the
+// limit; a period change refused ("Yearly", "Monthly" ... as `periodName`).
+inline constexpr const char* kEntryErrorTitle = "Entry Error";
+QString AmountTooLargeMessage();
+QString ConversionTooLargeMessage(const QString& periodName);
+
+// A box's text read as an amount: currency characters (",", "$", " ", "%")
+// are removed from a copy, then the rest must be a number; a number beyond
+// the limit is TooLarge.
+struct AmountReading {
+  enum Kind { NotANumber, TooLarge, Amount };
+  Kind kind = NotANumber;
+  float value = 0;  // single precision; set for Amount
+  bool isAmount() const { return kind == Amount; }
+  bool isNumber() const { return kind != NotANumber; }
+};
+AmountReading ReadAmount(QStringView text);
+
+}  // namespace platform
