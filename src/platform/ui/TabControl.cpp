@@ -32,6 +32,12 @@ class TabStrip : public QTabBar {
   int tabWidth = 0;  // pixels; 0 sizes each tab to its caption
   int tabHeight = 20;
 
+  // Lays the tabs out again after a change of their set sizes.
+  void Refresh() {
+    QEvent change(QEvent::FontChange);
+    changeEvent(&change);
+  }
+
   int TotalWidth() const {
     int total = 0;
     for (int i = 0; i < count(); ++i) total += tabSizeHint(i).width();
@@ -154,12 +160,15 @@ void HookTabControl(TabControl& tabs) { tabs.Hook(); }
 void TabControl::layoutPages() {
   auto* strip = static_cast<TabStrip*>(bar_);
   const int barHeight = std::max(1, static_cast<int>(std::lround(tabHeight_ / TwipsPerPixelY(this))));
-  strip->tabHeight = barHeight;
   // A tab width that would push the last tab out of the control is cut to
   // an equal share of the control's width.
   int tabWidth = tabMaxWidth_ > 0 ? static_cast<int>(std::lround(tabMaxWidth_ / TwipsPerPixelX(this))) : 0;
   if (bar_->count() > 0) tabWidth = std::min(tabWidth, width() / bar_->count());
-  strip->tabWidth = tabWidth;
+  if (strip->tabWidth != tabWidth || strip->tabHeight != barHeight) {
+    strip->tabWidth = tabWidth;
+    strip->tabHeight = barHeight;
+    strip->Refresh();
+  }
   QString css;
   if (hooked_ && paintStyle_ == 0 && solidColor_.isValid()) {
     // Every tab face in the solid colour; the selected tab stands out by its

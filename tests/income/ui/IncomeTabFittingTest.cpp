@@ -31,7 +31,10 @@ struct Windows : IncomeWindowFixture {
 // to the largest the program is meant for: all four stand side by side in the
 // tab control with their captions whole, and no scroll arrows appear.
 TEST_F(IncomeTabFittingTest, AllFourTabsStandSideBySideWithCaptionsWhole) {
-  const shell::ScreenInfo screens[] = {{800, 600, 15, 15}, {1024, 768, 15, 15}, {1920, 1080, 15, 15}};
+  // 800 x 600 at 120 dots per inch (12 twips a pixel) shrinks the tab
+  // control twice.
+  const shell::ScreenInfo screens[] = {
+      {800, 600, 15, 15}, {1024, 768, 15, 15}, {1920, 1080, 15, 15}, {800, 600, 12, 12}};
   for (const shell::ScreenInfo& screen : screens) {
     for (int party = 0; party < 2; ++party) {
       Windows fresh;
@@ -40,7 +43,9 @@ TEST_F(IncomeTabFittingTest, AllFourTabsStandSideBySideWithCaptionsWhole) {
       shell::ScreenFactors f;
       shell::FitTabFormToScreen(w, f, screen);
       w.show();
-      const QString where = QStringLiteral("%1x%2 window %3").arg(screen.widthPx).arg(screen.heightPx).arg(party);
+
+      const QString where = QStringLiteral("%1x%2 at %3 twips a pixel, window %4")
+                                .arg(screen.widthPx).arg(screen.heightPx).arg(screen.twipsPerPixelX).arg(party);
 
       // The captions' font is scaled once, by the common factor.
       EXPECT_NEAR(platform::ui::FontSize(w.SSTab1), designFont * f.ScaleFactorMin, 1e-6) << where.toStdString();
