@@ -231,11 +231,16 @@ bool Form::sizedBySystem() const {
   return isWindow() && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
+void Form::SetDesignedByClientArea(bool byClientArea) {
+  byClientArea_ = byClientArea;
+  sizeClient();
+}
+
 void Form::sizeClient() {
   usedFrame_ = FrameMargins();
   if (sizedBySystem()) return;
   const QSize outer(ToPixels(Prop(this, kWidth), twipsPerPixelX_), ToPixels(Prop(this, kHeight), twipsPerPixelY_));
-  const QSize client = ClientSize(outer, usedFrame_);
+  const QSize client = ClientSize(outer, countedFrame());
   // A window of fixed size keeps it fixed at its new size.
   if (minimumSize() == maximumSize()) setFixedSize(client);
   else resize(client);
@@ -298,8 +303,8 @@ void Form::resizeEvent(QResizeEvent* event) {
   // size, frame included.
   const QSize expected = ClientSize(
       QSize(ToPixels(Prop(this, kWidth), twipsPerPixelX_), ToPixels(Prop(this, kHeight), twipsPerPixelY_)),
-      usedFrame_);
-  const QSize outer = size().grownBy(usedFrame_);
+      countedFrame());
+  const QSize outer = size().grownBy(countedFrame());
   if (expected.width() != width()) setProperty(kWidth, outer.width() * twipsPerPixelX_);
   if (expected.height() != height()) setProperty(kHeight, outer.height() * twipsPerPixelY_);
   layoutClient();

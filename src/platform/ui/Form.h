@@ -134,6 +134,11 @@ class Form : public QWidget {
   // The frame around this window: none for a child window or a frameless
   // one; otherwise the frame the window system reports, or the assumed one.
   QMargins FrameMargins() const;
+  // A window whose design gives its client area (menu bar included) rather
+  // than its outer size: its Width and Height are then its client area, and
+  // the frame comes on top of them.
+  void SetDesignedByClientArea(bool byClientArea);
+  bool DesignedByClientArea() const { return byClientArea_; }
   // Sizes the window itself from its Width and Height less its frame, and
   // places it at Left and Top (the frame's top-left corner); a maximised or
   // full-screen window is left to the window system.
@@ -161,6 +166,9 @@ class Form : public QWidget {
   QWidget* client_ = nullptr;
 
   QMargins usedFrame_;  // the frame the window's client size was computed with
+  bool byClientArea_ = false;
+  // The frame that Width and Height count: none for a window designed by its client area.
+  QMargins countedFrame() const { return byClientArea_ ? QMargins() : usedFrame_; }
 
   void layoutClient();
   void sizeClient();

@@ -62,3 +62,19 @@ TEST_F(FormFrameTest, FramelessAndChildWindowsHaveNoFrame) {
   EXPECT_EQ(child.FrameMargins(), QMargins());
   EXPECT_EQ(child.size(), QSize(800, 600));
 }
+
+TEST_F(FormFrameTest, AWindowDesignedByItsClientAreaHasTheFrameOnTop) {
+  Form window(QStringLiteral("Form26"));
+  window.SetDesignedByClientArea(true);
+  Place(&window, 0, 0, 11775, 7455);
+  EXPECT_EQ(window.size(), QSize(785, 497));  // the whole design client area
+  EXPECT_EQ(window.FrameMargins(), kFrame);   // with the frame outside it
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_EQ(window.size(), QSize(785, 497));
+  window.resize(500, 400);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Width(&window), 500 * 15);
+  EXPECT_EQ(Height(&window), 400 * 15);
+  window.hide();
+}
