@@ -32,19 +32,31 @@ BoxLayout ComputeBoxLayout(const BoxMeasures& m) {
     buttonsNeed = 2 * m.textLeft + m.command1Width;
   else
     buttonsNeed = m.command1Left + m.command1Width + m.textLeft;
-  l.windowWidth = std::max({width, buttonsNeed, m.titleWidth + kCaptionExtras});
+  l.windowWidth = std::max({width, buttonsNeed + m.frameWidth, m.titleWidth + kCaptionExtras});
+  const double client = l.windowWidth - m.frameWidth;
 
   l.textHeight = m.promptHeight * l.PromptLineCount + kTextPadding;
   l.buttonTop = m.textTop + l.textHeight;
   l.windowHeight = l.buttonTop + m.command1Height + kBottomMargin;
 
   l.command1Left = m.command1Left;
-  if (m.buttons == kBoxOk) l.command1Left = (l.windowWidth - m.command1Width) / 2;
+  if (m.buttons == kBoxOk) l.command1Left = (client - m.command1Width) / 2;
   if (m.buttons == kBoxYesNo) {
-    l.command1Left = (l.windowWidth - (m.command1Width + m.command2Width + kButtonGap)) / 2;
+    l.command1Left = (client - (m.command1Width + m.command2Width + kButtonGap)) / 2;
     l.command2Left = l.command1Left + m.command1Width + kButtonGap;
   }
   return l;
+}
+
+QPoint CentredBoxPlace(QSize outer, const QRect& over, const QRect& area) {
+  const QRect on = over.isEmpty() ? area : over;
+  int x = on.left() + (on.width() - outer.width()) / 2;
+  int y = on.top() + (on.height() - outer.height()) / 2;
+  if (!area.isEmpty()) {
+    x = std::max(std::min(x, area.right() + 1 - outer.width()), area.left());
+    y = std::max(std::min(y, area.bottom() + 1 - outer.height()), area.top());
+  }
+  return {x, y};
 }
 
 }  // namespace platform

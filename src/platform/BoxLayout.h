@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
 #include <cstdint>
 
 namespace platform {
@@ -20,6 +24,7 @@ struct BoxMeasures {
   double command1Width = 0;
   double command1Height = 0;
   double command2Width = 0;
+  double frameWidth = 0;    // the window's frame, left and right together
 };
 
 // Where the sizing puts things. Lengths in twips.
@@ -37,10 +42,18 @@ struct BoxLayout {
 // prompt and a text area of two lines; a wider one keeps the window's width
 // and gets floor(width / measuring width) + 2 lines. Text area height = lines
 // x prompt height + 100; the buttons sit under the text area and the window
-// ends 700 below them. "OK" alone (buttons 0) is centred, "Yes" and "No"
-// (buttons 4) are centred as a pair 750 apart, "OK" of any other box stays at
-// its place. The window is always wide enough for its buttons with a margin
-// as wide as the text area's on either side, and for its title.
+// ends 700 below them. The window's width and height count its frame.
+// "OK" alone (buttons 0) is centred in the area within the frame, "Yes" and
+// "No" (buttons 4) are centred there as a pair 750 apart, "OK" of any other
+// box stays at its place. The window is always wide enough for its buttons
+// with a margin as wide as the text area's on either side, and for its title.
 BoxLayout ComputeBoxLayout(const BoxMeasures& m);
+
+// Where a box `outer` pixels in size (frame included) goes: centred on the
+// window it concerns (`over`, that window's frame; an empty rectangle when no
+// window concerns it) or else on the screen's work area `area`, and moved
+// into the work area where it would stand out of it (its top-left corner
+// first). Returns the box's top-left corner.
+QPoint CentredBoxPlace(QSize outer, const QRect& over, const QRect& area);
 
 }  // namespace platform

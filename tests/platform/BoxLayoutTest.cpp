@@ -24,6 +24,12 @@ BoxMeasures designed(int16_t buttons, double promptWidth, double titleWidth = 60
   return m;
 }
 
+// The same within a window frame `frameWidth` wide, left and right together.
+BoxMeasures framed(BoxMeasures m, double frameWidth) {
+  m.frameWidth = frameWidth;
+  return m;
+}
+
 }  // namespace
 
 TEST(BoxLayout, SizesToThePrompt) {
@@ -74,6 +80,12 @@ TEST(BoxLayout, PlacesTheButtons) {
       {"tiny prompt keeps the OK box wide enough for OK", designed(0, 300, 0), 1410, 180, 0},
       // 600 + 1200
       {"short title keeps the box wide enough for the title", designed(0, 300), 1800, 375, 0},
+      // (3750 - 120 - 2850) / 2 = 390: centred within the frame
+      {"Yes and No centred within the frame", framed(designed(4, 3000), 120), 3750, 390, 2190},
+      // (3750 - 120 - 1050) / 2
+      {"OK centred within the frame", framed(designed(0, 3000), 120), 3750, 1290, 0},
+      // 3210 + 120
+      {"a tiny Yes/No prompt leaves room for the frame", framed(designed(4, 300), 120), 3330, 180, 1980},
   };
   for (const auto& c : cases) {
     const BoxLayout l = ComputeBoxLayout(c.in);
@@ -82,4 +94,26 @@ TEST(BoxLayout, PlacesTheButtons) {
     EXPECT_DOUBLE_EQ(l.command2Left, c.left2) << c.rule;
     EXPECT_GE(l.command1Left, 0) << c.rule;
   }
+}
+
+TEST(BoxLayout, CentresTheBoxOnItsWindowOrTheScreen) {
+  const QRect screen(0, 0, 1024, 768);  // the work area
+  const struct {
+    const char* rule;
+    QRect over;
+    QSize box;
+    QPoint place;
+  } cases[] = {
+      // 100 + (600 - 300) / 2, 50 + (400 - 200) / 2
+      {"centred on the window", {100, 50, 600, 400}, {300, 200}, {250, 150}},
+      // (1024 - 300) / 2, (768 - 200) / 2
+      {"no window: centred on the screen", {}, {300, 200}, {362, 284}},
+      {"a window at the right edge: the box stays on the screen", {800, 600, 600, 400}, {300, 200}, {724, 568}},
+      {"a window off the top-left: the box stays on the screen", {-500, -400, 600, 400}, {300, 200}, {0, 0}},
+      {"a box larger than the screen: its top-left corner shows", {}, {1200, 900}, {0, 0}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CentredBoxPlace(c.box, c.over, screen), c.place) << c.rule;
+
+  // A second screen to the right: the box stays within its work area.
+  EXPECT_EQ(CentredBoxPlace({300, 200}, {}, {1024, 0, 1920, 1050}), QPoint(1834, 425));
 }

@@ -113,6 +113,7 @@ void BusinessWindow::build() {
   setWindowTitle(text.window);
   buildMenus();
   const double menuTwips = MenuBar()->sizeHint().height() * TwipsPerPixelY();
+  SetDesignedByClientArea(true);
   Place(this, 0, 0, kClientWidth, text.clientHeight + menuTwips);
 
   int labelNumber = 0;

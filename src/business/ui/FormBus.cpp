@@ -10,6 +10,7 @@ FormBus::FormBus(QWidget* parent) : Form(QStringLiteral("FormBus"), parent) {
   if (parent) setWindowFlag(Qt::Window);
   setWindowTitle(QStringLiteral("About The Business Deduction Dialog"));
   setAttribute(Qt::WA_DeleteOnClose);
+  SetDesignedByClientArea(true);
   platform::ui::Place(this, 0, 0, 7755, 7965);
   RichTextBox1 = add<QTextBrowser>(QStringLiteral("RichTextBox1"), nullptr, 120, 120, 7515, 7755);
   RichTextBox1->setOpenLinks(false);

@@ -57,11 +57,22 @@ QRectF MatchRect(const PageText& page, qsizetype from, qsizetype to) {
   return rect;
 }
 
+// A line feed, carriage return, or Unicode line or paragraph separator.
+bool HoldsLineBreak(const QString& text) {
+  for (const QChar c : text)
+    if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+        c == QChar::ParagraphSeparator)
+      return true;
+  return false;
+}
+
 }  // namespace
 
 std::optional<TextMatch> FindText(const Document& document, const QString& text, int fromPage,
                                   int fromPosition, Qt::CaseSensitivity sensitivity) {
-  if (text.isEmpty()) return std::nullopt;
+  // The page's text joins its lines with line feeds only to keep matches
+  // apart; a search text never crosses them.
+  if (text.isEmpty() || HoldsLineBreak(text)) return std::nullopt;
   for (int p = std::max(fromPage, 1); p <= document.pageCount(); ++p) {
     const PageText page = ReadPage(document.pages[static_cast<std::size_t>(p - 1)]);
     const qsizetype start = p == fromPage ? std::max(fromPosition, 0) : 0;

@@ -23,8 +23,9 @@ struct TextMatch {
 // later pages are searched from their start). A position counts characters of
 // the page's text in drawing order; runs of text that follow each other on a
 // line read as one, so a match may span a change of font; any other change of
-// run reads as a line break, which no search text crosses. An empty text is
-// never found.
+// run reads as a line break, which no search text crosses: a text holding a
+// line break (line feed, carriage return, line or paragraph separator) is
+// never found, nor is an empty text.
 std::optional<TextMatch> FindText(const Document& document, const QString& text, int fromPage = 1,
                                   int fromPosition = 0,
                                   Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive);

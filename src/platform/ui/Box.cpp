@@ -1,12 +1,15 @@
 #include "platform/ui/Box.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/BoxLayout.h"
 #include "platform/Dialogs.h"
@@ -59,8 +62,9 @@ Box::Box(QWidget* parent)
   for (ButtonPlus* b : {&Command1, &Command2}) {
     SetTahoma(*b, 8.25, true);
     SetTag(b, QStringLiteral("1000"));
-    b->setDefault(false);
   }
+  // "Yes" or "OK" is the default button.
+  Command1.setDefault(true);
   connect(&Command1, &QPushButton::clicked, this, &Box::Box_Command1_Click);
   connect(&Command2, &QPushButton::clicked, this, &Box::Box_Command2_Click);
 }
@@ -94,6 +98,8 @@ void Box::Prepare(const QString& prompt, int16_t buttons, const QString& title) 
   m.command1Width = Width(&Command1);
   m.command1Height = Height(&Command1);
   m.command2Width = Width(&Command2);
+  const QMargins frame = FrameMargins();
+  m.frameWidth = (frame.left() + frame.right()) * tx;
   const BoxLayout l = ComputeBoxLayout(m);
 
   PromptLineCount = l.PromptLineCount;
@@ -107,6 +113,17 @@ void Box::Prepare(const QString& prompt, int16_t buttons, const QString& title) 
   if (yesNo) SetLeft(&Command2, l.command2Left);
 
   Text1.setPlainText(lines.join('\n'));
+  Command1.setFocus();  // the default button has the focus when the box opens
+}
+
+void Box::CentreOn(const QWidget* over) {
+  const QScreen* screen = over && over->screen() ? over->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  const QSize outer(static_cast<int>(std::lround(Width(this) / TwipsPerPixelX())),
+                    static_cast<int>(std::lround(Height(this) / TwipsPerPixelY())));
+  const QPoint place = CentredBoxPlace(outer, over ? over->frameGeometry() : QRect(), area);
+  SetLeft(this, place.x() * TwipsPerPixelX());
+  SetTop(this, place.y() * TwipsPerPixelY());
 }
 
 void Box::Box_Command1_Click() { answerBy(Command1, QLatin1String("Yes"), kAnswerYes); }
@@ -140,14 +157,22 @@ void Box::keyPressEvent(QKeyEvent* event) {
     close();
     return;
   }
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (Command2.isVisible() && focusWidget() == &Command2) Command2.click();
+    else Command1.click();
+    return;
+  }
   Form::keyPressEvent(event);
 }
 
 int16_t ShowBox(const QString& prompt, int16_t buttons, const QString& title,
                 const WindowFitter& fitter) {
+  QWidget* over = QApplication::activeWindow();
+  if (!over) over = QApplication::activeModalWidget();
   Box box;
   if (fitter) fitter(box);
   box.Prepare(prompt, buttons, title);
+  box.CentreOn(over);
   Beep();
   box.ShowModal();
   return box.BoxResult;

@@ -28,6 +28,11 @@ class Box : public Form {
   // Captions the buttons, sizes the box to the prompt and puts the prompt in.
   void Prepare(const QString& prompt, int16_t buttons, const QString& title);
 
+  // Places the box, as sized, centred on `over` (the window the message
+  // concerns) or, without one, on the screen, and always within the screen's
+  // work area.
+  void CentreOn(const QWidget* over);
+
   void Box_Command1_Click();
   void Box_Command2_Click();
 
@@ -54,8 +59,10 @@ class Box : public Form {
 };
 
 // Shows the box modally, without an owner window: creates it from its design,
-// hands it to `fitter`, sizes it to the prompt, beeps, and waits for the
-// answer (see Dialogs::ShowMessageBox).
+// hands it to `fitter`, sizes it to the prompt, centres it on the active
+// window of the program (on the screen when none is active), beeps, and
+// waits for the answer (see Dialogs::ShowMessageBox). Enter presses the
+// button that has the focus, the first one ("Yes" or "OK") when none has.
 int16_t ShowBox(const QString& prompt, int16_t buttons, const QString& title,
                 const WindowFitter& fitter = {});
 

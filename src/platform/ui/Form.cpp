@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QTextEdit>
 #include <QVariant>
+#include <QWindow>
 #include <cmath>
 
 #include "platform/ui/ButtonPlus.h"
@@ -39,13 +40,11 @@ int ToPixels(double twips, double twipsPerPixel) {
 
 void ApplyControlGeometry(QWidget* w) {
   if (!HasGeometry(w)) return;
-  const Form* form = FormOf(w);
+  Form* form = FormOf(w);
   const double tx = form ? form->TwipsPerPixelX() : 15.0;
   const double ty = form ? form->TwipsPerPixelY() : 15.0;
   if (w == form) {
-    // The window itself: its size (and, for a child window, its place).
-    w->resize(std::max(1, ToPixels(Prop(w, kWidth), tx)), std::max(1, ToPixels(Prop(w, kHeight), ty)));
-    w->move(ToPixels(Prop(w, kLeft), tx), ToPixels(Prop(w, kTop), ty));
+    form->PlaceWindow();
     return;
   }
   w->setGeometry(ToPixels(Prop(w, kLeft), tx), ToPixels(Prop(w, kTop), ty),
@@ -57,7 +56,17 @@ void SetGeometryProp(QWidget* w, const char* name, double twips) {
   ApplyControlGeometry(w);
 }
 
+QMargins g_assumedFrame;
+
 }  // namespace
+
+QMargins AssumedFrameMargins() { return g_assumedFrame; }
+void SetAssumedFrameMargins(const QMargins& frame) { g_assumedFrame = frame; }
+
+QSize ClientSize(QSize outer, const QMargins& frame) {
+  return QSize(std::max(1, outer.width() - frame.left() - frame.right()),
+               std::max(1, outer.height() - frame.top() - frame.bottom()));
+}
 
 bool HasGeometry(const QWidget* control) { return control->property(kLeft).isValid(); }
 double Left(const QWidget* control) { return Prop(control, kLeft); }
@@ -203,6 +212,65 @@ void Form::ApplyGeometry() {
   layoutClient();
 }
 
+QMargins Form::FrameMargins() const {
+  if (!isWindow() || (windowFlags() & Qt::FramelessWindowHint)) return {};
+  if (const QWindow* handle = windowHandle()) {
+    const QMargins reported = handle->frameMargins();
+    if (!reported.isNull()) return reported;
+  }
+  return g_assumedFrame;
+}
+
+void Form::PlaceWindow() {
+  sizeClient();
+  if (!sizedBySystem())
+    move(ToPixels(Prop(this, kLeft), twipsPerPixelX_), ToPixels(Prop(this, kTop), twipsPerPixelY_));
+}
+
+bool Form::sizedBySystem() const {
+  return isWindow() && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void Form::SetDesignedByClientArea(bool byClientArea) {
+  byClientArea_ = byClientArea;
+  sizeClient();
+}
+
+void Form::sizeClient() {
+  usedFrame_ = FrameMargins();
+  if (sizedBySystem()) return;
+  const QSize outer(ToPixels(Prop(this, kWidth), twipsPerPixelX_), ToPixels(Prop(this, kHeight), twipsPerPixelY_));
+  const QSize client = ClientSize(outer, countedFrame());
+  // A window of fixed size keeps it fixed at its new size.
+  if (minimumSize() == maximumSize()) setFixedSize(client);
+  else resize(client);
+}
+
+void Form::noteFrame() {
+  if (!isWindow() || (windowFlags() & Qt::FramelessWindowHint)) return;
+  const QWindow* handle = windowHandle();
+  if (!handle) return;
+  const QMargins reported = handle->frameMargins();
+  if (reported.isNull()) return;  // no window manager, or not reported yet
+  g_assumedFrame = reported;
+  if (reported != usedFrame_) sizeClient();
+}
+
+bool Form::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+      noteFrame();
+      break;
+    default:
+      break;
+  }
+  return handled;
+}
+
 void Form::layoutClient() {
   const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
   if (menuBar_) menuBar_->setGeometry(0, 0, width(), menuHeight);
@@ -231,11 +299,14 @@ void Form::hideEvent(QHideEvent* event) {
 
 void Form::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  // A window resized by the user or the window manager reports its new size.
-  if (ToPixels(Prop(this, kWidth), twipsPerPixelX_) != width())
-    setProperty(kWidth, width() * twipsPerPixelX_);
-  if (ToPixels(Prop(this, kHeight), twipsPerPixelY_) != height())
-    setProperty(kHeight, height() * twipsPerPixelY_);
+  // A window resized by the user or the window manager reports its new
+  // size, frame included.
+  const QSize expected = ClientSize(
+      QSize(ToPixels(Prop(this, kWidth), twipsPerPixelX_), ToPixels(Prop(this, kHeight), twipsPerPixelY_)),
+      countedFrame());
+  const QSize outer = size().grownBy(countedFrame());
+  if (expected.width() != width()) setProperty(kWidth, outer.width() * twipsPerPixelX_);
+  if (expected.height() != height()) setProperty(kHeight, outer.height() * twipsPerPixelY_);
   layoutClient();
 }
 

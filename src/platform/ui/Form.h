@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -61,6 +63,19 @@ void SetForeColor(QWidget* control, OleColor colour);
 // option, text box: its text; frame: its title); others are left alone.
 void SetCaption(QWidget* control, const QString& caption);
 
+// The frame the window system draws around a window (borders and title bar),
+// in pixels. A window's Width and Height count its frame, so a window fitted
+// to the whole screen has its frame, not its client area, on the screen's
+// edges. Until the window system reports a window's own frame (under a window
+// manager: once the window is first shown), the frame last reported for any
+// window of the program is assumed; none at first. The client area follows
+// when the frame becomes known.
+QMargins AssumedFrameMargins();
+void SetAssumedFrameMargins(const QMargins& frame);
+// The client area of a window `outer` pixels in size within `frame` (at
+// least one pixel each way).
+QSize ClientSize(QSize outer, const QMargins& frame);
+
 // A window of the program. Its name (the Qt object name) is the program's name
 // for it ("Form13"); its Width, Height, Left and Top are in twips like its
 // controls'. Controls are created through add() so the window keeps them in
@@ -116,6 +131,19 @@ class Form : public QWidget {
   // twips per pixel (after a change of TwipsPerPixel).
   void ApplyGeometry();
 
+  // The frame around this window: none for a child window or a frameless
+  // one; otherwise the frame the window system reports, or the assumed one.
+  QMargins FrameMargins() const;
+  // A window whose design gives its client area (menu bar included) rather
+  // than its outer size: its Width and Height are then its client area, and
+  // the frame comes on top of them.
+  void SetDesignedByClientArea(bool byClientArea);
+  bool DesignedByClientArea() const { return byClientArea_; }
+  // Sizes the window itself from its Width and Height less its frame, and
+  // places it at Left and Top (the frame's top-left corner); a maximised or
+  // full-screen window is left to the window system.
+  void PlaceWindow();
+
   // Shows the window modally over the whole program and returns once it is
   // hidden (or, for a window destroyed on closing, once it is gone). `afterShow` runs once the window is up (an activation
   // handler); when it hides the window, ShowModal returns at once.
@@ -137,9 +165,19 @@ class Form : public QWidget {
   QMenuBar* menuBar_ = nullptr;
   QWidget* client_ = nullptr;
 
+  QMargins usedFrame_;  // the frame the window's client size was computed with
+  bool byClientArea_ = false;
+  // The frame that Width and Height count: none for a window designed by its client area.
+  QMargins countedFrame() const { return byClientArea_ ? QMargins() : usedFrame_; }
+
   void layoutClient();
+  void sizeClient();
+  bool sizedBySystem() const;  // maximised or full screen
+  // Takes up the frame the window system reports, once it does.
+  void noteFrame();
 
  protected:
+  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 };

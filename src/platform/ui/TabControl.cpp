@@ -19,11 +19,47 @@ double TwipsPerPixelX(const QWidget* w) {
   const Form* f = FormOf(w);
   return f ? f->TwipsPerPixelX() : 15.0;
 }
+
+// The smallest font the tab captions are lowered to so that they fit.
+constexpr double kSmallestCaptionPoints = 4;
+
+// The strip of tabs: every tab as tall as the control's tab height and as
+// wide as its tab width, but never narrower than its caption needs.
+class TabStrip : public QTabBar {
+ public:
+  using QTabBar::QTabBar;
+
+  int tabWidth = 0;  // pixels; 0 sizes each tab to its caption
+  int tabHeight = 20;
+
+  // Lays the tabs out again after a change of their set sizes.
+  void Refresh() {
+    QEvent change(QEvent::FontChange);
+    changeEvent(&change);
+  }
+
+  int TotalWidth() const {
+    int total = 0;
+    for (int i = 0; i < count(); ++i) total += tabSizeHint(i).width();
+    return total;
+  }
+
+ protected:
+  QSize tabSizeHint(int index) const override {
+    return {std::max(QTabBar::tabSizeHint(index).width(), tabWidth), tabHeight};
+  }
+  QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
+
 }  // namespace
 
-TabControl::TabControl(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
+
+TabControl::TabControl(QWidget* parent) : QWidget(parent), bar_(new TabStrip(this)) {
   bar_->setDrawBase(false);
   bar_->setExpanding(false);
+  // Every tab stays in view with its caption whole (see layoutPages).
+  bar_->setUsesScrollButtons(false);
+  bar_->setElideMode(Qt::ElideNone);
   connect(bar_, &QTabBar::currentChanged, this, [this](int index) {
     for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->setVisible(static_cast<int>(i) == index);
     const int before = previous_;
@@ -85,8 +121,9 @@ void TabControl::resizeEvent(QResizeEvent* event) {
 }
 
 bool TabControl::event(QEvent* e) {
-  if (e->type() == QEvent::FontChange) bar_->setFont(font());
-  return QWidget::event(e);
+  const bool handled = QWidget::event(e);
+  if (e->type() == QEvent::FontChange) layoutPages();
+  return handled;
 }
 
 void TabControl::SetPaintStyle(int style) {
@@ -121,11 +158,18 @@ void SetTabSolidColor(TabControl& tabs, OleColor colour) { tabs.SetSolidColor(To
 void HookTabControl(TabControl& tabs) { tabs.Hook(); }
 
 void TabControl::layoutPages() {
+  auto* strip = static_cast<TabStrip*>(bar_);
   const int barHeight = std::max(1, static_cast<int>(std::lround(tabHeight_ / TwipsPerPixelY(this))));
-  QString css = QString("QTabBar::tab { height: %1px; }").arg(barHeight);
-  if (tabMaxWidth_ > 0)
-    css += QString("QTabBar::tab { width: %1px; }")
-               .arg(static_cast<int>(std::lround(tabMaxWidth_ / TwipsPerPixelX(this))));
+  // A tab width that would push the last tab out of the control is cut to
+  // an equal share of the control's width.
+  int tabWidth = tabMaxWidth_ > 0 ? static_cast<int>(std::lround(tabMaxWidth_ / TwipsPerPixelX(this))) : 0;
+  if (bar_->count() > 0) tabWidth = std::min(tabWidth, width() / bar_->count());
+  if (strip->tabWidth != tabWidth || strip->tabHeight != barHeight) {
+    strip->tabWidth = tabWidth;
+    strip->tabHeight = barHeight;
+    strip->Refresh();
+  }
+  QString css;
   if (hooked_ && paintStyle_ == 0 && solidColor_.isValid()) {
     // Every tab face in the solid colour; the selected tab stands out by its
     // frame and by standing taller.
@@ -135,7 +179,17 @@ void TabControl::layoutPages() {
                "QTabBar::tab:!selected { margin-top: 2px; background: %2; }")
                .arg(solidColor_.name(), solidColor_.darker(106).name());
   }
-  bar_->setStyleSheet(css);
+  if (bar_->styleSheet() != css) bar_->setStyleSheet(css);
+
+  // The captions in the control's font; where the tabs would not all fit in
+  // the control's width, in a smaller one, so that every tab stays in view
+  // with its caption whole.
+  QFont captions = font();
+  bar_->setFont(captions);
+  while (width() > 0 && strip->TotalWidth() > width() && captions.pointSizeF() > kSmallestCaptionPoints) {
+    captions.setPointSizeF(std::max(kSmallestCaptionPoints, captions.pointSizeF() * 0.95));
+    bar_->setFont(captions);
+  }
   bar_->setGeometry(0, 0, width(), barHeight + 2);
   for (QWidget* p : pages_) p->setGeometry(0, 0, width(), height());
   bar_->raise();

@@ -15,7 +15,12 @@ namespace platform::ui {
 // coordinates (the tab strip included), as the program's window designs place
 // them: each page covers the whole control and only the selected page shows.
 // Controls of a page are created with Page(i) as their container.
-// TabHeight and TabMaxWidth are in twips, like all geometry.
+// TabHeight and TabMaxWidth are in twips, like all geometry: every tab is
+// TabHeight tall and TabMaxWidth wide (sized to its caption when that is 0),
+// never narrower than its caption. The tabs stand side by side within the
+// control's width and never scroll: where they would not fit, the width is
+// cut to an equal share and, if that is not enough, the captions are drawn
+// in a smaller font than the control's.
 class TabControl : public QWidget {
   Q_OBJECT
  public:

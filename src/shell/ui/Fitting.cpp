@@ -188,10 +188,11 @@ void FitTabFormToScreen(Form& window, ScreenFactors& factors, const ScreenInfo& 
     Recolour(c, nullptr);
   }
 
+  // The tab control is one of the controls, so its captions' font has been
+  // scaled once above, like every other font.
   if (auto* tabs = qobject_cast<TabControl*>(window.Control("SSTab1"))) {
     tabs->SetTabMaxWidth(factors.ScaleFactorX * tabs->TabMaxWidth());
     tabs->SetTabHeight(factors.ScaleFactorY * tabs->TabHeight());
-    SetFontSize(tabs, factors.ScaleFactorMin * FontSize(tabs));
     if (factors.ScaleFactorX == 0.8) SetWidth(tabs, 0.8 * Width(tabs));
     if (factors.ScaleFactorX == 0.64) SetWidth(tabs, 0.64 * Width(tabs));
     if (window.Name() == "Form13" || window.Name() == "Form14")

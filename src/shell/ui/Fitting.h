@@ -25,8 +25,10 @@ void FitFormToScreen(platform::ui::Form& window, ScreenFactors& factors, const S
 void FitFormToScreen(platform::ui::Form& window, ScreenFactors& factors);
 
 // The same for windows whose controls lie on the pages of a tab control named
-// "SSTab1": horizontal positions scale by the common factor, the tabs' sizes
-// and font are scaled, and the monitor adjustment applies to every window.
+// "SSTab1": horizontal positions scale by the common factor, the tabs' width
+// by the horizontal factor and their height by the vertical one (their font,
+// like every font, by the common factor once), and the monitor adjustment
+// applies to every window.
 void FitTabFormToScreen(platform::ui::Form& window, ScreenFactors& factors, const ScreenInfo& screen);
 void FitTabFormToScreen(platform::ui::Form& window, ScreenFactors& factors);
 

@@ -11,6 +11,7 @@ using platform::ui::ButtonPlus;
 Form17::Form17(QWidget* parent) : Form(QStringLiteral("Form17"), parent) {
   setWindowTitle(QStringLiteral("SAVING IMAGE"));
   setAttribute(Qt::WA_DeleteOnClose);
+  SetDesignedByClientArea(true);
   platform::ui::Place(this, 0, 0, 6840, 4200);
 
   Label1 = add<QLabel>("Label1", nullptr, 240, 240, 6360, 420,

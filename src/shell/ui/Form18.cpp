@@ -18,6 +18,7 @@ using platform::ui::Place;
 Form18::Form18(QWidget* parent) : Form(QStringLiteral("Form18"), parent) {
   setWindowTitle(QStringLiteral("Preparer's Name and Office"));
   setAttribute(Qt::WA_DeleteOnClose);
+  SetDesignedByClientArea(true);
   Place(this, 0, 0, 6480, 5160);
 
   Frame1 = add<QGroupBox>("Frame1", nullptr, 120, 120, 6240, 2400);

@@ -61,6 +61,7 @@ Form20::Form20(Program& program, QWidget* parent)
     : Form(QStringLiteral("Form20"), parent), program_(program) {
   setWindowTitle(QStringLiteral("Button Color Picker"));
   setAttribute(Qt::WA_DeleteOnClose);
+  SetDesignedByClientArea(true);
   platform::ui::Place(this, 0, 0, 9120, 5640);
 
   Frame6 = add<QGroupBox>("Frame6", nullptr, 120, 120, 4560, 1680,

@@ -17,6 +17,7 @@ FormFind::FormFind(Program& program, PreviewControl& document, QWidget* parent)
     : Form(QStringLiteral("FormFind"), parent), program_(program), document_(document) {
   setWindowTitle(QStringLiteral("Find Text"));
   setAttribute(Qt::WA_DeleteOnClose);
+  SetDesignedByClientArea(true);
   platform::ui::Place(this, 0, 0, 5400, 2280);
 
   Label1 = add<QLabel>("Label1", nullptr, 240, 180, 4920, 285,

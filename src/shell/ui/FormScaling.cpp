@@ -16,6 +16,7 @@ using platform::ui::ButtonPlus;
 FormScaling::FormScaling(QWidget* parent) : Form(QStringLiteral("FormScaling"), parent) {
   setWindowTitle(QStringLiteral("Program Display Scaling"));
   setAttribute(Qt::WA_DeleteOnClose);
+  SetDesignedByClientArea(true);
   platform::ui::Place(this, 0, 0, 7320, 5280);
 
   Scale = add<QPlainTextEdit>("Scale", nullptr, 240, 180, 6840, 1680);

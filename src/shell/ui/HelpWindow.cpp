@@ -11,6 +11,7 @@ HelpWindow::HelpWindow(const QString& name, const QString& caption, const QStrin
     : Form(name, parent) {
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
+  SetDesignedByClientArea(true);
   platform::ui::Place(this, 0, 0, 9600, 7200);
   RichTextBox1 = add<QTextBrowser>("RichTextBox1", nullptr, 0, 0, 9600, 7200);
   RichTextBox1->setOpenLinks(false);

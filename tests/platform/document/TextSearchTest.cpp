@@ -82,6 +82,16 @@ TEST_F(TextSearchTest, AMatchMaySpanRunsOfOneLineButNotALineBreak) {
   EXPECT_FALSE(FindText(doc(), "heading income"));
 }
 
+TEST_F(TextSearchTest, ASearchTextHoldingALineBreakFindsNothing) {
+  for (const char* text : {"Income\nNet", "\n", "Income\r\nNet", "Income\rNet", "heading\nincome",
+                           "\r\n", "Net income\n"}) {
+    EXPECT_FALSE(FindText(doc(), QString::fromLatin1(text))) << text;
+    EXPECT_TRUE(FindAllText(doc(), QString::fromLatin1(text)).empty()) << text;
+  }
+  const QString paragraph = QStringLiteral("Income") + QChar(0x2029) + QStringLiteral("Net");
+  EXPECT_FALSE(FindText(doc(), paragraph));
+}
+
 TEST_F(TextSearchTest, FindNextGoesOnFromThePositionAndThenThePagesAfter) {
   const auto first = FindText(doc(), "income", 1, 0);
   ASSERT_TRUE(first);

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QScreen>
 #include <QTest>
 
 #include <cmath>
 
 #include "platform/Fonts.h"
 #include "platform/ui/Box.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/QtDialogs.h"
 #include "support/ui/ModalDriver.h"
 
@@ -26,6 +29,8 @@ class BoxTest : public ::testing::Test {
 
   // Pixels of a length given in twips, as the box rounds them.
   static int px(double twips) { return static_cast<int>(std::lround(twips / 15)); }
+  // The box's size with its frame, as its Width and Height give it.
+  static QSize outer(const Box& box) { return box.size().grownBy(box.FrameMargins()); }
   static double promptWidth(const Box& box, const QString& prompt) {
     return QFontMetricsF(box.Picture1.font()).horizontalAdvance(prompt);
   }
@@ -35,7 +40,7 @@ class BoxTest : public ::testing::Test {
 
 TEST_F(BoxTest, DesignGeometryInTwipsOnTheFifteenTwipGrid) {
   Box box;
-  EXPECT_EQ(box.size(), QSize(356, 206));  // 5340 x 3090
+  EXPECT_EQ(outer(box), QSize(356, 206));  // 5340 x 3090
   EXPECT_EQ(box.Text1.geometry(), QRect(12, 12, 331, 45));
   EXPECT_EQ(box.Picture1.geometry(), QRect(16, 18, 329, 35));
   EXPECT_TRUE(box.Picture1.isHidden());
@@ -46,7 +51,8 @@ TEST_F(BoxTest, DesignGeometryInTwipsOnTheFifteenTwipGrid) {
   EXPECT_EQ(box.font().pointSizeF(), 9.75);
   EXPECT_TRUE(box.Command1.font().bold());
   EXPECT_TRUE(box.Text1.isReadOnly());
-  EXPECT_FALSE(box.Command1.isDefault() || box.Command2.isDefault());
+  EXPECT_TRUE(box.Command1.isDefault());  // "Yes" or "OK"
+  EXPECT_FALSE(box.Command2.isDefault());
   for (QObject* c : {static_cast<QObject*>(&box.Command1), static_cast<QObject*>(&box.Command2)})
     EXPECT_EQ(c->property("Tag").toString(), "1000");
   EXPECT_EQ(box.Command2.objectName(), "Command2");
@@ -59,7 +65,7 @@ TEST_F(BoxTest, ShortPromptShrinksTheBoxToThePrompt) {
   const double w = promptWidth(box, prompt);
   ASSERT_LT(w, 329);
   EXPECT_EQ(box.PromptLineCount, 2);
-  EXPECT_EQ(box.width(), px(w * 15 + 750));
+  EXPECT_EQ(outer(box).width(), px(w * 15 + 750));
   const double line = QFontMetricsF(box.Picture1.font()).lineSpacing();
   EXPECT_EQ(box.Text1.height(), px(line * 15 * 2 + 100));
   EXPECT_EQ(box.Command1.x(), 100);  // a 48 box keeps OK at its design place
@@ -76,8 +82,8 @@ TEST_F(BoxTest, LongPromptKeepsTheWidthAndAddsLines) {
   const double w = promptWidth(box, kLongPrompt);
   ASSERT_GT(w, 329);
   EXPECT_EQ(box.PromptLineCount, std::floor(w / 329) + 2);
-  EXPECT_EQ(box.width(), 356);
-  EXPECT_EQ(box.Command1.x(), px((5340 - 1050) / 2.0));  // OK alone is centred
+  EXPECT_EQ(outer(box).width(), 356);
+  EXPECT_LE(std::abs(box.Command1.x() - (box.width() - box.Command1.width()) / 2), 1);  // OK alone is centred
   EXPECT_EQ(box.windowTitle(), "");
   // Every line of the prompt as the text area wraps it fits in the area.
   box.show();
@@ -124,8 +130,8 @@ TEST_F(BoxTest, FitterRunsFirstAndTheSizingUsesItsGeometry) {
   EXPECT_GT(lines, 0);
 }
 
-TEST_F(BoxTest, AnswersByButtonAndByClosing) {
-  enum Act { Click1, Click2, Close, Escape };
+TEST_F(BoxTest, AnswersByButtonByKeyAndByClosing) {
+  enum Act { Click1, Click2, Close, Escape, Enter, KeypadEnter, TabThenEnter };
   const struct {
     const char* rule;
     int16_t buttons;
@@ -139,20 +145,69 @@ TEST_F(BoxTest, AnswersByButtonAndByClosing) {
       {"closing a question answers No", kBoxYesNo, Close, kAnswerNo},
       {"Escape on a question answers No", kBoxYesNo, Escape, kAnswerNo},
       {"closing a notice answers OK", kBoxInformation, Close, kAnswerOk},
+      // Enter presses the default button, or the one the user moved the focus to.
+      {"Enter on a question answers Yes", kBoxYesNo, Enter, kAnswerYes},
+      {"the keypad's Enter answers Yes", kBoxYesNo, KeypadEnter, kAnswerYes},
+      {"Tab to No, then Enter, answers No", kBoxYesNo, TabThenEnter, kAnswerNo},
+      {"Enter on a notice presses OK", kBoxOk, Enter, kAnswerOk},
+      {"Enter on a 48 box presses OK", kBoxExclamation, Enter, kAnswerOk},
   };
   ui::QtDialogs dialogs;
   for (const auto& c : cases) {
     testenv::WhenModal<Box>([&](Box& box) {
       EXPECT_EQ(box.windowTitle(), "Question") << c.rule;
+      EXPECT_EQ(box.focusWidget(), &box.Command1) << c.rule;  // the default button
+      // Keys go where the user's keys go: to the control with the focus.
+      auto key = [&box](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(box.focusWidget() ? box.focusWidget() : static_cast<QWidget*>(&box),
+                        static_cast<Qt::Key>(k), m);
+      };
       switch (c.act) {
         case Click1: QTest::mouseClick(&box.Command1, Qt::LeftButton); break;
         case Click2: QTest::mouseClick(&box.Command2, Qt::LeftButton); break;
         case Close: box.close(); break;
-        case Escape: QTest::keyClick(&box, Qt::Key_Escape); break;
+        case Escape: key(Qt::Key_Escape); break;
+        case Enter: key(Qt::Key_Return); break;
+        case KeypadEnter: key(Qt::Key_Enter, Qt::KeypadModifier); break;
+        case TabThenEnter:
+          key(Qt::Key_Tab);
+          EXPECT_EQ(box.focusWidget(), &box.Command2) << c.rule;
+          key(Qt::Key_Return);
+          break;
       }
     });
     EXPECT_EQ(dialogs.ShowMessageBox("Save the case?", c.buttons, "Question"), c.answer)
         << c.rule;
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << c.rule;
   }
+}
+
+TEST_F(BoxTest, OpensCentredOnTheActiveWindowOrElseOnTheScreen) {
+  ui::QtDialogs dialogs;
+  auto centreOf = [](const QRect& r) { return QPointF(r.left() + r.width() / 2.0, r.top() + r.height() / 2.0); };
+  auto near = [](QPointF a, QPointF b) { return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1; };
+
+  ui::Form window(QStringLiteral("Form1"));
+  window.setGeometry(240, 130, 400, 300);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QPointF box = {}, over = centreOf(window.frameGeometry());
+  testenv::WhenModal<Box>([&](Box& b) {
+    box = centreOf(b.frameGeometry());
+    QTest::mouseClick(&b.Command1, Qt::LeftButton);
+  });
+  dialogs.ShowMessageBox("Please Enter Claimant's Tax Filing Status", kBoxExclamation, "Entry Error");
+  EXPECT_TRUE(near(box, over)) << box.x() << "," << box.y() << " over " << over.x() << "," << over.y();
+  window.hide();
+  for (int i = 0; i < 100 && QApplication::activeWindow(); ++i) QTest::qWait(10);
+  ASSERT_EQ(QApplication::activeWindow(), nullptr);
+
+  const QPointF screen = centreOf(QGuiApplication::primaryScreen()->availableGeometry());
+  testenv::WhenModal<Box>([&](Box& b) {
+    box = centreOf(b.frameGeometry());
+    QTest::mouseClick(&b.Command1, Qt::LeftButton);
+  });
+  dialogs.ShowMessageBox("Quit?", kBoxYesNo, "Exit");
+  EXPECT_TRUE(near(box, screen)) << box.x() << "," << box.y() << " screen " << screen.x() << "," << screen.y();
 }

@@ -132,12 +132,16 @@ TEST(FitTabFormToScreen, HorizontalPositionsUseTheCommonFactor) {
   auto* tabs = form.add<TabControl>("SSTab1", nullptr, 0, 0, 11000, 8000);
   tabs->SetTabs({"A", "B", "C", "D"});
   tabs->SetTabHeight(300);
+  tabs->SetTabMaxWidth(1500);
+  SetFontSize(tabs, 8);
   auto* box = form.add<QLineEdit>("ClaimOther", tabs->Page(2), 1000, 1000, 500, 300);
   ScreenFactors f;
   FitTabFormToScreen(form, f, {1920, 1080, 15, 15});
   EXPECT_DOUBLE_EQ(Left(box), 1800);
   EXPECT_DOUBLE_EQ(Width(box), 1200);
   EXPECT_DOUBLE_EQ(tabs->TabHeight(), 540);
+  EXPECT_DOUBLE_EQ(tabs->TabMaxWidth(), 3600);
+  EXPECT_NEAR(FontSize(tabs), 8 * 1.8, 1e-9);  // scaled once, like every font
   EXPECT_TRUE(form.windowState() & Qt::WindowMaximized);
 }
 
@@ -149,4 +153,25 @@ TEST(FitTabFormToScreen, TabControlWidthShrinksTwiceAtTheSmallFactors) {
   FitTabFormToScreen(form, f, {640, 480, 12, 12});
   EXPECT_NEAR(Width(tabs), 10000 * 0.64 * 0.64, 1e-6);
   EXPECT_FALSE(form.windowState() & Qt::WindowMaximized);
+}
+
+TEST(FitFormToScreen, AWindowFittedToTheScreenHasItsFrameOnTheScreensEdges) {
+  // A window manager's frame: borders of 4 and a title bar of 22 pixels.
+  const QMargins frame(4, 22, 4, 4);
+  SetAssumedFrameMargins(frame);
+  for (const ScreenInfo& screen : {ScreenInfo{800, 600, 15, 15}, ScreenInfo{1024, 768, 15, 15},
+                                   ScreenInfo{1920, 1080, 15, 15}}) {
+    for (bool tabs : {false, true}) {
+      SampleForm form(tabs ? "Form26" : "Form1");
+      SetWidth(&form, 12000);  // the whole design screen
+      SetHeight(&form, 9000);
+      ScreenFactors f;
+      if (tabs) FitTabFormToScreen(form, f, screen);
+      else FitFormToScreen(form, f, screen);
+      const QSize outer = form.geometry().marginsAdded(form.FrameMargins()).size();
+      EXPECT_EQ(outer, QSize(screen.widthPx, screen.heightPx)) << screen.widthPx << " tabs " << tabs;
+      EXPECT_EQ(form.size(), QSize(screen.widthPx - 8, screen.heightPx - 26)) << screen.widthPx;
+    }
+  }
+  SetAssumedFrameMargins({});
 }
