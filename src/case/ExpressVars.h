@@ -29,6 +29,7 @@ struct PartyExpress {
   std::int16_t WintersChildren = 0;    // copy of PossessionChildren for the Winters line
   float YrOvernights = 0;              // overnights a year with the party
   ChildArray ChildNights{};            // overnights by child; index 6 the average
+  ChildArray TimeShare{};              // the same as shares of a 365-night year
   // Split custody: element i counts how many of children 1 to i + 1 live with the party.
   ChildArray SplitChildren{};
   // Element k (1 to 6): the average yearly overnights over the first k children.

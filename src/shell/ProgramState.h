@@ -44,6 +44,9 @@ struct ProgramState {
 
   // The folder the file dialogs start in when the user chose a default folder.
   QString DataFolder;
+
+  // 1 once the user has confirmed quitting the program; never reset.
+  std::int16_t QuitConfirmed = 0;
 };
 
 // Start-up's first values, after the screen check: alimony calculated before
