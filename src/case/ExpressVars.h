@@ -29,11 +29,16 @@ struct PartyExpress {
   std::int16_t WintersChildren = 0;    // copy of PossessionChildren for the Winters line
   float YrOvernights = 0;              // overnights a year with the party
   ChildArray ChildNights{};            // overnights by child; index 6 the average
-  ChildArray TimeShare{};              // the same as shares of a 365-night year
+  // The same as shares of the year (nights / 365); index 6 the average.
+  ChildArray TimeShare{};
   // Split custody: element i counts how many of children 1 to i + 1 live with the party.
   ChildArray SplitChildren{};
   // Element k (1 to 6): the average yearly overnights over the first k children.
   ChildArray TierNights{};
+  // Claimant only (`ClaimPercentOfTime`, `ClaimAgeYears`, `ClaimSkillScore`):
+  float PercentOfTime = 0;             // shared custody: the claimant's share of the year
+  float AgeYears = 0;                  // the claimant's age in years, as typed
+  float SkillScore = 0;                // weighted education and skills score, 0 to 15
 };
 
 struct ExpressVars : PartyPair<PartyExpress> {
@@ -45,6 +50,13 @@ struct ExpressVars : PartyPair<PartyExpress> {
   // Monthly alimony from the other party to the claimant that the runs count; 0
   // when none applies; negative when the claimant pays. Set by each caller.
   float MoAlimonyTransfer = 0;
+  float MarriageYears = 0;                        // years of marriage, as typed
+  std::int16_t CaregiverCharacterization = 0;     // 1 to 3: the caregiver option chosen
+  // "Y" or "N": whether the alimony result window's award, unallocated award and
+  // its change were entered by hand; the alimony entry check resets them to "N".
+  QString AwardChangedFlag;
+  QString UnallocatedFlag;
+  QString UnallocatedChangedFlag;
 };
 
 }  // namespace casevars

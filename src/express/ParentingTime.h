@@ -2,58 +2,62 @@
 
 #include <QString>
 
-#include <cstdint>
-
 #include "case/ExpressVars.h"
+#include "express/ExpressFields.h"
+#include "express/Prompter.h"
 
-// Parenting time: each child's overnights with each party as nights per year
-// and as shares of the year, and the tier values the child support
-// calculation takes for a family of 1 to 6 children.
+// Entry in the parenting-time window (Form16): a child's time typed in any of
+// its four boxes fills the other three and refreshes the average; the copy
+// command; the check of a child's claimant share.
 namespace express {
 
-inline constexpr float kNightsPerYear = 365;
+// The four time boxes of a row, by control name.
+enum class TimeBox { ClaimDays, PayerDays, PercentOfTimeValue, PayerPerCent };
+QString TimeBoxName(TimeBox box);
 
-// Which of a row's four time boxes the user typed in.
-enum class TimeBox : std::uint8_t { ClaimDays, PayerDays, PayerPerCent, PercentOfTimeValue };
-
-// One child's (or the family's) time, both ways.
+// A year of 365 nights split between the parties, from a value typed in one of
+// the four boxes: nights are single precision; a typed share is worked in
+// double precision and only the nights are rounded to single precision.
 struct TimeSplit {
   float claimNights = 0;
   float payerNights = 0;
   double claimShare = 0;
   double payerShare = 0;
 };
+TimeSplit SplitTime(TimeBox box, double value);
 
-// The other three values of a row from the one typed: nights are held in
-// single precision; a share typed gives the other share as 1 - share.
-TimeSplit ConvertTime(TimeBox typed, double value);
+// A key released in `box` of child row `row` (0 to 5). `textBefore` is the
+// box's text before the key: when the key left the text as it was (a move
+// into the box, an arrow, Shift), nothing is converted, so a share shown with
+// three decimals is never read back over the nights it came from. Otherwise
+// the row's other three boxes and its case variables follow the typed value,
+// then the average row and the Express screen's boxes are refreshed. Returns
+// whether it converted.
+bool ConvertChildTime(ExpressFields& form16, ExpressFields& form1, casevars::ExpressVars& ev,
+                      Prompter& prompter, int row, TimeBox box, const QString& textBefore);
 
-// The caption of the child at `position` (0 the youngest) among `children`
-// minor children (6 or more read as 6); empty for a position not shown.
-QString ChildPositionLabel(int children, int position);
-// Whether that position is shown.
-inline bool ChildPositionShown(int children, int position) {
-  return !ChildPositionLabel(children, position).isEmpty();
-}
+// The average after a row changed: ChildNights re-read, ClaimChildNights(6)
+// the mean over the counted children (when there are any), CalculateAvTime.
+void RefreshAverage(ExpressFields& form16, ExpressFields& form1, casevars::ExpressVars& ev,
+                    Prompter& prompter);
 
-// The number of children the tiers count: NumMinorChildren, at most 6, never below 0.
-int CountedChildren(std::int16_t numMinorChildren);
+// Whether a claimant share text (here or on the Express screen) is refused:
+// not empty, not "." nor Escape
+// alone, and not a number from 0 to 1 as typed.
+bool ShareTextIsWrong(const QString& text);
+// The "Entry Error" text for a refused share.
+QString ShareEntryMessage();
+// The change handling of PercentOfTimeValue(row): a refused share empties
+// the row, focuses its share box, beeps and shows the "Entry Error". Row 6 is
+// never tested. Returns whether the share was refused.
+bool PercentOfTimeValue_Change(ExpressFields& form16, Prompter& prompter, int row);
 
-// The claimant's average nights over the counted children, taken into
-// ChildNights[6]; false (nothing written) with no counted child.
-bool AverageChildNights(casevars::ExpressVars& vars);
+// "Copy Parenting Time Of Youngest Child To Other Children".
+void CopyTime_Click(ExpressFields& form16, ExpressFields& form1, casevars::ExpressVars& ev,
+                    Prompter& prompter);
 
-// The average row from the claimant's ChildNights[6]: the other party's
-// nights and both shares.
-void CalculateAvTime(casevars::ExpressVars& vars);
-
-// Tiers 1 to n for the counted children (the claimant's average over the
-// first k children, the other party's 365 less it), then the average and the
-// average row. Tiers above n keep their values.
-void CalculateTierTotal(casevars::ExpressVars& vars);
-
-// The texts of a row's boxes: nights "##0.0", shares ".##0".
-QString NightsText(double nights);
-QString ShareText(double share);
+// The window's close: the counted rows' claimant nights read, then the tiers.
+void ParentingTimeClose(ExpressFields& form16, ExpressFields& form1, casevars::ExpressVars& ev,
+                        Prompter& prompter);
 
 }  // namespace express

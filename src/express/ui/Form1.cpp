@@ -12,7 +12,9 @@
 #include <QRadioButton>
 
 #include "platform/Dialogs.h"
+#include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
+#include "express/ui/UserClicks.h"
 #include "shell/Preferences.h"
 #include "shell/ui/Program.h"
 
@@ -50,7 +52,7 @@ constexpr const char* kQuitPrompt = "Have You Saved Your Case Data? -  Do You Wa
 }  // namespace
 
 Form1::Form1(shell::Program& program, QWidget* parent)
-    : Form(QStringLiteral("Form1"), parent), program_(program) {
+    : Form(QStringLiteral("Form1"), parent), program_(program), prompter_(program.Dialogs, [] { platform::ui::Beep(); }) {
   setWindowTitle(QStringLiteral("Case Data Express Entry"));
   BuildMenus();
   BuildFields();
@@ -225,6 +227,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && TimeBoxKey(watched, event))
+    return Form::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->text() == QLatin1String("\"")) {
@@ -251,10 +255,8 @@ void Form1::ConnectFields() {
   connect(ClaimStateTaxCombo, &QComboBox::activated, this, [this] { ClaimStateTaxCombo_Click(); });
   connect(PayerStateTaxCombo, &QComboBox::activated, this, [this] { PayerStateTaxCombo_Click(); });
   // The worksheet role asks only when the user turns an option on.
-  for (QRadioButton* option : {FParentOption, MParentOption}) {
-    connect(option, &QAbstractButton::pressed, this, [this, option] { parentOptionWasOn_ = option->isChecked(); });
-    connect(option, &QAbstractButton::clicked, this, [this, option] { ParentOption_Click(option); });
-  }
+  for (QRadioButton* option : {FParentOption, MParentOption})
+    OnTurnedOnByUser(option, this, [this, option] { ParentOption_Click(option); });
   ConnectCustody();
 }
 
@@ -266,7 +268,6 @@ void Form1::ClaimStateTaxCombo_Click() { StateTaxCombo_Click(ClaimStateTaxCombo,
 void Form1::PayerStateTaxCombo_Click() { StateTaxCombo_Click(PayerStateTaxCombo, PayerStateTax); }
 
 void Form1::ParentOption_Click(QRadioButton* clicked) {
-  if (parentOptionWasOn_ || !clicked->isChecked()) return;
   const bool petitioner = clicked == FParentOption;
   const QString prompt = QStringLiteral("Are You Sure That You Want To Change The Claimant To Be The %1 On The Child "
                                         "Support Worksheet?")
@@ -275,7 +276,7 @@ void Form1::ParentOption_Click(QRadioButton* clicked) {
       platform::kAnswerYes)
     return;
   // No: the other option stands again, without a question.
-  (petitioner ? MParentOption : FParentOption)->setChecked(true);
+  fields_.SetValue(petitioner ? QStringLiteral("MParentOption") : QStringLiteral("FParentOption"), kOn);
 }
 
 }  // namespace express

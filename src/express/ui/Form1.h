@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "express/Prompter.h"
+#include "express/ui/FormFields.h"
 #include "income/IncomeLinks.h"
 #include "platform/ui/Form.h"
 
@@ -165,20 +167,12 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   void ClaimStateTaxCombo_Click();
   void PayerStateTaxCombo_Click();
 
-  // Custody and screen states (Form1Custody.cpp).
-  void ApplyCustodyState();
-  void NumChild_Change();
-  void MinChild_Change();
-  // Split custody: lays out the child rows for the minor count.
-  void SplitOption_Click();
-  // Recounts the split-custody rows into the possession and running counts.
-  void ClaimChild_Click(std::int16_t index);
+  // Children, custody and time-sharing (Form1Custody.cpp): the user's
+  // clicks and edits run the Express area's screen code on these fields.
+  ExpressFields& Fields() { return fields_; }
+  Prompter& Prompts() { return prompter_; }
   // Opens the parenting-time window and refreshes the tiers.
   void SharedCalc_Click();
-  // The claimant's share check and the split count checks.
-  void PercentOfTimeValue_Change();
-  void ClaimantPossession11_Change();
-  void OtherPossession11_Change();
 
   // income::ExpressLink
   income::FilingOptions Filing(casevars::Party party) const override;
@@ -205,22 +199,13 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   void StateTaxCombo_Click(QComboBox* combo, QLineEdit* box);
   void ParentOption_Click(QRadioButton* clicked);
 
-  // Screen procedures of the custody states.
-  void ShowMinorChildFields();
-  void HideMinorChildFields();
-  void HidePossessionFields();
-  void ShowSplitPossessionFields();
-  void ShowSharedPossessionFields();
-  void ShowCaregiverOptions();
-  void HideCaregiverOptions();
-  void LockToNoMinors();
-  void UnlockCustodyOptions();
-  void ShowTimeSharingBoxes(bool visible);
-  void ShowChildCostFields(bool visible);
-  void PossessionCount_Change(QLineEdit* box, QLineEdit* other, const char* message);
+  // Key handling of the time-sharing boxes: the text before the key.
+  bool TimeBoxKey(QObject* watched, QEvent* event);
 
   shell::Program& program_;
-  bool parentOptionWasOn_ = false;
+  FormFields fields_{*this};
+  Prompter prompter_;
+  QString timeBoxTextBefore_;
 };
 
 }  // namespace express

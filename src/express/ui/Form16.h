@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "express/ParentingTime.h"
+#include "express/Prompter.h"
+#include "express/ui/FormFields.h"
 #include "platform/ui/Form.h"
 
 class QGroupBox;
@@ -23,7 +24,8 @@ namespace express {
 // four forms (the claimant's nights, the other party's nights, or either
 // share of the year), with the average over the children in the last row and
 // on the Express screen. Closing it only hides it, so its boxes keep the
-// case's time; each close brings the tier values up to date.
+// case's time; each close brings the tier values up to date. The entry code
+// itself is the Express area's plain code over the window's fields.
 class Form16 : public platform::ui::Form {
   Q_OBJECT
  public:
@@ -40,19 +42,12 @@ class Form16 : public platform::ui::Form {
   std::array<QLineEdit*, kRows> PayerPerCent{};
   platform::ui::ButtonPlus* CopyTime = nullptr;
 
+  ExpressFields& Fields() { return fields_; }
+
   // The tier values from the window's boxes (read by every run).
   void AssignTierVars();
   void CalculateAvTime();
   void CalculateTierTotal();
-
-  // A row typed in: the other three boxes, then the average.
-  void TimeBox_Edited(TimeBox typed, int row);
-  // The claimant's share check of a child's row.
-  void PercentOfTimeValue_Change(int row);
-  // Gives every counted child the youngest child's nights.
-  void CopyTime_Click();
-  // Captions and visibility of the child frames for `children` minor children.
-  void ShowChildFrames(int children);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -62,13 +57,16 @@ class Form16 : public platform::ui::Form {
  private:
   void BuildRow(int row, QWidget* frame, double nightsLeft, double nightsWidth, double sharesLeft,
                 double sharesWidth);
-  // Writes a row's values and its boxes but `typed` (none: all four).
-  void WriteRow(int row, const TimeSplit& time, const QLineEdit* typed);
-  void RefreshAverage();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void SetFittedWidth();
-  QLineEdit* Box(TimeBox kind, int row) const;
+  // The Express screen's fields (a scratch copy while it is not loaded).
+  ExpressFields& ExpressScreen();
 
   shell::Program& program_;
+  FormFields fields_{*this};
+  Prompter prompter_;
+  FakeExpressFields noExpressScreen_;
+  QString textBefore_;
   bool snapping_ = false;
 };
 

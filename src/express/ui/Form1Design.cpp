@@ -181,7 +181,9 @@ void Form1::BuildCustodyFrame() {
   PayerDays = b.locked("PayerDays", ShareSplitFrame, 2010, 1230, 645);
   PercentOfTimeValue = b.locked("PercentOfTimeValue", ShareSplitFrame, 2940, 735, 555);
   PayerPerCent = b.locked("PayerPerCent", ShareSplitFrame, 2940, 1230, 555);
-  ShowTimeSharingBoxes(false);
+  for (const char* name : {"ClaimDays", "PayerDays", "PercentOfTimeValue", "PayerPerCent", "PercentOfTime", "Label17",
+                           "Label18", "Label19"})
+    Control(QString::fromLatin1(name))->setVisible(false);
 }
 
 void Form1::BuildCostFrames() {
