@@ -5,7 +5,7 @@
 
 #include "income/AmountText.h"
 #include "platform/NumberText.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace income {
 

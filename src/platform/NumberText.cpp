@@ -78,7 +78,7 @@ void roundTo(Decimal& dec, int decimals);
 
 // The digits of |value| that the display rounds to `decimals` places (counted
 // after `percentShift` decimal places of percent scaling):
-// - a single-precision amount is read as the original read one, to seven
+// - a single-precision amount is read to seven
 //   significant digits (31285.715f, which holds 31285.71484..., shows 31,285.71;
 //   2.675f, which holds 2.67499995..., shows 2.68), and to more where seven
 //   cannot reach the places shown, so that 123456.78f shows as typed and not as

@@ -37,7 +37,7 @@
 //     "-$1,234" and 0 as "-$0"; "+$##,###,##0" likewise with a plus sign.
 //   - "##.#0%" shows 0.4567 as "45.67%" and 0.005 as ".50%".
 // Which digits are rounded: a single-precision amount is read to seven
-// significant digits, as the original read one (31285.715f, holding
+// significant digits (31285.715f, holding
 // 31285.71484..., shows 31,285.71; 2.675f, holding 2.67499995..., shows 2.68),
 // or to as many more as the places shown need, so that 123456.78f shows as
 // typed, not as 123,456.80. Any other double is first taken to 15 significant

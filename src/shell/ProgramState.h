@@ -45,7 +45,12 @@ struct ProgramState {
   // The folder the file dialogs start in when the user chose a default folder.
   QString DataFolder;
 
-  // 1 once the user has confirmed quitting the program; never reset.
+  // The window the financial, pension and 72(t) calculators return to: 3 the
+  // alimony result window, 5 the child support result window, any other value
+  // the Express screen. Set by the Tools menus that open them.
+  std::int16_t CalculatorCaller = 1;
+
+  // 1 once the user has confirmed quitting: close handlers then do not ask again.
   std::int16_t QuitConfirmed = 0;
 };
 

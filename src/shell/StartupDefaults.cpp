@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace shell {
 

@@ -7,7 +7,7 @@
 #include "income/IncomeReport.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 using namespace income;
 using platform::DrawingCursor;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/SettingsStore.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 using platform::SettingsStore;
 

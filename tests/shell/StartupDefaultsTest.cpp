@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/SettingsStore.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/StartupDefaults.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "engine/childsupport/ChildSupportTiers.h"
 #include "platform/Rounding.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace childsupport {
 

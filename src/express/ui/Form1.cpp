@@ -11,11 +11,12 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include "calculators/ui/CalculatorWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
 #include "express/ui/UserClicks.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
 
 namespace express {
@@ -46,8 +47,6 @@ void OnClick(QAction* item, Handler handler) {
     handler();
   });
 }
-
-constexpr const char* kQuitPrompt = "Have You Saved Your Case Data? -  Do You Want To Quit Program?";
 
 }  // namespace
 
@@ -211,12 +210,8 @@ void Form1::UserDefault_Click() {
 }
 
 bool Form1::Quit_Click() {
-  const int16_t answer = program_.Dialogs.ShowMessageBox(QString::fromLatin1(kQuitPrompt),
-                                                         platform::kBoxYesNo, QStringLiteral("Exit"));
-  if (answer != platform::kAnswerYes) return false;
-  program_.State.QuitConfirmed = 1;
-  program_.EndProgram();
-  return true;
+  calculators::ui::QuitProgram(program_);
+  return program_.Ended();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -14,7 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace income {
 

@@ -4,11 +4,8 @@
 
 namespace platform {
 
-namespace {
-
-// A paint device whose logical resolution is 1440 dots per inch: a font of
-// n points measures 20 n device pixels on it, that is 20 n twips.
-const QPaintDevice* TwipDevice() {
+// A font of n points measures 20 n device pixels on it, that is 20 n twips.
+const QPaintDevice* TwipPaintDevice() {
   static const QImage device = [] {
     QImage image(1, 1, QImage::Format_RGB32);
     const int dotsPerMeter = qRound(kTwipsPerInch / 0.0254);
@@ -18,8 +15,6 @@ const QPaintDevice* TwipDevice() {
   }();
   return &device;
 }
-
-}  // namespace
 
 QFont QtFontFor(const FontSpec& style) {
   QFont font(style.name);
@@ -34,6 +29,6 @@ QFont QtFontFor(const FontSpec& style) {
 }
 
 TextMetrics::TextMetrics(const FontSpec& style)
-    : spec_(style), metrics_(QtFontFor(style), TwipDevice()) {}
+    : spec_(style), metrics_(QtFontFor(style), TwipPaintDevice()) {}
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 
 #include "platform/document/Document.h"
 
+class QPaintDevice;
+
 namespace platform {
 
 // The Qt font for a font of the document model (size in points, no hinting, so
@@ -13,6 +15,9 @@ namespace platform {
 // ligatures). Underline is left off: the renderer draws underlines itself,
 // under blanks too.
 QFont QtFontFor(const FontSpec& style);
+
+// A paint device of 1440 dots per inch: one device pixel is one twip.
+const QPaintDevice* TwipPaintDevice();
 
 // Measures text as it will stand on the page, in twips: Qt's font metrics
 // against a paint device of 1440 dots per inch, so that one device pixel is one

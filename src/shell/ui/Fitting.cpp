@@ -7,7 +7,7 @@
 #include "platform/Colors.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace shell {
 

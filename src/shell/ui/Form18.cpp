@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace shell {
 

@@ -8,7 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
 
 namespace shell {

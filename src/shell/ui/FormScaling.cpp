@@ -7,7 +7,7 @@
 
 #include "platform/ui/ButtonPlus.h"
 #include "shell/MonitorAdjustmentEntry.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace shell {
 

@@ -10,7 +10,7 @@
 #include "platform/Waits.h"
 #include "platform/document/PdfWriter.h"
 #include "platform/ui/DocumentPrinter.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Form17.h"
 #include "shell/ui/FormFind.h"
 #include "shell/ui/PreviewControl.h"

@@ -5,9 +5,8 @@
 
 #include "platform/Fonts.h"
 #include "platform/WebPage.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Fitting.h"
-#include "shell/ui/ProgramWindows.h"
 
 namespace shell {
 
@@ -15,9 +14,7 @@ Program::Program(platform::Dialogs& dialogs)
     : Dialogs(dialogs),
       OpenWebPage([this](const QString& address) { return platform::OpenWebPage(address, Dialogs); }),
       IsFontInstalled(platform::IsFontInstalled),
-      ProgramFolder(QCoreApplication::applicationDirPath()) {
-  RegisterProgramWindows(*this);
-}
+      ProgramFolder(QCoreApplication::applicationDirPath()) {}
 
 Program::~Program() = default;
 

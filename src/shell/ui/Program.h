@@ -23,10 +23,10 @@ class Form;
 namespace shell {
 
 // One run of the program: its shared values, the platform services its
-// windows use, and its windows, which are created on first use by name (the
-// factories are listed in ProgramWindows.cpp) and owned here. A test makes a
-// Program of its own, with scripted dialogs and, where it matters, a pinned
-// screen.
+// windows use, and its windows, which are created on first use by name and
+// owned here. The program's assembly (app::RegisterProgramWindows) tells it
+// how to create each window. A test makes a Program of its own, with scripted
+// dialogs and, where it matters, a pinned screen.
 class Program {
  public:
   explicit Program(platform::Dialogs& dialogs);

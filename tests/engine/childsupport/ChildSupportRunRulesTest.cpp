@@ -4,7 +4,7 @@
 
 #include "case/CaseVars.h"
 #include "engine/childsupport/ChildSupportRun.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 namespace {
 

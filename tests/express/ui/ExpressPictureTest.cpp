@@ -8,7 +8,7 @@
 
 #include "express/ui/ExpressFixture.h"
 #include "platform/Fonts.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/ModalDriver.h"
 #include "support/ui/Pictures.h"

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "express/ui/Form1.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "support/ui/ProgramFixture.h"
 
 using express::Form1;

@@ -10,7 +10,7 @@
 #include "express/ui/ExpressFixture.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 
 using platform::DialogKind;
 

@@ -12,8 +12,8 @@
 #include "income/ui/IncomeWindowFixture.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
-#include "shell/ui/StartupLayout.h"
+#include "prefs/Preferences.h"
+#include "app/ui/StartupLayout.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/ModalDriver.h"
@@ -27,7 +27,7 @@ namespace {
 struct IncomeProgramTest : ::testing::Test, ProgramFixture {
   void SetUp() override {
     prefs::ScreenDefault.write("TV");
-    shell::FitStartupWindows(program);
+    app::FitStartupWindows(program);
   }
   Form1& Express() { return *program.Find<Form1>("Form1"); }
   IncomeWindow& Window(const char* name) { return *program.Find<IncomeWindow>(name); }

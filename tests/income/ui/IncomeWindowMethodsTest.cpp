@@ -12,7 +12,7 @@
 #include "income/ui/IncomeWindowFixture.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Fitting.h"
 
 using namespace income;

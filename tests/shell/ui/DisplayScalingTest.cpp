@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/FormScaling.h"
 
 using shell::FormScaling;

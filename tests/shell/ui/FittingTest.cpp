@@ -6,7 +6,7 @@
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Fitting.h"
 
 using namespace platform;

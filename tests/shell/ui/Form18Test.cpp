@@ -9,7 +9,7 @@
 #include <QSettings>
 
 #include "platform/SettingsStore.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Form18.h"
 
 using shell::Form18;

@@ -5,7 +5,7 @@
 
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/Form.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/StartupDefaults.h"
 #include "shell/ui/Form20.h"
 #include "support/ui/ProgramFixture.h"

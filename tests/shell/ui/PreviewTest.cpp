@@ -8,7 +8,7 @@
 #include "platform/document/DrawingCursor.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/Form.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Form17.h"
 #include "shell/ui/FormFind.h"
 #include "shell/ui/FormVS.h"

@@ -6,7 +6,7 @@
 #include <QTextCursor>
 
 #include "platform/ui/Form.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Form18.h"
 #include "shell/ui/Form20.h"
 #include "shell/ui/FormScaling.h"

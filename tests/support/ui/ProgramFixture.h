@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "platform/ScriptedDialogs.h"
+#include "app/ui/ProgramWindows.h"
 #include "shell/ui/Program.h"
 
 // A program as the tests run it: scripted dialogs, a pinned 1024 x 768 screen
@@ -16,6 +17,7 @@ struct ProgramFixture {
   QStringList openedPages;
 
   ProgramFixture() {
+    app::RegisterProgramWindows(program);
     program.PinScreen(shell::ScreenInfo{1024, 768, 15, 15});
     program.SplashWaitSeconds = 0;
     program.PdfNoticeWaitSeconds = 0;

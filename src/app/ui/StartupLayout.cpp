@@ -1,14 +1,14 @@
-#include "shell/ui/StartupLayout.h"
+#include "app/ui/StartupLayout.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "platform/ui/Form.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
 
-namespace shell {
+namespace app {
 
 namespace {
 
@@ -76,4 +76,4 @@ void FitStartupWindows(Program& program) {
   });
 }
 
-}  // namespace shell
+}  // namespace app

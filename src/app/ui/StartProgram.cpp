@@ -1,17 +1,17 @@
-#include "shell/ui/StartProgram.h"
+#include "app/ui/StartProgram.h"
 
 #include <QAction>
 
 #include "platform/Dialogs.h"
 #include "platform/Waits.h"
 #include "platform/ui/Form.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/StartupDefaults.h"
 #include "shell/ui/Program.h"
-#include "shell/ui/StartupLayout.h"
-#include "shell/ui/frmSplash.h"
+#include "app/ui/StartupLayout.h"
+#include "app/ui/frmSplash.h"
 
-namespace shell {
+namespace app {
 
 namespace {
 
@@ -26,7 +26,7 @@ void MarkIncomePeriod(Program& program) {
 }  // namespace
 
 void ShowSplash(Program& program) {
-  FillDisplayDefaults();
+  shell::FillDisplayDefaults();
   auto* splash = program.Load<frmSplash>(QStringLiteral("frmSplash"));
   if (!splash) return;
   program.FitFormToScreen(*splash);
@@ -40,12 +40,12 @@ void StartProgram(Program& program) {
   platform::WaitWhileHandlingEvents(program.SplashWaitSeconds);
 
   // Every default is in place before the layout pass reads the save-folder rule.
-  FillRemainingDefaults(program.ProgramFolder);
+  shell::FillRemainingDefaults(program.ProgramFolder);
   FitStartupWindows(program);
   MarkIncomePeriod(program);
   program.Case.Income.IncomePeriodFactor = 1.0f;
 
-  if (IsLargeFont640x480(program.State.Screen)) {
+  if (shell::IsLargeFont640x480(program.State.Screen)) {
     program.Dialogs.ShowMessageBox(QString::fromLatin1(kLargeFontPrompt), platform::kBoxOk,
                                    QString::fromLatin1(kLargeFontTitle));
     program.EndProgram();
@@ -54,7 +54,7 @@ void StartProgram(Program& program) {
 
   auto* splash = program.Find<frmSplash>(QStringLiteral("frmSplash"));
   if (splash) splash->ShowButtons();
-  SetStartValues(program.State, program.Case);
+  shell::SetStartValues(program.State, program.Case);
 
   if (!program.IsFontInstalled(QStringLiteral("Tahoma"))) {
     program.Dialogs.ShowStandardMessageWithHelp(
@@ -68,4 +68,4 @@ void StartProgram(Program& program) {
   if (splash) splash->ShowButtons();
 }
 
-}  // namespace shell
+}  // namespace app

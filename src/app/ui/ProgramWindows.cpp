@@ -1,4 +1,4 @@
-#include "shell/ui/ProgramWindows.h"
+#include "app/ui/ProgramWindows.h"
 
 #include <QAction>
 
@@ -6,6 +6,10 @@
 #include <type_traits>
 
 #include "business/ui/BusinessWindow.h"
+#include "calculators/ui/Form72t.h"
+#include "calculators/ui/Form72tHelp.h"
+#include "calculators/ui/Form7.h"
+#include "calculators/ui/FormFin.h"
 #include "express/ui/Form1.h"
 #include "express/ui/Form16.h"
 #include "income/ui/BusinessWindowLink.h"
@@ -18,9 +22,9 @@
 #include "shell/ui/FormScaling.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
-#include "shell/ui/frmSplash.h"
+#include "app/ui/frmSplash.h"
 
-namespace shell {
+namespace app {
 
 namespace {
 
@@ -81,17 +85,22 @@ void RegisterProgramWindows(Program& p) {
   AddIncomeWindow<income::Form14>(p, "Form14");
   AddBusinessWindow<business::Form26>(p, "Form26");
   AddBusinessWindow<business::Form27>(p, "Form27");
-  Add<Form4>(p, "Form4");
-  Add<Form8>(p, "Form8");
-  Add<Form17>(p, "Form17");
-  Add<Form18>(p, "Form18");
-  Add<FormScaling>(p, "FormScaling");
-  Add<FormVS>(p, "FormVS", p);
+  Add<shell::Form4>(p, "Form4");
+  Add<shell::Form8>(p, "Form8");
+  Add<shell::Form17>(p, "Form17");
+  Add<shell::Form18>(p, "Form18");
+  Add<shell::FormScaling>(p, "FormScaling");
+  Add<shell::FormVS>(p, "FormVS", p);
+  Add<calculators::ui::FormFin>(p, "FormFin", p);
+  Add<calculators::ui::Form7>(p, "Form7", p);
+  Add<calculators::ui::Form72t>(p, "Form72t", p);
+  Add<calculators::ui::Form72tA>(p, "Form72tA");
+  Add<calculators::ui::Form72tB>(p, "Form72tB", p.OpenWebPage);
   p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
-    auto picker = std::make_unique<Form20>(p);
+    auto picker = std::make_unique<shell::Form20>(p);
     picker->Form_Load();
     return picker;
   });
 }
 
-}  // namespace shell
+}  // namespace app

@@ -1,8 +1,12 @@
 #pragma once
 
 namespace shell {
-
 class Program;
+}
+
+namespace app {
+
+using shell::Program;
 
 // How the start-up layout pass fits a window.
 enum class StartupFit { Form, TabForm };
@@ -30,4 +34,4 @@ inline constexpr StartupWindow kStartupWindows[] = {
 // and the state tax combo boxes. A step that fails is passed over.
 void FitStartupWindows(Program& program);
 
-}  // namespace shell
+}  // namespace app

@@ -3,8 +3,12 @@
 #include <QString>
 
 namespace shell {
-
 class Program;
+}
+
+namespace app {
+
+using shell::Program;
 
 // The program's start: fills the empty preferences, shows the splash window,
 // creates and fits the main windows, refuses a 640 x 480 screen with large
@@ -36,4 +40,4 @@ inline constexpr const char* kTahomaHelpPrompt =
     "start the program again.";
 inline constexpr const char* kTahomaHelpTitle = "Installing The Tahoma Font";
 
-}  // namespace shell
+}  // namespace app

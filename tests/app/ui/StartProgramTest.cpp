@@ -8,15 +8,15 @@
 #include "express/ui/Form1.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/ButtonPlus.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/Version.h"
-#include "shell/ui/StartProgram.h"
-#include "shell/ui/frmSplash.h"
+#include "app/ui/StartProgram.h"
+#include "app/ui/frmSplash.h"
 #include "support/ui/ProgramFixture.h"
 
 using express::Form1;
 using platform::DialogKind;
-using shell::frmSplash;
+using app::frmSplash;
 
 namespace {
 
@@ -28,7 +28,7 @@ struct StartProgramTest : ::testing::Test, ProgramFixture {
 }  // namespace
 
 TEST_F(StartProgramTest, FirstRunOnAnEmptyStore) {
-  shell::StartProgram(program);
+  app::StartProgram(program);
 
   const std::pair<const prefs::Preference*, const char*> rows[] = {
       {&prefs::ThemeColor, "8421504"},   {&prefs::BackColor, "12632319"},
@@ -73,7 +73,7 @@ TEST_F(StartProgramTest, FirstRunOnAnEmptyStore) {
 }
 
 TEST_F(StartProgramTest, BusinessWindowsAreFittedOnceAndStayHidden) {
-  shell::StartProgram(program);
+  app::StartProgram(program);
   const business::Form26 design26(program.Case);  // as built, not fitted
   const business::Form27 design27(program.Case);
   for (const platform::ui::Form* design : {static_cast<const platform::ui::Form*>(&design26),
@@ -108,7 +108,7 @@ TEST_F(StartProgramTest, StoredValuesStayAndChooseTheMenuMarks) {
     prefs::ScreenDefault.write(c.screenDefault);
     prefs::DataLoc.write("/home/ann/cases");
     prefs::MonAdj.write("0.9");
-    shell::StartProgram(run.program);
+    app::StartProgram(run.program);
     auto* express = run.program.Find<Form1>("Form1");
     ASSERT_NE(express, nullptr);
     EXPECT_EQ(express->MonthlyData->isChecked(), c.monthly) << c.timeDefault;
@@ -144,7 +144,7 @@ TEST_F(StartProgramTest, EnterCaseDataAppliesTheStoredCalculationChoices) {
     prefs::MaintMode.write(c.maintMode);
     prefs::SplitDefault.write(c.split);
     prefs::InterpDefault.write(c.interp);
-    shell::StartProgram(run.program);
+    app::StartProgram(run.program);
     run.program.Find<frmSplash>("frmSplash")->Command3_Click();
     ProgramFixture::DeleteClosed();
 
@@ -165,7 +165,7 @@ TEST_F(StartProgramTest, EnterCaseDataAppliesTheStoredCalculationChoices) {
 }
 
 TEST_F(StartProgramTest, ClickingEnterCaseDataLeadsIntoTheProgram) {
-  shell::StartProgram(program);
+  app::StartProgram(program);
   QTest::mouseClick(Splash()->Command3, Qt::LeftButton);
   ProgramFixture::DeleteClosed();
   EXPECT_FALSE(program.IsFormLoaded("frmSplash"));
@@ -174,7 +174,7 @@ TEST_F(StartProgramTest, ClickingEnterCaseDataLeadsIntoTheProgram) {
 }
 
 TEST_F(StartProgramTest, CheckForUpdateOpensTheVersionPageAndEnds) {
-  shell::StartProgram(program);
+  app::StartProgram(program);
   Splash()->ChkVer_Click();
   ASSERT_EQ(openedPages.size(), 1);
   EXPECT_EQ(openedPages[0], QString(shell::kVersionCheckAddress) + "?Ver=4.6");
@@ -184,7 +184,7 @@ TEST_F(StartProgramTest, CheckForUpdateOpensTheVersionPageAndEnds) {
 }
 
 TEST_F(StartProgramTest, ExitWithoutLoadingEndsWithoutShowingAWindow) {
-  shell::StartProgram(program);
+  app::StartProgram(program);
   Splash()->Command1_Click();
   ProgramFixture::DeleteClosed();
   EXPECT_TRUE(program.Ended());
@@ -211,7 +211,7 @@ TEST_F(StartProgramTest, OnlyA640x480LargeFontScreenStopsTheProgram) {
     run.program.PinScreen(c.screen);
     prefs::MonAdj.write(c.monAdj);
     if (c.stops) run.dialogs.AnswerMessageBox(platform::kAnswerOk);
-    shell::StartProgram(run.program);
+    app::StartProgram(run.program);
     EXPECT_EQ(run.program.Ended(), c.stops) << c.screen.widthPx << " " << c.monAdj;
     const auto boxes = run.dialogs.CallsOf(DialogKind::MessageBox);
     if (!c.stops) {
@@ -219,7 +219,7 @@ TEST_F(StartProgramTest, OnlyA640x480LargeFontScreenStopsTheProgram) {
       continue;
     }
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].prompt, shell::kLargeFontPrompt);
+    EXPECT_EQ(boxes[0].prompt, app::kLargeFontPrompt);
     EXPECT_EQ(boxes[0].title, "Please Note That.....");
     EXPECT_EQ(boxes[0].buttons, 0);
     auto* splash = run.program.Find<frmSplash>("frmSplash");
@@ -234,16 +234,16 @@ TEST_F(StartProgramTest, MissingTahomaIsReportedOnceWithTheProgramsOwnHelp) {
   program.IsFontInstalled = [](const QString&) { return false; };
   dialogs.AnswerStandardMessage(platform::StandardAnswer::Help);
   dialogs.AnswerMessageBox(platform::kAnswerOk);
-  shell::StartProgram(program);
+  app::StartProgram(program);
 
   EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
   const auto standard = dialogs.CallsOf(DialogKind::StandardMessage);
   ASSERT_EQ(standard.size(), 1u);
-  EXPECT_EQ(standard[0].prompt, shell::kTahomaMissingPrompt);
+  EXPECT_EQ(standard[0].prompt, app::kTahomaMissingPrompt);
   EXPECT_EQ(standard[0].title, "Your Tahoma Font Is Missing");
   const auto help = dialogs.CallsOf(DialogKind::MessageBox);
   ASSERT_EQ(help.size(), 1u);
-  EXPECT_EQ(help[0].title, shell::kTahomaHelpTitle);
+  EXPECT_EQ(help[0].title, app::kTahomaHelpTitle);
   EXPECT_FALSE(program.Ended());
   EXPECT_TRUE(Splash()->Command3->isVisibleTo(Splash()));
 }

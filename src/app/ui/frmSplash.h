@@ -10,8 +10,12 @@ class ButtonPlus;
 }
 
 namespace shell {
-
 class Program;
+}
+
+namespace app {
+
+using shell::Program;
 
 // The splash window: the product's title while the program loads, then the
 // three ways on. Only "Enter Case Data" leads into the program.
@@ -24,7 +28,7 @@ class frmSplash : public platform::ui::Form {
   void ShowLoading();
   void ShowButtons();
   // Puts the window in the middle of the screen.
-  void CenterOnScreen(const ScreenInfo& screen);
+  void CenterOnScreen(const shell::ScreenInfo& screen);
 
   void Command3_Click();  // "Enter Case Data"
   void ChkVer_Click();    // "Check For Update"
@@ -49,4 +53,4 @@ class frmSplash : public platform::ui::Form {
   Program& program_;
 };
 
-}  // namespace shell
+}  // namespace app

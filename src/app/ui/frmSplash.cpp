@@ -1,4 +1,4 @@
-#include "shell/ui/frmSplash.h"
+#include "app/ui/frmSplash.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -7,11 +7,11 @@
 
 #include "express/ui/Form1.h"
 #include "platform/ui/ButtonPlus.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/Version.h"
 #include "shell/ui/Program.h"
 
-namespace shell {
+namespace app {
 
 using platform::ui::ButtonPlus;
 
@@ -75,7 +75,7 @@ frmSplash::frmSplash(Program& program, QWidget* parent)
   Label4 = add<QLabel>("Label4", nullptr, 2280, 840, 5640, 540);
   Style(Label4, QStringLiteral(" and Alimony Calculations"), 18, true);
   Label5 = add<QLabel>("Label5", nullptr, 2400, 1440, 3000, 300);
-  Style(Label5, QStringLiteral("Version ") + QString::fromLatin1(kProgramVersion), 9.75, false);
+  Style(Label5, QStringLiteral("Version ") + QString::fromLatin1(shell::kProgramVersion), 9.75, false);
   Label6 = add<QLabel>("Label6", nullptr, 240, 1980, 7680, 480);
   Style(Label6, QStringLiteral("Kelvane 2026"), 14, true, Qt::AlignCenter);
   Label7 = add<QLabel>("Label7", nullptr, 240, 2460, 7680, 300);
@@ -115,7 +115,7 @@ void frmSplash::ShowButtons() {
   Label2->setVisible(false);
 }
 
-void frmSplash::CenterOnScreen(const ScreenInfo& screen) {
+void frmSplash::CenterOnScreen(const shell::ScreenInfo& screen) {
   platform::ui::SetLeft(this, (screen.widthPx * screen.twipsPerPixelX - platform::ui::Width(this)) / 2);
   platform::ui::SetTop(this, (screen.heightPx * screen.twipsPerPixelY - platform::ui::Height(this)) / 2);
 }
@@ -134,7 +134,7 @@ void frmSplash::Command3_Click() {
 }
 
 void frmSplash::ChkVer_Click() {
-  program_.OpenWebPage(VersionCheckUrl());
+  program_.OpenWebPage(shell::VersionCheckUrl());
   program_.EndProgram();
 }
 
@@ -151,4 +151,4 @@ void frmSplash::paintEvent(QPaintEvent* event) {
   p.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
-}  // namespace shell
+}  // namespace app

@@ -1,0 +1,150 @@
+#include "calculators/ui/CalculatorWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QRadioButton>
+
+#include "calculators/AmountEntry.h"
+#include "platform/Dialogs.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/ButtonPlus.h"
+#include "shell/ui/Program.h"
+
+namespace calculators::ui {
+
+const char* const CalculatorWindow::kPrintScreenNotAvailable =
+    "Print Screen Image is not available yet in this version of the program.";
+
+QWidget* ShowCalculatorCaller(shell::Program& program) {
+  const std::int16_t caller = program.State.CalculatorCaller;
+  QWidget* window = nullptr;
+  if (caller == 3) window = program.Load(QStringLiteral("Form3"));
+  if (caller == 5) window = program.Load(QStringLiteral("Form5"));
+  if (!window) window = program.Load(QStringLiteral("Form1"));
+  if (window) window->show();
+  return window;
+}
+
+platform::ui::Form* OpenCalculator(shell::Program& program, const QString& name, std::int16_t caller) {
+  program.State.CalculatorCaller = caller;
+  auto* calculator = program.Load<platform::ui::Form>(name);
+  if (!calculator) return nullptr;
+  program.FitFormToScreen(*calculator);
+  calculator->show();
+  return calculator;
+}
+
+void QuitProgram(shell::Program& program) {
+  if (program.Dialogs.ShowMessageBox(
+          QStringLiteral("Have You Saved Your Case Data? -  Do You Want To Quit Program?"), platform::kBoxYesNo,
+          QStringLiteral("Exit")) != platform::kAnswerYes)
+    return;
+  program.State.QuitConfirmed = 1;
+  std::vector<QPointer<QWidget>> windows;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->property("IsProgramForm").toBool()) windows.emplace_back(w);
+  for (const QPointer<QWidget>& w : windows)
+    if (w) w->close();
+  program.EndProgram();
+}
+
+CalculatorWindow::CalculatorWindow(const QString& name, shell::Program& program, QWidget* parent)
+    : Form(name, parent), program_(program) {
+  setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void CalculatorWindow::AddCommandMenus(const MenuNames& names) {
+  QMenu* file = addMenu(QString::fromLatin1(names.file), QString::fromLatin1(names.fileCaption));
+  connect(addMenuItem(QString::fromLatin1(names.quit), QStringLiteral("Quit Program"), file), &QAction::triggered,
+          this, &CalculatorWindow::QuitProgram_Click);
+  QMenu* print = addMenu(QStringLiteral("Print"), QStringLiteral("     Print"));
+  connect(addMenuItem(QString::fromLatin1(names.printScreen), QStringLiteral("Print Screen Image"), print),
+          &QAction::triggered, this, &CalculatorWindow::PrintScreenImage_Click);
+  print->addSeparator()->setObjectName(QString::fromLatin1(names.separator));
+  connect(addMenuItem(QStringLiteral("PrinterSetup"), QStringLiteral("Printer Setup"), print), &QAction::triggered,
+          this, &CalculatorWindow::PrinterSetup_Click);
+}
+
+QGroupBox* CalculatorWindow::AddFrame(const char* name, QWidget* in, double left, double top, double width,
+                                     double height, const char* caption) {
+  return add<QGroupBox>(QString::fromLatin1(name), in, left, top, width, height, QString::fromLatin1(caption));
+}
+
+QLabel* CalculatorWindow::AddLabel(const char* name, QWidget* in, double left, double top, double width,
+                                   double height, const char* caption) {
+  auto* label = add<QLabel>(QString::fromLatin1(name), in, left, top, width, height, QString::fromLatin1(caption));
+  label->setWordWrap(true);
+  return label;
+}
+
+QLineEdit* CalculatorWindow::AddBox(const char* name, QWidget* in, double left, double top, double width) {
+  return add<QLineEdit>(QString::fromLatin1(name), in, left, top, width, 315);
+}
+
+QRadioButton* CalculatorWindow::AddOption(const char* name, QWidget* in, double left, double top, double width,
+                                          const char* caption) {
+  return add<QRadioButton>(QString::fromLatin1(name), in, left, top, width, 255, QString::fromLatin1(caption));
+}
+
+platform::ui::ButtonPlus* CalculatorWindow::AddButton(const char* name, QWidget* in, double left, double top,
+                                                      double width, double height, const char* caption) {
+  auto* button = add<platform::ui::ButtonPlus>(QString::fromLatin1(name), in, left, top, width, height,
+                                               QString::fromLatin1(caption));
+  platform::ui::SetTag(button, QStringLiteral("1000"));
+  return button;
+}
+
+std::int16_t CalculatorWindow::ReportEntryCheck(const EntryCheck& check) {
+  if (check.result == 0) return 0;
+  if (QWidget* field = Control(check.field)) field->setFocus();
+  platform::ui::Beep();
+  program_.Dialogs.ShowMessageBox(check.message, platform::kBoxOk, QStringLiteral("Entry Error"));
+  return check.result;
+}
+
+void CalculatorWindow::ReturnToCaller() {
+  ShowCalculatorCaller(program_);
+  close();
+}
+
+void CalculatorWindow::QuitProgram_Click() { QuitProgram(program_); }
+
+void CalculatorWindow::PrinterSetup_Click() { program_.Dialogs.ShowPrinterSetup(); }
+
+void CalculatorWindow::PrintScreenImage_Click() {
+  program_.Dialogs.ShowMessageBox(QString::fromLatin1(kPrintScreenNotAvailable), platform::kBoxOk,
+                                  QStringLiteral("Print Screen Image"));
+}
+
+void CalculatorWindow::MakeGrey() {
+  for (QWidget* c : schemeControls_) platform::ui::SetBackColor(c, program_.State.SchemeBackColor);
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+  ShowCalculatorCaller(program_);
+  Form::closeEvent(event);
+}
+
+QString WrapCaption(const QString& caption, const QFont& font, int widthPixels) {
+  const QFontMetrics metrics(font);
+  QString wrapped, line;
+  for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > widthPixels) {
+      wrapped += line + QLatin1Char('\n');
+      line = word;
+    } else {
+      line = candidate;
+    }
+  }
+  return wrapped + line;
+}
+
+}  // namespace calculators::ui
