@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QRadioButton>
 
+#include "app/ui/StartupLayout.h"
 #include "express/ui/ExpressFixture.h"
 #include "platform/ui/ButtonPlus.h"
 #include "support/ui/ModalDriver.h"
@@ -99,6 +101,32 @@ TEST(Form16Window, WidthSnapsBackToTheFittedWidth) {
   run.time.resize(fitted / 2, run.time.height());
   EXPECT_EQ(run.time.width(), fitted);
   run.time.hide();
+}
+
+// The start-up layout pass builds and fits the window once and leaves it
+// hidden; opening it shows it at its fitted width, not maximised.
+TEST(Form16Window, FittedAtStartUpAndShownAtItsWidth) {
+  ProgramFixture run;
+  app::FitStartupWindows(run.program);
+  ASSERT_TRUE(run.program.IsFormLoaded("Form16"));
+  auto& time = *run.program.Find<express::Form16>("Form16");
+  auto& w = *run.program.Find<express::Form1>("Form1");
+  EXPECT_TRUE(time.isHidden());
+  EXPECT_TRUE(time.windowState() & Qt::WindowMaximized);
+  EXPECT_NEAR(platform::ui::Height(&time), (6570 + time.MenuBar()->sizeHint().height() * 15) * 1.28, 1);
+  w.show();
+  ExpressFixture::Type(w.NumChild, "1");
+  ExpressFixture::Type(w.MinChild, "1");
+  testenv::WhenModal<express::Form16>([](express::Form16& f) {
+    EXPECT_EQ(f.windowState(), Qt::WindowNoState);
+    EXPECT_EQ(f.width(), qRound(express::Form16::kDesignWidth * 1.28 / 15));
+    EXPECT_EQ(f.ShareFrame[0]->title(), "Only Child");
+    EXPECT_FALSE(f.ShareFrame[1]->isVisibleTo(&f));
+    f.close();
+  });
+  w.SharedCalc_Click();
+  EXPECT_TRUE(time.isHidden());
+  EXPECT_FALSE(run.dialogs.Failed());
 }
 
 }  // namespace
