@@ -11,6 +11,7 @@
 #include "calculators/ui/Form7.h"
 #include "calculators/ui/FormFin.h"
 #include "express/ui/Form1.h"
+#include "express/ui/Form16.h"
 #include "income/ui/BusinessWindowLink.h"
 #include "income/ui/IncomeWindow.h"
 #include "shell/ui/Form17.h"
@@ -79,6 +80,7 @@ void AddIncomeWindow(Program& program, const char* name) {
 void RegisterProgramWindows(Program& p) {
   Add<frmSplash>(p, "frmSplash", p);
   Add<express::Form1>(p, "Form1", p);
+  Add<express::Form16>(p, "Form16", p);
   AddIncomeWindow<income::Form13>(p, "Form13");
   AddIncomeWindow<income::Form14>(p, "Form14");
   AddBusinessWindow<business::Form26>(p, "Form26");

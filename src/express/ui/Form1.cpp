@@ -2,10 +2,20 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 
+#include "calculators/ui/CalculatorWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/ButtonPlus.h"
+#include "express/ui/UserClicks.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
 
@@ -27,11 +37,31 @@ QMenu* SubMenu(QMenu* parent, const char* name, const char* caption) {
   return menu;
 }
 
+// A click on a marked item: the toolkit flips the mark before the handler
+// runs, so the mark is put back first and the handler decides from the mark
+// the item had when it was clicked.
+template <class Handler>
+void OnClick(QAction* item, Handler handler) {
+  QObject::connect(item, &QAction::triggered, item, [item, handler](bool now) {
+    item->setChecked(!now);
+    handler();
+  });
+}
+
 }  // namespace
 
 Form1::Form1(shell::Program& program, QWidget* parent)
-    : Form(QStringLiteral("Form1"), parent), program_(program) {
+    : Form(QStringLiteral("Form1"), parent), program_(program), prompter_(program.Dialogs, [] { platform::ui::Beep(); }) {
   setWindowTitle(QStringLiteral("Case Data Express Entry"));
+  BuildMenus();
+  BuildFields();
+  ConnectFields();
+}
+
+void Form1::BuildMenus() {
+  QMenu* print = addMenu(QStringLiteral("Print"), QStringLiteral("     Print"));
+  PrintPopup = addMenuItem(QStringLiteral("PrintPopup"), QStringLiteral("Print Income Popups"), print);
+  connect(PrintPopup, &QAction::triggered, this, [this] { PrintPopup_Click(); });
 
   QMenu* calc = addMenu(QStringLiteral("CalcDefaults"), QStringLiteral("     Calculation Defaults"));
   QMenu* split = SubMenu(calc, "SplitCalc", "Split Calculation Defaults");
@@ -67,13 +97,15 @@ Form1::Form1(shell::Program& program, QWidget* parent)
       *this, folder, "UserDefault",
       "Always Open To A Default Location (Click Here To Enter) For Saving  Data Files", false);
 
-  ClaimStateTaxCombo = add<QComboBox>("ClaimStateTaxCombo", nullptr, 3600, 5400, 1335, 315);
-  PayerStateTaxCombo = add<QComboBox>("PayerStateTaxCombo", nullptr, 8400, 5400, 1335, 315);
-  for (QComboBox* combo : {ClaimStateTaxCombo, PayerStateTaxCombo}) {
-    combo->setEditable(true);
-    combo->addItems({QStringLiteral("As Rate"), QStringLiteral("As Yearly Amount")});
-  }
-  BuildIncomeControls();
+  OnClick(Winters, [this] { Winters_Click(); });
+  OnClick(Dual, [this] { Dual_Click(); });
+  OnClick(Linear, [this] { Linear_Click(); });
+  OnClick(Closest, [this] { Closest_Click(); });
+  OnClick(AutoCalc, [this] { AutoCalc_Click(); });
+  OnClick(YearlyData, [this] { YearlyData_Click(); });
+  OnClick(MonthlyData, [this] { MonthlyData_Click(); });
+  OnClick(LastLocation, [this] { LastLocation_Click(); });
+  OnClick(UserDefault, [this] { UserDefault_Click(); });
 }
 
 void Form1::MarkPair(QAction* item, QAction* partner) {
@@ -129,6 +161,117 @@ void Form1::Closest_Click() {
 void Form1::Linear_Click() {
   MarkPair(Linear, Closest);
   prefs::InterpDefault.write(QStringLiteral("Linear"));
+}
+
+void Form1::AutoCalc_Click() {
+  SetMaintFirst();
+  prefs::MaintMode.write(QStringLiteral("MaintFirst"));
+}
+
+void Form1::YearlyData_Click() {
+  YearlyData->setChecked(true);
+  MonthlyData->setChecked(false);
+  prefs::TimeDefault.write(QStringLiteral("Yearly"));
+}
+
+void Form1::MonthlyData_Click() {
+  YearlyData->setChecked(false);
+  MonthlyData->setChecked(true);
+  prefs::TimeDefault.write(QStringLiteral("Monthly"));
+}
+
+void Form1::LastLocation_Click() {
+  UserDefault->setChecked(false);
+  LastLocation->setChecked(true);
+  prefs::FileSaveDefault.write(QStringLiteral("WindowsDefault"));
+}
+
+void Form1::UserDefault_Click() {
+  QString& folder = program_.State.DataFolder;
+  folder = prefs::DataLoc.read();
+  prefs::FileSaveDefault.write(QStringLiteral("UserDefault"));
+  prefs::DataLoc.write(folder);
+  const QString chosen = program_.Dialogs.BrowseForFolder(
+      QStringLiteral("Click On The Folder To Set Or Change As The Default For Your Data Saves And Then "
+                     "Click OK\r\nOr Click CANCEL To Use Your Current Default Which Is: ") +
+      folder);
+  if (!chosen.isEmpty()) {
+    prefs::DataLoc.write(chosen);
+    program_.Dialogs.ShowMessageBox(chosen, platform::kBoxInformation,
+                                    QStringLiteral("This Folder Is Now Your Default Location For Data Saves"));
+    prefs::FileSaveDefault.write(QStringLiteral("UserDefault"));
+  } else {
+    prefs::DataLoc.write(folder);
+    program_.Dialogs.ShowMessageBox(folder, platform::kBoxInformation,
+                                    QStringLiteral("This Folder Remains Your Default Location For Data Saves"));
+  }
+  UserDefault->setChecked(true);
+  LastLocation->setChecked(false);
+}
+
+bool Form1::Quit_Click() {
+  calculators::ui::QuitProgram(program_);
+  return program_.Ended();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  // The window never closes by itself: it goes when the program ends.
+  event->ignore();
+  if (program_.State.QuitConfirmed == 1) return;
+  Quit_Click();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && TimeBoxKey(watched, event))
+    return Form::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text() == QLatin1String("\"")) {
+      // A double quote typed into any field arrives as an apostrophe.
+      QKeyEvent apostrophe(QEvent::KeyPress, Qt::Key_Apostrophe, key->modifiers() & ~Qt::ShiftModifier,
+                           QStringLiteral("'"), key->isAutoRepeat(), static_cast<ushort>(key->count()));
+      QCoreApplication::sendEvent(watched, &apostrophe);
+      return true;
+    }
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void Form1::ConnectFields() {
+  for (QWidget* c : Controls()) {
+    if (qobject_cast<QLineEdit*>(c)) c->installEventFilter(this);
+    if (auto* combo = qobject_cast<QComboBox*>(c)) {
+      combo->installEventFilter(this);
+      if (combo->lineEdit()) combo->lineEdit()->installEventFilter(this);
+    }
+  }
+  connect(EnterClaimIncome, &QPushButton::clicked, this, [this] { EnterClaimIncome_Click(); });
+  connect(EnterPayerIncome, &QPushButton::clicked, this, [this] { EnterPayerIncome_Click(); });
+  connect(ClaimStateTaxCombo, &QComboBox::activated, this, [this] { ClaimStateTaxCombo_Click(); });
+  connect(PayerStateTaxCombo, &QComboBox::activated, this, [this] { PayerStateTaxCombo_Click(); });
+  // The worksheet role asks only when the user turns an option on.
+  for (QRadioButton* option : {FParentOption, MParentOption})
+    OnTurnedOnByUser(option, this, [this, option] { ParentOption_Click(option); });
+  ConnectCustody();
+}
+
+void Form1::StateTaxCombo_Click(QComboBox* combo, QLineEdit* box) {
+  box->setText(combo->currentText() == QLatin1String("As Rate") ? QStringLiteral(".00") : QStringLiteral("$0"));
+}
+
+void Form1::ClaimStateTaxCombo_Click() { StateTaxCombo_Click(ClaimStateTaxCombo, ClaimStateTax); }
+void Form1::PayerStateTaxCombo_Click() { StateTaxCombo_Click(PayerStateTaxCombo, PayerStateTax); }
+
+void Form1::ParentOption_Click(QRadioButton* clicked) {
+  const bool petitioner = clicked == FParentOption;
+  const QString prompt = QStringLiteral("Are You Sure That You Want To Change The Claimant To Be The %1 On The Child "
+                                        "Support Worksheet?")
+                             .arg(petitioner ? QStringLiteral("Petitioner") : QStringLiteral("Respondent"));
+  if (program_.Dialogs.ShowMessageBox(prompt, platform::kBoxYesNo, QStringLiteral("Data Check")) ==
+      platform::kAnswerYes)
+    return;
+  // No: the other option stands again, without a question.
+  fields_.SetValue(petitioner ? QStringLiteral("MParentOption") : QStringLiteral("FParentOption"), kOn);
 }
 
 }  // namespace express

@@ -4,11 +4,16 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "express/Prompter.h"
+#include "express/ui/FormFields.h"
 #include "income/IncomeLinks.h"
 #include "platform/ui/Form.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -22,18 +27,18 @@ class Program;
 
 namespace express {
 
-// The Express screen, "Case Data Express Entry": the program's home window.
-// So far it carries what start-up and the shell use of it: the preference
-// menus with their check marks, the two state tax combo boxes, and the public
-// methods that apply the stored calculation preferences; and what the income
-// windows read and write of it (the filing-status options, the monthly gross
-// income boxes, the case name, the income buttons and "Print Income Popups"),
-// which it gives them as their ExpressLink.
+// The Express screen, "Case Data Express Entry": the program's home window,
+// where every fact of a case but the incomes is typed. Its fields keep the
+// case for the whole run; they reach the case variables when a run checks
+// them. Closing the window asks whether to quit the program; a double quote
+// typed into any of its fields becomes an apostrophe. It gives the income
+// windows what they read and write of it as their ExpressLink.
 class Form1 : public platform::ui::Form, public income::ExpressLink {
   Q_OBJECT
  public:
   explicit Form1(shell::Program& program, QWidget* parent = nullptr);
 
+  // Calculation preferences (Form1.cpp).
   // Alimony calculated before child support, and applied to it.
   void SetMaintFirst();
   // Child support calculated before alimony.
@@ -44,6 +49,16 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   void Dual_Click();
   void Closest_Click();
   void Linear_Click();
+  // Sequencing, entry period and save folder: the same for their items.
+  void AutoCalc_Click();
+  void YearlyData_Click();
+  void MonthlyData_Click();
+  void LastLocation_Click();
+  void UserDefault_Click();
+
+  // The question before the program ends; true when the user said Yes (the
+  // program is then ended).
+  bool Quit_Click();
 
   // Menus "     Calculation Defaults" and "     Preparer Defaults".
   QAction* Winters;
@@ -57,18 +72,87 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   QAction* LastLocation;
   QAction* UserDefault;
 
-  QComboBox* ClaimStateTaxCombo;
-  QComboBox* PayerStateTaxCombo;
+  // Children (frame AgesFrame).
+  QLineEdit* NumChild = nullptr;
+  QLineEdit* MinChild = nullptr;
+  QLabel* MinChildLabel = nullptr;
 
-  // The income windows' part of the screen (Form1Income.cpp).
+  // Claimant's personal status (Frame4).
+  QRadioButton* FParentOption = nullptr;  // Petitioner
+  QRadioButton* MParentOption = nullptr;  // Respondent
+  QLineEdit* ClaimantName = nullptr;
+  QLineEdit* YrsMarriage = nullptr;
+  QLineEdit* ClaimAge = nullptr;
+  QLineEdit* EdSkillScore = nullptr;
+
+  // Caregiver characterization.
+  QGroupBox* CharacterizationFrame = nullptr;
+  std::array<QRadioButton*, 3> CharOption{};  // CharOption1 to CharOption3
+
+  // Income and tax status (Frame3, Frame2); the income windows' part is in Form1Income.cpp.
   // Filing status options, in the order HeadHouse, Single, Married, MFJ.
   std::array<QRadioButton*, 4> ClaimFiling{};
   std::array<QRadioButton*, 4> PayerFiling{};
   QLineEdit* ClaimGrossInc = nullptr;  // read-only: the income windows write them
   QLineEdit* PayGrossInc = nullptr;
-  QLineEdit* ClaimantName = nullptr;
+  QLineEdit* ClaimDepend17 = nullptr;
+  QLineEdit* PayerDepend17 = nullptr;
+  QLineEdit* ClaimStateTax = nullptr;
+  QLineEdit* PayerStateTax = nullptr;
+  QComboBox* ClaimStateTaxCombo = nullptr;
+  QComboBox* PayerStateTaxCombo = nullptr;
+  QLineEdit* ClaimDependents = nullptr;  // never shown; kept for the case file
+  QLineEdit* PayerDependents = nullptr;
   platform::ui::ButtonPlus* EnterClaimIncome = nullptr;
   platform::ui::ButtonPlus* EnterPayerIncome = nullptr;
+
+  // Family custodial status (Frame1).
+  QGroupBox* Frame1 = nullptr;
+  QRadioButton* NoMinorOption = nullptr;
+  QRadioButton* CustodialOption = nullptr;
+  QRadioButton* NonCustodialOption = nullptr;
+  QRadioButton* SharedOption = nullptr;
+  QRadioButton* SplitOption = nullptr;
+  QGroupBox* ShareSplitFrame = nullptr;
+  QLineEdit* ClaimDays = nullptr;  // read-only: the parenting-time window writes them
+  QLineEdit* PayerDays = nullptr;
+  QLineEdit* PercentOfTimeValue = nullptr;
+  QLineEdit* PayerPerCent = nullptr;
+  platform::ui::ButtonPlus* SharedCalc = nullptr;
+  QGroupBox* Frame10 = nullptr;
+  QLineEdit* ClaimantPossession11 = nullptr;
+  QLineEdit* OtherPossession11 = nullptr;
+  std::array<QWidget*, 6> ChildFrame{};
+  std::array<QRadioButton*, 6> ClaimChild{};
+  std::array<QRadioButton*, 6> OtherChild{};
+  std::array<QLabel*, 6> ChildLabel{};
+
+  // Child care and health costs (Frame9, Frame8).
+  QLineEdit* ClaimDayCare = nullptr;
+  QLineEdit* ClaimNumCare = nullptr;
+  QLineEdit* OtherDayCare = nullptr;
+  QLineEdit* OtherNumCare = nullptr;
+  QLineEdit* ClaimHealthCare = nullptr;
+  QLineEdit* OtherHealthCare = nullptr;
+  QLineEdit* ClaimSpecial = nullptr;
+  QLineEdit* OtherSpecial = nullptr;
+
+  // Alimony and the two monthly transfers.
+  QRadioButton* OptionTaxedToPayer = nullptr;
+  QRadioButton* OptionTaxedToPayee = nullptr;
+  QCheckBox* ApplyMaintToCS = nullptr;
+  QLineEdit* CurrentMaintTransfer = nullptr;
+  QLineEdit* ChildSupport = nullptr;
+
+  // Commands. The runs and the other windows' buttons come with those windows.
+  platform::ui::ButtonPlus* ClearData = nullptr;
+  platform::ui::ButtonPlus* ChildSupportButton = nullptr;
+  platform::ui::ButtonPlus* AlimonyButton = nullptr;
+  platform::ui::ButtonPlus* RunWaWs = nullptr;
+  platform::ui::ButtonPlus* RunAffadavit = nullptr;
+  platform::ui::ButtonPlus* ButtonPlus1 = nullptr;
+  platform::ui::ButtonPlus* EdSkillsCommand = nullptr;
+
   QAction* PrintPopup = nullptr;
   // 1 while the party's income window stands with its columns moved right.
   std::int16_t ClaimIncomeColumnsShifted = 0;
@@ -79,20 +163,49 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   // "Print Income Popups": the income report.
   void PrintPopup_Click();
 
+  // State tax combo boxes: a choice resets the party's state tax box.
+  void ClaimStateTaxCombo_Click();
+  void PayerStateTaxCombo_Click();
+
+  // Children, custody and time-sharing (Form1Custody.cpp): the user's
+  // clicks and edits run the Express area's screen code on these fields.
+  ExpressFields& Fields() { return fields_; }
+  Prompter& Prompts() { return prompter_; }
+  // Opens the parenting-time window and refreshes the tiers.
+  void SharedCalc_Click();
+
   // income::ExpressLink
   income::FilingOptions Filing(casevars::Party party) const override;
   bool MonthlyDataChecked() const override;
   void SetGrossIncome(casevars::Party party, const QString& text) override;
   QString CaseName() const override;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // Marks `item` and clears `partner` unless `item` is marked already.
   static void MarkPair(QAction* item, QAction* partner);
   void ShowControls(std::initializer_list<const char*> names, bool visible);
-  void BuildIncomeControls();
+  void BuildMenus();
+  void BuildFields();         // Form1Design.cpp
+  void BuildIncomeFrames();   // Form1Design.cpp
+  void BuildCustodyFrame();   // Form1Design.cpp
+  void BuildCostFrames();     // Form1Design.cpp
+  void ConnectFields();
+  void ConnectCustody();      // Form1Custody.cpp
   void EnterIncome(casevars::Party party);
+  void StateTaxCombo_Click(QComboBox* combo, QLineEdit* box);
+  void ParentOption_Click(QRadioButton* clicked);
+
+  // Key handling of the time-sharing boxes: the text before the key.
+  bool TimeBoxKey(QObject* watched, QEvent* event);
 
   shell::Program& program_;
+  FormFields fields_{*this};
+  Prompter prompter_;
+  QString timeBoxTextBefore_;
 };
 
 }  // namespace express

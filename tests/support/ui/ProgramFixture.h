@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QStringList>
+#include <QTimer>
 
 #include "platform/ScriptedDialogs.h"
 #include "app/ui/ProgramWindows.h"
@@ -26,6 +27,15 @@ struct ProgramFixture {
       openedPages << address;
       return true;
     };
+  }
+
+  // A program that ended asked the event loop to stop, which makes every
+  // later modal wait return at once; one turn of the application's loop
+  // clears that for the next test.
+  ~ProgramFixture() {
+    if (!program.Ended()) return;
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
   }
 
   // Lets windows closed with "delete on close" go.

@@ -14,9 +14,9 @@ using express::Form1;
 TEST(Form1, SequencingSettersSwitchMarksValuesAndFields) {
   ProgramFixture run;
   Form1 express(run.program);
-  auto* childSupport = express.add<QLineEdit>("ChildSupport", nullptr, 0, 0, 1000, 300);
-  auto* transfer = express.add<QLineEdit>("CurrentMaintTransfer", nullptr, 0, 300, 1000, 300);
-  auto* apply = express.add<QCheckBox>("ApplyMaintToCS", nullptr, 0, 600, 1000, 300);
+  QLineEdit* childSupport = express.ChildSupport;
+  QLineEdit* transfer = express.CurrentMaintTransfer;
+  QCheckBox* apply = express.ApplyMaintToCS;
   transfer->setText("$1,000");
 
   express.SetCSFirst();

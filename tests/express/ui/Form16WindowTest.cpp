@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include "app/ui/StartupLayout.h"
+#include "express/ui/ExpressFixture.h"
+#include "platform/ui/ButtonPlus.h"
+#include "support/ui/ModalDriver.h"
+
+using platform::DialogKind;
+
+namespace {
+
+// "Enter Shared Parenting Time" with three minor children: the window opens
+// with three child frames; each child's time typed in one form fills the
+// other three; a wrong entry empties its row with a message; closing hides
+// the window and leaves the tiers and the Express screen's boxes current.
+TEST(Form16Window, SharedParentingTimeTypedChildByChild) {
+  ExpressFixture run;
+  express::Form1& w = run.express;
+  express::Form16& time = run.time;
+  w.show();
+  ExpressFixture::Type(w.NumChild, "3");
+  ExpressFixture::Type(w.MinChild, "3");
+  QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
+
+  run.dialogs.AnswerMessageBox(platform::kAnswerOk);
+  testenv::WhenModal<express::Form16>([&](express::Form16& f) {
+    EXPECT_EQ(f.ShareFrame[0]->title(), "Youngest Child");
+    EXPECT_EQ(f.ShareFrame[2]->title(), "Oldest Child");
+    EXPECT_FALSE(f.ShareFrame[3]->isVisibleTo(&f));
+    ExpressFixture::Type(f.ClaimDays[0], "146");
+    EXPECT_EQ(f.PayerDays[0]->text(), "219.0");
+    EXPECT_EQ(f.PayerPerCent[0]->text(), ".600");
+    EXPECT_EQ(f.PercentOfTimeValue[0]->text(), ".400");
+    // Moving into a share box by Tab converts nothing.
+    QTest::keyClick(f.ClaimDays[0], Qt::Key_Tab);
+    QTest::keyClick(f.PercentOfTimeValue[0], Qt::Key_Right);
+    EXPECT_EQ(f.ClaimDays[0]->text(), "146");
+    ExpressFixture::Type(f.PayerPerCent[1], ".2");
+    EXPECT_EQ(f.ClaimDays[1]->text(), "292.0");
+    EXPECT_EQ(f.PayerDays[1]->text(), "73.0");
+    EXPECT_EQ(f.PercentOfTimeValue[1]->text(), ".800");
+    ExpressFixture::Type(f.ClaimDays[2], "400");
+    EXPECT_EQ(f.ClaimDays[2]->text(), "");
+    EXPECT_EQ(f.PercentOfTimeValue[2]->text(), "");
+    EXPECT_EQ(f.focusWidget(), f.PercentOfTimeValue[2]);
+    ExpressFixture::Type(f.ClaimDays[2], "200");
+    f.close();
+  });
+  w.SharedCalc_Click();
+  EXPECT_FALSE(time.isVisible());
+  EXPECT_EQ(run.dialogs.CallsOf(DialogKind::MessageBox).at(0).prompt,
+            "Please ReEnter Percent Of Time That Children Are In Claimant's Possession (As A Decimal)");
+
+  const auto& ev = run.program.Case.Express;
+  EXPECT_EQ(ev.NumMinorChildren, 3);
+  EXPECT_FLOAT_EQ(ev.Claim.TierNights[1], 146);
+  EXPECT_FLOAT_EQ(ev.Claim.TierNights[2], 219);  // (146 + 292) / 2
+  EXPECT_FLOAT_EQ(ev.Claim.TierNights[3], 638.0f / 3);
+  EXPECT_FLOAT_EQ(ev.Payer.TierNights[3], 365 - 638.0f / 3);
+  EXPECT_EQ(time.ClaimDays[6]->text(), "212.7");
+  EXPECT_EQ(w.ClaimDays->text(), "212.7");
+  EXPECT_EQ(w.PayerDays->text(), "152.3");
+  EXPECT_EQ(w.PercentOfTimeValue->text(), ".583");
+  EXPECT_EQ(w.PayerPerCent->text(), ".417");
+
+  // Opened again: the typed values are still there; the copy command gives
+  // every child the youngest child's nights.
+  testenv::WhenModal<express::Form16>([&](express::Form16& f) {
+    EXPECT_EQ(f.PayerDays[1]->text(), "73.0");
+    QTest::mouseClick(f.CopyTime, Qt::LeftButton);
+    EXPECT_EQ(f.ClaimDays[2]->text(), "146.0");
+    f.close();
+  });
+  w.SharedCalc_Click();
+  EXPECT_FLOAT_EQ(ev.Claim.TierNights[3], 146);
+  EXPECT_EQ(w.ClaimDays->text(), "146.0");
+  EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
+}
+
+// Without a minor count the window does not open.
+TEST(Form16Window, NoMinorCountNoWindow) {
+  ExpressFixture run;
+  run.express.show();
+  run.dialogs.AnswerMessageBox(platform::kAnswerOk);
+  run.express.SharedCalc_Click();
+  EXPECT_FALSE(run.time.isVisible());
+  EXPECT_EQ(run.dialogs.CallsOf(DialogKind::MessageBox).at(0).prompt, "Please Enter Number Of Children To Be Supported");
+  EXPECT_EQ(run.express.focusWidget(), run.express.MinChild);
+}
+
+// The window keeps its fitted width: a resize snaps back.
+TEST(Form16Window, WidthSnapsBackToTheFittedWidth) {
+  ExpressFixture run;
+  run.time.show();
+  const int fitted = run.time.width();
+  EXPECT_EQ(fitted, qRound(express::Form16::kDesignWidth * 1024 / 12000.0));
+  run.time.resize(fitted / 2, run.time.height());
+  EXPECT_EQ(run.time.width(), fitted);
+  run.time.hide();
+}
+
+// The start-up layout pass builds and fits the window once and leaves it
+// hidden; opening it shows it at its fitted width, not maximised.
+TEST(Form16Window, FittedAtStartUpAndShownAtItsWidth) {
+  ProgramFixture run;
+  app::FitStartupWindows(run.program);
+  ASSERT_TRUE(run.program.IsFormLoaded("Form16"));
+  auto& time = *run.program.Find<express::Form16>("Form16");
+  auto& w = *run.program.Find<express::Form1>("Form1");
+  EXPECT_TRUE(time.isHidden());
+  EXPECT_TRUE(time.windowState() & Qt::WindowMaximized);
+  EXPECT_NEAR(platform::ui::Height(&time), (6570 + time.MenuBar()->sizeHint().height() * 15) * 1.28, 1);
+  w.show();
+  ExpressFixture::Type(w.NumChild, "1");
+  ExpressFixture::Type(w.MinChild, "1");
+  testenv::WhenModal<express::Form16>([](express::Form16& f) {
+    EXPECT_EQ(f.windowState(), Qt::WindowNoState);
+    EXPECT_EQ(f.width(), qRound(express::Form16::kDesignWidth * 1.28 / 15));
+    EXPECT_EQ(f.ShareFrame[0]->title(), "Only Child");
+    EXPECT_FALSE(f.ShareFrame[1]->isVisibleTo(&f));
+    f.close();
+  });
+  w.SharedCalc_Click();
+  EXPECT_TRUE(time.isHidden());
+  EXPECT_FALSE(run.dialogs.Failed());
+}
+
+}  // namespace
