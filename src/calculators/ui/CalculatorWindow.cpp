@@ -41,20 +41,6 @@ platform::ui::Form* OpenCalculator(shell::Program& program, const QString& name,
   return calculator;
 }
 
-void QuitProgram(shell::Program& program) {
-  if (program.Dialogs.ShowMessageBox(
-          QStringLiteral("Have You Saved Your Case Data? -  Do You Want To Quit Program?"), platform::kBoxYesNo,
-          QStringLiteral("Exit")) != platform::kAnswerYes)
-    return;
-  program.State.QuitConfirmed = 1;
-  std::vector<QPointer<QWidget>> windows;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->property("IsProgramForm").toBool()) windows.emplace_back(w);
-  for (const QPointer<QWidget>& w : windows)
-    if (w) w->close();
-  program.EndProgram();
-}
-
 CalculatorWindow::CalculatorWindow(const QString& name, shell::Program& program, QWidget* parent)
     : Form(name, parent), program_(program) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -114,7 +100,7 @@ void CalculatorWindow::ReturnToCaller() {
   close();
 }
 
-void CalculatorWindow::QuitProgram_Click() { QuitProgram(program_); }
+void CalculatorWindow::QuitProgram_Click() { program_.QuitProgram(); }
 
 void CalculatorWindow::PrinterSetup_Click() { program_.Dialogs.ShowPrinterSetup(); }
 

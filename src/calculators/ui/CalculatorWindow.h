@@ -41,11 +41,6 @@ QWidget* ShowCalculatorCaller(shell::Program& program);
 // itself as its own menu item says. Returns the calculator, or null.
 platform::ui::Form* OpenCalculator(shell::Program& program, const QString& name, std::int16_t caller);
 
-// Quit Program: asks "Have You Saved Your Case Data?"; on Yes sets
-// QuitConfirmed, closes every program window (each runs its own close
-// handling) and ends the program.
-void QuitProgram(shell::Program& program);
-
 // What the financial, pension and 72(t) calculators share: Return and closing
 // go back to the window that opened them, Quit Program, Printer Setup, Print
 // Screen Image, and the grey scheme of their frames, labels and options.

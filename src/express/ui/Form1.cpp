@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "calculators/ui/CalculatorWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
@@ -210,7 +209,7 @@ void Form1::UserDefault_Click() {
 }
 
 bool Form1::Quit_Click() {
-  calculators::ui::QuitProgram(program_);
+  program_.QuitProgram();
   return program_.Ended();
 }
 

@@ -1,8 +1,12 @@
 #include "shell/ui/Program.h"
 
 #include <QApplication>
+#include <QPointer>
+
+#include <vector>
 #include <QWidget>
 
+#include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/WebPage.h"
 #include "prefs/Preferences.h"
@@ -33,6 +37,19 @@ void Program::FitTabFormToScreen(platform::ui::Form& window) {
 void Program::RecomputeScreenFactors() {
   State.Screen = ComputeScreenFactors(Screen());
   ApplyMonitorAdjustment(State.Screen, MonitorAdjustment(prefs::MonAdj.read()));
+}
+
+void Program::QuitProgram() {
+  if (Dialogs.ShowMessageBox(QStringLiteral("Have You Saved Your Case Data? -  Do You Want To Quit Program?"),
+                             platform::kBoxYesNo, QStringLiteral("Exit")) != platform::kAnswerYes)
+    return;
+  State.QuitConfirmed = 1;
+  std::vector<QPointer<QWidget>> windows;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->property("IsProgramForm").toBool()) windows.emplace_back(w);
+  for (const QPointer<QWidget>& w : windows)
+    if (w) w->close();
+  EndProgram();
 }
 
 void Program::EndProgram() {

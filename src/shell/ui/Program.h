@@ -77,6 +77,12 @@ class Program {
   // (no confirmation, no saving) and the event loop is left. The windows are
   // destroyed with the Program.
   void EndProgram();
+  // The quit sequence of every window's Quit command and of closing the
+  // Express screen: asks "Have You Saved Your Case Data? -  Do You Want To
+  // Quit Program?" (Yes/No, "Exit"); on Yes sets State.QuitConfirmed, closes
+  // every program window (each window's close handling runs and sees the
+  // confirmation) and ends the program. On No nothing changes.
+  void QuitProgram();
   bool Ended() const { return ended_; }
 
  private:

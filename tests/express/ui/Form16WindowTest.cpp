@@ -97,7 +97,9 @@ TEST(Form16Window, WidthSnapsBackToTheFittedWidth) {
   ExpressFixture run;
   run.time.show();
   const int fitted = run.time.width();
-  EXPECT_EQ(fitted, qRound(express::Form16::kDesignWidth * 1024 / 12000.0));
+  // The fitted width counts the window's frame.
+  const QMargins frame = run.time.FrameMargins();
+  EXPECT_EQ(fitted + frame.left() + frame.right(), qRound(express::Form16::kDesignWidth * 1024 / 12000.0));
   run.time.resize(fitted / 2, run.time.height());
   EXPECT_EQ(run.time.width(), fitted);
   run.time.hide();
@@ -119,7 +121,8 @@ TEST(Form16Window, FittedAtStartUpAndShownAtItsWidth) {
   ExpressFixture::Type(w.MinChild, "1");
   testenv::WhenModal<express::Form16>([](express::Form16& f) {
     EXPECT_EQ(f.windowState(), Qt::WindowNoState);
-    EXPECT_EQ(f.width(), qRound(express::Form16::kDesignWidth * 1.28 / 15));
+    const QMargins frame = f.FrameMargins();
+    EXPECT_EQ(f.width() + frame.left() + frame.right(), qRound(express::Form16::kDesignWidth * 1.28 / 15));
     EXPECT_EQ(f.ShareFrame[0]->title(), "Only Child");
     EXPECT_FALSE(f.ShareFrame[1]->isVisibleTo(&f));
     f.close();

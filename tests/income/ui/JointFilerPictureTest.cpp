@@ -10,7 +10,7 @@
 #include "income/ui/IncomeWindowFixture.h"
 #include "platform/Fonts.h"
 #include "platform/ui/TabControl.h"
-#include "shell/Preferences.h"
+#include "prefs/Preferences.h"
 #include "shell/ui/Fitting.h"
 #include "support/TestEnvironment.h"
 
