@@ -118,10 +118,13 @@ void Form1::BuildFields() {
                      Control(QStringLiteral("CSLabel")), static_cast<QWidget*>(ApplyMaintToCS)})
     c->setVisible(false);
 
-  // Commands, in two rows along the foot of the window.
-  auto cell = [](int n) { return std::pair{120 + 2940.0 * (n % 4), 7620 + 510.0 * (n / 4)}; };
+  // Commands, in two rows along the foot of the window, which end within the
+  // client area a window manager's frame and title bar leave on a 600-pixel
+  // screen.
+  constexpr double kCommandHeight = 390;
+  auto cell = [](int n) { return std::pair{120 + 2940.0 * (n % 4), 7545 + 405.0 * (n / 4)}; };
   auto command = [&](const char* name, int n, const char* text) {
-    return b.button(name, nullptr, cell(n).first, cell(n).second, 2880, 450, text);
+    return b.button(name, nullptr, cell(n).first, cell(n).second, 2880, kCommandHeight, text);
   };
   ChildSupportButton = command("ChildSupportButton", 0, "Run Child Support Calculation");
   AlimonyButton = command("AlimonyButton", 1, "Alimony Recommendation");
@@ -132,10 +135,10 @@ void Form1::BuildFields() {
   ClearData = command("ClearData", 6, "Clear Data");
   for (platform::ui::ButtonPlus* run : {ChildSupportButton, RunWaWs})
     platform::ui::SetBackColor(run, 12632319);
-  QGroupBox* mark = b.frame("TradeMark", nullptr, cell(7).first, cell(7).second, 2880, 450, "");
-  b.label("lblProductName", mark, 60, 0, 1500, "Kelvane 2026", 450)->setWordWrap(false);
+  QGroupBox* mark = b.frame("TradeMark", nullptr, cell(7).first, cell(7).second, 2880, kCommandHeight, "");
+  b.label("lblProductName", mark, 60, 0, 1500, "Kelvane 2026", kCommandHeight)->setWordWrap(false);
   b.label("lblVersion", mark, 1560, 0, 1260,
-          qPrintable(QStringLiteral("Version ") + QLatin1String(shell::kProgramVersion)), 450)
+          qPrintable(QStringLiteral("Version ") + QLatin1String(shell::kProgramVersion)), kCommandHeight)
       ->setWordWrap(false);
 }
 

@@ -72,6 +72,22 @@ TEST_P(ExpressLayoutTest, EveryControlInsideItsFrameWithItsCaptionWhole) {
   EXPECT_LE(run.time.height(), GetParam().heightPx);
 }
 
+// Under a window manager the window's frame and title bar count in its
+// size: every control still lies within the client area that is left.
+TEST_P(ExpressLayoutTest, EveryControlWithinTheClientAreaOfAFramedWindow) {
+  const QMargins before = platform::ui::AssumedFrameMargins();
+  platform::ui::SetAssumedFrameMargins(QMargins(4, 23, 4, 4));
+  {
+    ExpressFixture run(GetParam());
+    const QMargins frame = run.express.FrameMargins();
+    EXPECT_LE(run.express.height() + frame.top() + frame.bottom(), GetParam().heightPx);
+    for (QWidget* c : run.express.Controls())
+      EXPECT_TRUE(run.express.rect().contains(QRect(c->mapTo(&run.express, QPoint(0, 0)), c->size())))
+          << c->objectName().toStdString();
+  }
+  platform::ui::SetAssumedFrameMargins(before);
+}
+
 // The state tax combo boxes lie in their party's frame and offer a rate or an amount.
 TEST_P(ExpressLayoutTest, StateTaxCombosInTheirFramesOfferRateOrAmount) {
   ExpressFixture run(GetParam());
