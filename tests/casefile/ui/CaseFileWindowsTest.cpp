@@ -164,6 +164,48 @@ TEST_F(CaseFileWindowsTest, ACaseSavedInMonthlyEntryClearedAndOpenedGivesTheSame
   EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
 }
 
+TEST_F(CaseFileWindowsTest, WritesRunNothingAndReactRunsTheControlsOwnHandling) {
+  casefile::CaseFields& f = casefile::ui::Session(program)->fields;
+  IncomeWindow& claim = Income("Form13");
+  const casefile::ControlRef eic{"Form13", "ClaimEICCheck"};
+  f.SetValue(eic, 1);
+  EXPECT_EQ(f.Value(eic), 1);
+  EXPECT_TRUE(claim.EICChoices[0]->isHidden());
+  f.React(eic);
+  EXPECT_FALSE(claim.EICChoices[0]->isHidden());
+
+  const casefile::ControlRef itemized{"Form14", "PayerItemizedDeduction"};
+  f.SetValue(itemized, 1);
+  EXPECT_TRUE(Income("Form14").Box("ItemizedAmount")->isReadOnly());
+  f.React(itemized);
+  EXPECT_FALSE(Income("Form14").Box("ItemizedAmount")->isReadOnly());
+  EXPECT_EQ(f.Value({"Form14", "PayerStandardDeduction"}), 0);  // one option of the group
+
+  // A typed amount reaches its variable when the box reacts.
+  const casefile::ControlRef earned{"Form13", "ClaimEarned"};
+  f.SetText(earned, "$ 12,000");
+  f.React(earned);
+  EXPECT_EQ(program.Case.Income.Claim.YrEarned, 12000);
+
+  // The business windows' boxes by element; their figures come in through
+  // the window's method.
+  f.SetText({"Form26", "AWages", 0}, "$ 5,000");
+  EXPECT_EQ(program.Find<business::BusinessWindow>("Form26")->Control("AWages(0)")->property("text"), "$ 5,000");
+  EXPECT_TRUE(f.Run("Form26", casefile::method::AssignBusinessVars, 0));
+  EXPECT_EQ(program.Case.Business.Claim.YrAWages, 5000);
+
+  // A window the program does not hold reads empty and takes nothing.
+  const casefile::ControlRef missing{"Form99", "Anything"};
+  f.SetText(missing, "x");
+  EXPECT_EQ(f.Text(missing), "");
+  EXPECT_EQ(f.Value(missing), 0);
+  EXPECT_TRUE(f.Run("Form99", casefile::method::ApplyWorksheetFont));
+
+  f.SetFont({"Arial", 8.25});
+  EXPECT_EQ(program.Case.Worksheet.WSFontName, "Arial");
+  EXPECT_EQ(f.Font().size, 8.25);
+}
+
 TEST_F(CaseFileWindowsTest, TheSessionLastsTheRunAndRemembersTheFolder) {
   prefs::FileSaveDefault.write("LastLocation");
   casefile::CaseFileSession* session = casefile::ui::Session(program);
