@@ -206,6 +206,31 @@ TEST_F(CaseFileWindowsTest, WritesRunNothingAndReactRunsTheControlsOwnHandling) 
   EXPECT_EQ(f.Font().size, 8.25);
 }
 
+TEST_F(CaseFileWindowsTest, OpeningASharedCaseBringsBackEachChildsTimeAndTheTiers) {
+  Form1& e = Express();
+  incometest::Type(e.NumChild, "1");
+  incometest::Type(e.MinChild, "1");
+  e.SharedOption->click();
+  casefile::CaseFields& f = casefile::ui::Session(program)->fields;
+  f.SetText({"Form16", "ClaimDays", 0}, "200");
+  f.SetText({"Form16", "PayerDays", 0}, "165");
+  const QString path = Scratch("Shared.PVX");
+  dialogs.AnswerSaveDialog(path);
+  ASSERT_TRUE(casefile::ui::SaveCase(program));
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  ASSERT_TRUE(casefile::ui::ClearData(program));
+  EXPECT_EQ(f.Text({"Form16", "ClaimDays", 0}), "");
+
+  dialogs.AnswerOpenDialog(path);
+  ASSERT_TRUE(casefile::ui::OpenCase(program));
+  EXPECT_TRUE(e.SharedOption->isChecked());
+  EXPECT_EQ(f.Text({"Form16", "ClaimDays", 0}), "200");
+  EXPECT_EQ(program.Case.Express.NumMinorChildren, 1);
+  EXPECT_FLOAT_EQ(program.Case.Express.Claim.TierNights[1], 200);
+  EXPECT_FLOAT_EQ(program.Case.Express.Payer.TierNights[1], 165);
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
+}
+
 TEST_F(CaseFileWindowsTest, TheSessionLastsTheRunAndRemembersTheFolder) {
   prefs::FileSaveDefault.write("LastLocation");
   casefile::CaseFileSession* session = casefile::ui::Session(program);
