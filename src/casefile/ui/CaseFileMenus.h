@@ -1,0 +1,29 @@
+#pragma once
+
+namespace shell {
+class Program;
+}
+namespace casefile {
+struct CaseFileSession;
+}
+
+// The case file items of the Express screen's and the worksheet's File menus,
+// over the program's windows. One session serves the whole run, so the
+// dialogs remember the folder of the last case opened or saved.
+namespace casefile::ui {
+
+// The run's case file session (created on first use, kept with the Express
+// screen for as long as the program runs); null in a program without it.
+CaseFileSession* Session(shell::Program& program);
+
+// "Save Client Data To File" / "Save Worksheet Data To File". Returns whether saved.
+bool SaveCase(shell::Program& program);
+
+// "Open Client Data From File" / "Open WorkSheet Data From File": after a
+// case is opened the Express screen is shown. Returns whether opened.
+bool OpenCase(shell::Program& program);
+
+// New case ("Clear Data"). Returns whether the case was cleared.
+bool ClearData(shell::Program& program);
+
+}  // namespace casefile::ui

@@ -1,0 +1,257 @@
+// The case file commands over the program's own windows: a case typed into
+// the windows goes to a file and comes back, and New case empties it.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/ui/StartupLayout.h"
+#include "business/ui/BusinessWindow.h"
+#include "casefile/CaseFileCommands.h"
+#include "casefile/CaseRecord.h"
+#include "casefile/ui/CaseFileMenus.h"
+#include "engine/childsupport/ChildSupportRun.h"
+#include "express/ExpressChecks.h"
+#include "express/ui/Form1.h"
+#include "express/ui/Form16.h"
+#include "income/ui/AmountBox.h"
+#include "income/ui/IncomeWindow.h"
+#include "income/ui/IncomeWindowFixture.h"
+#include "platform/AmountLimit.h"
+#include "platform/ui/Form.h"
+#include "prefs/Preferences.h"
+#include "support/TestEnvironment.h"
+#include "support/ui/ProgramFixture.h"
+
+namespace {
+
+using express::Form1;
+using income::IncomeWindow;
+
+struct CaseFileWindowsTest : ::testing::Test, ProgramFixture {
+  void SetUp() override {
+    prefs::ScreenDefault.write("TV");
+    app::FitStartupWindows(program);
+  }
+
+  Form1& Express() { return *program.Find<Form1>("Form1"); }
+  IncomeWindow& Income(const char* name) { return *program.Find<IncomeWindow>(name); }
+  // The record the windows give, value by value; an amount box's figure by
+  // its amount, as the windows' own redrawing formats a zero "$ .00" or "$ 0".
+  static QStringList Record(const casefile::CaseFields& fields) {
+    QStringList values;
+    const auto record = casefile::GatherCase(fields);
+    for (int i = 0; i < record.size(); ++i) {
+      const casefile::Position& p = casefile::CasePositions()[size_t(i)];
+      const QString text = fields.Text({QLatin1String(p.window), QLatin1String(p.control), p.index});
+      const platform::AmountReading amount = platform::ReadAmount(text);
+      values << (p.written == casefile::Written::Text && text.startsWith(QLatin1Char('$')) && amount.isAmount()
+                     ? QStringLiteral("amount %1").arg(amount.value)
+                     : record[i].describe());
+    }
+    return values;
+  }
+  QString Scratch(const QString& name) { return QDir(testenv::scratchFolder()).filePath(name); }
+
+  // A custodial case with two children, typed as the user types it, the
+  // incomes entered monthly.
+  void EnterCase() {
+    Form1& e = Express();
+    incometest::Type(e.ClaimantName, "Smith, Jane v. Jones");
+    incometest::Type(e.NumChild, "2");
+    incometest::Type(e.MinChild, "2");
+    e.CustodialOption->click();
+    e.ClaimFiling[0]->click();  // head of household
+    e.PayerFiling[1]->click();  // single
+    incometest::Type(e.ClaimDepend17, "2");
+    incometest::Type(e.PayerDepend17, "0");
+    for (QLineEdit* cost : {e.ClaimDayCare, e.OtherDayCare, e.ClaimHealthCare, e.ClaimSpecial, e.OtherSpecial})
+      incometest::Type(cost, "0");
+    incometest::Type(e.OtherHealthCare, "80");
+    incometest::Type(e.ClaimNumCare, "0");
+    incometest::Type(e.OtherNumCare, "0");
+    e.MonthlyData->setChecked(true);
+    const std::pair<const char*, const char*> incomes[] = {{"Form13", "2500"}, {"Form14", "5000"}};
+    for (const auto& [name, amount] : incomes) {
+      IncomeWindow& w = Income(name);
+      ASSERT_TRUE(w.Monthly_Click());
+      incometest::Type(w.Box("Earned"), amount);
+      ASSERT_TRUE(w.Form_Unload());  // the user closes the window
+    }
+  }
+
+  // The child support run as the Express screen's command makes it: the
+  // entry checks, both income windows totalled in yearly entry with their
+  // deductions, the parenting time, then the engine. Returns the transfer.
+  float RunChildSupport() {
+    Form1& e = Express();
+    casevars::CaseVars& cv = program.Case;
+    EXPECT_EQ(express::CheckDataEntry0(e.Fields(), cv, e.Prompts()), 0);
+    EXPECT_EQ(express::CheckDataEntry1(e.Fields(), cv, e.Prompts()), 0);
+    EXPECT_EQ(express::CheckDataEntry3(e.Fields(), cv, e.Prompts()), 0);
+    for (const char* name : {"Form13", "Form14"}) {
+      IncomeWindow& w = Income(name);
+      w.AddIncomeVars();
+      EXPECT_TRUE(w.Yearly_Click());
+      w.AssignDeductVars();
+    }
+    auto* time = program.Find<express::Form16>("Form16");
+    time->AssignTierVars();
+    time->CalculateAvTime();
+    time->CalculateTierTotal();
+    cv.Results.ManualNetState = 1;
+    childsupport::ChildSupportInputs in;
+    in.SplitDefault = "Winters";
+    in.InterpDefault = "Closest";
+    in.Claim.StateTaxCombo = e.ClaimStateTaxCombo->currentText();
+    in.Payer.StateTaxCombo = e.PayerStateTaxCombo->currentText();
+    in.Claim.EICCheck = Income("Form13").EICCheck->isChecked();
+    in.Payer.EICCheck = Income("Form14").EICCheck->isChecked();
+    childsupport::ChildSupportServices services;
+    services.GetBusinessDeduction = business::BusinessDeductionService(
+        *program.Find<business::BusinessWindow>("Form26"), *program.Find<business::BusinessWindow>("Form27"));
+    const childsupport::ChildSupportOutcome out = childsupport::ComputeChildSupport(cv, in, services);
+    EXPECT_TRUE(out.Completed) << out.Message.toStdString();
+    return out.ChildSupport;
+  }
+};
+
+TEST_F(CaseFileWindowsTest, ACaseSavedInMonthlyEntryClearedAndOpenedGivesTheSameChildSupport) {
+  EnterCase();
+  const float before = RunChildSupport();
+  EXPECT_GT(before, 0);
+  for (const char* name : {"Form13", "Form14"}) ASSERT_TRUE(Income(name).Monthly_Click());
+  EXPECT_EQ(Income("Form13").Box("Earned")->text().toStdString(), "$ 2,500.00");
+
+  const QString path = Scratch("Smith v. Jones.PVX");
+  QFile::remove(path);
+  dialogs.AnswerSaveDialog(Scratch("Smith v. Jones"));
+  ASSERT_TRUE(casefile::ui::SaveCase(program));
+  ASSERT_TRUE(QFile::exists(path));
+  casefile::CaseFileSession* session = casefile::ui::Session(program);
+  ASSERT_NE(session, nullptr);
+  const QStringList saved = Record(session->fields);
+  EXPECT_EQ(Income("Form13").Box("Earned")->text().toStdString(), "$ 30,000.00");  // the record is yearly
+
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  ASSERT_TRUE(casefile::ui::ClearData(program));
+  Form1& e = Express();
+  EXPECT_EQ(e.ClaimantName->text(), "");
+  EXPECT_EQ(e.NumChild->text(), "");
+  EXPECT_EQ(Income("Form13").Box("Earned")->text(), "");
+  EXPECT_NE(Record(session->fields), saved);
+
+  e.hide();
+  dialogs.AnswerOpenDialog(path);
+  ASSERT_TRUE(casefile::ui::OpenCase(program));
+  EXPECT_TRUE(e.isVisible());  // the Express screen comes up with the case
+  const QStringList opened = Record(session->fields);
+  for (int i = 0; i < saved.size(); ++i) EXPECT_EQ(opened.value(i).toStdString(), saved[i].toStdString()) << "position " << i + 1;
+  EXPECT_EQ(e.ClaimantName->text(), "Smith, Jane v. Jones");
+  EXPECT_EQ(e.MinChild->text(), "2");
+  EXPECT_TRUE(e.CustodialOption->isChecked());
+  EXPECT_TRUE(e.ClaimFiling[0]->isChecked());
+  EXPECT_TRUE(e.PayerFiling[1]->isChecked());
+  EXPECT_EQ(e.ClaimStateTaxCombo->currentText(), "As Rate");
+  EXPECT_EQ(Income("Form14").Box("Earned")->text().toStdString(), "$ 60,000.00");
+  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 60000);
+
+  EXPECT_FLOAT_EQ(RunChildSupport(), before);
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
+}
+
+TEST_F(CaseFileWindowsTest, WritesRunNothingAndReactRunsTheControlsOwnHandling) {
+  casefile::CaseFields& f = casefile::ui::Session(program)->fields;
+  IncomeWindow& claim = Income("Form13");
+  const casefile::ControlRef eic{"Form13", "ClaimEICCheck"};
+  f.SetValue(eic, 1);
+  EXPECT_EQ(f.Value(eic), 1);
+  EXPECT_TRUE(claim.EICChoices[0]->isHidden());
+  f.React(eic);
+  EXPECT_FALSE(claim.EICChoices[0]->isHidden());
+
+  const casefile::ControlRef itemized{"Form14", "PayerItemizedDeduction"};
+  f.SetValue(itemized, 1);
+  EXPECT_TRUE(Income("Form14").Box("ItemizedAmount")->isReadOnly());
+  f.React(itemized);
+  EXPECT_FALSE(Income("Form14").Box("ItemizedAmount")->isReadOnly());
+  EXPECT_EQ(f.Value({"Form14", "PayerStandardDeduction"}), 0);  // one option of the group
+
+  // A typed amount reaches its variable when the box reacts.
+  const casefile::ControlRef earned{"Form13", "ClaimEarned"};
+  f.SetText(earned, "$ 12,000");
+  f.React(earned);
+  EXPECT_EQ(program.Case.Income.Claim.YrEarned, 12000);
+
+  // The business windows' boxes by element; their figures come in through
+  // the window's method.
+  f.SetText({"Form26", "AWages", 0}, "$ 5,000");
+  EXPECT_EQ(program.Find<business::BusinessWindow>("Form26")->Control("AWages(0)")->property("text"), "$ 5,000");
+  EXPECT_TRUE(f.Run("Form26", casefile::method::AssignBusinessVars, 0));
+  EXPECT_EQ(program.Case.Business.Claim.YrAWages, 5000);
+
+  // A window the program does not hold reads empty and takes nothing.
+  const casefile::ControlRef missing{"Form99", "Anything"};
+  f.SetText(missing, "x");
+  EXPECT_EQ(f.Text(missing), "");
+  EXPECT_EQ(f.Value(missing), 0);
+  EXPECT_TRUE(f.Run("Form99", casefile::method::ApplyWorksheetFont));
+
+  f.SetFont({"Arial", 8.25});
+  EXPECT_EQ(program.Case.Worksheet.WSFontName, "Arial");
+  EXPECT_EQ(f.Font().size, 8.25);
+}
+
+TEST_F(CaseFileWindowsTest, OpeningASharedCaseBringsBackEachChildsTimeAndTheTiers) {
+  Form1& e = Express();
+  incometest::Type(e.NumChild, "1");
+  incometest::Type(e.MinChild, "1");
+  e.SharedOption->click();
+  casefile::CaseFields& f = casefile::ui::Session(program)->fields;
+  f.SetText({"Form16", "ClaimDays", 0}, "200");
+  f.SetText({"Form16", "PayerDays", 0}, "165");
+  const QString path = Scratch("Shared.PVX");
+  dialogs.AnswerSaveDialog(path);
+  ASSERT_TRUE(casefile::ui::SaveCase(program));
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  ASSERT_TRUE(casefile::ui::ClearData(program));
+  EXPECT_EQ(f.Text({"Form16", "ClaimDays", 0}), "");
+
+  dialogs.AnswerOpenDialog(path);
+  ASSERT_TRUE(casefile::ui::OpenCase(program));
+  EXPECT_TRUE(e.SharedOption->isChecked());
+  EXPECT_EQ(f.Text({"Form16", "ClaimDays", 0}), "200");
+  EXPECT_EQ(program.Case.Express.NumMinorChildren, 1);
+  EXPECT_FLOAT_EQ(program.Case.Express.Claim.TierNights[1], 200);
+  EXPECT_FLOAT_EQ(program.Case.Express.Payer.TierNights[1], 165);
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
+}
+
+TEST_F(CaseFileWindowsTest, TheSessionLastsTheRunAndRemembersTheFolder) {
+  prefs::FileSaveDefault.write("LastLocation");
+  casefile::CaseFileSession* session = casefile::ui::Session(program);
+  ASSERT_EQ(casefile::ui::Session(program), session);
+  const QString folder = QDir(testenv::scratchFolder()).filePath("cases");
+  QDir().mkpath(folder);
+  dialogs.AnswerSaveDialog(QDir(folder).filePath("Doe"));
+  ASSERT_TRUE(casefile::ui::SaveCase(program));
+  dialogs.AnswerOpenDialog(std::nullopt);  // Cancel: nothing happens
+  EXPECT_FALSE(casefile::ui::OpenCase(program));
+  const auto opens = dialogs.CallsOf(platform::DialogKind::OpenFile);
+  ASSERT_EQ(opens.size(), 1u);
+  EXPECT_EQ(QDir(opens[0].file.initialFolder).canonicalPath(), QDir(folder).canonicalPath());
+  EXPECT_TRUE(dialogs.CallsOf(platform::DialogKind::MessageBox).empty());
+}
+
+TEST_F(CaseFileWindowsTest, NewCaseOnNoKeepsTheCase) {
+  incometest::Type(Express().ClaimantName, "Doe");
+  dialogs.AnswerMessageBox(platform::kAnswerNo);
+  EXPECT_FALSE(casefile::ui::ClearData(program));
+  EXPECT_EQ(Express().ClaimantName->text(), "Doe");
+}
+
+}  // namespace
