@@ -29,6 +29,44 @@ OvernightResult Fail(int message, const char* prompt, std::optional<B> focus) {
   return result;
 }
 
+// The messages of a Christmas or break frame: no rule chosen, Other with an
+// empty box, more than 7 overnights a week.
+struct VacationMessages {
+  int none;
+  const char* nonePrompt;
+  int empty;
+  const char* emptyPrompt;
+  int tooMany;
+  const char* tooManyPrompt;
+};
+
+const VacationMessages kXMassMessages = {
+    4, "Please Select Option For XMass Vacation Overnights.",
+    5, "Please Enter The Number Of XMass Vacation Overnights.",
+    6, "Please Enter The Number Of Overnights Per XMass Break Period. It Can Not Be More Than 7 Days Per Week."};
+const VacationMessages kBreakMessages = {
+    7, "Please Select Option For School Break Overnights.",
+    8, "Please Enter The Number Of School Break Overnights.",
+    9, "Please Enter The Number Of Overnights Per School Break Periods. It Can Not Be More Than 7 Days Per Week."};
+
+// The overnights of a Christmas or break period; a failed check gives its result.
+std::optional<OvernightResult> VacationCount(VacationRule rule, double school, double weeks, double nights,
+                                             bool nightsEmpty, B nightsBox, const VacationMessages& m,
+                                             double& count) {
+  switch (rule) {
+    case VacationRule::Continuation: count = school * weeks / 2; break;
+    case VacationRule::Half: count = 7 * weeks / 2; break;
+    case VacationRule::Other:
+      count = nights;
+      if (nightsEmpty) return Fail(m.empty, m.emptyPrompt, nightsBox);
+      break;
+    case VacationRule::None:
+      return Fail(m.none, m.nonePrompt, std::nullopt);
+  }
+  if (nights > 7 * weeks) return Fail(m.tooMany, m.tooManyPrompt, nightsBox);
+  return std::nullopt;
+}
+
 }  // namespace
 
 OvernightEntries InitialOvernightEntries() {
@@ -65,35 +103,13 @@ OvernightResult CountOvernights(OvernightEntries& e) {
   const double schoolCount = school * val(B::SchoolWeeks) / 2;
 
   double xmass = 0;
-  switch (e.xmass) {
-    case VacationRule::Continuation: xmass = school * val(B::XMassWeeks) / 2; break;
-    case VacationRule::Half: xmass = 7 * val(B::XMassWeeks) / 2; break;
-    case VacationRule::Other:
-      xmass = val(B::XMassNights);
-      if (empty(B::XMassNights))
-        return Fail(5, "Please Enter The Number Of XMass Vacation Overnights.", B::XMassNights);
-      break;
-    case VacationRule::None:
-      return Fail(4, "Please Select Option For XMass Vacation Overnights.", std::nullopt);
-  }
-  if (val(B::XMassNights) > 7 * val(B::XMassWeeks))
-    return Fail(6, "Please Enter The Number Of Overnights Per XMass Break Period. It Can Not Be More Than 7 Days Per "
-                   "Week.", B::XMassNights);
-
+  if (auto failed = VacationCount(e.xmass, school, val(B::XMassWeeks), val(B::XMassNights), empty(B::XMassNights),
+                                  B::XMassNights, kXMassMessages, xmass))
+    return *failed;
   double breaks = 0;
-  switch (e.breaks) {
-    case VacationRule::Continuation: breaks = school * val(B::BreakWeeks) / 2; break;
-    case VacationRule::Half: breaks = 7 * val(B::BreakWeeks) / 2; break;
-    case VacationRule::Other:
-      breaks = val(B::BreakNights);
-      if (empty(B::BreakNights)) return Fail(8, "Please Enter The Number Of School Break Overnights.", B::BreakNights);
-      break;
-    case VacationRule::None:
-      return Fail(7, "Please Select Option For School Break Overnights.", std::nullopt);
-  }
-  if (val(B::BreakNights) > 7 * val(B::BreakWeeks))
-    return Fail(9, "Please Enter The Number Of Overnights Per School Break Periods. It Can Not Be More Than 7 Days "
-                   "Per Week.", B::BreakNights);
+  if (auto failed = VacationCount(e.breaks, school, val(B::BreakWeeks), val(B::BreakNights), empty(B::BreakNights),
+                                  B::BreakNights, kBreakMessages, breaks))
+    return *failed;
 
   double summer = 0;
   const double summerWeeks = val(B::SummerWeeks);
