@@ -23,6 +23,7 @@
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "app/ui/frmSplash.h"
+#include "tools/ui/FormDepends.h"
 #include "tools/ui/FormOnight.h"
 #include "tools/ui/ImputeWindowLink.h"
 
@@ -102,6 +103,7 @@ void RegisterProgramWindows(Program& p) {
   Add<calculators::ui::Form72tA>(p, "Form72tA");
   Add<calculators::ui::Form72tB>(p, "Form72tB", p.OpenWebPage);
   Add<tools::ui::FormOnight>(p, "FormOnight", p);
+  Add<tools::ui::FormDepends>(p, "FormDepends", p);
   tools::ui::RegisterImputeWindow(p);
   p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
     auto picker = std::make_unique<shell::Form20>(p);
