@@ -23,6 +23,7 @@
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "app/ui/frmSplash.h"
+#include "tools/ui/BonusWindow.h"
 #include "tools/ui/FormDepends.h"
 #include "tools/ui/FormOnight.h"
 #include "tools/ui/ImputeWindowLink.h"
@@ -105,6 +106,7 @@ void RegisterProgramWindows(Program& p) {
   Add<tools::ui::FormOnight>(p, "FormOnight", p);
   Add<tools::ui::FormDepends>(p, "FormDepends", p);
   tools::ui::RegisterImputeWindow(p);
+  tools::ui::RegisterBonusWindows(p);
   p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
     auto picker = std::make_unique<shell::Form20>(p);
     picker->Form_Load();
