@@ -10,6 +10,7 @@
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
 #include "shell/ui/Program.h"
+#include "tools/ui/TaggedButton.h"
 #include "tools/BonusReport.h"
 #include "tools/ui/Form19.h"
 #include "tools/ui/LinesPicture.h"
@@ -41,9 +42,7 @@ BonusWindow::BonusWindow(BonusKind kind, shell::Program& program, std::shared_pt
                        QStringLiteral("Other Party's Average Yearly Bonus "));
   Text2 = add<QLineEdit>(QStringLiteral("Text2"), bonusFrame, 3840, 330, 1800, 315);
   auto button = [this, bonusFrame](const char* name, double l, const char* caption) {
-    auto* b = add<ButtonPlus>(QString::fromLatin1(name), bonusFrame, l, 840, 3000, 480, QString::fromLatin1(caption));
-    platform::ui::SetTag(b, QStringLiteral("1000"));
-    return b;
+    return AddTaggedButton(*this, name, bonusFrame, l, 840, 3000, 480, caption);
   };
   ButtonPlus1 = button("ButtonPlus1", 600, "Calculate Transfer");
   ButtonPlus2 = button("ButtonPlus2", 3960, "About This Calculator");

@@ -15,6 +15,7 @@
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
 #include "shell/ui/Program.h"
+#include "tools/ui/TaggedButton.h"
 #include "tools/ui/LinesPicture.h"
 
 namespace tools::ui {
@@ -57,9 +58,7 @@ FormDepends::FormDepends(shell::Program& program, QWidget* parent)
     return add<QLineEdit>(QString::fromLatin1(name), in, l, t, 900, 315);
   };
   auto button = [this](const char* name, QWidget* in, double l, double t, const char* caption) {
-    auto* b = add<ButtonPlus>(QString::fromLatin1(name), in, l, t, 2160, 420, QString::fromLatin1(caption));
-    platform::ui::SetTag(b, QStringLiteral("1000"));
-    return b;
+    return AddTaggedButton(*this, name, in, l, t, 2160, 420, caption);
   };
 
   Frame1 = frame("Frame1", 120, 2100, "Initial Overnights and Dependencies");

@@ -13,6 +13,7 @@
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
 #include "shell/ui/Program.h"
+#include "tools/ui/TaggedButton.h"
 
 namespace tools::ui {
 
@@ -113,9 +114,7 @@ FormOnight::FormOnight(shell::Program& program, QWidget* parent)
 
   QGroupBox* buttons = frame("Frame7", 5760, 5640, 5520, 1080, "");
   auto button = [this, buttons](const char* name, double l, const char* caption) {
-    auto* b = add<ButtonPlus>(QString::fromLatin1(name), buttons, l, 300, 2520, 540, QString::fromLatin1(caption));
-    platform::ui::SetTag(b, QStringLiteral("1000"));
-    return b;
+    return AddTaggedButton(*this, name, buttons, l, 300, 2520, 540, caption);
   };
   Clear = button("Clear", 180, "Clear Data");
   OvernightCalc = button("OvernightCalc", 2820, "Calculate Total Overnights");
