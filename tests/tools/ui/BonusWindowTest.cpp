@@ -8,7 +8,10 @@
 #include "platform/ui/ButtonPlus.h"
 #include "support/ui/ModalDriver.h"
 #include "support/ui/ProgramFixture.h"
+#include "income/ui/AmountBox.h"
+#include "income/ui/IncomeWindow.h"
 #include "tools/ui/BonusWindow.h"
+#include "tools/ui/BonusWindowServices.h"
 #include "tools/ui/Form19.h"
 #include "tools/ui/LinesPicture.h"
 
@@ -105,6 +108,28 @@ TEST_F(BonusWindowTest, AboutOpensTheHelpWindow) {
     w.close();
   });
   OpenBonusCalculator(program, "FormBonusAlm", Services());
+}
+
+// Through the program's windows: the bonus goes into the other party's
+// earned-wages box for the run, and the box and the wages come back after it.
+TEST_F(BonusWindowTest, WindowServicesPutTheEarnedWagesBoxBack) {
+  auto* payer = program.Load<income::Form14>("Form14");
+  ASSERT_NE(payer, nullptr);
+  ASSERT_TRUE(payer->Yearly_Click());
+  program.Case.Income.Payer.YrEarned = 100000;
+  payer->AddIncomeVars();
+  const QString before = payer->Box("Earned")->text();
+  BonusServices s = BonusWindowServices(program);
+  float earnedInRun = 0;
+  s.computeChildSupport = [&](bool) {
+    if (earnedInRun == 0) earnedInRun = program.Case.Income.Payer.YrEarned;
+  };
+  BonusValues v;
+  RunBonus(BonusKind::ChildSupport, 50000, program.Case, s, v);
+  EXPECT_EQ(earnedInRun, 150000.0f);
+  EXPECT_EQ(payer->Box("Earned")->text(), before);
+  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 100000.0f);
+  EXPECT_FALSE(dialogs.Failed());
 }
 
 }  // namespace
