@@ -23,6 +23,10 @@
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "app/ui/frmSplash.h"
+#include "tools/ui/BonusWindow.h"
+#include "tools/ui/FormDepends.h"
+#include "tools/ui/FormOnight.h"
+#include "tools/ui/ImputeWindowLink.h"
 
 namespace app {
 
@@ -67,7 +71,10 @@ void AddIncomeWindow(Program& program, const char* name) {
                                                                                      : QStringLiteral("Form27"));
     });
     services.business = business.get();
-    services.owned = business;
+    auto impute = std::make_shared<tools::ui::ImputeWindowLink>(program);
+    services.impute = impute.get();
+    services.owned = std::make_shared<std::pair<std::shared_ptr<income::BusinessWindowLink>,
+                                                std::shared_ptr<tools::ui::ImputeWindowLink>>>(business, impute);
     services.dialogs = &program.Dialogs;
     auto window = std::make_unique<W>(program.Case, services);
     window->Form_Load();
@@ -96,6 +103,10 @@ void RegisterProgramWindows(Program& p) {
   Add<calculators::ui::Form72t>(p, "Form72t", p);
   Add<calculators::ui::Form72tA>(p, "Form72tA");
   Add<calculators::ui::Form72tB>(p, "Form72tB", p.OpenWebPage);
+  Add<tools::ui::FormOnight>(p, "FormOnight", p);
+  Add<tools::ui::FormDepends>(p, "FormDepends", p);
+  tools::ui::RegisterImputeWindow(p);
+  tools::ui::RegisterBonusWindows(p);
   p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
     auto picker = std::make_unique<shell::Form20>(p);
     picker->Form_Load();

@@ -1,0 +1,135 @@
+#include "tools/BonusRun.h"
+
+#include "platform/NumberText.h"
+#include "platform/TextHelpers.h"
+#include "tools/WhatIfRun.h"
+
+namespace tools {
+
+namespace {
+
+// The number a field's cleaned text starts with.
+float NumberIn(const QString& text) {
+  QString cleaned = text;
+  platform::RemoveCurrencyChars(cleaned);
+  return static_cast<float>(platform::Val(cleaned));
+}
+
+// The same, or 0 when the cleaned text is not numeric.
+float NumberOrZero(const QString& text) { return static_cast<float>(platform::AmountFromText(text)); }
+
+QString Plain(float value) { return QString::number(static_cast<double>(value), 'g', 9); }
+QString F(double value) { return platform::Format(value, "$####0"); }
+
+void Call(const std::function<void()>& f) {
+  if (f) f();
+}
+
+}  // namespace
+
+std::optional<float> BonusEntry(const QString& text) {
+  QString cleaned = text;
+  platform::RemoveCurrencyChars(cleaned);
+  if (!platform::IsNumeric(cleaned)) return std::nullopt;
+  const double bonus = platform::Val(cleaned);
+  if (!(bonus > 0)) return std::nullopt;
+  return static_cast<float>(bonus);
+}
+
+void RunBonus(BonusKind kind, float yrBonus, casevars::CaseVars& vars, const BonusServices& s, BonusValues& v) {
+  const bool alimony = kind == BonusKind::Alimony;
+  const std::int16_t sequencing = vars.Express.SequencingMode;
+  const QString savedSupportText = s.childSupportText();
+  v.YrBonus = yrBonus;
+
+  // What the run saves before it changes anything.
+  float assumedTransfer = 0;
+  if (alimony) {
+    v.MoSupportWithoutBonus = sequencing != 0 ? vars.Support.MoChildSupportForAlimony : NumberOrZero(savedSupportText);
+    v.YrAwardWithoutBonus = vars.Alimony.YrAlimonyAward;
+  } else {
+    v.MoSupportWithoutBonus = NumberIn(savedSupportText);
+    v.MoAlimonyAssumed = NumberIn(s.currentMaintText());
+    assumedTransfer = s.applyMaintToCS ? v.MoAlimonyAssumed : 0.0f;
+  }
+  v.SavedPayerEarnedText = s.payerEarnedText();
+
+  auto change = [&](casevars::CaseVars& c) {
+    if (!alimony) c.Express.MoAlimonyTransfer = assumedTransfer;
+    s.setPayerEarnedText(Plain(c.Income.Payer.YrEarned + yrBonus));
+    Call(s.incomeRefresh);
+  };
+  auto run = [&] {
+    if (alimony) {
+      s.setCurrentMaintText(QString());
+      vars.Express.MoAlimonyTransfer = 0;
+      s.computeChildSupport(true);
+      vars.Support.MoChildSupportForAlimony = NumberOrZero(s.childSupportText());
+      Call(s.computeAlimony);
+      v.YrAwardWithBonus = vars.Alimony.YrAlimonyAward;
+      v.MoSupportWithBonus = vars.Support.MoChildSupportForAlimony;
+      v.YrAwardDifference = v.YrAwardWithBonus - v.YrAwardWithoutBonus;
+      v.BonusShare = v.YrAwardDifference / v.YrBonus;
+    } else {
+      s.computeChildSupport(true);
+      v.MoSupportWithBonus = NumberIn(s.childSupportText());
+      v.MoSupportDifference = v.MoSupportWithBonus - v.MoSupportWithoutBonus;
+      v.BonusShare = v.MoSupportDifference * 12 / v.YrBonus;
+    }
+    return 0;
+  };
+  // Putting back: the saved case, the earned-wages box and the income
+  // refresh, then the engines on the case without the bonus.
+  auto rerun = [&] {
+    s.setPayerEarnedText(v.SavedPayerEarnedText);
+    Call(s.incomeRefresh);
+    if (alimony) {
+      s.setCurrentMaintText(QString());
+      vars.Express.MoAlimonyTransfer = 0;
+      if (sequencing == 0) {
+        // The field keeps the text it held; the driver's own results are
+        // worked out again on the case without the bonus.
+        s.setChildSupportText(savedSupportText);
+        vars.Support.MoChildSupportForAlimony = NumberOrZero(savedSupportText);
+        s.computeChildSupport(false);
+      } else {
+        s.computeChildSupport(true);
+      }
+      Call(s.computeAlimony);
+    } else {
+      vars.Express.MoAlimonyTransfer = assumedTransfer;
+      if (sequencing == 1) s.setCurrentMaintText(Plain(v.MoAlimonyAssumed));
+      s.computeChildSupport(true);
+    }
+  };
+  RunWhatIf(vars, change, run, rerun);
+}
+
+QString BonusShareText(const BonusValues& v) { return platform::Format(v.BonusShare, "##.#0%"); }
+
+QStringList BonusResultLines(BonusKind kind, const BonusValues& v, float moAlimonyTransfer) {
+  if (kind == BonusKind::Alimony)
+    return {
+        QStringLiteral("Alimony/Mo Without Bonus: %1 (%2/Yr)").arg(F(v.YrAwardWithoutBonus / 12), F(v.YrAwardWithoutBonus)),
+        QStringLiteral("Alimony/Mo With Bonus: %1 (%2/Yr)").arg(F(v.YrAwardWithBonus / 12), F(v.YrAwardWithBonus)),
+        QStringLiteral("Difference In Alimony Recommendations/Mo: %1 (%2/Yr)")
+            .arg(F(v.YrAwardDifference / 12), F(v.YrAwardDifference)),
+        QString(),
+        QStringLiteral("Child Support Amounts Used In The Alimony Calculations"),
+        QStringLiteral("Child Support/Mo Without Bonus: ") + platform::Format(v.MoSupportWithoutBonus, "$##0"),
+        QStringLiteral("Child Support/Mo With Bonus: ") + F(v.MoSupportWithBonus),
+    };
+  return {
+      QStringLiteral("Child Support/Mo Without Bonus: %1 (%2/Yr)")
+          .arg(F(v.MoSupportWithoutBonus), F(v.MoSupportWithoutBonus * 12.0)),
+      QStringLiteral("Child Support/Mo With Estimated Bonus: %1 (%2/Yr)")
+          .arg(F(v.MoSupportWithBonus), F(v.MoSupportWithBonus * 12.0)),
+      QStringLiteral("Difference In Child Support/Mo: %1 (%2/Yr)")
+          .arg(F(v.MoSupportDifference), F(v.MoSupportDifference * 12.0)),
+      QString(),
+      QStringLiteral("Calculations Assume Alimony/Mo Transfer Of: %1 (%2/Yr)")
+          .arg(F(moAlimonyTransfer), F(moAlimonyTransfer * 12.0)),
+  };
+}
+
+}  // namespace tools

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+#include "case/CaseVars.h"
+
+// The bonus calculators (FormBonusAlm, FormBonusCS): the other party's
+// yearly bonus is added to the earned wages, the engines run on the changed
+// case, the share of the bonus that becomes support is worked out, and the
+// case is put back and the engines run again.
+namespace tools {
+
+enum class BonusKind { Alimony, ChildSupport };
+
+// The figures of the last run; they outlive the window and the report prints them.
+struct BonusValues {
+  float YrBonus = 0;
+  float BonusShare = 0;
+  float YrAwardWithoutBonus = 0, YrAwardWithBonus = 0, YrAwardDifference = 0;  // alimony
+  float MoSupportWithoutBonus = 0, MoSupportWithBonus = 0;
+  float MoSupportDifference = 0;  // child support
+  float MoAlimonyAssumed = 0;     // child support
+  QString SavedPayerEarnedText;
+};
+
+// What a run needs of the program's windows and engines.
+struct BonusServices {
+  // The other party's earned-wages box (Form14.PayerEarned).
+  std::function<QString()> payerEarnedText;
+  std::function<void(const QString&)> setPayerEarnedText;
+  // The income refresh: the other party's income window reads its boxes,
+  // totals them and works out its deductions; both business splits follow.
+  std::function<void()> incomeRefresh;
+  // The child support driver; `writeField` false leaves the Express screen's
+  // ChildSupport field as it is.
+  std::function<void(bool writeField)> computeChildSupport;
+  // The alimony case score and the alimony calculation.
+  std::function<void()> computeAlimony;
+  // The Express screen's fields ChildSupport and CurrentMaintTransfer and the
+  // check box ApplyMaintToCS.
+  std::function<QString()> childSupportText;
+  std::function<void(const QString&)> setChildSupportText;
+  std::function<QString()> currentMaintText;
+  std::function<void(const QString&)> setCurrentMaintText;
+  bool applyMaintToCS = false;
+};
+
+// The bonus box's number: its cleaned text must be numeric and above 0.
+std::optional<float> BonusEntry(const QString& text);
+inline constexpr const char* kBonusEntryError = "Please ReEnter The Other Party's Average Yearly Bonus";
+
+// One run with an accepted bonus; fills `values`. The case, the earned-wages
+// box and the child support field are put back however the run ends.
+void RunBonus(BonusKind kind, float yrBonus, casevars::CaseVars& vars, const BonusServices& services,
+              BonusValues& values);
+
+// The share box's text ("##.#0%") and the result lines of the window.
+QString BonusShareText(const BonusValues& values);
+QStringList BonusResultLines(BonusKind kind, const BonusValues& values, float moAlimonyTransfer);
+
+}  // namespace tools

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/ui/Form.h"
+#include "tools/DependsFlip.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace platform::ui {
+class ButtonPlus;
+}
+namespace shell {
+class Program;
+}
+
+namespace tools::ui {
+
+class LinesPicture;
+
+// "Change In Dependency And/Or Overnights Calculator": how the monthly child
+// support transfer, each party's taxes and net income would change with other
+// counts of children under 17 and, under shared custody, other overnights.
+// A calculation runs the child support driver on the revised case and puts
+// the case back.
+class FormDepends : public platform::ui::Form {
+  Q_OBJECT
+ public:
+  FormDepends(shell::Program& program, QWidget* parent = nullptr);
+
+  // What the child support result window's menu item does before showing
+  // the window: the initial pictures, the entry fields, the captions and the
+  // overnight fields by custody.
+  void Fill(const casevars::CaseVars& vars, bool claimantIsRespondent);
+  // The child support driver the calculation runs.
+  void SetServices(DependsServices services) { services_ = std::move(services); }
+
+  void Calculate_Click();
+  void Reset_Click();
+  void PrintRevised_Click();
+  void ClaimNights_KeyUp();
+  void PayerNights_KeyUp();
+  void MakeFormDependsGrey();
+  void MakeFormDependsWhite();
+
+  DependsRevised Revised;
+  QGroupBox *Frame1, *Frame2, *Frame3;
+  LinesPicture *Picture1, *Picture5, *Picture4, *Picture2;
+  LinesPicture* Pictures[2];
+  QLabel *Label1, *Label3, *Label4, *Label5, *Label6;
+  QLineEdit *ClaimDepend17, *PayerDepend17, *ClaimNights, *PayerNights;
+  platform::ui::ButtonPlus *Calculate, *Reset;
+
+ private:
+  void SetScheme(platform::OleColor colour);
+
+  shell::Program& program_;
+  DependsServices services_;
+};
+
+// Loads and fits the calculator when it is not loaded, fills it from the case
+// and the Express screen's court roles, and shows it modeless.
+FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices services);
+
+}  // namespace tools::ui

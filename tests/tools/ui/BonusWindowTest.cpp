@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTextBrowser>
+
+#include "platform/Fonts.h"
+#include "platform/NumberText.h"
+#include "platform/ui/ButtonPlus.h"
+#include "support/ui/ModalDriver.h"
+#include "support/ui/ProgramFixture.h"
+#include "income/ui/AmountBox.h"
+#include "income/ui/IncomeWindow.h"
+#include "tools/ui/BonusWindow.h"
+#include "tools/ui/BonusWindowServices.h"
+#include "tools/ui/Form19.h"
+#include "tools/ui/LinesPicture.h"
+
+using namespace tools;
+using namespace tools::ui;
+
+namespace {
+
+struct BonusWindowTest : ::testing::Test, ProgramFixture {
+  static void SetUpTestSuite() { platform::RegisterTahomaIfMissing(); }
+
+  QString payerEarned = QStringLiteral("100000");
+  QString childSupport = QStringLiteral("$700");
+  std::vector<platform::Document> printed;
+
+  // A driver whose transfer grows by .5% of the other party's wages above 100,000.
+  BonusServices Services() {
+    BonusServices s;
+    s.payerEarnedText = [this] { return payerEarned; };
+    s.setPayerEarnedText = [this](const QString& t) { payerEarned = t; };
+    s.incomeRefresh = [this] {
+      program.Case.Income.Payer.YrEarned = static_cast<float>(platform::AmountFromText(payerEarned));
+    };
+    s.computeChildSupport = [this](bool writeField) {
+      const float transfer = 700 + 0.005f * (program.Case.Income.Payer.YrEarned - 100000);
+      if (writeField) childSupport = platform::Format(transfer, "$###,##0");
+    };
+    s.computeAlimony = [] {};
+    s.childSupportText = [this] { return childSupport; };
+    s.setChildSupportText = [this](const QString& t) { childSupport = t; };
+    s.currentMaintText = [] { return QString(); };
+    s.setCurrentMaintText = [](const QString&) {};
+    return s;
+  }
+
+  void KeepPages(BonusWindow& w) {
+    w.Printer.setupFor = [](const platform::PrinterChoice&) { return platform::PrinterSetup{}; };
+    w.Printer.print = [this](const platform::Document& doc, const platform::PrinterChoice&) {
+      printed.push_back(doc);
+      return platform::OutputResult{};
+    };
+  }
+};
+
+TEST_F(BonusWindowTest, ChildSupportRunShowsTheShareAndTheReportPrintsItAfterReopening) {
+  program.Case.Income.Payer.YrEarned = 100000;
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
+  testenv::WhenModal<BonusWindow>([this](BonusWindow& w) {
+    EXPECT_EQ(w.Name(), "FormBonusCS");
+    w.Text2->setText("abc");
+    w.ButtonPlus1->click();
+    EXPECT_TRUE(w.Text1->text().isEmpty());
+    w.Text2->setText("$50,000");
+    w.ButtonPlus1->click();
+    EXPECT_EQ(w.Text1->text(), "6.00%");
+    EXPECT_EQ(w.Picture1->Lines()[2].label, "Difference In Child Support/Mo: $250 ($3000/Yr)");
+    w.close();
+  });
+  OpenBonusCalculator(program, "FormBonusCS", Services());
+  const auto messages = dialogs.CallsOf(platform::DialogKind::MessageBox);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].prompt, "Please ReEnter The Other Party's Average Yearly Bonus");
+  EXPECT_EQ(payerEarned, "100000");
+  EXPECT_EQ(childSupport, "$700");
+  DeleteClosed();
+
+  // Opened again: empty boxes, and the report prints the last run.
+  testenv::WhenModal<BonusWindow>([this](BonusWindow& w) {
+    EXPECT_TRUE(w.Text1->text().isEmpty());
+    KeepPages(w);
+    dialogs.AnswerPrintDialog(std::nullopt);  // Cancel prints nothing
+    EXPECT_FALSE(w.PrintReport_Click());
+    dialogs.AnswerPrintDialog(platform::PrinterChoice{});
+    EXPECT_TRUE(w.PrintReport_Click());
+    w.close();
+  });
+  OpenBonusCalculator(program, "FormBonusCS", Services());
+  ASSERT_EQ(printed.size(), 1u);
+  QStringList texts;
+  for (const platform::TextRun* run : printed[0].pages.at(0).textRuns()) texts << run->text;
+  EXPECT_TRUE(texts.contains("PerCent Of Yearly Bonus To Transfer As Child Support To Claimant = 6.00%"));
+  EXPECT_FALSE(dialogs.Failed());
+}
+
+TEST_F(BonusWindowTest, AboutOpensTheHelpWindow) {
+  testenv::WhenModal<BonusWindow>([](BonusWindow& w) {
+    EXPECT_EQ(w.Name(), "FormBonusAlm");
+    testenv::WhenModal<Form19>([](Form19& help) {
+      EXPECT_EQ(help.windowTitle(), "About Bonus Calculator");
+      EXPECT_TRUE(help.PlainText().startsWith("Variable Bonus Income: Child Support and Alimony"));
+      help.close();
+    });
+    w.ButtonPlus2->click();
+    w.close();
+  });
+  OpenBonusCalculator(program, "FormBonusAlm", Services());
+}
+
+// Through the program's windows: the bonus goes into the other party's
+// earned-wages box for the run, and the box and the wages come back after it.
+TEST_F(BonusWindowTest, WindowServicesPutTheEarnedWagesBoxBack) {
+  auto* payer = program.Load<income::Form14>("Form14");
+  ASSERT_NE(payer, nullptr);
+  ASSERT_TRUE(payer->Yearly_Click());
+  program.Case.Income.Payer.YrEarned = 100000;
+  payer->AddIncomeVars();
+  const QString before = payer->Box("Earned")->text();
+  BonusServices s = BonusWindowServices(program);
+  float earnedInRun = 0;
+  s.computeChildSupport = [&](bool) {
+    if (earnedInRun == 0) earnedInRun = program.Case.Income.Payer.YrEarned;
+  };
+  BonusValues v;
+  RunBonus(BonusKind::ChildSupport, 50000, program.Case, s, v);
+  EXPECT_EQ(earnedInRun, 150000.0f);
+  EXPECT_EQ(payer->Box("Earned")->text(), before);
+  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 100000.0f);
+  EXPECT_FALSE(dialogs.Failed());
+}
+
+}  // namespace
