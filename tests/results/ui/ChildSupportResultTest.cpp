@@ -25,6 +25,7 @@
 #include "results/ui/ScreenImage.h"
 #include "shell/ui/FormVS.h"
 #include "support/TestEnvironment.h"
+#include "support/ui/Pictures.h"
 #include "support/ui/ProgramFixture.h"
 
 using casevars::Party;
@@ -252,6 +253,18 @@ TEST_F(ChildSupportResultTest, TheScreenImagePrintsThePictureOverTheWholePage) {
   EXPECT_NEAR(picture->rect.width(), 15840 - 720, 1);
   EXPECT_NEAR(picture->rect.height(), 12240 - 720, 1);
   EXPECT_TRUE(form->isVisible());
+}
+
+// The result window after a run on a 1024 x 768 screen, menus included, as a
+// picture (docs/screenshots/form5-after-run.png with KELVANE_SCREENSHOT_DIR).
+TEST_F(ChildSupportResultTest, AfterARunAsAPicture) {
+  prefs::ScreenDefault.write("TV");
+  RunFromExpressScreen();
+  form->activateWindow();
+  QCoreApplication::processEvents();
+  const QImage picture = form->grab().toImage();
+  EXPECT_GT(testenv::Colours(picture), 4);
+  EXPECT_TRUE(testenv::SavePicture(picture, QStringLiteral("form5-after-run.png")));
 }
 
 TEST(ScreenImageMonitorAdjustment, ANumberIsReadAndAnythingElseCountsAsOne) {
