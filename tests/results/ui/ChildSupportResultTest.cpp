@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 #include "express/ExpressChecks.h"
 #include "express/ui/Form1.h"
@@ -206,6 +207,10 @@ TEST_F(ChildSupportResultTest, AScreenImageCapturesThePrintAppearanceAndGivesThe
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(program.State.PrintImageCaller, 5);
   EXPECT_FALSE(form6->Capture().isNull());
+  // The landscape preview stands 100 twips (times the factor) inside its white box.
+  const QImage preview = form6->Picture1->pixmap().toImage();
+  EXPECT_EQ(preview.pixel(1, 1), qRgb(255, 255, 255));
+  EXPECT_NE(preview.pixel(preview.width() / 2, preview.height() / 2), qRgb(255, 255, 255));
   // In the picture: the trade mark, no return button, white frames.
   EXPECT_TRUE(form->TradeMark->isVisibleTo(form));
   EXPECT_FALSE(form->ReturnToDataCommand->isVisibleTo(form));
@@ -253,6 +258,49 @@ TEST_F(ChildSupportResultTest, TheScreenImagePrintsThePictureOverTheWholePage) {
   EXPECT_NEAR(picture->rect.width(), 15840 - 720, 1);
   EXPECT_NEAR(picture->rect.height(), 12240 - 720, 1);
   EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(ChildSupportResultTest, QuitAsksFirstAndNoChangesNothing) {
+  RunFromExpressScreen();
+  dialogs.AnswerMessageBox(platform::kAnswerNo);
+  Item("QuitProgram")->trigger();
+  EXPECT_EQ(dialogs.Calls().back().title, "Exit");
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(program.Ended());
+  EXPECT_EQ(program.Case.Results.ManualNetState, 1);
+
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  Item("QuitProgram")->trigger();
+  EXPECT_TRUE(program.Ended());
+  EXPECT_FALSE(express->isVisible());  // the result window's close does not bring it back
+}
+
+TEST_F(ChildSupportResultTest, PreparerDefaultsOpenThePreparerDialogAndPrinterSetupAsksForAPrinter) {
+  RunFromExpressScreen();
+  Item("PreparerDefaults")->trigger();
+  QWidget* preparer = program.Find(QStringLiteral("Form18"));
+  ASSERT_NE(preparer, nullptr);
+  EXPECT_TRUE(preparer->isVisible());
+  dialogs.AnswerPrinterSetup(std::nullopt);
+  Item("PrinterSetup")->trigger();
+  EXPECT_EQ(dialogs.CallsOf(DialogKind::PrinterSetup).size(), 1u);
+  EXPECT_FALSE(dialogs.Failed()) << Failures();
+}
+
+// Input is held back while the window shows its print appearance; a second
+// screen image asked for during the wait (here by a timer) does nothing.
+TEST_F(ChildSupportResultTest, NoSecondScreenImageStartsDuringTheWait) {
+  RunFromExpressScreen();
+  bool asked = false;
+  results::ui::Form6* second = nullptr;
+  QTimer::singleShot(50, [&] {
+    asked = true;
+    second = results::ui::TakeScreenImage(program, *form, 5, {});
+  });
+  Item("PrintScreenImage")->trigger();
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(second, nullptr);
+  EXPECT_NE(program.Find(QStringLiteral("Form6")), nullptr);
 }
 
 // The result window after a run on a 1024 x 768 screen, menus included, as a
