@@ -41,6 +41,7 @@ Form5::~Form5() {
 }
 
 void Form5::Build() {
+  SetDesignedByClientArea(true);  // 11970 x 8505 is the client area, the frame comes on top
   pui::SetWidth(this, 11970);
   pui::SetHeight(this, 8505);
   const auto frame = [&](const QString& name, double l, double t, double w, double h, const QString& caption) {
