@@ -185,6 +185,7 @@ void Form6::Command4_Click() {
 }
 
 void Form6::ReturnToCaller() {
+  if (program_.State.QuitConfirmed == 1) return;  // the program is ending: no window comes back
   const std::int16_t code = program_.State.PrintImageCaller;
   for (const CallerRestore& caller : kCallers) {
     if (caller.code != code) continue;
