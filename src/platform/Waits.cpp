@@ -10,7 +10,9 @@
 
 namespace platform {
 
-void WaitWhileHandlingEvents(double seconds) {
+namespace {
+
+void Wait(double seconds, QEventLoop::ProcessEventsFlags flags) {
   const qint64 ms = seconds > 0 ? static_cast<qint64>(std::ceil(seconds * 1000)) : 0;
   const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
   QEventLoop loop;
@@ -21,10 +23,16 @@ void WaitWhileHandlingEvents(double seconds) {
   // A timer can fire a little early: the clock decides when the wait is over.
   while (!deadline.hasExpired()) {
     timer.start(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
-    loop.exec();
+    loop.exec(flags);
     if (timer.isActive()) break;  // left before its time: the program is quitting
   }
-  QCoreApplication::processEvents();
+  QCoreApplication::processEvents(flags);
 }
+
+}  // namespace
+
+void WaitWhileHandlingEvents(double seconds) { Wait(seconds, QEventLoop::AllEvents); }
+
+void WaitWithoutUserInput(double seconds) { Wait(seconds, QEventLoop::ExcludeUserInputEvents); }
 
 }  // namespace platform

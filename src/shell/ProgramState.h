@@ -50,6 +50,13 @@ struct ProgramState {
   // the Express screen. Set by the Tools menus that open them.
   std::int16_t CalculatorCaller = 1;
 
+  // The window the "Print Screen Images" window gives back when it closes: 1
+  // the Express screen, 3 and 5 the alimony and child support result windows,
+  // 7, 9, 72 the pension, financial and 72(t) calculators, 17 the overnight
+  // estimator, 22 the dependency calculator. Set by the window that hands over
+  // its picture; never reset.
+  std::int16_t PrintImageCaller = 0;
+
   // 1 once the user has confirmed quitting: close handlers then do not ask again.
   std::int16_t QuitConfirmed = 0;
 };

@@ -14,6 +14,10 @@
 #include "express/ui/Form16.h"
 #include "income/ui/BusinessWindowLink.h"
 #include "income/ui/IncomeWindow.h"
+#include "results/ui/ChildSupportResult.h"
+#include "results/ui/Form10.h"
+#include "results/ui/Form5.h"
+#include "results/ui/Form6.h"
 #include "shell/ui/Form17.h"
 #include "shell/ui/Form18.h"
 #include "shell/ui/Form20.h"
@@ -92,6 +96,9 @@ void RegisterProgramWindows(Program& p) {
   AddIncomeWindow<income::Form14>(p, "Form14");
   AddBusinessWindow<business::Form26>(p, "Form26");
   AddBusinessWindow<business::Form27>(p, "Form27");
+  p.Windows().SetFactory(QStringLiteral("Form5"), [&p] { return results::ui::MakeForm5(p); });
+  Add<results::ui::Form6>(p, "Form6", p);
+  p.Windows().SetFactory(QStringLiteral("Form10"), [&p] { return results::ui::MakeForm10(p); });
   Add<shell::Form4>(p, "Form4");
   Add<shell::Form8>(p, "Form8");
   Add<shell::Form17>(p, "Form17");

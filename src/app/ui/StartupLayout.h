@@ -18,7 +18,10 @@ struct StartupWindow {
 
 // The windows that keep their state for the whole run, created and fitted
 // once by the start-up layout pass, in this order. A window listed here but
-// not built into the program yet is passed over.
+// not built into the program yet is passed over. The result windows, the tax
+// credit window and the Print Screen Images window are not listed: each is
+// unloaded when the user leaves it and fitted afresh when it opens (a fit
+// multiplies the window's geometry, so a window is fitted once per loading).
 inline constexpr StartupWindow kStartupWindows[] = {
     {"Form1", StartupFit::Form},      // the Express screen
     {"Form13", StartupFit::TabForm},  // the claimant's income

@@ -19,6 +19,7 @@ Form10::Form10(const casevars::CaseVars& vars, platform::Dialogs& dialogs, std::
       canvas_(TaxCreditsPicture()) {
   setWindowTitle(QStringLiteral("TAX CREDITS"));
   pui::SetFontSize(this, 9.75);
+  SetDesignedByClientArea(true);  // 6150 x 4545 is the client area
   pui::SetWidth(this, 6150);
   pui::SetHeight(this, 4545);
   Picture1 = add<PictureBox>(QStringLiteral("Picture1"), nullptr, 60, 90, 6015, 4335);

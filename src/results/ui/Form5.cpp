@@ -1,9 +1,11 @@
 #include "results/ui/Form5.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 #include "platform/Colors.h"
 #include "platform/NumberText.h"
@@ -39,6 +41,7 @@ Form5::~Form5() {
 }
 
 void Form5::Build() {
+  SetDesignedByClientArea(true);  // 11970 x 8505 is the client area, the frame comes on top
   pui::SetWidth(this, 11970);
   pui::SetHeight(this, 8505);
   const auto frame = [&](const QString& name, double l, double t, double w, double h, const QString& caption) {
@@ -102,6 +105,20 @@ void Form5::Build() {
   ReturnToDataCommand = button(QStringLiteral("ReturnToDataCommand"), frame3, 120, 30, 3135, 435,
                                QStringLiteral("Return To Data Entry Screen"));
   ButtonPlus1 = button(QStringLiteral("ButtonPlus1"), frame3, 120, 510, 3135, 435, QStringLiteral("Show/Hide Tier"));
+  // Where the return button stands: shown only in the window's screen image.
+  TradeMark = add<QGroupBox>(QStringLiteral("TradeMark"), frame3, 120, 30, 3135, 435);
+  pui::SetBackColor(TradeMark, 0xFFFFFF);
+  TradeMark->setAutoFillBackground(true);
+  QLabel* product = add<QLabel>(QStringLiteral("lblProductName"), TradeMark, 90, 30, 1500, 375,
+                                QStringLiteral("Kelvane 2026"));
+  pui::SetFontSize(product, kControlFont);
+  QFont italic = product->font();
+  italic.setItalic(true);
+  product->setFont(italic);
+  QLabel* maker = add<QLabel>(QStringLiteral("lblCompany"), TradeMark, 1590, 30, 1500, 375,
+                              QStringLiteral("Published By Tovrelle"));
+  pui::SetFontSize(maker, kControlFont);
+  TradeMark->hide();
   Frame5 = frame(QStringLiteral("Frame5"), 165, 4860, 8250, 1590, kCalculationCaption);
   Picture1 = picture(QStringLiteral("Picture1"), Frame5, 90, 270, 3945, 1230, pictures_.Picture1);
   Picture4 = picture(QStringLiteral("Picture4"), Frame5, 4200, 270, 3945, 1230, pictures_.Picture4);
@@ -120,6 +137,12 @@ void Form5::Build() {
       if (link_.showTaxCredits) link_.showTaxCredits(party);
     });
   connect(ReturnToDataCommand, &pui::ButtonPlus::clicked, this, &Form5::ReturnToDataCommand_Click);
+
+  // The window's own menu, after the five it shares with the alimony window.
+  QMenu* flip = addMenu(QStringLiteral("FlipCalc"), QStringLiteral("     Dependency/Overnights Flip Calculator"));
+  connect(addMenuItem(QStringLiteral("RunFlipCalc"), QStringLiteral("Run A Dependency/Overnight Flip Calculation"),
+                      flip),
+          &QAction::triggered, this, &Form5::FlipCalc_Click);
 }
 
 std::function<void(casevars::CaseVars&)> Form5::TextHook(std::function<double()> scaleFactorX) {
@@ -172,6 +195,34 @@ void Form5::ReturnToDataCommand_Click() {
   NewClaimNet->clear();
   NewOtherNet->clear();
   close();
+}
+
+void Form5::FlipCalc_Click() {
+  dialogs_.ShowMessageBox(
+      QStringLiteral("The Dependency/Overnights Flip Calculator is not available yet in this version of the program."),
+      platform::kBoxInformation, QStringLiteral("Dependency/Overnights Flip Calculator"));
+}
+
+void Form5::HideForm5Buttons() {
+  for (QWidget* b : std::initializer_list<QWidget*>{ChangeClaimant, ChangeOther, ResetOther, ResetClaimant,
+                                                    ReturnToDataCommand, ClaimCreditsButton, OtherCreditsButton})
+    b->hide();
+  TradeMark->show();
+  TradeMark->raise();
+}
+
+void Form5::SetSchemeColour(platform::OleColor colour) {
+  for (const char* name : {"Frame1", "Frame2", "Frame5", "Frame6", "Frame7", "Frame9", "Frame10", "Label1", "Label2"})
+    if (QWidget* c = Control(QString::fromLatin1(name))) {
+      pui::SetBackColor(c, colour);
+      c->setAutoFillBackground(true);
+    }
+}
+
+void Form5::MakeForm5White() { SetSchemeColour(0xFFFFFF); }
+
+void Form5::MakeForm5Grey() {
+  SetSchemeColour(link_.schemeBackColor ? link_.schemeBackColor() : platform::kSchemeFace);
 }
 
 void Form5::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 
 #include "case/CaseVars.h"
 #include "engine/childsupport/ChildSupportRun.h"
+#include "platform/Colors.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/Form.h"
 #include "results/ChildSupportText.h"
@@ -36,6 +37,8 @@ struct Form5Link {
   std::function<void()> showExpressScreen{};
   // "Show Tax Credits" of a party: a fresh, fitted Form10 showing it.
   std::function<void(casevars::Party)> showTaxCredits{};
+  // The background of the user's screen scheme (the grey scheme's colour).
+  std::function<platform::OleColor()> schemeBackColor{};
 };
 
 // "Child Support": the window on which a child support run shows its result
@@ -61,6 +64,19 @@ class Form5 : public platform::ui::Form {
   void ResetOther_Click();
   void ButtonPlus1_Click();
   void ReturnToDataCommand_Click();
+  // "Run A Dependency/Overnight Flip Calculation": the calculator is not in
+  // the program yet; the user is told so.
+  void FlipCalc_Click();
+
+  // The screen image's appearances: the seven command buttons hidden and the
+  // trade mark shown; frames and labels white (print) or in the screen
+  // scheme's colour (grey, given back by the Print Screen Images window).
+  void HideForm5Buttons();
+  void MakeForm5White();
+  Q_INVOKABLE void MakeForm5Grey();
+
+  // Set once the window has been fitted to the screen since it was loaded.
+  bool Fitted = false;
 
   QGroupBox* Frame1 = nullptr;
   QGroupBox* Frame2 = nullptr;
@@ -84,6 +100,7 @@ class Form5 : public platform::ui::Form {
   platform::ui::ButtonPlus* ReturnToDataCommand = nullptr;
   platform::ui::ButtonPlus* ClaimCreditsButton = nullptr;
   platform::ui::ButtonPlus* OtherCreditsButton = nullptr;
+  QGroupBox* TradeMark = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -92,6 +109,7 @@ class Form5 : public platform::ui::Form {
   void Build();
   QLineEdit* NetBox(casevars::Party party) const;
   NetIncomeServices Services();
+  void SetSchemeColour(platform::OleColor colour);
 
   casevars::CaseVars& vars_;
   platform::Dialogs& dialogs_;

@@ -57,12 +57,12 @@ TEST_F(CalculatorCommandsTest, ReturnAndCloseGoBackToTheCaller) {
     for (const auto& c : cases) {
       for (const char* name : kCalculators) {
         ProgramFixture fresh;
-        // Stand-ins for the result windows, which the program does not have yet.
-        if (c.resultWindows) {
-          for (const char* result : {"Form3", "Form5"})
-            fresh.program.Windows().SetFactory(QString::fromLatin1(result), [result] {
-              return std::make_unique<platform::ui::Form>(QString::fromLatin1(result));
-            });
+        // Stand-ins for the result windows, or a program without them.
+        for (const char* result : {"Form3", "Form5"}) {
+          platform::ui::WindowRegistry::Factory factory;
+          if (c.resultWindows)
+            factory = [result] { return std::make_unique<platform::ui::Form>(QString::fromLatin1(result)); };
+          fresh.program.Windows().SetFactory(QString::fromLatin1(result), std::move(factory));
         }
         QPointer<platform::ui::Form> w = OpenCalculator(fresh.program, QString::fromLatin1(name), c.caller);
         ASSERT_TRUE(w);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include <QString>
+
+namespace platform::ui {
+class Form;
+}
+namespace shell {
+class Program;
+}
+
+namespace results::ui {
+
+class Form6;
+
+// How long a window shows its print appearance before it is captured.
+inline constexpr double kScreenImageWaitSeconds = 0.25;
+
+// The monitor adjustment as the screen image reads it: the stored "MonAdj"
+// as a number, 1 when it is not one.
+double ScreenImageMonitorAdjustment(const QString& stored);
+
+// A result window's "Print Screen Image": the window maximised, its print
+// appearance (`printAppearance`: buttons hidden, trade mark shown, white
+// scheme), a quarter second for it to repaint during which the user's input
+// is held back, a fresh "Print Screen Images" window fitted, the window back
+// to its normal size unless the monitor adjustment is 1, its client area
+// captured and handed over with the two previews, Form6 shown, the window
+// hidden, PrintImageCaller set to `callerCode` and the window maximised for
+// its return. A second command during the wait does nothing. Returns Form6,
+// or null when the program has none.
+Form6* TakeScreenImage(shell::Program& program, platform::ui::Form& window, std::int16_t callerCode,
+                       const std::function<void()>& printAppearance);
+
+}  // namespace results::ui
