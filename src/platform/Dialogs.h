@@ -66,6 +66,10 @@ struct FontRequest {
 // The choice with its size brought into the request's limits.
 FontChoice WithinSizeLimits(FontChoice choice, const FontRequest& request);
 
+// A request for a font face at one fixed size (the worksheet's 10 points, the
+// affidavit's 9): the program's font dialog then offers the faces alone.
+FontRequest FaceOnlyFontRequest(const QString& face, float points);
+
 // The dialogs the program shows: the program's own message box and the
 // platform's standard ones. The windows and the print and file commands use
 // them only through this interface, so that a test can answer them from a

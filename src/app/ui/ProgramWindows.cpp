@@ -23,6 +23,8 @@
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "app/ui/frmSplash.h"
+#include "worksheet/ui/Form9.h"
+#include "worksheet/ui/MDIForm1.h"
 
 namespace app {
 
@@ -96,6 +98,13 @@ void RegisterProgramWindows(Program& p) {
   Add<calculators::ui::Form72t>(p, "Form72t", p);
   Add<calculators::ui::Form72tA>(p, "Form72tA");
   Add<calculators::ui::Form72tB>(p, "Form72tB", p.OpenWebPage);
+  Add<worksheet::ui::MDIForm1>(p, "MDIForm1", p);
+  // The worksheet lives in the frame: loading it loads the frame.
+  p.Windows().SetFactory(QStringLiteral("Form9"), [&p] {
+    auto sheet = std::make_unique<worksheet::ui::Form9>(p);
+    if (auto* frame = p.Load<worksheet::ui::MDIForm1>(QStringLiteral("MDIForm1"))) frame->Adopt(*sheet);
+    return sheet;
+  });
   p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
     auto picker = std::make_unique<shell::Form20>(p);
     picker->Form_Load();

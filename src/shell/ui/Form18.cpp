@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "platform/ui/TypedQuote.h"
 #include "prefs/Preferences.h"
 
 namespace shell {
@@ -86,15 +87,7 @@ void Form18::closeEvent(QCloseEvent* event) {
 }
 
 bool Form18::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->text() == QLatin1String("\"")) {
-      QKeyEvent apostrophe(QEvent::KeyPress, Qt::Key_Apostrophe, key->modifiers() & ~Qt::ShiftModifier,
-                           QStringLiteral("'"));
-      QCoreApplication::sendEvent(watched, &apostrophe);
-      return true;
-    }
-  }
+  if (platform::ui::SendApostropheForQuote(watched, event)) return true;
   return Form::eventFilter(watched, event);
 }
 
