@@ -9,7 +9,7 @@ FontChoice WithinSizeLimits(FontChoice choice, const FontRequest& request) {
 }
 
 FontRequest FaceOnlyFontRequest(const QString& face, float points) {
-  return FontRequest{FontChoice{face, points, false, false}, points, points};
+  return FontRequest{FontChoice{face, points, false, false}, points, points, true};
 }
 
 }  // namespace platform

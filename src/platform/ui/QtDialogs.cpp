@@ -148,7 +148,7 @@ std::optional<FontChoice> ChooseFaceOnly(const FontRequest& request) {
 }  // namespace
 
 std::optional<FontChoice> QtDialogs::ShowFontDialog(const FontRequest& request) {
-  if (request.minSize > 0 && request.minSize == request.maxSize) return ChooseFaceOnly(request);
+  if (request.faceOnly) return ChooseFaceOnly(request);
   QFont start(request.font.face);
   if (request.font.size > 0) start.setPointSizeF(request.font.size);
   start.setBold(request.font.bold);

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QTest>
 
+#include "app/ui/StartupLayout.h"
 #include "express/ui/ExpressFixture.h"
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
@@ -350,6 +351,28 @@ TEST_F(WorksheetWindowTest, SharedCustodyCaseFromExpressScreenToPdf) {
   for (Box b : {Box::WS19f, Box::WS20m, owed == run.Box(Box::WS21f)->text() ? Box::WS21f : Box::WS21m})
     EXPECT_TRUE(sheetPages.contains(run.Box(b)->text())) << run.Box(b)->text().toStdString();
   for (const QString& page : *pages) EXPECT_TRUE(page.contains("Form 12.902(e), Child Support Guidelines Worksheet")) << page.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WorksheetStartupTest, LayoutPassFitsTheWorksheetInItsFrameAndShowsNeither) {
+  ProgramFixture run;
+  run.program.Case.Worksheet.WSFontName = "Courier";
+  run.program.Case.Worksheet.WSFontSize = 12;
+  app::FitStartupWindows(run.program);
+  auto* sheet = run.program.Find<Form9>(QStringLiteral("Form9"));
+  auto* frame = run.program.Find<MDIForm1>(QStringLiteral("MDIForm1"));
+  ASSERT_TRUE(sheet && frame);
+  EXPECT_FALSE(frame->isVisible());
+  EXPECT_EQ(frame->Sheet->widget(), sheet);
+  EXPECT_EQ(run.program.Case.Worksheet.WSFontName, "Tahoma");
+  EXPECT_EQ(run.program.Case.Worksheet.WSFontSize, 10);
+  EXPECT_EQ(run.program.Case.Worksheet.WSZoomState, "Large");
+  // 1024 x 768: the frame's left edge and size scaled by 1.28 like its buttons.
+  EXPECT_NEAR(platform::ui::Width(frame->Clear), platform::ui::Width(frame->Return), 0.01);
+  EXPECT_NEAR(platform::ui::Height(frame->Picture1), 630 * 1.28, 0.01);
 }
 
 }  // namespace
