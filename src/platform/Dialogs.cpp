@@ -8,4 +8,8 @@ FontChoice WithinSizeLimits(FontChoice choice, const FontRequest& request) {
   return choice;
 }
 
+FontRequest FaceOnlyFontRequest(const QString& face, float points) {
+  return FontRequest{FontChoice{face, points, false, false}, points, points, true};
+}
+
 }  // namespace platform

@@ -61,10 +61,16 @@ struct FontRequest {
   FontChoice font;     // what the dialog starts from
   float minSize = 0;   // 0: no limit; a chosen size is brought into the limits
   float maxSize = 0;
+  bool faceOnly = false;  // the faces alone at the one size minSize (FaceOnlyFontRequest)
 };
 
 // The choice with its size brought into the request's limits.
 FontChoice WithinSizeLimits(FontChoice choice, const FontRequest& request);
+
+// A request for a font face at one fixed size (the worksheet's 10 points, the
+// affidavit's 9): the program's font dialog then offers the faces alone, and
+// the choice comes back at that size, regular.
+FontRequest FaceOnlyFontRequest(const QString& face, float points);
 
 // The dialogs the program shows: the program's own message box and the
 // platform's standard ones. The windows and the print and file commands use

@@ -31,6 +31,8 @@
 #include "tools/ui/FormDepends.h"
 #include "tools/ui/FormOnight.h"
 #include "tools/ui/ImputeWindowLink.h"
+#include "worksheet/ui/Form9.h"
+#include "worksheet/ui/MDIForm1.h"
 
 namespace app {
 
@@ -114,6 +116,13 @@ void RegisterProgramWindows(Program& p) {
   Add<tools::ui::FormDepends>(p, "FormDepends", p);
   tools::ui::RegisterImputeWindow(p);
   tools::ui::RegisterBonusWindows(p);
+  Add<worksheet::ui::MDIForm1>(p, "MDIForm1", p);
+  // The worksheet lives in the frame: loading it loads the frame.
+  p.Windows().SetFactory(QStringLiteral("Form9"), [&p] {
+    auto sheet = std::make_unique<worksheet::ui::Form9>(p);
+    if (auto* frame = p.Load<worksheet::ui::MDIForm1>(QStringLiteral("MDIForm1"))) frame->Adopt(*sheet);
+    return sheet;
+  });
   p.Windows().SetFactory(QStringLiteral("Form20"), [&p] {
     auto picker = std::make_unique<shell::Form20>(p);
     picker->Form_Load();

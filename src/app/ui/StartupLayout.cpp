@@ -7,6 +7,7 @@
 #include "platform/ui/Form.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
+#include "worksheet/ui/OpenWorksheet.h"
 
 namespace app {
 
@@ -25,10 +26,10 @@ void Mark(platform::ui::Form& window, const char* item, bool marked) {
   if (QAction* a = window.MenuItem(QString::fromLatin1(item))) a->setChecked(marked);
 }
 
-// The windows inside the multiple-document frame: the worksheet
-// (FitWorksheetWindow) and the affidavit pages (FitAffidavitPages) are fitted
-// here, after the save-folder menu, once they are built.
-void FitFrameWindows(Program&) {}
+// The windows inside the multiple-document frame: the worksheet and its frame
+// (FitWorksheetWindow); the affidavit pages (FitAffidavitPages) join here once
+// they are built.
+void FitFrameWindows(Program& program) { worksheet::ui::FitWorksheetWindow(program); }
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontComboBox>
 #include <QFontDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -123,7 +124,31 @@ std::optional<PrinterChoice> QtDialogs::ShowPrinterSetup() {
   return choice;
 }
 
+namespace {
+
+// A font dialog that offers the faces alone, at the one size the request
+// allows: the installed faces in a list, the size shown, OK and Cancel.
+std::optional<FontChoice> ChooseFaceOnly(const FontRequest& request) {
+  QDialog dialog(owner());
+  dialog.setWindowTitle(QStringLiteral("Font"));
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(new QLabel(QStringLiteral("Font:"), &dialog));
+  auto* faces = new QFontComboBox(&dialog);
+  faces->setCurrentFont(QFont(request.font.face));
+  layout->addWidget(faces);
+  layout->addWidget(new QLabel(QStringLiteral("Size: %1").arg(double(request.minSize)), &dialog));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return FontChoice{faces->currentFont().family(), request.minSize, false, false};
+}
+
+}  // namespace
+
 std::optional<FontChoice> QtDialogs::ShowFontDialog(const FontRequest& request) {
+  if (request.faceOnly) return ChooseFaceOnly(request);
   QFont start(request.font.face);
   if (request.font.size > 0) start.setPointSizeF(request.font.size);
   start.setBold(request.font.bold);

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include "express/ui/Form1.h"
 #include "express/ui/Form16.h"
+#include "support/ui/ModalDriver.h"
 #include "shell/ui/Program.h"
 #include "support/ui/ProgramFixture.h"
 
@@ -39,5 +41,37 @@ struct ExpressFixture : ProgramFixture {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, text);
+  }
+
+  // A shared-custody case with two children, typed in as a preparer would.
+  void FillSharedCase() {
+    express::Form1& w = express;
+    w.show();
+    Type(w.NumChild, "3");
+    Type(w.MinChild, "2");
+    QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
+    Type(w.ClaimantName, "Marsh v. Marsh");
+    Type(w.YrsMarriage, "12");
+    Type(w.ClaimAge, "41");
+    Type(w.EdSkillScore, "9");
+    w.CharOption[1]->setChecked(true);
+    w.SetGrossIncome(casevars::Party::Claim, "$ 4,250");
+    w.SetGrossIncome(casevars::Party::Payer, "$ 6,900");
+    Type(w.ClaimDepend17, "1");
+    Type(w.PayerDepend17, "1");
+    w.PayerFiling[2]->setChecked(true);
+    Retype(w.ClaimStateTax, ".035");
+    Type(w.ClaimDayCare, "$450");
+    Type(w.ClaimNumCare, "1");
+    Type(w.OtherHealthCare, "$220");
+    Type(w.ClaimSpecial, "$35");
+    Type(w.CurrentMaintTransfer, "$800");
+    w.OptionTaxedToPayee->setChecked(true);
+    testenv::WhenModal<express::Form16>([](express::Form16& time) {
+      Type(time.ClaimDays[0], "146");
+      Type(time.PercentOfTimeValue[1], ".45");
+      time.close();
+    });
+    w.SharedCalc_Click();
   }
 };

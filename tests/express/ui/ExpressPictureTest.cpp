@@ -20,38 +20,6 @@ void Save(const QImage& picture, const QString& name) {
   EXPECT_TRUE(testenv::SavePicture(picture, name));
 }
 
-// A shared-custody case with two children, typed in as a preparer would.
-void FillSharedCase(ExpressFixture& run) {
-  express::Form1& w = run.express;
-  w.show();
-  ExpressFixture::Type(w.NumChild, "3");
-  ExpressFixture::Type(w.MinChild, "2");
-  QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
-  ExpressFixture::Type(w.ClaimantName, "Marsh v. Marsh");
-  ExpressFixture::Type(w.YrsMarriage, "12");
-  ExpressFixture::Type(w.ClaimAge, "41");
-  ExpressFixture::Type(w.EdSkillScore, "9");
-  w.CharOption[1]->setChecked(true);
-  w.SetGrossIncome(casevars::Party::Claim, "$ 4,250");
-  w.SetGrossIncome(casevars::Party::Payer, "$ 6,900");
-  ExpressFixture::Type(w.ClaimDepend17, "1");
-  ExpressFixture::Type(w.PayerDepend17, "1");
-  w.PayerFiling[2]->setChecked(true);
-  ExpressFixture::Retype(w.ClaimStateTax, ".035");
-  ExpressFixture::Type(w.ClaimDayCare, "$450");
-  ExpressFixture::Type(w.ClaimNumCare, "1");
-  ExpressFixture::Type(w.OtherHealthCare, "$220");
-  ExpressFixture::Type(w.ClaimSpecial, "$35");
-  ExpressFixture::Type(w.CurrentMaintTransfer, "$800");
-  w.OptionTaxedToPayee->setChecked(true);
-  testenv::WhenModal<express::Form16>([](express::Form16& time) {
-    ExpressFixture::Type(time.ClaimDays[0], "146");
-    ExpressFixture::Type(time.PercentOfTimeValue[1], ".45");
-    time.close();
-  });
-  w.SharedCalc_Click();
-}
-
 class ExpressPictureTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { platform::RegisterTahomaIfMissing(); }
@@ -62,7 +30,7 @@ TEST_F(ExpressPictureTest, SharedCustodyCaseAtTwoScreenSizes) {
   for (const auto& [screen, name] : {std::pair{shell::ScreenInfo{1024, 768, 15, 15}, "express-shared-1024x768.png"},
                                      std::pair{shell::ScreenInfo{1920, 1080, 15, 15}, "express-shared-1920x1080.png"}}) {
     ExpressFixture run(screen);
-    FillSharedCase(run);
+    run.FillSharedCase();
     // (146 + 164.3) / 2: the average reads the second child's nights as shown.
     EXPECT_EQ(run.express.ClaimDays->text(), "155.2");
     Save(run.express.grab().toImage(), QString::fromLatin1(name));

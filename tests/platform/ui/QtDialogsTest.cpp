@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontComboBox>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -119,6 +120,26 @@ TEST(QtDialogs, FontDialogKeepsTheSizeWithinLimits) {
   EXPECT_TRUE(chosen->bold);
   testenv::WhenModal<QFontDialog>([](QFontDialog& d) { d.reject(); });
   EXPECT_EQ(dialogs.ShowFontDialog({}), std::nullopt);
+}
+
+TEST(QtDialogs, FaceOnlyFontDialogOffersFacesAtItsOneSize) {
+  ASSERT_TRUE(RegisterTahomaIfMissing());
+  ui::QtDialogs dialogs;
+  testenv::WhenModal<QDialog>([](QDialog& d) {
+    auto* faces = d.findChild<QFontComboBox*>();
+    ASSERT_NE(faces, nullptr);
+    EXPECT_EQ(faces->currentFont().family(), "Tahoma");
+    EXPECT_EQ(d.findChildren<QComboBox*>().size(), 1);  // no size or style to choose
+    faces->setCurrentFont(QFont("DejaVu Sans"));
+    d.accept();
+  });
+  const auto chosen = dialogs.ShowFontDialog(FaceOnlyFontRequest("Tahoma", 9));
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->face, "DejaVu Sans");
+  EXPECT_EQ(chosen->size, 9.0f);
+  EXPECT_FALSE(chosen->bold);
+  testenv::WhenModal<QDialog>([](QDialog& d) { d.reject(); });
+  EXPECT_EQ(dialogs.ShowFontDialog(FaceOnlyFontRequest("Tahoma", 10)), std::nullopt);
 }
 
 TEST(QtDialogs, PrintDialogOffersTheAskedPagesAndOptions) {

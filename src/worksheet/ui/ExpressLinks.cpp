@@ -1,0 +1,97 @@
+#include "worksheet/ui/ExpressLinks.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "business/ui/BusinessWindow.h"
+#include "engine/childsupport/ChildSupportRun.h"
+#include "express/ExpressChecks.h"
+#include "express/ui/Form1.h"
+#include "express/ui/Form16.h"
+#include "income/ui/IncomeWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/NumberText.h"
+#include "shell/ui/Program.h"
+
+namespace worksheet::ui {
+
+namespace {
+
+express::Form1& Express(shell::Program& program) { return *program.Load<express::Form1>(QStringLiteral("Form1")); }
+
+}  // namespace
+
+bool SharedPossession(shell::Program& program) {
+  auto* express = program.Find<express::Form1>(QStringLiteral("Form1"));
+  return express && express->SharedOption->isChecked();
+}
+
+bool ProgramTransferLinks::SharedOption() const { return SharedPossession(program_); }
+
+bool ProgramTransferLinks::MParentOption() const {
+  auto* express = program_.Find<express::Form1>(QStringLiteral("Form1"));
+  return express && express->MParentOption->isChecked();
+}
+
+int ProgramTransferLinks::CheckDataEntry0() {
+  express::Form1& f = Express(program_);
+  express::Check0Mode mode;
+  mode.FDTaxCheckMode = static_cast<std::int16_t>(checkMode_);
+  return express::CheckDataEntry0(f.Fields(), program_.Case, f.Prompts(), mode);
+}
+
+int ProgramTransferLinks::CheckDataEntry1() {
+  express::Form1& f = Express(program_);
+  return express::CheckDataEntry1(f.Fields(), program_.Case, f.Prompts());
+}
+
+int ProgramTransferLinks::CheckDataEntry3() {
+  express::Form1& f = Express(program_);
+  return express::CheckDataEntry3(f.Fields(), program_.Case, f.Prompts());
+}
+
+void ProgramTransferLinks::ShowExpressScreen() { Express(program_).show(); }
+
+void ProgramTransferLinks::UpdateParentingTime() {
+  auto* time = program_.Load<express::Form16>(QStringLiteral("Form16"));
+  time->AssignTierVars();
+  time->CalculateAvTime();
+  time->CalculateTierTotal();
+}
+
+void ProgramTransferLinks::TotalIncomeWindows() {
+  for (const char* name : {"Form13", "Form14"}) {
+    auto* w = program_.Load<income::IncomeWindow>(QString::fromLatin1(name));
+    if (!w) continue;
+    w->AddIncomeVars();
+    w->Yearly_Click();
+    w->AssignDeductVars();
+  }
+}
+
+void ProgramTransferLinks::ComputeChildSupport() {
+  express::Form1& f = Express(program_);
+  childsupport::ChildSupportInputs inputs;
+  inputs[casevars::Party::Claim].StateTaxCombo = f.ClaimStateTaxCombo->currentText();
+  inputs[casevars::Party::Payer].StateTaxCombo = f.PayerStateTaxCombo->currentText();
+  for (auto [party, name] : {std::pair{casevars::Party::Claim, "Form13"}, std::pair{casevars::Party::Payer, "Form14"}})
+    if (auto* w = program_.Find<income::IncomeWindow>(QString::fromLatin1(name)); w && w->EICCheck)
+      inputs[party].EICCheck = w->EICCheck->isChecked() ? 1 : 0;
+  inputs.OptionTaxedToPayee = f.OptionTaxedToPayee->isChecked();
+  inputs.OptionTaxedToPayer = f.OptionTaxedToPayer->isChecked();
+  childsupport::ChildSupportServices services;
+  auto* claimBusiness = program_.Load<business::BusinessWindow>(QStringLiteral("Form26"));
+  auto* payerBusiness = program_.Load<business::BusinessWindow>(QStringLiteral("Form27"));
+  if (claimBusiness && payerBusiness)
+    services.GetBusinessDeduction = business::BusinessDeductionService(*claimBusiness, *payerBusiness);
+  const childsupport::ChildSupportOutcome outcome = childsupport::ComputeChildSupport(program_.Case, inputs, services);
+  if (!outcome.Completed) {
+    program_.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, QStringLiteral("Entry Error"));
+    return;
+  }
+  f.ChildSupport->setText(platform::Format(outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
+}
+
+}  // namespace worksheet::ui

@@ -1,0 +1,140 @@
+// The worksheet window's fit, sheet size, font and menu commands.
+
+#include <QLineEdit>
+
+#include "platform/Dialogs.h"
+#include "shell/ui/FormVS.h"
+#include "shell/ui/Program.h"
+#include "shell/ui/ShellDialogs.h"
+#include "worksheet/GuidelinesText.h"
+#include "worksheet/WorksheetCommands.h"
+#include "worksheet/ui/ExpressLinks.h"
+#include "worksheet/ui/Form9.h"
+#include "worksheet/ui/MDIForm1.h"
+
+namespace worksheet::ui {
+
+namespace {
+
+ControlGeometry GeometryOf(const QWidget* c) {
+  return {platform::ui::Left(c), platform::ui::Top(c), platform::ui::Width(c), platform::ui::Height(c),
+          platform::ui::HasFont(c) ? platform::ui::FontSize(c) : 0};
+}
+
+}  // namespace
+
+void Form9::RememberFittedLayout() {
+  fitted_.clear();
+  for (QWidget* c : Controls()) fitted_.push_back(GeometryOf(c));
+  fittedLines_ = L;
+  fittedWidth_ = platform::ui::Width(this);
+  fittedHeight_ = platform::ui::Height(this);
+}
+
+void Form9::FitWorksheetWindow() {
+  program_.FitFormToScreen(*this);
+  const shell::ScreenFactors factors = program_.State.Screen;
+  platform::ui::SetLeft(this, 0);
+  platform::ui::SetTop(this, 0);
+  StartWorksheetValues(program_.Case.Worksheet);
+  QFont f = font();
+  f.setFamily(program_.Case.Worksheet.WSFontName);
+  setFont(f);
+  for (LineEnds& line : L) line = FitLine(line, factors);
+  for (Box b : {Box::WSFatherDays, Box::WSMotherDays, Box::WSNumMinors}) {
+    QLineEdit* box = BoxControl(b);
+    platform::ui::SetLeft(box, FitCountBoxLeft(float(platform::ui::Left(box)), factors));
+  }
+  if (auto* frame = program_.Load<MDIForm1>(QStringLiteral("MDIForm1"))) {
+    frame->Adopt(*this);
+    frame->FitFrame(factors);
+  }
+  RememberFittedLayout();
+  update();
+}
+
+// --- sheet size ---------------------------------------------------------------
+
+void Form9::ZoomIn_Click() {
+  if (worksheet::ZoomIn(program_.Case.Worksheet, program_.State.Screen)) ScaleWorksheet();
+}
+
+void Form9::ZoomOut_Click() {
+  if (worksheet::ZoomOut(program_.Case.Worksheet, program_.State.Screen)) ScaleWorksheet();
+}
+
+void Form9::ScaleWorksheet() {
+  hide();
+  const double scale = SheetScale(program_.Case.Worksheet);
+  const std::vector<QWidget*>& controls = Controls();
+  for (size_t i = 0; i < controls.size() && i < fitted_.size(); ++i) {
+    const ControlGeometry g = SheetGeometry(fitted_[i], scale);
+    platform::ui::Place(controls[i], g.left, g.top, g.width, g.height);
+    if (g.fontSize > 0) platform::ui::SetFontSize(controls[i], g.fontSize);
+  }
+  for (size_t i = 0; i < L.size(); ++i) L[i] = SheetLine(fittedLines_[i], scale);
+  platform::ui::Place(this, 0, 0, fittedWidth_ * scale, fittedHeight_ * scale);
+  show();
+  platform::ui::SetTop(this, 0);
+  update();
+}
+
+// --- font -----------------------------------------------------------------------
+
+void Form9::ChangeFont_Click() {
+  auto& ws = program_.Case.Worksheet;
+  const std::optional<platform::FontChoice> choice =
+      program_.Dialogs.ShowFontDialog(platform::FaceOnlyFontRequest(ws.WSFontName, 10));
+  if (!choice) return;
+  program_.Printer.SetFontName(choice->face);
+  ws.WSFontName = choice->face;
+  ws.WSFontSize = choice->size;
+  program_.Printer.SetFontSize(choice->size);
+  // The fields take the face; their sizes on screen stay.
+  for (QWidget* c : Controls()) {
+    QFont f = c->font();
+    f.setFamily(choice->face);
+    c->setFont(f);
+  }
+}
+
+// --- preview, help, quit ---------------------------------------------------------
+
+void Form9::PreviewPrintWS_Click() {
+  program_.State.PreviewReportKind = QStringLiteral("WS");
+  if (auto* frame = program_.Find<MDIForm1>(QStringLiteral("MDIForm1"))) {
+    frame->Picture4->hide();
+    frame->Picture1->hide();
+  }
+  hide();
+  WorksheetSheet sheet = Sheet();
+  platform::Document document = PreviewWorksheet(sheet, program_.Case, SharedPossession(program_));
+  SetSheet(sheet);
+  if (auto* preview = program_.Load<shell::FormVS>(QStringLiteral("FormVS"))) preview->ShowDocument(std::move(document));
+}
+
+void Form9::WSInstructions_Click() {
+  program_.State.PreviewReportKind = QStringLiteral("Form9");
+  if (auto* preview = program_.Load<shell::FormVS>(QStringLiteral("FormVS")))
+    preview->ShowDocument(GuidelinesTextDocument(program_.ProgramFolder));
+}
+
+void Form9::Quit_Click() { program_.QuitProgram(); }
+
+void Form9::Form_Unload() {
+  if (program_.State.QuitConfirmed == 1) return;
+  program_.QuitProgram();
+}
+
+void Form9::ChangeMargin_Click() { shell::OpenPreparerDialog(program_); }
+
+void Form9::NotAvailableYet() {
+  program_.Dialogs.ShowMessageBox(
+      QStringLiteral("Saving and opening case files from the worksheet is not available yet in this version of the program."),
+      platform::kBoxInformation, QStringLiteral("Case File"));
+}
+
+void Form9::SaveWorksheet_Click() { NotAvailableYet(); }
+void Form9::OpenWorksheet_Click() { NotAvailableYet(); }
+
+}  // namespace worksheet::ui
