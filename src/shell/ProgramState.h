@@ -50,6 +50,9 @@ struct ProgramState {
   // the Express screen. Set by the Tools menus that open them.
   std::int16_t CalculatorCaller = 1;
 
+  // The window the "Print Screen Images" window returns to: 1 the Express screen.
+  std::int16_t PrintImageCaller = 0;
+
   // 1 once the user has confirmed quitting: close handlers then do not ask again.
   std::int16_t QuitConfirmed = 0;
 };
