@@ -233,13 +233,13 @@ void Form1::UserDefault_Click() {
       folder);
   if (!chosen.isEmpty()) {
     prefs::DataLoc.write(chosen);
-    program_.Dialogs.ShowMessageBox(chosen, platform::kBoxInformation,
-                                    QStringLiteral("This Folder Is Now Your Default Location For Data Saves"));
+    program_.Dialogs.ShowStandardInformation(chosen,
+                                             QStringLiteral("This Folder Is Now Your Default Location For Data Saves"));
     prefs::FileSaveDefault.write(QStringLiteral("UserDefault"));
   } else {
     prefs::DataLoc.write(folder);
-    program_.Dialogs.ShowMessageBox(folder, platform::kBoxInformation,
-                                    QStringLiteral("This Folder Remains Your Default Location For Data Saves"));
+    program_.Dialogs.ShowStandardInformation(folder,
+                                             QStringLiteral("This Folder Remains Your Default Location For Data Saves"));
   }
   UserDefault->setChecked(true);
   LastLocation->setChecked(false);
