@@ -15,6 +15,8 @@
 #include "engine/childsupport/ChildSupportRun.h"
 #include "express/ExpressFields.h"
 #include "express/ui/Form1.h"
+#include "income/ui/AmountBox.h"
+#include "income/ui/IncomeWindow.h"
 #include "platform/Fonts.h"
 #include "platform/ScriptedDialogs.h"
 #include "shell/ui/Program.h"
@@ -22,7 +24,7 @@
 namespace {
 
 // A custodial case with two minor children on the Express screen; the wages
-// stand in the income variables, which the run draws into the income windows.
+// are in the income windows' boxes.
 struct TypedCase {
   platform::ScriptedDialogs dialogs;
   shell::Program program{dialogs};
@@ -38,12 +40,15 @@ struct TypedCase {
         {"NumChild", "2"},        {"MinChild", "2"},       {"ClaimDepend17", "1"}, {"PayerDepend17", "1"},
         {"ClaimDayCare", "$0"},   {"OtherDayCare", "$0"},  {"ClaimNumCare", "0"},  {"OtherNumCare", "0"},
         {"ClaimStateTax", ".00"}, {"PayerStateTax", ".00"}, {"ClaimSpecial", "$0"}, {"OtherSpecial", "$0"},
-        {"ClaimHealthCare", "$0"}, {"OtherHealthCare", "$0"}};
+        {"ClaimHealthCare", "$0"}, {"OtherHealthCare", "$0"}, {"ClaimGrossInc", "$2,500"}, {"PayGrossInc", "$6,000"}};
     for (const auto& [name, text] : texts) f.SetText(QLatin1String(name), QLatin1String(text));
     for (const char* option : {"ClaimHeadHouse", "PayerSingle", "CustodialOption", "CharOption1"})
       f.SetValue(QLatin1String(option), express::kOn);
-    program.Case.Income.Claim.YrEarned = 30000;
-    program.Case.Income.Payer.YrEarned = 72000;
+    for (auto [name, wages] : {std::pair{"Form13", "30000"}, std::pair{"Form14", "72000"}}) {
+      auto* income = program.Load<income::IncomeWindow>(QLatin1String(name));
+      income->Box("Earned")->setText(QLatin1String(wages));
+      income->AssignPopUpVars();
+    }
   }
 };
 
@@ -54,7 +59,11 @@ void BM_ExpressChildSupportCommand(benchmark::State& state) {
     c.express->ChildSupportButton_Click();
     benchmark::DoNotOptimize(c.express->ChildSupport->text());
   }
-  if (c.express->ChildSupport->text().isEmpty()) state.SkipWithError("the run wrote no transfer");
+  if (c.express->ChildSupport->text().isEmpty()) {
+    const auto calls = c.dialogs.Calls();
+    const QString why = calls.empty() ? QStringLiteral("the run wrote no transfer") : calls.front().prompt;
+    state.SkipWithError(why.toStdString().c_str());
+  }
 }
 BENCHMARK(BM_ExpressChildSupportCommand)->Unit(benchmark::kMillisecond);
 
