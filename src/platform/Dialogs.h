@@ -95,6 +95,10 @@ class Dialogs {
   virtual StandardAnswer ShowStandardMessageWithHelp(const QString& prompt, const QString& title,
                                                      const std::function<void()>& showHelp) = 0;
 
+  // The platform's standard information box: the information icon and one
+  // "OK". Nothing to answer.
+  virtual void ShowStandardInformation(const QString& prompt, const QString& title) = 0;
+
   // The chosen file's full path, or no value when the user cancels.
   virtual std::optional<QString> ShowOpenDialog(const FileRequest& request) = 0;
   virtual std::optional<QString> ShowSaveDialog(const FileRequest& request) = 0;

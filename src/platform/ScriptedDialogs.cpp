@@ -15,6 +15,7 @@ QString DialogKindName(DialogKind kind) {
     case DialogKind::Font: return QStringLiteral("font dialog");
     case DialogKind::Color: return QStringLiteral("colour dialog");
     case DialogKind::Folder: return QStringLiteral("folder picker");
+    case DialogKind::Information: return QStringLiteral("information box");
   }
   return QStringLiteral("dialog");
 }
@@ -125,6 +126,10 @@ StandardAnswer ScriptedDialogs::ShowStandardMessageWithHelp(
   const auto answer = std::get<StandardAnswer>(a->value);
   if (answer == StandardAnswer::Help && showHelp) showHelp();
   return answer;
+}
+
+void ScriptedDialogs::ShowStandardInformation(const QString& prompt, const QString& title) {
+  calls_.push_back(message(DialogKind::Information, prompt, title));
 }
 
 std::optional<QString> ScriptedDialogs::chooseFile(DialogKind kind, const FileRequest& request) {

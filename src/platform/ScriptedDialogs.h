@@ -22,6 +22,7 @@ enum class DialogKind : int8_t {
   Font,
   Color,
   Folder,
+  Information,
 };
 
 QString DialogKindName(DialogKind kind);
@@ -68,6 +69,8 @@ class ScriptedDialogs final : public Dialogs {
   int16_t ShowMessageBox(const QString& prompt, int16_t buttons, const QString& title) override;
   StandardAnswer ShowStandardMessageWithHelp(const QString& prompt, const QString& title,
                                              const std::function<void()>& showHelp) override;
+  // Recorded; it needs no answer.
+  void ShowStandardInformation(const QString& prompt, const QString& title) override;
   std::optional<QString> ShowOpenDialog(const FileRequest& request) override;
   std::optional<QString> ShowSaveDialog(const FileRequest& request) override;
   std::optional<PrinterChoice> ShowPrintDialog(const PrintRequest& request) override;

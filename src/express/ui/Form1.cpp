@@ -30,6 +30,13 @@ QAction* CheckItem(platform::ui::Form& form, QMenu* menu, const char* name, cons
   return item;
 }
 
+template <class Handler>
+QAction* Command(platform::ui::Form& form, QMenu* menu, const char* name, const char* caption, Handler handler) {
+  QAction* item = form.addMenuItem(QString::fromLatin1(name), QString::fromLatin1(caption), menu);
+  QObject::connect(item, &QAction::triggered, &form, [handler] { handler(); });
+  return item;
+}
+
 QMenu* SubMenu(QMenu* parent, const char* name, const char* caption) {
   QMenu* menu = parent->addMenu(QString::fromLatin1(caption));
   menu->setObjectName(QString::fromLatin1(name));
@@ -58,9 +65,19 @@ Form1::Form1(shell::Program& program, QWidget* parent)
 }
 
 void Form1::BuildMenus() {
+  QMenu* file = addMenu(QStringLiteral("File"), QStringLiteral("      File"));
+  Command(*this, file, "Save", "Save Client Data To File", [this] { Save_Click(); });
+  file->addSeparator();
+  Command(*this, file, "Open", "Open Client Data From File", [this] { Open_Click(); });
+  file->addSeparator();
+  Command(*this, file, "Quit", "Quit Program", [this] { Quit_Click(); });
+
   QMenu* print = addMenu(QStringLiteral("Print"), QStringLiteral("     Print"));
-  PrintPopup = addMenuItem(QStringLiteral("PrintPopup"), QStringLiteral("Print Income Popups"), print);
-  connect(PrintPopup, &QAction::triggered, this, [this] { PrintPopup_Click(); });
+  Command(*this, print, "PrinterSetup", "Printer Setup", [this] { PrinterSetup_Click(); });
+  print->addSeparator();
+  Command(*this, print, "PrintScreenImage", "Print Screen Image", [this] { PrintScreenImage_Click(); });
+  print->addSeparator();
+  PrintPopup = Command(*this, print, "PrintPopup", "Print Income Popups", [this] { PrintPopup_Click(); });
 
   QMenu* calc = addMenu(QStringLiteral("CalcDefaults"), QStringLiteral("     Calculation Defaults"));
   QMenu* split = SubMenu(calc, "SplitCalc", "Split Calculation Defaults");
@@ -87,6 +104,8 @@ void Form1::BuildMenus() {
   YearlyData = CheckItem(*this, income, "YearlyData", "Enter Income As Yearly   ", true);
   income->addSeparator();
   MonthlyData = CheckItem(*this, income, "MonthlyData", "Enter Income As Monthly", false);
+  Command(*this, preparer, "ChangePreparer", "Change Preparer's Default Name, Office, Top Margin",
+          [this] { ChangePreparer_Click(); });
   preparer->addSeparator();
   QMenu* folder = SubMenu(preparer, "DefaultFolder", "Change Default Folder Location For Saved Data");
   LastLocation = CheckItem(*this, folder, "LastLocation",
@@ -95,6 +114,24 @@ void Form1::BuildMenus() {
   UserDefault = CheckItem(
       *this, folder, "UserDefault",
       "Always Open To A Default Location (Click Here To Enter) For Saving  Data Files", false);
+  preparer->addSeparator();
+  Command(*this, preparer, "Color", "Change Command Button Style And Colors", [this] { Color_Click(); });
+  preparer->addSeparator();
+  Command(*this, preparer, "Scaling", "Program Display Scaling", [this] { Scaling_Click(); });
+
+  QMenu* tools = addMenu(QStringLiteral("Tools"), QStringLiteral("     Tools"));
+  Command(*this, tools, "DB", "Defined Benefit Plan Calculator", [this] { DB_Click(); });
+  tools->addSeparator();
+  Command(*this, tools, "IRA", "72(t) Withdrawal Calculator", [this] { IRA_Click(); });
+  tools->addSeparator();
+  Command(*this, tools, "OnightsE", "Overnight Count  Estimator", [this] { OnightsE_Click(); });
+  tools->addSeparator();
+  Command(*this, tools, "FinCalc", "Financial Calculator", [this] { FinCalc_Click(); });
+
+  QMenu* help = addMenu(QStringLiteral("View"), QStringLiteral("     Help"));
+  Command(*this, help, "InteractiveHelp", "Interactive Help", [this] { InteractiveHelp_Click(); });
+  help->addSeparator();
+  Command(*this, help, "UserManual", "View and Print User Manual", [this] { UserManual_Click(); });
 
   OnClick(Winters, [this] { Winters_Click(); });
   OnClick(Dual, [this] { Dual_Click(); });
@@ -196,13 +233,13 @@ void Form1::UserDefault_Click() {
       folder);
   if (!chosen.isEmpty()) {
     prefs::DataLoc.write(chosen);
-    program_.Dialogs.ShowMessageBox(chosen, platform::kBoxInformation,
-                                    QStringLiteral("This Folder Is Now Your Default Location For Data Saves"));
+    program_.Dialogs.ShowStandardInformation(chosen,
+                                             QStringLiteral("This Folder Is Now Your Default Location For Data Saves"));
     prefs::FileSaveDefault.write(QStringLiteral("UserDefault"));
   } else {
     prefs::DataLoc.write(folder);
-    program_.Dialogs.ShowMessageBox(folder, platform::kBoxInformation,
-                                    QStringLiteral("This Folder Remains Your Default Location For Data Saves"));
+    program_.Dialogs.ShowStandardInformation(folder,
+                                             QStringLiteral("This Folder Remains Your Default Location For Data Saves"));
   }
   UserDefault->setChecked(true);
   LastLocation->setChecked(false);
@@ -252,6 +289,7 @@ void Form1::ConnectFields() {
   for (QRadioButton* option : {FParentOption, MParentOption})
     OnTurnedOnByUser(option, this, [this, option] { ParentOption_Click(option); });
   ConnectCustody();
+  ConnectRuns();
 }
 
 void Form1::StateTaxCombo_Click(QComboBox* combo, QLineEdit* box) {

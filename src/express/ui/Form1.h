@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include <QImage>
+
+#include "engine/childsupport/ChildSupportRun.h"
 #include "express/Prompter.h"
 #include "express/ui/FormFields.h"
 #include "income/IncomeLinks.h"
@@ -59,6 +62,40 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   // The question before the program ends; true when the user said Yes (the
   // program is then ended).
   bool Quit_Click();
+
+  // The runs (Form1Runs.cpp). Each checks the screen's entries (stopping at
+  // the first wrong one), brings the income windows' and the parenting-time
+  // window's values into the case variables and calls its engine.
+  void ChildSupportButton_Click();
+  void AlimonyButton_Click();
+  // The child support engine over the case variables as they stand, the
+  // transfer written into ChildSupport; false (the user told) when the
+  // engine stopped.
+  bool ComputeChildSupport();
+  // "Alimony Taxable to Payee": the note on the tax treatment.
+  void OptionTaxedToPayee_Click();
+
+  // Menu commands (Form1Commands.cpp).
+  void Save_Click();
+  void Open_Click();
+  void PrinterSetup_Click();
+  void PrintScreenImage_Click();
+  void ChangePreparer_Click();
+  void Color_Click();
+  void Scaling_Click();
+  void DB_Click();
+  void IRA_Click();
+  void OnightsE_Click();
+  void FinCalc_Click();
+  void InteractiveHelp_Click();
+  void UserManual_Click();
+
+  // The white print scheme of the screen image and the grey screen scheme
+  // (Form1Schemes.cpp).
+  void MakeScreenWhite();
+  void MakeScreenGrey();
+  // The picture the last "Print Screen Image" took of the window.
+  const QImage& ScreenImage() const { return screenImage_; }
 
   // Menus "     Calculation Defaults" and "     Preparer Defaults".
   QAction* Winters;
@@ -189,6 +226,14 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   static void MarkPair(QAction* item, QAction* partner);
   void ShowControls(std::initializer_list<const char*> names, bool visible);
   void BuildMenus();
+  void ConnectRuns();        // Form1Runs.cpp
+  childsupport::ChildSupportInputs RunInputs();
+  childsupport::ChildSupportServices RunServices();
+  void PrepareIncomeAndTiers();
+  void HideForResults();
+  // Tells the user that `what` is not available yet in this version.
+  void NotAvailableYet(const QString& what);
+  void SchemeColours(bool white);
   void BuildFields();         // Form1Design.cpp
   void BuildIncomeFrames();   // Form1Design.cpp
   void BuildCustodyFrame();   // Form1Design.cpp
@@ -206,6 +251,7 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   FormFields fields_{*this};
   Prompter prompter_;
   QString timeBoxTextBefore_;
+  QImage screenImage_;
 };
 
 }  // namespace express

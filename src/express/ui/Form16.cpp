@@ -1,5 +1,12 @@
 #include "express/ui/Form16.h"
 
+#include <QAction>
+#include <QMenu>
+
+#include "express/ParentingTimeReport.h"
+#include "income/ui/IncomeReportCommand.h"
+#include "prefs/Preferences.h"
+
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -34,6 +41,10 @@ void SetBold(QWidget* w, bool bold) {
 Form16::Form16(shell::Program& program, QWidget* parent)
     : Form(QStringLiteral("Form16"), parent), program_(program), prompter_(program.Dialogs, [] { platform::ui::Beep(); }) {
   setWindowTitle(QStringLiteral("Parenting Time - Based On Overnight Possession Of Children"));
+  QMenu* print = addMenu(QStringLiteral("Print16"), QStringLiteral("Print"));
+  QAction* printTime = addMenuItem(QStringLiteral("PrintParentingTime"), QStringLiteral("Print Parenting Time"), print);
+  connect(printTime, &QAction::triggered, this, [this] { PrintParentingTime_Click(); });
+  SendToPrinter = income::ReportPrinter::ChosenPrinter().print;
   const double menuTwips = MenuBar()->sizeHint().height() * TwipsPerPixelY();
   platform::ui::Place(this, 0, 0, kDesignWidth, 6570 + menuTwips);
 
@@ -157,6 +168,31 @@ void Form16::closeEvent(QCloseEvent* event) {
   ParentingTimeClose(fields_, ExpressScreen(), program_.Case.Express, prompter_);
   hide();
   setWindowState(Qt::WindowMaximized);
+}
+
+void Form16::PrintParentingTime_Click() {
+  platform::PrintRequest request;
+  request.noSelection = true;
+  request.noPrintToFile = true;
+  const std::optional<platform::PrinterChoice> choice = program_.Dialogs.ShowPrintDialog(request);
+  if (!choice) return;
+  PrintTime();
+  if (SendToPrinter) SendToPrinter(program_.Printer.document(), *choice);
+}
+
+void Form16::PrintTime() {
+  AssignTierVars();
+  CalculateAvTime();
+  CalculateTierTotal();
+  ParentingTimeHeader header;
+  header.caseName = ExpressScreen().Text(QStringLiteral("ClaimantName"));
+  header.preparerName = prefs::PreparerName.read();
+  header.preparerOffice = prefs::PreparerOffice.read();
+  header.nameCheck = prefs::NameCheck.read();
+  header.officeCheck = prefs::OfficeCheck.read();
+  header.dateCheck = prefs::DateCheck.read();
+  header.today = QDate::currentDate();
+  express::PrintTime(program_.Printer, program_.Case.Express, header);
 }
 
 }  // namespace express

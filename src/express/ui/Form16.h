@@ -2,7 +2,12 @@
 
 #include <array>
 
+#include <functional>
+
 #include "express/Prompter.h"
+#include "platform/Dialogs.h"
+#include "platform/document/Document.h"
+#include "platform/document/OutputResult.h"
 #include "express/ui/FormFields.h"
 #include "platform/ui/Form.h"
 
@@ -48,6 +53,14 @@ class Form16 : public platform::ui::Form {
   void AssignTierVars();
   void CalculateAvTime();
   void CalculateTierTotal();
+
+  // "Print Parenting Time": the print dialog, then the report on the chosen
+  // printer. A cancel or a printing failure ends it quietly.
+  void PrintParentingTime_Click();
+  // Brings the tiers up to date and draws the report on the program's printer.
+  void PrintTime();
+  // Sends a finished report to the chosen printer (tests record it instead).
+  std::function<platform::OutputResult(const platform::Document&, const platform::PrinterChoice&)> SendToPrinter;
 
  protected:
   void showEvent(QShowEvent* event) override;

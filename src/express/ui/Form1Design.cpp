@@ -102,6 +102,7 @@ void Form1::BuildFields() {
   QGroupBox* alimony = b.frame("Frame7", nullptr, 7230, 6420, 4650, 420, "");
   OptionTaxedToPayer = b.option("OptionTaxedToPayer", alimony, 60, 75, 2250, "Alimony Taxable to Payer");
   OptionTaxedToPayee = b.option("OptionTaxedToPayee", alimony, 2340, 75, 2250, "Alimony Taxable to Payee");
+  OptionTaxedToPayer->setChecked(true);  // alimony taxed to the payer, as designed
   b.label("MaintLabel", nullptr, 7230, 6960, 3390, "Alimony Transfer/Mo: Other Party to Claimant");
   CurrentMaintTransfer = b.box("CurrentMaintTransfer", nullptr, 10680, 6930, 1200);
   b.label("CSLabel2", nullptr, 7230, 6960, 3390, "Child Support Transfer/Mo:");
@@ -136,6 +137,7 @@ void Form1::BuildFields() {
   for (platform::ui::ButtonPlus* run : {ChildSupportButton, RunWaWs})
     platform::ui::SetBackColor(run, 12632319);
   QGroupBox* mark = b.frame("TradeMark", nullptr, cell(7).first, cell(7).second, 2880, kCommandHeight, "");
+  mark->setVisible(false);  // shown only on the screen's printed image
   b.label("lblProductName", mark, 60, 0, 1500, "Kelvane 2026", kCommandHeight)->setWordWrap(false);
   b.label("lblVersion", mark, 1560, 0, 1260,
           qPrintable(QStringLiteral("Version ") + QLatin1String(shell::kProgramVersion)), kCommandHeight)

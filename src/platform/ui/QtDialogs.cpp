@@ -67,6 +67,11 @@ StandardAnswer QtDialogs::ShowStandardMessageWithHelp(const QString& prompt, con
   return StandardAnswer::Help;
 }
 
+void QtDialogs::ShowStandardInformation(const QString& prompt, const QString& title) {
+  QMessageBox box(QMessageBox::Information, title, prompt, QMessageBox::Ok, owner());
+  box.exec();
+}
+
 std::optional<QString> QtDialogs::showFileDialog(const FileRequest& request, bool save) {
   const QString folder = request.initialFolder.isEmpty()
                              ? GetSpecialFolderPath(QStandardPaths::DocumentsLocation)

@@ -27,6 +27,7 @@ class QtDialogs final : public Dialogs {
   std::optional<FontChoice> ShowFontDialog(const FontRequest& request) override;
   std::optional<uint32_t> ShowColorDialog(uint32_t initialColor) override;
   QString BrowseForFolder(const QString& title) override;
+  void ShowStandardInformation(const QString& prompt, const QString& title) override;
 
  private:
   std::optional<QString> showFileDialog(const FileRequest& request, bool save);

@@ -22,6 +22,13 @@ QWidget* WindowRegistry::Find(const QString& name) const {
   return it == loaded_.end() ? nullptr : it->second.data();
 }
 
+std::vector<QWidget*> WindowRegistry::LoadedWindows() const {
+  std::vector<QWidget*> windows;
+  for (const auto& [name, window] : loaded_)
+    if (window) windows.push_back(window.data());
+  return windows;
+}
+
 void WindowRegistry::SetFactory(const QString& name, Factory factory) {
   factories_[key(name)] = std::move(factory);
 }

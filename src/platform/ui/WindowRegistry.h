@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <map>
+#include <vector>
+#include <vector>
 #include <memory>
 
 namespace platform::ui {
@@ -33,6 +35,9 @@ class WindowRegistry {
 
   // The loaded window of that name, or nullptr.
   QWidget* Find(const QString& name) const;
+
+  // Every loaded window, in the order of their names.
+  std::vector<QWidget*> LoadedWindows() const;
 
   void SetFactory(const QString& name, Factory factory);
 

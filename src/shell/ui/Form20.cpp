@@ -1,5 +1,6 @@
 #include "shell/ui/Form20.h"
 
+#include <algorithm>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -262,6 +263,14 @@ void Form20::ApplySystemScheme(QWidget& window) { ApplySchemeOn(window, ScreenSc
 void Form20::ChooseScheme(ScreenScheme scheme) {
   for (const char* name : kSchemeWindows)
     if (QWidget* window = WindowNamed(name)) ApplySchemeOn(*window, scheme);
+  // Every other loaded window takes the scheme at once too.
+  for (QWidget* window : program_.Windows().LoadedWindows()) {
+    const QByteArray name = window->objectName().toLatin1();
+    if (std::find_if(std::begin(kSchemeWindows), std::end(kSchemeWindows),
+                     [&name](const char* n) { return name.compare(n, Qt::CaseInsensitive) == 0; }) ==
+        std::end(kSchemeWindows))
+      ApplySchemeOn(*window, scheme);
+  }
   platform::ui::SetBackColor(Picture4, platform::kSchemeFace);
   platform::ui::SetBackColor(Picture5, platform::kSysButtonFace);
   program_.State.SchemeBackColor = SchemeFaceColour(scheme);

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QImage>
 #include <QPixmap>
 #include <QRadioButton>
@@ -43,6 +47,35 @@ TEST_F(ExpressPictureTest, SharedCustodyCaseAtTwoScreenSizes) {
     run.express.hide();
     EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
   }
+}
+
+// The Express screen with each of its menus drawn open below the menu bar.
+TEST_F(ExpressPictureTest, ExpressScreenWithItsMenus) {
+  prefs::ScreenDefault.write("TV");
+  ExpressFixture run;
+  run.express.show();
+  const QImage window = run.express.grab().toImage();
+  std::vector<QImage> menus;
+  int menusWidth = 0, menusHeight = 0;
+  for (QAction* top : run.express.MenuBar()->actions()) {
+    QMenu* menu = top->menu();
+    menu->ensurePolished();
+    menu->adjustSize();
+    menus.push_back(menu->grab().toImage());
+    menusWidth += menus.back().width() + 8;
+    menusHeight = std::max(menusHeight, menus.back().height());
+  }
+  QImage picture(std::max(window.width(), menusWidth), window.height() + menusHeight + 8, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.drawImage(0, 0, window);
+  int x = 0;
+  for (const QImage& menu : menus) {
+    painter.drawImage(x, window.height() + 8, menu);
+    x += menu.width() + 8;
+  }
+  painter.end();
+  Save(picture, QStringLiteral("express-menus-1024x768.png"));
 }
 
 }  // namespace

@@ -88,19 +88,19 @@ TEST(Form1Window, PreferenceItemsMarkThemselvesClearTheirPartnerAndStore) {
   // The default folder: chosen in the folder picker, or kept on a cancel.
   prefs::DataLoc.write("/home/p/Cases");
   run.dialogs.AnswerBrowseForFolder("");
-  run.dialogs.AnswerMessageBox(platform::kAnswerOk);
   w.UserDefault->trigger();
   EXPECT_TRUE(w.UserDefault->isChecked());
   EXPECT_FALSE(w.LastLocation->isChecked());
   EXPECT_EQ(prefs::FileSaveDefault.read(), "UserDefault");
   EXPECT_EQ(prefs::DataLoc.read(), "/home/p/Cases");
   run.dialogs.AnswerBrowseForFolder("/srv/cases");
-  run.dialogs.AnswerMessageBox(platform::kAnswerOk);
   w.UserDefault->trigger();
   EXPECT_TRUE(w.UserDefault->isChecked());
   EXPECT_EQ(prefs::DataLoc.read(), "/srv/cases");
-  const auto boxes = run.dialogs.CallsOf(DialogKind::MessageBox);
+  // The standard information box tells the folder.
+  const auto boxes = run.dialogs.CallsOf(DialogKind::Information);
   ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_TRUE(run.dialogs.CallsOf(DialogKind::MessageBox).empty());
   EXPECT_EQ(boxes[0].title, "This Folder Remains Your Default Location For Data Saves");
   EXPECT_EQ(boxes[0].prompt, "/home/p/Cases");
   EXPECT_EQ(boxes[1].title, "This Folder Is Now Your Default Location For Data Saves");

@@ -163,3 +163,22 @@ TEST_F(Form20Test, SchemeIsAppliedAndStoredWhenChosen) {
     ProgramFixture::DeleteClosed();
   }
 }
+
+// A scheme change reaches every loaded window at once, windows outside the
+// scheme list and the income windows' tabs included.
+TEST_F(Form20Test, SchemeChangeReachesEveryLoadedWindowAndTheIncomeTabs) {
+  program.Windows().SetFactory("FormOther", [] { return std::make_unique<Sample>("FormOther"); });
+  auto* other = static_cast<Sample*>(program.Load("FormOther"));
+  QWidget* income = program.Load("Form13");
+  ASSERT_NE(income, nullptr);
+  auto* tabs = income->findChild<QWidget*>("SSTab1");
+  ASSERT_NE(tabs, nullptr);
+  Form20* picker = Open();
+  picker->FormWin->setChecked(true);
+  EXPECT_EQ(platform::ui::BackColor(other->faceLabel), platform::kSysButtonFace);
+  EXPECT_EQ(platform::ui::BackColor(tabs), platform::kSysButtonFace);
+  EXPECT_EQ(tabs->palette().color(QPalette::Window), platform::ToQColor(platform::kSysButtonFace));
+  picker->FormDefault->setChecked(true);
+  EXPECT_EQ(platform::ui::BackColor(other->faceLabel), platform::kSchemeFace);
+  EXPECT_EQ(platform::ui::BackColor(tabs), platform::kSchemeFace);
+}

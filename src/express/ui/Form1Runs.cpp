@@ -1,0 +1,195 @@
+// The Express screen's two runs: child support and alimony.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "alimony/AlimonyRun.h"
+#include "alimony/CaseScore.h"
+#include "business/ui/BusinessWindow.h"
+#include "engine/childsupport/ChildSupportRun.h"
+#include "express/ExpressChecks.h"
+#include "express/ui/Form1.h"
+#include "express/ui/Form16.h"
+#include "income/ui/IncomeWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/NumberText.h"
+#include "platform/ui/ButtonPlus.h"
+#include "results/ui/Form5.h"
+#include "shell/ui/Program.h"
+
+namespace express {
+
+namespace {
+
+const QString kForm5 = QStringLiteral("Form5");
+const QString kForm3 = QStringLiteral("Form3");
+
+income::IncomeWindow* IncomeWindowOf(shell::Program& program, casevars::Party party) {
+  return program.Load<income::IncomeWindow>(party == casevars::Party::Claim ? QStringLiteral("Form13")
+                                                                             : QStringLiteral("Form14"));
+}
+
+}  // namespace
+
+childsupport::ChildSupportInputs Form1::RunInputs() {
+  childsupport::ChildSupportInputs inputs;
+  inputs.OptionTaxedToPayee = OptionTaxedToPayee->isChecked();
+  inputs.OptionTaxedToPayer = OptionTaxedToPayer->isChecked();
+  inputs.Claim.StateTaxCombo = ClaimStateTaxCombo->currentText();
+  inputs.Payer.StateTaxCombo = PayerStateTaxCombo->currentText();
+  for (casevars::Party party : {casevars::Party::Claim, casevars::Party::Payer})
+    if (income::IncomeWindow* window = IncomeWindowOf(program_, party))
+      inputs[party].EICCheck = window->EICCheck && window->EICCheck->isChecked() ? 1 : 0;
+  if (auto* form5 = program_.Find<results::ui::Form5>(kForm5)) form5->FillRunInputs(inputs);
+  return inputs;
+}
+
+childsupport::ChildSupportServices Form1::RunServices() {
+  childsupport::ChildSupportServices services;
+  auto* claim = program_.Load<business::BusinessWindow>(QStringLiteral("Form26"));
+  auto* payer = program_.Load<business::BusinessWindow>(QStringLiteral("Form27"));
+  if (claim && payer) services.GetBusinessDeduction = business::BusinessDeductionService(*claim, *payer);
+  if (auto* form5 = program_.Find<results::ui::Form5>(kForm5))
+    services.DrawChildSupportText = form5->TextHook([this] { return program_.State.Screen.ScaleFactorX; });
+  return services;
+}
+
+void Form1::PrepareIncomeAndTiers() {
+  for (casevars::Party party : {casevars::Party::Claim, casevars::Party::Payer}) {
+    if (income::IncomeWindow* window = IncomeWindowOf(program_, party)) {
+      window->AddIncomeVars();
+      window->Yearly_Click();
+      window->AssignDeductVars();
+    }
+  }
+  if (auto* form16 = program_.Load<Form16>(QStringLiteral("Form16"))) {
+    form16->AssignTierVars();
+    form16->CalculateAvTime();
+    form16->CalculateTierTotal();
+  }
+}
+
+void Form1::HideForResults() {
+  hide();
+  for (const QString& name : {QStringLiteral("Form9"), QStringLiteral("MDIForm1")})
+    if (QWidget* window = program_.Find<QWidget>(name)) window->hide();
+}
+
+bool Form1::ComputeChildSupport() {
+  const childsupport::ChildSupportOutcome outcome =
+      childsupport::ComputeChildSupport(program_.Case, RunInputs(), RunServices());
+  if (!outcome.Completed) {
+    program_.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, Prompter::EntryErrorTitle());
+    return false;
+  }
+  ChildSupport->setText(platform::Format(outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
+  return true;
+}
+
+void Form1::ChildSupportButton_Click() {
+  casevars::CaseVars& cv = program_.Case;
+  if (CheckDataEntry0(fields_, cv, prompter_) == kCheckStop) return;
+  if (CheckDataEntry1(fields_, cv, prompter_) == kCheckStop) return;
+  if (CheckDataEntry3(fields_, cv, prompter_) == kCheckStop) return;
+  PrepareIncomeAndTiers();
+
+  auto* form5 = program_.Load<platform::ui::Form>(kForm5);
+  if (form5) program_.FitFormToScreen(*form5);
+  if (ApplyMaintToCS->isChecked()) {
+    cv.Express.MaintAppliedToCS = 1;
+  } else {
+    cv.Express.MaintAppliedToCS = 0;
+    cv.Express.MoAlimonyTransfer = 0;
+  }
+  if (form5) {
+    form5->show();
+    HideForResults();
+    if (auto* name = qobject_cast<QLineEdit*>(form5->Control(QStringLiteral("ClaimantName"))))
+      name->setText(QStringLiteral(" ") + ClaimantName->text());
+  }
+  cv.Results.ManualNetState = 1;
+  if (!ComputeChildSupport() && form5) {
+    // A run the engine could not finish shows the Express screen again.
+    form5->hide();
+    show();
+  }
+}
+
+void Form1::AlimonyButton_Click() {
+  casevars::CaseVars& cv = program_.Case;
+  cv.Alimony.AlimonyTaxMode = OptionTaxedToPayee->isChecked() ? 0 : 2;
+  cv.Express.MaintAppliedToCS = ApplyMaintToCS->isChecked() ? 1 : 0;
+  if (CheckDataEntry0(fields_, cv, prompter_) == kCheckStop) return;
+  if (CheckDataEntry1(fields_, cv, prompter_) == kCheckStop) return;
+  if (CheckDataEntry2(fields_, cv, prompter_) == kCheckStop) return;
+  // The preparer's alimony amount stays in its box until the checks pass.
+  CurrentMaintTransfer->clear();
+  cv.Express.MoAlimonyTransfer = 0;
+  PrepareIncomeAndTiers();
+  if (cv.Express.SequencingMode == 1) {
+    if (CheckDataEntry3(fields_, cv, prompter_) == kCheckStop) return;
+    if (!ComputeChildSupport()) return;
+  }
+
+  auto* form3 = program_.Load<platform::ui::Form>(kForm3);
+  if (form3) program_.FitFormToScreen(*form3);
+  alimony::ComputeCaseScore(cv);
+  alimony::AlimonyInputs inputs;
+  inputs.Windows = RunInputs();
+  if (auto* claim = program_.Find<business::BusinessWindow>(QStringLiteral("Form26")))
+    inputs.ServiceTrades.Claim = claim->ServiceTrades();
+  if (auto* payer = program_.Find<business::BusinessWindow>(QStringLiteral("Form27")))
+    inputs.ServiceTrades.Payer = payer->ServiceTrades();
+  if (income::IncomeWindow* window = IncomeWindowOf(program_, casevars::Party::Claim)) {
+    income::DeductionChoices& d = inputs.ClaimDeductions;
+    d.filing = Filing(casevars::Party::Claim);
+    d.standardDeduction = window->StandardDeduction->isChecked();
+    d.eicCheck = window->EICCheck->isChecked();
+    for (int i = 0; i < int(window->EICChoices.size()); ++i)
+      if (window->EICChoices[size_t(i)]->isChecked()) d.eicChoice = i;
+    d.age65 = window->Age65->isChecked();
+    d.spouseAge65 = window->SpouseAge65->isChecked();
+  }
+  alimony::AlimonyServices services;
+  services.DrawChildSupportText = RunServices().DrawChildSupportText;
+  const alimony::AlimonyOutcome outcome = alimony::ComputeAlimony(cv, inputs, services);
+  if (!outcome.Completed) {
+    program_.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, Prompter::EntryErrorTitle());
+    return;
+  }
+  if (outcome.ChildSupport)
+    ChildSupport->setText(platform::Format(*outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
+  if (!form3) {
+    program_.Dialogs.ShowMessageBox(
+        QStringLiteral("The alimony result window is not available yet in this version of the program."),
+        platform::kBoxOk, QStringLiteral("Alimony Recommendation"));
+    return;
+  }
+  if (auto* name = qobject_cast<QLineEdit*>(form3->Control(QStringLiteral("ClaimantName"))))
+    name->setText(QStringLiteral(" ") + ClaimantName->text());
+  if (auto* award = qobject_cast<QLineEdit*>(form3->Control(QStringLiteral("NewAward")))) award->clear();
+  form3->show();
+  HideForResults();
+}
+
+void Form1::ConnectRuns() {
+  connect(ChildSupportButton, &QPushButton::clicked, this, [this] { ChildSupportButton_Click(); });
+  connect(AlimonyButton, &QPushButton::clicked, this, [this] { AlimonyButton_Click(); });
+  connect(OptionTaxedToPayee, &QRadioButton::clicked, this, [this] { OptionTaxedToPayee_Click(); });
+  // The variable follows the box, whoever changes it.
+  connect(ApplyMaintToCS, &QCheckBox::toggled, this,
+          [this](bool ticked) { program_.Case.Express.MaintAppliedToCS = ticked ? 1 : 0; });
+}
+
+void Form1::OptionTaxedToPayee_Click() {
+  program_.Dialogs.ShowMessageBox(
+      QStringLiteral("NOTE: For separation agreements executed after December 31, 2018, alimony/maintenance payments "
+                     "are not tax deductible for the payer and thus are not taxable income for the payee. Select this "
+                     "option only if you want an alimony recommendation under prior tax law or want to modify an "
+                     "existing order where alimony was taxable to the payee and an income deduction to the payer."),
+      platform::kBoxOk, QStringLiteral("Entry Information"));
+}
+
+}  // namespace express
