@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLatin1String>
 
+#include "affidavit/calc/AffidavitCalc.h"
 #include "platform/Dialogs.h"
 #include "platform/TextHelpers.h"
 #include "prefs/Preferences.h"
@@ -55,7 +56,8 @@ bool OpenTheFinDec(FinDecSession& session) {
   }
   RestoreFinDec(session.pages, file.value(), session.settings);
   if (session.applyLayout) session.applyLayout(file.value().mode);
-  if (session.recalculate) session.recalculate();
+  AssignFDVars(session.pages, session.settings.formType, session.values);
+  CalculateFinDec(session.pages, session.settings.formType, session.values);
   session.dialogs.ShowMessageBox(session.settings.formType == kLongForm
                                      ? QStringLiteral("You have opened a data file for use with the LONG FORM Affidavit")
                                      : QStringLiteral("You have opened a data file for use with the SHORT FORM Affidavit"),

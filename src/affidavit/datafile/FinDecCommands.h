@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "affidavit/datafile/FinDecFile.h"
+#include "case/AffidavitVars.h"
 
 namespace platform {
 class Dialogs;
@@ -22,10 +23,10 @@ struct FinDecSession {
   FinDecSettings& settings;
   QString& dataFolder;  // the program's `DataFolder`
   QString caseName;     // the Express screen's case name, proposed as the file name
-  // After an open: the pages' layout for the opened form and the page shown
-  // (the windows' part), then the values pass and the section totals.
-  std::function<void(AffidavitMode)> applyLayout;
-  std::function<void()> recalculate;
+  casevars::AffidavitValues& values;  // read again and totalled after an open
+  // After an open, before the values are read: the pages' layout for the
+  // opened form and the page shown (the windows' part).
+  std::function<void(AffidavitMode)> applyLayout = {};
 };
 
 // The dialogs' request: the filter lists *.FIN and *.fin, the extension FIN.
