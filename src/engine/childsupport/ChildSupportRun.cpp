@@ -112,6 +112,17 @@ void ComputeNetIncomes(CaseVars& w, const ChildSupportInputs& in) {
 
 }  // namespace
 
+void EstimatePartyTaxes(CaseVars& w, const ChildSupportInputs& inputs, const ChildSupportServices& services) {
+  EstimateFederalTaxes(w, inputs, services);
+  EstimateStateTax(w, inputs, Party::Payer);
+  EstimateStateTax(w, inputs, Party::Claim);
+  for (Party party : casevars::kParties) {
+    casevars::PartyTax& t = w.Tax[party];
+    if (w.Express[party].FilingStatus == casevars::filing::MFJ)
+      t.YrStateTax = Round(t.YrStateTax * t.MFJShare);
+  }
+}
+
 ChildSupportOutcome ComputeChildSupport(CaseVars& vars, const ChildSupportInputs& inputs,
                                         const ChildSupportServices& services) {
   CaseVars w = vars;
@@ -121,14 +132,7 @@ ChildSupportOutcome ComputeChildSupport(CaseVars& vars, const ChildSupportInputs
   std::fill(cs.MoTierSupport.begin() + 1, cs.MoTierSupport.begin() + 6, 0.0f);  // tier 6 is kept
   cs.MoChildSupportTransfer = 0;
 
-  EstimateFederalTaxes(w, inputs, services);
-  EstimateStateTax(w, inputs, Party::Payer);
-  EstimateStateTax(w, inputs, Party::Claim);
-  for (Party party : casevars::kParties) {
-    casevars::PartyTax& t = w.Tax[party];
-    if (w.Express[party].FilingStatus == casevars::filing::MFJ)
-      t.YrStateTax = Round(t.YrStateTax * t.MFJShare);
-  }
+  EstimatePartyTaxes(w, inputs, services);
   ComputeNetIncomes(w, inputs);
 
   ChildSupportOutcome outcome;

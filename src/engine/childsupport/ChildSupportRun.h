@@ -58,6 +58,13 @@ struct ChildSupportOutcome {
 
 inline constexpr const char* kChildSupportFieldPattern = "$###,##0";
 
+// The tax sequence of a run, for both parties: payroll, federal income tax
+// and credits (a joint filer's share of the couple's), then the state income
+// tax, the other party's first. The child support run and the affidavit's tax
+// estimate both use it.
+void EstimatePartyTaxes(casevars::CaseVars& vars, const ChildSupportInputs& inputs,
+                        const ChildSupportServices& services = {});
+
 // One child support run over the case variables: both parties' taxes, net
 // incomes and shares, the schedule obligation of every tier from 1 to the
 // number of minor children, the custody rule and the transfer of the last

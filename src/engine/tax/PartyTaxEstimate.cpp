@@ -1,5 +1,7 @@
 #include "engine/tax/PartyTaxEstimate.h"
 
+#include <algorithm>
+
 #include "engine/tax/IncomeTax.h"
 #include "engine/tax/PayrollTax.h"
 #include "engine/tax/SocialSecurityBenefits.h"
@@ -19,7 +21,9 @@ bool FilesJointly(const PartyCase& p) { return p.Express.FilingStatus == casevar
 void ComputeJointShare(PartyCase& p) {
   if (!FilesJointly(p)) return;
   const float own = p.Income.YrTotal - p.Income.YrSSChild;
-  p.Tax.MFJShare = static_cast<float>(own / (own + p.Income.YrTotal1 + 1e-10));
+  // A loss on either side would give a share outside 0..1 (more than the
+  // couple's tax, or a negative part); the share is kept within them.
+  p.Tax.MFJShare = std::clamp(static_cast<float>(own / (own + p.Income.YrTotal1 + 1e-10)), 0.0f, 1.0f);
 }
 
 void ComputePayrollTaxes(PartyCase& p, const TaxYear& year) {

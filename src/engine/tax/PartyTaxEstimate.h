@@ -36,7 +36,8 @@ struct BusinessDeduction {
 using BusinessDeductionFn = std::function<BusinessDeduction(casevars::Party, float yrFedAGI)>;
 
 // Joint filers: MFJShare, the party's fraction of the couple's income (the
-// children's benefits left out). Others keep their previous share.
+// children's benefits left out), kept within 0 and 1. Others keep their
+// previous share.
 void ComputeJointShare(PartyCase& p);
 
 // Payroll tax of the party and, for a joint filer, of the new spouse; the

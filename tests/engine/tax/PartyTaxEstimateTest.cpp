@@ -80,3 +80,18 @@ TEST(PartyTaxEstimate, PayrollTaxOfAJointReturn) {
 }
 
 }  // namespace
+
+TEST(PartyTaxEstimate, JointShareStaysWithinZeroAndOne) {
+  const struct {
+    float own, spouse, share;
+  } cases[] = {{30'000, 10'000, 0.75f}, {-10'000, 30'000, 0}, {30'000, -10'000, 1}, {0, 0, 0}};
+  for (const auto& c : cases) {
+    CaseVars v;
+    v.Express.Claim.FilingStatus = "MFJ";
+    v.Income.Claim.YrTotal = c.own;
+    v.Income.Claim.YrTotal1 = c.spouse;
+    tax::PartyCase p = tax::PartyCaseOf(v, Party::Claim);
+    tax::ComputeJointShare(p);
+    EXPECT_FLOAT_EQ(p.Tax.MFJShare, c.share) << c.own << " " << c.spouse;
+  }
+}
