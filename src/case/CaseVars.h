@@ -1,5 +1,6 @@
 #pragma once
 
+#include "case/AffidavitPageVars.h"
 #include "case/AlimonyVars.h"
 #include "case/BusinessVars.h"
 #include "case/CaseCodes.h"
@@ -29,6 +30,7 @@ struct CaseVars {
   ResultsVars Results;       // child support result window Form5
   WorksheetVars Worksheet;   // guidelines worksheet Form9 and its frame MDIForm1
   AlimonyVars Alimony;       // spousal maintenance inputs and results
+  AffidavitPageVars AffidavitPages;  // affidavit font of the affidavit pages
 };
 
 }  // namespace casevars
