@@ -92,23 +92,6 @@ void NumberedAmount(PageBuilder& b, const QString& number, int amountIndex, doub
   }
 }
 
-void CaptionBlock(PageBuilder& b, double dx, double dy) {
-  b.Heading("IN THE CIRCUIT COURT OF THE", 1500 + dx, 660 + dy, 2900);
-  b.Text("S0T", 1, 4485 + dx, 630 + dy, 2400);
-  b.Heading("JUDICIAL CIRCUIT,", 6960 + dx, 660 + dy, 2000);
-  b.Heading("IN AND FOR", 2250 + dx, 1095 + dy, 1200);
-  b.Text("S0T", 2, 3480 + dx, 1065 + dy, 2800);
-  b.Heading("COUNTY, DADUDAV", 6360 + dx, 1095 + dy, 2200);
-  b.Text("S0T", 5, 930 + dx, 1500 + dy, 4500);
-  b.Label("Case No:", 6100 + dx, 1530 + dy, 900);
-  b.Text("S0T", 3, 7050 + dx, 1500 + dy, 3000);
-  b.Label("Petitioner,", 930 + dx, 1860 + dy, 1500);
-  b.Label("Division:", 6100 + dx, 1935 + dy, 900);
-  b.Text("S0T", 4, 7050 + dx, 1905 + dy, 3000);
-  b.Label("and", 2700 + dx, 1860 + dy, 500);
-  b.Text("S0T", 6, 915 + dx, 2145 + dy, 4500);
-  b.Label("Respondent.", 930 + dx, 2505 + dy, 1500);
-}
 
 }  // namespace
 
@@ -116,18 +99,9 @@ PageDesign BuildForm12() {
   PageBuilder b(PageId::Form12, QStringLiteral("Form12"), 85770);
   b.PageButtons(1230, 150, 85170);
   b.Heading("LONG FORM", 6600, 240, 1500);
-  CaptionBlock(b, 0, 0);
+  AddCaptionBlock(b, 0, 0);
   b.Check("FaAmended", -1, "Check if Amended", 900, 2820, 2400);
-  b.Container("Picture27", 7170, 2400, 3765, 720);
-  PageControl& party = b.Label("On the Express Form, Declarant is the:", 60, 30, 3600);
-  party.array = "Label55";
-  party.index = -1;
-  party.red = true;
-  party.container = "Picture27";
-  PageControl& claim = b.Option("FAClaim", -1, "Claimant", 60, 330, 1500, "Picture27");
-  claim.red = true;
-  claim.selected = true;
-  b.Option("FAOther", -1, "Other Party", 1800, 330, 1800, "Picture27").red = true;
+  AddPartyChoice(b, 2400);
   b.Heading("FAMILY LAW FINANCIAL AFFIDAVIT", 3700, 2520, 3400);
   b.Label("I, {full legal name}", 900, 3180, 1850);
   b.Text("S0T", 7, 2775, 3150, 5000);
@@ -257,11 +231,7 @@ PageDesign BuildForm12() {
                 "income tax liabilities)",
                 false, false});
   b.Label("a. Filing Status", 1200, 25410, 1600);
-  b.Container("Frame3", 2850, 25380, 3600, 420);
-  const char* statuses[] = {"S", "HH", "MFS", "MFJ"};
-  for (int i = 0; i < 4; ++i) {
-    b.Option("S1FileOp", i, statuses[i], 60 + i * 880, 60, 820, "Frame3").fontSize = 8.25;
-  }
+  AddFilingStatus(b, 25380);
   b.Label("b. Number of dependents claimed", 1200, 25900, 3000);
   b.Text("S1T", 0, 4300, 25870, 390, QStringLiteral(" "));
   b.Text("S1T", 23, 4800, 25870, 600, QStringLiteral(" NA")).hidden = true;

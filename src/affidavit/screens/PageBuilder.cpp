@@ -84,6 +84,42 @@ void PageBuilder::PageButtons(double left, double top, double bottomTop) {
   Add(QStringLiteral("Command2"), -1, ControlKind::Button, caption, left, bottomTop, 4800, 375);
 }
 
+void AddCaptionBlock(PageBuilder& b, double dx, double dy) {
+  b.Heading("IN THE CIRCUIT COURT OF THE", 1500 + dx, 660 + dy, 2900);
+  b.Text("S0T", 1, 4485 + dx, 630 + dy, 2400);
+  b.Heading("JUDICIAL CIRCUIT,", 6960 + dx, 660 + dy, 2000);
+  b.Heading("IN AND FOR", 2250 + dx, 1095 + dy, 1200);
+  b.Text("S0T", 2, 3480 + dx, 1065 + dy, 2800);
+  b.Heading("COUNTY, DADUDAV", 6360 + dx, 1095 + dy, 2200);
+  b.Text("S0T", 5, 930 + dx, 1500 + dy, 4500);
+  b.Label("Case No:", 6100 + dx, 1530 + dy, 900);
+  b.Text("S0T", 3, 7050 + dx, 1500 + dy, 3000);
+  b.Label("Petitioner,", 930 + dx, 1860 + dy, 1500);
+  b.Label("Division:", 6100 + dx, 1935 + dy, 900);
+  b.Text("S0T", 4, 7050 + dx, 1905 + dy, 3000);
+  b.Label("and", 2700 + dx, 1860 + dy, 500);
+  b.Text("S0T", 6, 915 + dx, 2145 + dy, 4500);
+  b.Label("Respondent.", 930 + dx, 2505 + dy, 1500);
+}
+
+void AddPartyChoice(PageBuilder& b, double top) {
+  b.Container("Picture27", 7170, top, 3765, 720);
+  PageControl& party = b.Label("On the Express Form, Declarant is the:", 60, 30, 3600);
+  party.array = "Label55";
+  party.index = -1;
+  party.red = true;
+  party.container = "Picture27";
+  PageControl& claim = b.Option("FAClaim", -1, "Claimant", 60, 330, 1500, "Picture27");
+  claim.red = claim.selected = true;
+  b.Option("FAOther", -1, "Other Party", 1800, 330, 1800, "Picture27").red = true;
+}
+
+void AddFilingStatus(PageBuilder& b, double top) {
+  b.Container("Frame3", 2850, top, 3600, 420);
+  const char* statuses[] = {"S", "HH", "MFS", "MFJ"};
+  for (int i = 0; i < 4; ++i) b.Option("S1FileOp", i, statuses[i], 60 + i * 880, 60, 820, "Frame3").fontSize = 8.25;
+}
+
 void AddClosingBlocks(PageBuilder& b, double top, bool shortForm) {
   const double d = top;  // the worksheet statement's frame
   const QString frame2 = QStringLiteral("Frame2");

@@ -44,6 +44,13 @@ PageDesign BuildForm122();
 PageDesign BuildForm121();
 PageDesign BuildForm123();
 
+// The court caption block, shifted by (dx, dy) from the long form's place.
+void AddCaptionBlock(PageBuilder& b, double dx, double dy);
+// Picture27 with the declarant's side (FAClaim selected, FAOther).
+void AddPartyChoice(PageBuilder& b, double top);
+// Frame3 with the filing status options S1FileOp 0-3.
+void AddFilingStatus(PageBuilder& b, double top);
+
 // The closing blocks of the second pages (worksheet statement, certificates,
 // non-lawyer and filing party), from `top`; `shortForm` hides the first
 // certificate's "served" box and captions it "NA".

@@ -27,31 +27,9 @@ PageDesign BuildForm121() {
   b.Heading("SHORT FORM", 6400, 450, 1600);
   // Caption block: the long form's, 300 twips right and 210 lower.
   const double dx = 300, dy = 210;
-  b.Heading("IN THE CIRCUIT COURT OF THE", 1500 + dx, 660 + dy, 2900);
-  b.Text("S0T", 1, 4485 + dx, 630 + dy, 2400);
-  b.Heading("JUDICIAL CIRCUIT,", 6960 + dx, 660 + dy, 2000);
-  b.Heading("IN AND FOR", 2250 + dx, 1095 + dy, 1200);
-  b.Text("S0T", 2, 3480 + dx, 1065 + dy, 2800);
-  b.Heading("COUNTY, DADUDAV", 6360 + dx, 1095 + dy, 2200);
-  b.Text("S0T", 5, 930 + dx, 1500 + dy, 4500);
-  b.Label("Case No:", 6100 + dx, 1530 + dy, 900);
-  b.Text("S0T", 3, 7050 + dx, 1500 + dy, 3000);
-  b.Label("Petitioner,", 930 + dx, 1860 + dy, 1500);
-  b.Label("and", 2700 + dx, 1860 + dy, 500);
-  b.Label("Division:", 6100 + dx, 1935 + dy, 900);
-  b.Text("S0T", 4, 7050 + dx, 1905 + dy, 3000);
-  b.Text("S0T", 6, 915 + dx, 2145 + dy, 4500);
-  b.Label("Respondent.", 930 + dx, 2505 + dy, 1500);
+  AddCaptionBlock(b, dx, dy);
   b.Check("FaAmended", -1, "Check if Amended", 1200, 3030, 2400);
-  b.Container("Picture27", 7170, 2910, 3765, 720);
-  PageControl& party = b.Label("On the Express Form, Declarant is the:", 60, 30, 3600);
-  party.array = "Label55";
-  party.index = -1;
-  party.red = true;
-  party.container = "Picture27";
-  PageControl& claim = b.Option("FAClaim", -1, "Claimant", 60, 330, 1500, "Picture27");
-  claim.red = claim.selected = true;
-  b.Option("FAOther", -1, "Other Party", 1800, 330, 1800, "Picture27").red = true;
+  AddPartyChoice(b, 2910);
   b.Heading("FAMILY LAW FINANCIAL AFFIDAVIT", 3700, 2700, 3400);
   b.Label("I, {full legal name}", 900, 3690, 1850);
   b.Text("S0T", 7, 3075, 3660, 5000);
@@ -134,9 +112,7 @@ PageDesign BuildForm121() {
   line({"18. Monthly federal, state, and local income tax (corrected for filing status and allowable dependents)",
         18, false, false});
   b.Label("a. Filing Status", 1200, 20890, 1600);
-  b.Container("Frame3", 2850, 20860, 3600, 420);
-  const char* statuses[] = {"S", "HH", "MFS", "MFJ"};
-  for (int i = 0; i < 4; ++i) b.Option("S1FileOp", i, statuses[i], 60 + i * 880, 60, 820, "Frame3").fontSize = 8.25;
+  AddFilingStatus(b, 20860);
   b.Label("b. Number of dependents claimed", 6700, 20890, 3000);
   b.Text("S1T", 0, 9700, 20860, 390, QStringLiteral(" "));
   top = 21350;
