@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "affidavit/screens/ui/AffidavitPages.h"
 #include "platform/ui/Form.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
@@ -28,7 +29,7 @@ void Mark(platform::ui::Form& window, const char* item, bool marked) {
 // The windows inside the multiple-document frame: the worksheet
 // (FitWorksheetWindow) and the affidavit pages (FitAffidavitPages) are fitted
 // here, after the save-folder menu, once they are built.
-void FitFrameWindows(Program&) {}
+void FitFrameWindows(Program& program) { affidavit::ui::FitAffidavitPages(program); }
 
 }  // namespace
 
