@@ -5,6 +5,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "affidavit/screens/ui/AffidavitPages.h"
 #include "business/ui/BusinessWindow.h"
 #include "calculators/ui/Form72t.h"
 #include "calculators/ui/Form72tHelp.h"
@@ -128,6 +129,7 @@ void RegisterProgramWindows(Program& p) {
     picker->Form_Load();
     return picker;
   });
+  affidavit::ui::RegisterAffidavitPages(p);
 }
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "affidavit/screens/ui/AffidavitPages.h"
 #include "platform/ui/Form.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
@@ -26,10 +27,17 @@ void Mark(platform::ui::Form& window, const char* item, bool marked) {
   if (QAction* a = window.MenuItem(QString::fromLatin1(item))) a->setChecked(marked);
 }
 
+<<<<<<< HEAD
 // The windows inside the multiple-document frame: the worksheet and its frame
 // (FitWorksheetWindow); the affidavit pages (FitAffidavitPages) join here once
 // they are built.
 void FitFrameWindows(Program& program) { worksheet::ui::FitWorksheetWindow(program); }
+=======
+// The windows inside the multiple-document frame: the worksheet
+// (FitWorksheetWindow) and the affidavit pages (FitAffidavitPages) are fitted
+// here, after the save-folder menu, once they are built.
+void FitFrameWindows(Program& program) { affidavit::ui::FitAffidavitPages(program); }
+>>>>>>> affiscreens
 
 }  // namespace
 

@@ -1,0 +1,417 @@
+#include "affidavit/screens/ui/AffidavitPage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollArea>
+
+#include <algorithm>
+
+#include "affidavit/screens/ui/AffidavitField.h"
+#include "affidavit/screens/ui/AffidavitPages.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/ButtonPlus.h"
+#include "shell/ui/FormVS.h"
+#include "shell/ui/Program.h"
+
+namespace affidavit::ui {
+
+namespace {
+
+constexpr platform::OleColor kWhite = 0xFFFFFF;
+constexpr platform::OleColor kBlue = 0xFF0000;  // RGB(0, 0, 255)
+constexpr platform::OleColor kRed = 0x0000FF;   // RGB(255, 0, 0)
+constexpr platform::OleColor kSectionTint = 0xFFFFC0;     // RGB(192, 255, 255)
+constexpr platform::OleColor kContingentTint = 0xFFFF80;  // RGB(128, 255, 255)
+
+bool IsNoteLabel(const QString& name) {
+  return std::any_of(std::begin(kNoteLabels), std::end(kNoteLabels),
+                     [&](const char* n) { return name == QLatin1String(n); });
+}
+
+}  // namespace
+
+AffidavitPage::AffidavitPage(shell::Program& program, PageId id, std::shared_ptr<AffidavitServices> services,
+                             QWidget* parent)
+    : platform::ui::Form(PageName(id), parent),
+      program_(program),
+      id_(id),
+      design_(affidavit::Design(id)),
+      services_(std::move(services)) {
+  setWindowTitle(QString());
+  BuildMenus();
+  Build();
+  platform::ui::Place(this, 0, 0, 12600, 8400);
+}
+
+QString AffidavitPage::ElementName(const QString& array, int index) {
+  return index < 0 ? array : QStringLiteral("%1(%2)").arg(array).arg(index);
+}
+
+QWidget* AffidavitPage::Element(const QString& array, int index) const {
+  return elements_.value(ElementName(array, index), nullptr);
+}
+
+void AffidavitPage::BuildMenus() {
+  QMenu* file = addMenu(QStringLiteral("File"), QStringLiteral("     File"));
+  connect(addMenuItem("SaveFinDec", "Save Financial Affidavit Data To File", file), &QAction::triggered, this,
+          [this] {
+            ProgramPageFields fields(program_);
+            if (services_->SaveTheFinDec) services_->SaveTheFinDec(fields);
+            else NotAvailableYet();
+          });
+  file->addSeparator()->setObjectName("liner2");
+  connect(addMenuItem("OpenFinDec", "Open Financial Affidavit Data From File", file), &QAction::triggered, this,
+          [this] {
+            ProgramPageFields fields(program_);
+            if (services_->OpenTheFinDec) services_->OpenTheFinDec(fields);
+            else NotAvailableYet();
+          });
+  file->addSeparator()->setObjectName("liner3");
+  connect(addMenuItem("Quit", "Quit", file), &QAction::triggered, this, &AffidavitPage::Quit_Click);
+
+  QMenu* print = addMenu(QStringLiteral("Print"), QStringLiteral("     Print"));
+  QAction* preview = addMenuItem("PreviewFinDec", "Preview And Print Long Form Financial Affidavit", print);
+  preview->setEnabled(IsLongForm(id_));
+  connect(preview, &QAction::triggered, this, &AffidavitPage::PreviewFinDec_Click);
+  print->addSeparator()->setObjectName("liner");
+  QAction* shortForm = addMenuItem("ShortFinDec", "Preview And Print Short Form Financial Affidavit", print);
+  shortForm->setEnabled(!IsLongForm(id_));
+  connect(shortForm, &QAction::triggered, this, &AffidavitPage::ShortFinDec_Click);
+  print->addSeparator()->setObjectName("justline");
+  QAction* blank = addMenuItem("PrintBlankFA", "Print A Blank Short Form", print);
+  blank->setVisible(false);
+  blank->setEnabled(false);
+  connect(blank, &QAction::triggered, this, &AffidavitPage::PrintBlankFA_Click);
+  QAction* hiddenLine = print->addSeparator();
+  hiddenLine->setObjectName("justanotherl");
+  hiddenLine->setVisible(false);
+  connect(addMenuItem("PrinterSetup", "Printer Setup", print), &QAction::triggered, this,
+          &AffidavitPage::PrinterSetup_Click);
+
+  QMenu* size = addMenu(QStringLiteral("Size"), QStringLiteral("     Size"));
+  connect(addMenuItem("ZoomIn", "Reduce Sheet Size", size), &QAction::triggered, this, &AffidavitPage::ZoomIn_Click);
+  size->addSeparator()->setObjectName("line");
+  connect(addMenuItem("ZoomOut", "Full Size", size), &QAction::triggered, this, &AffidavitPage::ZoomOut_Click);
+
+  QMenu* font = addMenu(QStringLiteral("Font"), QStringLiteral("     Font"));
+  connect(addMenuItem("ChangeFont", "Change Affidavit Font", font), &QAction::triggered, this,
+          &AffidavitPage::ChangeFont_Click);
+}
+
+void AffidavitPage::Build() {
+  Scroller = new QScrollArea(Client());
+  Scroller->setObjectName(QStringLiteral("Scroller"));
+  Scroller->setWidgetResizable(false);
+  Sheet = add<QWidget>(QStringLiteral("Sheet"), nullptr, 0, 0, design_.width, design_.height);
+  Sheet->setAutoFillBackground(true);
+  Scroller->setWidget(Sheet);
+  QHash<QString, QWidget*> containers;
+  for (const PageControl& c : design_.controls) {
+    QWidget* container = c.container.isEmpty() ? Sheet : containers.value(c.container, Sheet);
+    QWidget* w = BuildControl(c, container);
+    if (c.kind == ControlKind::Container) containers.insert(c.array, w);
+  }
+  ApplyGeometry();
+}
+
+QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
+  const QString name = ElementName(c.array, c.index);
+  QWidget* w = nullptr;
+  switch (c.kind) {
+    case ControlKind::Text:
+    case ControlKind::Amount: {
+      auto* field = add<AffidavitField>(name, container, c.left, c.top, c.width, c.height, c.text);
+      field->setFrame(false);
+      field->setReadOnly(c.locked);
+      field->setAlignment(c.kind == ControlKind::Amount ? Qt::AlignHCenter : Qt::AlignLeft);
+      platform::ui::SetBackColor(field, c.tint == Tint::SectionTotal      ? kSectionTint
+                                        : c.tint == Tint::ContingentTotal ? kContingentTint
+                                                                          : kWhite);
+      field->CaretRule = HasCaretRule(id_, c.array);
+      const WidthRule rule = WidthRuleFor(id_, c.array);
+      // Locked total captions keep their lock: only the other members are checked.
+      const bool lockedCaption = c.locked && (c.array == "S3T" || c.array == "S4T");
+      if (rule != WidthRule::None && !lockedCaption) {
+        const QString array = c.array;
+        const int index = c.index;
+        field->KeyDown = [this, field, array, index](int key) { CheckWidth(field, array, index, key); };
+      }
+      w = field;
+      break;
+    }
+    case ControlKind::Check: {
+      auto* box = add<QCheckBox>(name, container, c.left, c.top, c.width, c.height, c.text);
+      box->setTristate(true);
+      SetCheckValue(box, c.checkValue);
+      box->setEnabled(!c.disabled);
+      w = box;
+      break;
+    }
+    case ControlKind::Option: {
+      auto* option = add<QRadioButton>(name, container, c.left, c.top, c.width, c.height, c.text);
+      option->setAutoExclusive(false);  // groups by container, none selected allowed
+      option->setChecked(c.selected);
+      connect(option, &QRadioButton::toggled, this, [option](bool on) {
+        if (!on) return;
+        for (QRadioButton* other : option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+          if (other != option) other->setChecked(false);
+      });
+      w = option;
+      break;
+    }
+    case ControlKind::Label:
+    case ControlKind::Heading: {
+      auto* label = add<QLabel>(name, container, c.left, c.top, c.width, c.height, c.text);
+      label->setWordWrap(false);
+      w = label;
+      break;
+    }
+    case ControlKind::Container: {
+      auto* frame = add<QFrame>(name, container, c.left, c.top, c.width, c.height);
+      w = frame;
+      break;
+    }
+    case ControlKind::Button: {
+      auto* button = add<platform::ui::ButtonPlus>(name, container, c.left, c.top, c.width, c.height, c.text);
+      platform::ui::SetTag(button, QStringLiteral("1000"));
+      connect(button, &QPushButton::clicked, this,
+              name == QLatin1String("ButtonPlus1") ? &AffidavitPage::ButtonPlus1_Click : &AffidavitPage::Command2_Click);
+      w = button;
+      break;
+    }
+  }
+  if (c.kind != ControlKind::Container) {
+    platform::ui::SetFontSize(w, c.fontSize);
+    QFont font = w->font();
+    font.setBold(c.bold);
+    w->setFont(font);
+  }
+  if (c.blue) platform::ui::SetForeColor(w, kBlue);
+  if (c.red) platform::ui::SetForeColor(w, kRed);
+  if (c.hidden) w->setVisible(false);
+  elements_.insert(name, w);
+  return w;
+}
+
+int AffidavitPage::CheckValue(const QCheckBox* box) {
+  switch (box->checkState()) {
+    case Qt::Unchecked: return 0;
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+  }
+  return 0;
+}
+
+void AffidavitPage::SetCheckValue(QCheckBox* box, int value) {
+  box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+QString AffidavitPage::Text(const QString& array, int index) const {
+  if (auto* field = qobject_cast<QLineEdit*>(Element(array, index))) return field->text();
+  return {};
+}
+
+void AffidavitPage::SetText(const QString& array, int index, const QString& text) {
+  if (auto* field = qobject_cast<QLineEdit*>(Element(array, index))) field->setText(text);
+}
+
+int AffidavitPage::Value(const QString& array, int index) const {
+  QWidget* w = Element(array, index);
+  if (auto* box = qobject_cast<QCheckBox*>(w)) return CheckValue(box);
+  if (auto* option = qobject_cast<QRadioButton*>(w)) return option->isChecked() ? 1 : 0;
+  return 0;
+}
+
+void AffidavitPage::SetValue(const QString& array, int index, int value) {
+  QWidget* w = Element(array, index);
+  if (auto* box = qobject_cast<QCheckBox*>(w)) SetCheckValue(box, value);
+  if (auto* option = qobject_cast<QRadioButton*>(w)) option->setChecked(value != 0);
+}
+
+void AffidavitPage::CheckWidth(QWidget* field, const QString& array, int index, int keyCode) {
+  auto* box = qobject_cast<QLineEdit*>(field);
+  const PageControl* design = design_.Find(array, index);
+  if (!box || !design) return;
+  const auto& font = program_.Case.AffidavitPages;
+  const double width = MeasureEntry(box->text(), font.FDFontName, WidthRulePoints(WidthRuleFor(id_, array)));
+  const WidthGuard::Result r = guard_.Check(width, design->width, keyCode);
+  box->setReadOnly(r.locked);
+  if (r.beep) platform::ui::Beep();
+}
+
+void AffidavitPage::RecordFit(const shell::ScreenFactors& fitted) {
+  fitted_ = fitted;
+  isFitted_ = true;
+  fittedControls_.clear();
+  for (QWidget* c : Controls()) {
+    Fitted f;
+    f.geometry = {platform::ui::Left(c), platform::ui::Top(c), platform::ui::Width(c), platform::ui::Height(c),
+                  platform::ui::FontSize(c)};
+    f.fontSize = platform::ui::FontSize(c);
+    fittedControls_.insert(c, f);
+  }
+}
+
+void AffidavitPage::ApplySheetScale(double scale, const std::optional<SheetFonts>& fonts) {
+  if (!isFitted_) RecordFit(fitted_);
+  for (QWidget* c : Controls()) {
+    const auto it = fittedControls_.constFind(c);
+    if (it == fittedControls_.constEnd()) continue;
+    const ControlGeometry g = SheetGeometry(it->geometry, scale);
+    platform::ui::Place(c, g.left, g.top, g.width, g.height);
+    if (fonts && scale != 1.0) {
+      platform::ui::SetFontSize(c, IsNoteLabel(c->objectName()) ? fonts->note : fonts->control);
+    } else {
+      platform::ui::SetFontSize(c, it->fontSize);
+    }
+  }
+}
+
+void AffidavitPage::ApplyFont(const QString& face, std::optional<double> size, std::optional<double> noteSize,
+                              bool fullSize) {
+  if (!isFitted_) RecordFit(fitted_);
+  for (QWidget* c : Controls()) {
+    QFont font = c->font();
+    font.setFamily(face);
+    c->setFont(font);
+    const bool note = IsNoteLabel(c->objectName());
+    std::optional<double> newSize = note && noteSize ? noteSize : size;
+    if (!newSize) continue;
+    platform::ui::SetFontSize(c, *newSize);
+    if (fullSize) fittedControls_[c].fontSize = *newSize;
+  }
+}
+
+void AffidavitPage::ButtonPlus1_Click() {
+  const PageSwitch s = PageButtonTarget(id_, program_.State.FinDecFormType);
+  HideAllPages(program_);
+  ShowPage(program_, s.shown, true, s.setsLeft);
+}
+
+void AffidavitPage::Command2_Click() { ButtonPlus1_Click(); }
+
+void AffidavitPage::Quit_Click() { program_.QuitProgram(); }
+
+void AffidavitPage::closeEvent(QCloseEvent* event) {
+  event->ignore();  // a page never closes on its own
+  if (program_.State.QuitConfirmed == 1) return;
+  program_.QuitProgram();
+}
+
+void AffidavitPage::resizeEvent(QResizeEvent* event) {
+  platform::ui::Form::resizeEvent(event);
+  if (Scroller) Scroller->setGeometry(Client()->rect());
+}
+
+void AffidavitPage::ZoomIn_Click() {
+  if (program_.State.FDZoomState != QLatin1String("Large")) return;
+  program_.State.FDZoomState = QStringLiteral("Small");
+  ReduceAffidavitSheets(program_, id_);
+}
+
+void AffidavitPage::ZoomOut_Click() {
+  if (program_.State.FDZoomState != QLatin1String("Small")) return;
+  program_.State.FDZoomState = QStringLiteral("Large");
+  ZoomOutOK();
+}
+
+void AffidavitPage::ZoomOutOK() { RestoreAffidavitSheets(program_, id_); }
+
+void AffidavitPage::ChangeFont_Click() {
+  auto& vars = program_.Case.AffidavitPages;
+  platform::FontRequest request;
+  request.font.face = vars.FDFontName;
+  request.font.size = 9;
+  request.minSize = 9;
+  request.maxSize = 9;
+  const auto choice = program_.Dialogs.ShowFontDialog(request);
+  if (!choice) return;  // Cancel changes nothing
+  program_.Printer.SetFontSize(9);
+  program_.Printer.SetFontName(choice->face);
+  vars.FDFontName = choice->face;
+  const bool reduced = program_.State.FDZoomState == QLatin1String("Small");
+  const int mode = program_.State.FinDecFormType;
+  const FontCommandSizes sizes = FontCommandSizesFor(id_, mode, reduced, program_.State.FDZoomFactor,
+                                                     fitted_.ScaleFactorMin, vars.FDScreenFontSize);
+  if (sizes.fdFontSize) {
+    vars.FDFontSizePoints = *sizes.fdFontSize;
+    vars.FDFontSize = 9;
+  }
+  const bool longPair = IsLongForm(id_);
+  for (PageId page : {longPair ? PageId::Form12 : PageId::Form121, longPair ? PageId::Form122 : PageId::Form123}) {
+    if (AffidavitPage* p = Page(program_, page)) p->ApplyFont(choice->face, sizes.controlSize, sizes.noteSize, !reduced);
+  }
+}
+
+void AffidavitPage::NotAvailableYet() {
+  program_.Dialogs.ShowMessageBox(QStringLiteral("This command is not available yet."), platform::kBoxOk,
+                                  QStringLiteral("Financial Affidavit"));
+}
+
+void AffidavitPage::Preview(bool longForm) {
+  if (longForm ? !services_->PrintLongFinDec : !services_->PrintShortFinDec) {
+    NotAvailableYet();
+    return;
+  }
+  program_.State.PreviewReportKind = QStringLiteral("FD");
+  ProgramPageFields fields(program_);
+  if (services_->AssignFDVars) services_->AssignFDVars(fields, program_.State.FinDecFormType);
+  for (const char* bar : {"Picture5", "Picture1"}) {
+    if (auto* frame = program_.Find<platform::ui::Form>(QStringLiteral("MDIForm1")))
+      if (QWidget* b = frame->Control(QString::fromLatin1(bar))) b->hide();
+  }
+  for (const QString& name : PreviewHides(id_, longForm))
+    if (QWidget* w = program_.Find<QWidget>(name)) w->hide();
+  auto* vs = program_.Load<shell::FormVS>(QStringLiteral("FormVS"));
+  platform::DrawingCursor cursor;
+  cursor.BeginDocument();
+  if (longForm) services_->PrintLongFinDec(cursor, 1, 13);
+  else services_->PrintShortFinDec(cursor, 1, 6, false);
+  cursor.EndDocument();
+  if (vs) vs->ShowDocument(cursor.TakeDocument());
+}
+
+void AffidavitPage::PreviewFinDec_Click() { Preview(true); }
+void AffidavitPage::ShortFinDec_Click() { Preview(false); }
+
+void AffidavitPage::PrintBlankFA_Click() {
+  // The blank form prints from an empty set of values: the pages keep their entries.
+  if (!services_->PrintShortFinDec || !services_->SendToPrinter) {
+    NotAvailableYet();
+    return;
+  }
+  platform::PrintRequest request;
+  request.minPage = 1;
+  request.maxPage = 6;
+  request.fromPage = 1;
+  request.toPage = 6;
+  request.noSelection = true;
+  const auto choice = program_.Dialogs.ShowPrintDialog(request);
+  if (!choice) return;  // Cancel changes nothing
+  const std::int16_t first = choice->allPages ? 1 : choice->fromPage;
+  const std::int16_t last = choice->allPages ? 6 : choice->toPage;
+  program_.State.BlankFAPrint = 1;
+  platform::DrawingCursor cursor = platform::DrawingCursor::ForPrinter();
+  cursor.BeginDocument();
+  services_->PrintShortFinDec(cursor, first, last, true);
+  cursor.EndDocument();
+  const bool printed = services_->SendToPrinter(cursor.document(), *choice);
+  program_.State.BlankFAPrint = 0;
+  if (!printed) {
+    program_.Dialogs.ShowMessageBox(QStringLiteral("The blank short form could not be printed."), platform::kBoxOk,
+                                    QStringLiteral("Print A Blank Short Form"));
+  }
+  HideAllPages(program_);
+  ShowPage(program_, program_.State.FinDecFormType == 1 ? PageId::Form12 : PageId::Form121);
+}
+
+void AffidavitPage::PrinterSetup_Click() {
+  if (const auto choice = program_.Dialogs.ShowPrinterSetup()) services_->ChosenPrinter = *choice;
+}
+
+}  // namespace affidavit::ui

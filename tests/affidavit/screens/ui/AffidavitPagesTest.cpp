@@ -1,0 +1,358 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTest>
+
+#include "affidavit/screens/ui/AffidavitPage.h"
+#include "affidavit/screens/ui/AffidavitPages.h"
+#include "platform/Fonts.h"
+#include "shell/ui/FormVS.h"
+#include "support/ui/Pictures.h"
+#include "support/ui/ProgramFixture.h"
+
+using namespace affidavit;
+using namespace affidavit::ui;
+
+namespace {
+
+struct AffidavitPagesTest : ::testing::Test, ProgramFixture {
+  AffidavitPagesTest() {
+    platform::RegisterTahomaIfMissing();
+    FitAffidavitPages(program);
+  }
+  AffidavitPage* P(PageId id) { return Page(program, id); }
+  QLineEdit* Field(PageId id, const char* array, int index) {
+    return qobject_cast<QLineEdit*>(P(id)->Element(array, index));
+  }
+  bool Shown(PageId id) { return P(id)->isVisible(); }
+};
+
+TEST_F(AffidavitPagesTest, FreshPagesHoldTheirDesignState) {
+  EXPECT_EQ(Field(PageId::Form12, "S2", 64)->text(), "$");
+  EXPECT_TRUE(Field(PageId::Form12, "S2", 105)->isReadOnly());
+  EXPECT_FALSE(Field(PageId::Form12, "S2", 1)->isReadOnly());
+  EXPECT_EQ(Field(PageId::Form121, "S2N", 64)->text(), "Medical/Dental (not on Line 23)");
+  EXPECT_TRUE(Field(PageId::Form12, "S1T", 3)->isReadOnly());
+  EXPECT_FALSE(P(PageId::Form12)->Element("S1T", 23)->isVisibleTo(P(PageId::Form12)->Sheet));
+  EXPECT_EQ(P(PageId::Form12)->Value("FAClaim", -1), 1);
+  EXPECT_EQ(P(PageId::Form122)->Value("S5op", 13), 1);
+  EXPECT_EQ(P(PageId::Form123)->Element("S3", 18), nullptr);
+  // Menus: design states by page.
+  EXPECT_TRUE(P(PageId::Form12)->MenuItem("PreviewFinDec")->isEnabled());
+  EXPECT_FALSE(P(PageId::Form12)->MenuItem("ShortFinDec")->isEnabled());
+  EXPECT_FALSE(P(PageId::Form121)->MenuItem("PreviewFinDec")->isEnabled());
+  EXPECT_FALSE(P(PageId::Form12)->MenuItem("PrintBlankFA")->isVisible());
+  // The pages scroll inside their own scroll area.
+  EXPECT_GT(P(PageId::Form12)->Sheet->height(), P(PageId::Form12)->Scroller->viewport()->height());
+}
+
+TEST_F(AffidavitPagesTest, CheckBoxesKeepZeroOneTwoAndOptionsGoByContainer) {
+  AffidavitPage* p = P(PageId::Form122);
+  for (int v : {1, 2, 0}) {
+    p->SetValue("S3c", 4, v);
+    EXPECT_EQ(p->Value("S3c", 4), v);
+  }
+  EXPECT_EQ(qobject_cast<QCheckBox*>(p->Element("S3c", 4))->checkState(), Qt::Unchecked);
+  p->SetValue("S3c", 4, 2);
+  EXPECT_EQ(qobject_cast<QCheckBox*>(p->Element("S3c", 4))->checkState(), Qt::PartiallyChecked);
+  // Choosing 2 deselects 1 only; 6 and 13 stay.
+  qobject_cast<QRadioButton*>(p->Element("S5op", 2))->click();
+  EXPECT_EQ(p->Value("S5op", 1), 0);
+  EXPECT_EQ(p->Value("S5op", 6), 1);
+  EXPECT_EQ(p->Value("S5op", 13), 1);
+  // A group may hold none selected.
+  p->SetValue("S5op", 2, 0);
+  EXPECT_EQ(p->Value("S5op", 1) + p->Value("S5op", 2), 0);
+  qobject_cast<QRadioButton*>(P(PageId::Form12)->Element("FAOther"))->click();
+  EXPECT_EQ(P(PageId::Form12)->Value("FAClaim", -1), 0);
+}
+
+TEST_F(AffidavitPagesTest, PageButtonsFollowTheAffidavitMode) {
+  RunAffidavit(program, true);
+  EXPECT_TRUE(Shown(PageId::Form12));
+  P(PageId::Form12)->Command2_Click();
+  EXPECT_TRUE(Shown(PageId::Form122));
+  EXPECT_FALSE(Shown(PageId::Form12));
+  P(PageId::Form122)->ButtonPlus1_Click();
+  EXPECT_TRUE(Shown(PageId::Form12));
+  program.State.FinDecFormType = 3;
+  P(PageId::Form12)->ButtonPlus1_Click();
+  EXPECT_TRUE(Shown(PageId::Form123));
+  EXPECT_FALSE(Shown(PageId::Form12));
+  RunAffidavit(program, false);
+  EXPECT_TRUE(Shown(PageId::Form121));
+  EXPECT_FALSE(P(PageId::Form12)->MenuItem("PreviewFinDec")->isEnabled());
+  EXPECT_TRUE(P(PageId::Form122)->MenuItem("ShortFinDec")->isEnabled());
+  EXPECT_FALSE(P(PageId::Form12)->MenuItem("PrintBlankFA")->isVisible());
+}
+
+TEST_F(AffidavitPagesTest, TypingStopsAtTheDesignWidthWhateverTheSheetSize) {
+  RunAffidavit(program, true);
+  QLineEdit* name = Field(PageId::Form12, "S2N", 3);
+  name->setFocus();
+  name->clear();
+  const QString face = program.Case.AffidavitPages.FDFontName;
+  const double limit = Design(PageId::Form12).Find("S2N", 3)->width - 200;
+  auto typeUntilLocked = [&] {
+    for (int i = 0; i < 400 && !name->isReadOnly(); ++i) QTest::keyClick(name, Qt::Key_W);
+    return name->text();
+  };
+  const QString full = typeUntilLocked();
+  ASSERT_TRUE(name->isReadOnly());
+  // The last key taken carried the text past the limit; the one before fit.
+  EXPECT_GT(MeasureEntry(full, face, 9), limit);
+  EXPECT_LE(MeasureEntry(full.chopped(1), face, 9), limit);
+  QTest::keyClick(name, Qt::Key_W);
+  EXPECT_EQ(name->text(), full);  // refused
+  QTest::keyClick(name, Qt::Key_Backspace);
+  EXPECT_EQ(name->text(), full.chopped(1));
+  // Reduced, the same text fills the same limit.
+  P(PageId::Form12)->ZoomIn_Click();
+  name->clear();
+  name->setReadOnly(false);
+  EXPECT_EQ(typeUntilLocked(), full);
+}
+
+TEST_F(AffidavitPagesTest, QuotesAndPastesArriveAsTheDataFileCanCarryThem) {
+  RunAffidavit(program, true);
+  QLineEdit* amount = Field(PageId::Form12, "S2New", 1);  // no width check, filtered all the same
+  amount->setFocus();
+  amount->setText("$");
+  QTest::keyClicks(amount, "5\"");
+  EXPECT_EQ(amount->text(), "$5'");
+  QLineEdit* desc = Field(PageId::Form12, "S2T", 0);
+  desc->setFocus();
+  QApplication::clipboard()->setText("Rent \"A\"\r\nand B");
+  desc->paste();
+  EXPECT_EQ(desc->text(), "Rent 'A' and B");
+  // The caret rule: after the "$" on focus.
+  QLineEdit* s1 = Field(PageId::Form12, "S1", 2);
+  desc->setFocus();
+  s1->setFocus();
+  EXPECT_EQ(s1->cursorPosition(), 1);
+  EXPECT_FALSE(s1->hasSelectedText());
+}
+
+TEST_F(AffidavitPagesTest, ReduceAndFullSizeReturnExactlyToTheFittedLayout) {
+  RunAffidavit(program, true);
+  AffidavitPage* p = P(PageId::Form122);
+  QWidget* box = p->Element("S3", 10);
+  const double left = platform::ui::Left(box), width = platform::ui::Width(box);
+  const double font = platform::ui::FontSize(p->Element("S3T", 63));
+  p->ZoomIn_Click();
+  EXPECT_EQ(program.State.FDZoomState, "Small");
+  const double f = program.State.FDZoomFactor;
+  EXPECT_DOUBLE_EQ(platform::ui::Left(box), left * f);
+  EXPECT_TRUE(Shown(PageId::Form122));
+  EXPECT_FALSE(Shown(PageId::Form12));
+  p->ZoomIn_Click();  // a second reduce does nothing
+  EXPECT_DOUBLE_EQ(platform::ui::Left(box), left * f);
+  // The shell fits another window on another screen in between.
+  program.State.Screen.ScaleFactorX = 1.44;
+  P(PageId::Form121)->ZoomOut_Click();
+  EXPECT_EQ(program.State.FDZoomState, "Large");
+  EXPECT_DOUBLE_EQ(platform::ui::Left(box), left);
+  EXPECT_DOUBLE_EQ(platform::ui::Width(box), width);
+  EXPECT_DOUBLE_EQ(platform::ui::FontSize(p->Element("S3T", 63)), font);
+  EXPECT_TRUE(Shown(PageId::Form121));
+  // Full Size at full size does nothing.
+  const double zoom = program.State.FDZoomFactor;
+  P(PageId::Form121)->ZoomOut_Click();
+  EXPECT_DOUBLE_EQ(program.State.FDZoomFactor, zoom);
+}
+
+TEST_F(AffidavitPagesTest, RunButtonsRestoreFullSizeFirst) {
+  RunAffidavit(program, true);
+  QWidget* box = P(PageId::Form121)->Element("S2", 5);
+  const double top = platform::ui::Top(box);
+  P(PageId::Form12)->ZoomIn_Click();
+  EXPECT_NE(platform::ui::Top(box), top);
+  RunAffidavit(program, false);
+  EXPECT_EQ(program.State.FDZoomState, "Large");
+  EXPECT_DOUBLE_EQ(platform::ui::Top(box), top);
+  EXPECT_TRUE(Shown(PageId::Form121));
+  EXPECT_FALSE(Shown(PageId::Form12));
+}
+
+TEST_F(AffidavitPagesTest, FontCommandFacesAndSizes) {
+  RunAffidavit(program, true);
+  dialogs.AnswerFontDialog(std::nullopt);  // Cancel changes nothing
+  P(PageId::Form122)->ChangeFont_Click();
+  EXPECT_EQ(program.Case.AffidavitPages.FDFontName, "Tahoma");
+  ASSERT_EQ(dialogs.CallsOf(platform::DialogKind::Font).size(), 1u);
+  const auto request = dialogs.CallsOf(platform::DialogKind::Font)[0].font;
+  EXPECT_EQ(request.minSize, 9);
+  EXPECT_EQ(request.maxSize, 9);
+  EXPECT_EQ(request.font.face, "Tahoma");
+
+  dialogs.AnswerFontDialog(platform::FontChoice{"DejaVu Sans", 9});
+  P(PageId::Form122)->ChangeFont_Click();
+  EXPECT_EQ(program.Case.AffidavitPages.FDFontName, "DejaVu Sans");
+  EXPECT_DOUBLE_EQ(program.Case.AffidavitPages.FDFontSizePoints, 9);
+  const double sfMin = P(PageId::Form12)->FittedFactors().ScaleFactorMin;
+  QWidget* heading = P(PageId::Form12)->Element("S2", 3);
+  EXPECT_NEAR(platform::ui::FontSize(heading), 9 * sfMin, 0.01);
+  EXPECT_EQ(heading->font().family(), "DejaVu Sans");
+  // The short pages are not touched by a long page's command.
+  EXPECT_NE(P(PageId::Form121)->Element("S2", 3)->font().family(), "DejaVu Sans");
+
+  // Short form: face only, notes at 8 x ScaleFactorMin.
+  RunAffidavit(program, false);
+  QWidget* field = P(PageId::Form121)->Element("S2", 3);
+  const double before = platform::ui::FontSize(field);
+  dialogs.AnswerFontDialog(platform::FontChoice{"DejaVu Sans", 9});
+  P(PageId::Form123)->ChangeFont_Click();
+  EXPECT_DOUBLE_EQ(platform::ui::FontSize(field), before);
+  EXPECT_NEAR(platform::ui::FontSize(P(PageId::Form121)->Element("Label60")), 8 * sfMin, 0.01);
+}
+
+TEST_F(AffidavitPagesTest, PreviewsReachTheirPrintersAndHideThePages) {
+  std::vector<std::pair<int, int>> longCalls, shortCalls;
+  int assigned = 0;
+  AffidavitServices& services = Services(program);
+  services.AssignFDVars = [&](PageFields& fields, int mode) {
+    ++assigned;
+    EXPECT_EQ(mode, 1);
+    EXPECT_EQ(fields.Text(PageId::Form12, "S2", 1), "$ 900");
+  };
+  services.PrintLongFinDec = [&](platform::DrawingCursor& vs, std::int16_t a, std::int16_t b) {
+    longCalls.emplace_back(a, b);
+    vs.PrintText("LONG FORM");
+  };
+  services.PrintShortFinDec = [&](platform::DrawingCursor&, std::int16_t a, std::int16_t b, bool blank) {
+    EXPECT_FALSE(blank);
+    shortCalls.emplace_back(a, b);
+  };
+  RunAffidavit(program, true);
+  P(PageId::Form12)->SetText("S2", 1, "$ 900");
+  P(PageId::Form122)->show();
+  P(PageId::Form122)->PreviewFinDec_Click();
+  EXPECT_EQ(assigned, 1);
+  EXPECT_EQ(longCalls, (std::vector<std::pair<int, int>>{{1, 13}}));
+  EXPECT_EQ(program.State.PreviewReportKind, "FD");
+  EXPECT_FALSE(Shown(PageId::Form12));
+  EXPECT_TRUE(Shown(PageId::Form122));  // chosen on page 2: that page stays
+  auto* vs = program.Find<shell::FormVS>("FormVS");
+  ASSERT_NE(vs, nullptr);
+  EXPECT_TRUE(vs->isVisible());
+  vs->hide();
+  P(PageId::Form12)->show();
+  P(PageId::Form12)->ShortFinDec_Click();
+  EXPECT_EQ(shortCalls, (std::vector<std::pair<int, int>>{{1, 6}}));
+  EXPECT_FALSE(Shown(PageId::Form12));
+}
+
+TEST_F(AffidavitPagesTest, BlankShortFormPrintsFromEmptyValuesAndKeepsTheEntries) {
+  AffidavitServices& services = Services(program);
+  std::vector<std::tuple<int, int, bool>> printed;
+  int sent = 0;
+  bool printerWorks = true;
+  services.PrintShortFinDec = [&](platform::DrawingCursor&, std::int16_t a, std::int16_t b, bool blank) {
+    printed.emplace_back(a, b, blank);
+    EXPECT_EQ(program.State.BlankFAPrint, 1);
+  };
+  services.SendToPrinter = [&](const platform::Document&, const platform::PrinterChoice&) {
+    ++sent;
+    return printerWorks;
+  };
+  RunAffidavit(program, false);
+  P(PageId::Form121)->SetText("S2T", 16, "Bank");
+  dialogs.AnswerPrintDialog(std::nullopt);  // Cancel: nothing printed, nothing cleared
+  P(PageId::Form12)->PrintBlankFA_Click();
+  EXPECT_TRUE(printed.empty());
+  EXPECT_EQ(P(PageId::Form121)->Text("S2T", 16), "Bank");
+
+  platform::PrinterChoice range;
+  range.allPages = false;
+  range.fromPage = 2;
+  range.toPage = 3;
+  dialogs.AnswerPrintDialog(range);
+  P(PageId::Form12)->PrintBlankFA_Click();
+  EXPECT_EQ(printed, (std::vector<std::tuple<int, int, bool>>{{2, 3, true}}));
+  EXPECT_EQ(sent, 1);
+  EXPECT_EQ(P(PageId::Form121)->Text("S2T", 16), "Bank");
+  EXPECT_EQ(program.State.BlankFAPrint, 0);
+  EXPECT_TRUE(dialogs.CallsOf(platform::DialogKind::MessageBox).empty());  // asks nothing
+
+  printerWorks = false;
+  dialogs.AnswerPrintDialog(platform::PrinterChoice{});
+  P(PageId::Form12)->PrintBlankFA_Click();
+  ASSERT_EQ(dialogs.CallsOf(platform::DialogKind::MessageBox).size(), 1u);
+  EXPECT_TRUE(Shown(PageId::Form121));  // page 1 of the form in use
+  EXPECT_EQ(program.State.BlankFAPrint, 0);
+}
+
+TEST_F(AffidavitPagesTest, PrinterSetupChoiceIsKeptForLaterPrints) {
+  platform::PrinterChoice choice;
+  choice.printerName = "Office";
+  dialogs.AnswerPrinterSetup(std::nullopt);
+  P(PageId::Form123)->PrinterSetup_Click();
+  EXPECT_FALSE(Services(program).ChosenPrinter);
+  dialogs.AnswerPrinterSetup(choice);
+  P(PageId::Form123)->PrinterSetup_Click();
+  ASSERT_TRUE(Services(program).ChosenPrinter);
+  EXPECT_EQ(Services(program).ChosenPrinter->printerName, "Office");
+}
+
+TEST_F(AffidavitPagesTest, ClosingAPageAsksToQuitAndOnlyYesQuits) {
+  RunAffidavit(program, true);
+  P(PageId::Form12)->SetText("S0T", 7, "Jane Doe");
+  dialogs.AnswerMessageBox(platform::kAnswerNo);
+  P(PageId::Form12)->close();
+  EXPECT_TRUE(Shown(PageId::Form12));
+  EXPECT_FALSE(program.Ended());
+  EXPECT_EQ(P(PageId::Form12)->Text("S0T", 7), "Jane Doe");
+  dialogs.AnswerMessageBox(platform::kAnswerNo);
+  P(PageId::Form12)->Quit_Click();
+  EXPECT_FALSE(program.Ended());
+  const auto asked = dialogs.CallsOf(platform::DialogKind::MessageBox);
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(asked[0].prompt, "Have You Saved Your Case Data? -  Do You Want To Quit Program?");
+  EXPECT_EQ(asked[1].title, "Exit");
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  P(PageId::Form122)->close();
+  EXPECT_TRUE(program.Ended());
+  EXPECT_EQ(dialogs.CallsOf(platform::DialogKind::MessageBox).size(), 3u);  // asked once more, not again
+  EXPECT_FALSE(dialogs.Failed());
+}
+
+TEST_F(AffidavitPagesTest, Screenshots) {
+  RunAffidavit(program, true);
+  AffidavitPage* p12 = P(PageId::Form12);
+  p12->SetText("S0T", 1, "Ninth");
+  p12->SetText("S0T", 2, "Orange");
+  p12->SetText("S0T", 3, "2026-DR-1234");
+  p12->SetText("S0T", 5, "Jane Doe");
+  p12->SetText("S0T", 6, "John Doe");
+  p12->SetText("S0T", 7, "Jane Doe");
+  p12->SetText("S1T", 1, "41");
+  p12->SetText("S1T", 2, "Nurse");
+  p12->SetValue("S1Check", 2, 1);
+  p12->SetText("S1T", 5, "County Hospital");
+  p12->SetValue("S1Op", 2, 1);
+  p12->SetText("S1T", 9, "$ 2,400");
+  p12->resize(1000, 740);
+  EXPECT_TRUE(testenv::SavePicture(p12->grab().toImage(), "affidavit-form12.png"));
+  RunAffidavit(program, true);
+  p12->ButtonPlus1_Click();
+  AffidavitPage* p122 = P(PageId::Form122);
+  p122->SetText("S3", 0, "$ 350");
+  p122->SetText("S3O", 1, "Joint");
+  p122->SetText("S3", 1, "$ 12,500");
+  p122->SetValue("S3c", 1, 1);
+  p122->SetText("S3T", 2, "Savings at First Bank");
+  p122->SetText("S3", 2, "$ 4,000");
+  p122->resize(1000, 740);
+  EXPECT_TRUE(testenv::SavePicture(p122->grab().toImage(), "affidavit-form122.png"));
+  RunAffidavit(program, false);
+  P(PageId::Form121)->resize(1000, 740);
+  EXPECT_TRUE(testenv::SavePicture(P(PageId::Form121)->grab().toImage(), "affidavit-form121.png"));
+}
+
+}  // namespace
