@@ -1,10 +1,7 @@
 #pragma once
 
-<<<<<<< HEAD
 #include "case/AffidavitVars.h"
-=======
 #include "case/AffidavitPageVars.h"
->>>>>>> affiscreens
 #include "case/AlimonyVars.h"
 #include "case/BusinessVars.h"
 #include "case/CaseCodes.h"
@@ -34,11 +31,8 @@ struct CaseVars {
   ResultsVars Results;       // child support result window Form5
   WorksheetVars Worksheet;   // guidelines worksheet Form9 and its frame MDIForm1
   AlimonyVars Alimony;       // spousal maintenance inputs and results
-<<<<<<< HEAD
   AffidavitValues Affidavit; // financial affidavit amounts and totals
-=======
   AffidavitPageVars AffidavitPages;  // affidavit font of the affidavit pages
->>>>>>> affiscreens
 };
 
 }  // namespace casevars

@@ -27,17 +27,12 @@ void Mark(platform::ui::Form& window, const char* item, bool marked) {
   if (QAction* a = window.MenuItem(QString::fromLatin1(item))) a->setChecked(marked);
 }
 
-<<<<<<< HEAD
 // The windows inside the multiple-document frame: the worksheet and its frame
-// (FitWorksheetWindow); the affidavit pages (FitAffidavitPages) join here once
-// they are built.
-void FitFrameWindows(Program& program) { worksheet::ui::FitWorksheetWindow(program); }
-=======
-// The windows inside the multiple-document frame: the worksheet
-// (FitWorksheetWindow) and the affidavit pages (FitAffidavitPages) are fitted
-// here, after the save-folder menu, once they are built.
-void FitFrameWindows(Program& program) { affidavit::ui::FitAffidavitPages(program); }
->>>>>>> affiscreens
+// (FitWorksheetWindow), then the affidavit pages (FitAffidavitPages).
+void FitFrameWindows(Program& program) {
+  worksheet::ui::FitWorksheetWindow(program);
+  affidavit::ui::FitAffidavitPages(program);
+}
 
 }  // namespace
 
