@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "affidavit/screens/ui/AffidavitPages.h"
+#include "alimony/ui/Form2.h"
 #include "business/ui/BusinessWindow.h"
 #include "calculators/ui/Form72t.h"
 #include "calculators/ui/Form72tHelp.h"
@@ -94,6 +95,7 @@ void AddIncomeWindow(Program& program, const char* name) {
 void RegisterProgramWindows(Program& p) {
   Add<frmSplash>(p, "frmSplash", p);
   Add<express::Form1>(p, "Form1", p);
+  Add<alimony::Form2>(p, "Form2");
   Add<express::Form16>(p, "Form16", p);
   AddIncomeWindow<income::Form13>(p, "Form13");
   AddIncomeWindow<income::Form14>(p, "Form14");

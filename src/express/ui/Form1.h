@@ -78,6 +78,14 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   // Menu commands (Form1Commands.cpp).
   void Save_Click();
   void Open_Click();
+  // The commands of the foot of the screen that open other windows or clear
+  // the case: "Clear Data", the worksheet, the long and the short affidavit,
+  // the education and skills table.
+  void ClearData_Click();
+  void RunWaWs_Click();
+  void RunAffadavit_Click();
+  void ButtonPlus1_Click();
+  void EdSkillsCommand_Click();
   void PrinterSetup_Click();
   void PrintScreenImage_Click();
   void ChangePreparer_Click();
@@ -227,8 +235,6 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   void ShowControls(std::initializer_list<const char*> names, bool visible);
   void BuildMenus();
   void ConnectRuns();        // Form1Runs.cpp
-  childsupport::ChildSupportInputs RunInputs();
-  childsupport::ChildSupportServices RunServices();
   void PrepareIncomeAndTiers();
   void HideForResults();
   // Tells the user that `what` is not available yet in this version.

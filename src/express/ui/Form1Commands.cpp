@@ -2,7 +2,9 @@
 #include <QDir>
 #include <QUrl>
 
+#include "affidavit/screens/ui/AffidavitPages.h"
 #include "calculators/ui/CalculatorWindow.h"
+#include "casefile/ui/CaseFileMenus.h"
 #include "express/ui/Form1.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
@@ -11,6 +13,7 @@
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "shell/ui/ShellDialogs.h"
+#include "worksheet/ui/OpenWorksheet.h"
 
 namespace express {
 
@@ -27,9 +30,25 @@ void Form1::NotAvailableYet(const QString& what) {
                                   platform::kBoxOk, windowTitle());
 }
 
-void Form1::Save_Click() { NotAvailableYet(QStringLiteral("Saving the case data to a file")); }
+void Form1::Save_Click() { casefile::ui::SaveCase(program_); }
 
-void Form1::Open_Click() { NotAvailableYet(QStringLiteral("Opening a case data file")); }
+void Form1::Open_Click() { casefile::ui::OpenCase(program_); }
+
+void Form1::ClearData_Click() { casefile::ui::ClearData(program_); }
+
+void Form1::RunWaWs_Click() { worksheet::ui::OpenWorksheet(program_); }
+
+void Form1::RunAffadavit_Click() { affidavit::ui::RunAffidavit(program_, true); }
+
+void Form1::ButtonPlus1_Click() { affidavit::ui::RunAffidavit(program_, false); }
+
+void Form1::EdSkillsCommand_Click() {
+  auto* table = program_.Load<platform::ui::Form>(QStringLiteral("Form2"));
+  if (!table) return;
+  program_.FitTabFormToScreen(*table);
+  table->show();
+  table->raise();
+}
 
 void Form1::PrinterSetup_Click() {
   // The printer chosen here becomes the one later printouts go to; a cancel

@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
 #include "platform/ui/ButtonPlus.h"
+#include "results/ui/ChildSupportResult.h"
 #include "results/ui/Form5.h"
 #include "shell/ui/Program.h"
 
@@ -23,7 +24,6 @@ namespace express {
 
 namespace {
 
-const QString kForm5 = QStringLiteral("Form5");
 const QString kForm3 = QStringLiteral("Form3");
 
 income::IncomeWindow* IncomeWindowOf(shell::Program& program, casevars::Party party) {
@@ -32,29 +32,6 @@ income::IncomeWindow* IncomeWindowOf(shell::Program& program, casevars::Party pa
 }
 
 }  // namespace
-
-childsupport::ChildSupportInputs Form1::RunInputs() {
-  childsupport::ChildSupportInputs inputs;
-  inputs.OptionTaxedToPayee = OptionTaxedToPayee->isChecked();
-  inputs.OptionTaxedToPayer = OptionTaxedToPayer->isChecked();
-  inputs.Claim.StateTaxCombo = ClaimStateTaxCombo->currentText();
-  inputs.Payer.StateTaxCombo = PayerStateTaxCombo->currentText();
-  for (casevars::Party party : {casevars::Party::Claim, casevars::Party::Payer})
-    if (income::IncomeWindow* window = IncomeWindowOf(program_, party))
-      inputs[party].EICCheck = window->EICCheck && window->EICCheck->isChecked() ? 1 : 0;
-  if (auto* form5 = program_.Find<results::ui::Form5>(kForm5)) form5->FillRunInputs(inputs);
-  return inputs;
-}
-
-childsupport::ChildSupportServices Form1::RunServices() {
-  childsupport::ChildSupportServices services;
-  auto* claim = program_.Load<business::BusinessWindow>(QStringLiteral("Form26"));
-  auto* payer = program_.Load<business::BusinessWindow>(QStringLiteral("Form27"));
-  if (claim && payer) services.GetBusinessDeduction = business::BusinessDeductionService(*claim, *payer);
-  if (auto* form5 = program_.Find<results::ui::Form5>(kForm5))
-    services.DrawChildSupportText = form5->TextHook([this] { return program_.State.Screen.ScaleFactorX; });
-  return services;
-}
 
 void Form1::PrepareIncomeAndTiers() {
   for (casevars::Party party : {casevars::Party::Claim, casevars::Party::Payer}) {
@@ -77,16 +54,7 @@ void Form1::HideForResults() {
     if (QWidget* window = program_.Find<QWidget>(name)) window->hide();
 }
 
-bool Form1::ComputeChildSupport() {
-  const childsupport::ChildSupportOutcome outcome =
-      childsupport::ComputeChildSupport(program_.Case, RunInputs(), RunServices());
-  if (!outcome.Completed) {
-    program_.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, Prompter::EntryErrorTitle());
-    return false;
-  }
-  ChildSupport->setText(platform::Format(outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
-  return true;
-}
+bool Form1::ComputeChildSupport() { return results::ui::RunChildSupport(program_).Completed; }
 
 void Form1::ChildSupportButton_Click() {
   casevars::CaseVars& cv = program_.Case;
@@ -94,22 +62,13 @@ void Form1::ChildSupportButton_Click() {
   if (CheckDataEntry1(fields_, cv, prompter_) == kCheckStop) return;
   if (CheckDataEntry3(fields_, cv, prompter_) == kCheckStop) return;
   PrepareIncomeAndTiers();
-
-  auto* form5 = program_.Load<platform::ui::Form>(kForm5);
-  if (form5) program_.FitFormToScreen(*form5);
   if (ApplyMaintToCS->isChecked()) {
     cv.Express.MaintAppliedToCS = 1;
   } else {
     cv.Express.MaintAppliedToCS = 0;
     cv.Express.MoAlimonyTransfer = 0;
   }
-  if (form5) {
-    form5->show();
-    HideForResults();
-    if (auto* name = qobject_cast<QLineEdit*>(form5->Control(QStringLiteral("ClaimantName"))))
-      name->setText(QStringLiteral(" ") + ClaimantName->text());
-  }
-  cv.Results.ManualNetState = 1;
+  results::ui::Form5* form5 = results::ui::ShowChildSupportResult(program_);
   if (!ComputeChildSupport() && form5) {
     // A run the engine could not finish shows the Express screen again.
     form5->hide();
@@ -137,7 +96,7 @@ void Form1::AlimonyButton_Click() {
   if (form3) program_.FitFormToScreen(*form3);
   alimony::ComputeCaseScore(cv);
   alimony::AlimonyInputs inputs;
-  inputs.Windows = RunInputs();
+  inputs.Windows = results::ui::ChildSupportRunInputs(program_);
   if (auto* claim = program_.Find<business::BusinessWindow>(QStringLiteral("Form26")))
     inputs.ServiceTrades.Claim = claim->ServiceTrades();
   if (auto* payer = program_.Find<business::BusinessWindow>(QStringLiteral("Form27")))
@@ -153,7 +112,7 @@ void Form1::AlimonyButton_Click() {
     d.spouseAge65 = window->SpouseAge65->isChecked();
   }
   alimony::AlimonyServices services;
-  services.DrawChildSupportText = RunServices().DrawChildSupportText;
+  services.DrawChildSupportText = results::ui::ChildSupportRunServices(program_).DrawChildSupportText;
   const alimony::AlimonyOutcome outcome = alimony::ComputeAlimony(cv, inputs, services);
   if (!outcome.Completed) {
     program_.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, Prompter::EntryErrorTitle());
@@ -177,6 +136,11 @@ void Form1::AlimonyButton_Click() {
 void Form1::ConnectRuns() {
   connect(ChildSupportButton, &QPushButton::clicked, this, [this] { ChildSupportButton_Click(); });
   connect(AlimonyButton, &QPushButton::clicked, this, [this] { AlimonyButton_Click(); });
+  connect(ClearData, &QPushButton::clicked, this, [this] { ClearData_Click(); });
+  connect(RunWaWs, &QPushButton::clicked, this, [this] { RunWaWs_Click(); });
+  connect(RunAffadavit, &QPushButton::clicked, this, [this] { RunAffadavit_Click(); });
+  connect(ButtonPlus1, &QPushButton::clicked, this, [this] { ButtonPlus1_Click(); });
+  connect(EdSkillsCommand, &QPushButton::clicked, this, [this] { EdSkillsCommand_Click(); });
   connect(OptionTaxedToPayee, &QRadioButton::clicked, this, [this] { OptionTaxedToPayee_Click(); });
   // The variable follows the box, whoever changes it.
   connect(ApplyMaintToCS, &QCheckBox::toggled, this,

@@ -22,9 +22,9 @@ namespace {
 struct SavedFont {
   explicit SavedFont(DrawingCursor& c)
       : cursor(c),
-        spec{c.FontName(), c.FontSize(), c.FontBold(), c.FontItalic(), c.FontUnderline()},
+        font{c.FontName(), c.FontSize(), c.FontBold(), c.FontItalic(), c.FontUnderline()},
         color(c.TextColor()) {}
-  ~SavedFont() { Apply(cursor, spec, color); }
+  ~SavedFont() { Apply(cursor, font, color); }
   static void Apply(DrawingCursor& c, const FontSpec& f, const QColor& colour) {
     c.SetFontName(f.name);
     c.SetFontSize(f.size);
@@ -34,7 +34,7 @@ struct SavedFont {
     c.SetTextColor(colour);
   }
   DrawingCursor& cursor;
-  FontSpec spec;
+  FontSpec font;
   QColor color;
 };
 
@@ -55,7 +55,7 @@ void PrintRichText(DrawingCursor& cursor, const QString& richText) {
 
   QTextDocument doc;
   doc.documentLayout()->setPaintDevice(const_cast<QPaintDevice*>(TwipPaintDevice()));
-  doc.setDefaultFont(QtFontFor(saved.spec));
+  doc.setDefaultFont(QtFontFor(saved.font));
   doc.setDocumentMargin(0);
   doc.setTextWidth(std::max(1.0, right - left));
   if (Qt::mightBeRichText(richText)) doc.setHtml(richText);

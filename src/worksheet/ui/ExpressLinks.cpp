@@ -1,5 +1,7 @@
 #include "worksheet/ui/ExpressLinks.h"
 
+#include "results/ui/ChildSupportResult.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -71,27 +73,6 @@ void ProgramTransferLinks::TotalIncomeWindows() {
   }
 }
 
-void ProgramTransferLinks::ComputeChildSupport() {
-  express::Form1& f = Express(program_);
-  childsupport::ChildSupportInputs inputs;
-  inputs[casevars::Party::Claim].StateTaxCombo = f.ClaimStateTaxCombo->currentText();
-  inputs[casevars::Party::Payer].StateTaxCombo = f.PayerStateTaxCombo->currentText();
-  for (auto [party, name] : {std::pair{casevars::Party::Claim, "Form13"}, std::pair{casevars::Party::Payer, "Form14"}})
-    if (auto* w = program_.Find<income::IncomeWindow>(QString::fromLatin1(name)); w && w->EICCheck)
-      inputs[party].EICCheck = w->EICCheck->isChecked() ? 1 : 0;
-  inputs.OptionTaxedToPayee = f.OptionTaxedToPayee->isChecked();
-  inputs.OptionTaxedToPayer = f.OptionTaxedToPayer->isChecked();
-  childsupport::ChildSupportServices services;
-  auto* claimBusiness = program_.Load<business::BusinessWindow>(QStringLiteral("Form26"));
-  auto* payerBusiness = program_.Load<business::BusinessWindow>(QStringLiteral("Form27"));
-  if (claimBusiness && payerBusiness)
-    services.GetBusinessDeduction = business::BusinessDeductionService(*claimBusiness, *payerBusiness);
-  const childsupport::ChildSupportOutcome outcome = childsupport::ComputeChildSupport(program_.Case, inputs, services);
-  if (!outcome.Completed) {
-    program_.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, QStringLiteral("Entry Error"));
-    return;
-  }
-  f.ChildSupport->setText(platform::Format(outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
-}
+void ProgramTransferLinks::ComputeChildSupport() { results::ui::RunChildSupport(program_); }
 
 }  // namespace worksheet::ui

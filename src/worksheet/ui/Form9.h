@@ -93,7 +93,6 @@ class Form9 : public platform::ui::Form {
   void BuildMenus();
   void ScaleWorksheet();
   void RememberFittedLayout();
-  void NotAvailableYet();
 
   shell::Program& program_;
   std::array<QLineEdit*, kBoxCount> boxes_{};

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "casefile/ui/CaseFileMenus.h"
 #include "platform/Dialogs.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
@@ -128,13 +129,7 @@ void Form9::Form_Unload() {
 
 void Form9::ChangeMargin_Click() { shell::OpenPreparerDialog(program_); }
 
-void Form9::NotAvailableYet() {
-  program_.Dialogs.ShowMessageBox(
-      QStringLiteral("Saving and opening case files from the worksheet is not available yet in this version of the program."),
-      platform::kBoxInformation, QStringLiteral("Case File"));
-}
-
-void Form9::SaveWorksheet_Click() { NotAvailableYet(); }
-void Form9::OpenWorksheet_Click() { NotAvailableYet(); }
+void Form9::SaveWorksheet_Click() { casefile::ui::SaveCase(program_); }
+void Form9::OpenWorksheet_Click() { casefile::ui::OpenCase(program_); }
 
 }  // namespace worksheet::ui

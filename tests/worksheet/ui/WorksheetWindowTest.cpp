@@ -269,12 +269,15 @@ TEST_F(WorksheetWindowTest, QuitAndCloseAskAndEndTheProgramOnYesOnly) {
   EXPECT_EQ(calls[2].title, "Exit");
 }
 
-TEST_F(WorksheetWindowTest, FileCommandsSayNotAvailableYet) {
+// The worksheet's Save and Open are the case file's; cancelled, they change nothing.
+TEST_F(WorksheetWindowTest, FileCommandsReachTheCaseFileDialogs) {
+  dialogs.AnswerSaveDialog(std::nullopt);
+  dialogs.AnswerOpenDialog(std::nullopt);
   sheet.SaveWorksheet->trigger();
   sheet.OpenWorksheet->trigger();
-  const auto calls = dialogs.CallsOf(DialogKind::MessageBox);
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_TRUE(calls[0].prompt.contains("not available yet"));
+  EXPECT_EQ(dialogs.CallsOf(DialogKind::SaveFile).size(), 1u);
+  EXPECT_EQ(dialogs.CallsOf(DialogKind::OpenFile).size(), 1u);
+  EXPECT_TRUE(dialogs.CallsOf(DialogKind::MessageBox).empty());
 }
 
 TEST_F(WorksheetWindowTest, ChangeFontOffersFacesAtTenPointsAndCancelKeepsTheFont) {
