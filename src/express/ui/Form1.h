@@ -101,7 +101,7 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   // The white print scheme of the screen image and the grey screen scheme
   // (Form1Schemes.cpp).
   void MakeScreenWhite();
-  void MakeScreenGrey();
+  Q_INVOKABLE void MakeScreenGrey();
   // The picture the last "Print Screen Image" took of the window.
   const QImage& ScreenImage() const { return screenImage_; }
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "express/ui/Form1.h"
+#include "results/ui/Form6.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/CaptureForm.h"
 #include "prefs/Preferences.h"
@@ -67,7 +68,7 @@ void Form1::MakeScreenGrey() {
 }
 
 void Form1::PrintScreenImage_Click() {
-  auto* form6 = program_.Load<platform::ui::Form>(QStringLiteral("Form6"));
+  auto* form6 = program_.Load<results::ui::Form6>(QStringLiteral("Form6"));
   if (!form6) {
     NotAvailableYet(QStringLiteral("Print Screen Image"));
     return;
@@ -81,6 +82,7 @@ void Form1::PrintScreenImage_Click() {
   program_.FitFormToScreen(*form6);
   if (prefs::MonAdj.read().toDouble() != 1) showNormal();
   screenImage_ = platform::ui::CaptureForm(*this);
+  form6->SetCapture(screenImage_, program_.State.Screen.ScaleFactorX, program_.State.Screen.ScaleFactorY);
   form6->show();
   hide();
   program_.State.PrintImageCaller = 1;

@@ -19,6 +19,7 @@
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
 #include "platform/ui/ButtonPlus.h"
+#include "results/ui/Form6.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/PreviewControl.h"
 
@@ -260,3 +261,22 @@ TEST(Form1Schemes, WhiteAndGreySchemes) {
 }
 
 }  // namespace
+
+// "Print Screen Image" hands the screen's picture in its white scheme to the
+// "Print Screen Images" window; leaving that window gives the Express screen
+// back in its grey scheme.
+TEST(Form1ScreenImage, ThePictureReachesPrintScreenImagesAndTheScreenComesBack) {
+  ExpressFixture run;
+  run.express.show();
+  run.express.MenuItem(QStringLiteral("PrintScreenImage"))->trigger();
+  auto* form6 = run.program.Find<results::ui::Form6>(QStringLiteral("Form6"));
+  ASSERT_NE(form6, nullptr);
+  EXPECT_FALSE(form6->Capture().isNull());
+  EXPECT_EQ(form6->Capture().size(), run.express.ScreenImage().size());
+  EXPECT_EQ(run.program.State.PrintImageCaller, 1);
+  EXPECT_FALSE(run.express.isVisible());
+  form6->Command4_Click();
+  EXPECT_TRUE(run.express.isVisible());
+  EXPECT_TRUE(run.express.ChildSupportButton->isVisibleTo(&run.express));
+  EXPECT_TRUE(run.dialogs.CallsOf(DialogKind::MessageBox).empty());
+}
