@@ -220,21 +220,24 @@ double Form9::BuildLines(double top) {
           text(next(), row.besideX, top + 40, kTextRight - row.besideX, row.beside, 6.75, false);
         for (int c = 0; c < 3; ++c) {
           const QString& cell = row.cells[size_t(c)];
-          const std::optional<Box> b = cell.isEmpty() ? std::nullopt : BoxByName(cell);
-          const QString name = b ? BoxName(*b) : cell.isEmpty() ? greyNames.value(grey++) : cell;
+          // A cell names a box of the sheet, or is a grey cell of its own.
+          const std::optional<Box> found = cell.isEmpty() ? std::nullopt : BoxByName(cell);
+          const bool known = found.has_value();
+          const Box b = found.value_or(Box{});
+          const QString name = known ? BoxName(b) : cell.isEmpty() ? greyNames.value(grey++) : cell;
           auto* e = add<QLineEdit>(name, nullptr, kColumnX[c], top, kCellWidth, kCellHeight);
           e->setFont(SheetFont(9.75));
           e->setAlignment(Qt::AlignCenter);
-          if (!b || KindOf(*b) == BoxKind::Grey) {
+          if (!known || KindOf(b) == BoxKind::Grey) {
             platform::ui::SetBackColor(e, kGreyBack);
-            if (b) boxes_[static_cast<int>(*b)] = e;
+            if (known) boxes_[static_cast<int>(b)] = e;
             continue;
           }
-          boxes_[static_cast<int>(*b)] = e;
-          if (KindOf(*b) == BoxKind::Computed) {
+          boxes_[static_cast<int>(b)] = e;
+          if (KindOf(b) == BoxKind::Computed) {
             e->setReadOnly(true);
             platform::ui::SetBackColor(e, kComputedBack);
-          } else if (IsCaretBox(*b)) {
+          } else if (IsCaretBox(b)) {
             caretBoxes_.push_back(e);
           }
         }
