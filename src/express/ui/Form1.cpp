@@ -14,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
+#include "platform/ui/KeyPreview.h"
 #include "express/ui/UserClicks.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
@@ -260,16 +261,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && TimeBoxKey(watched, event))
     return Form::eventFilter(watched, event);
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->text() == QLatin1String("\"")) {
-      // A double quote typed into any field arrives as an apostrophe.
-      QKeyEvent apostrophe(QEvent::KeyPress, Qt::Key_Apostrophe, key->modifiers() & ~Qt::ShiftModifier,
-                           QStringLiteral("'"), key->isAutoRepeat(), static_cast<ushort>(key->count()));
-      QCoreApplication::sendEvent(watched, &apostrophe);
-      return true;
-    }
-  }
+  // A double quote typed into any field arrives as an apostrophe.
+  if (platform::ui::ApostropheForDoubleQuote(watched, event)) return true;
   return Form::eventFilter(watched, event);
 }
 
