@@ -3,16 +3,13 @@
 // program's peak memory with every window built so far loaded.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "app/ui/ProgramWindows.h"
-#include "platform/Fonts.h"
 #include "platform/ScriptedDialogs.h"
 #include "shell/ui/Program.h"
+#include "WindowBenchMain.h"
 
 namespace {
 
@@ -60,14 +57,4 @@ BENCHMARK(BM_EveryWindowLoaded)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QTemporaryDir settings;
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-  platform::RegisterTahomaIfMissing();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

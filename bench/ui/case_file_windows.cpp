@@ -4,23 +4,20 @@
 // its own empty settings folder.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include "app/ui/ProgramWindows.h"
 #include "app/ui/StartupLayout.h"
 #include "casefile/CasePositions.h"
 #include "casefile/CaseRecord.h"
 #include "casefile/ui/WindowCaseFields.h"
-#include "platform/Fonts.h"
 #include "platform/ScriptedDialogs.h"
 #include "shell/ui/Program.h"
+#include "WindowBenchMain.h"
 
 namespace {
 
-QTemporaryDir* gFolder = nullptr;
+QString gFolder;  // the run's own folder, for the case files
 
 // A program with its windows laid out and a case in them.
 struct FilledProgram {
@@ -48,7 +45,7 @@ struct FilledProgram {
 
 void BM_SaveCaseThroughWindows(benchmark::State& state) {
   FilledProgram filled;
-  const QString path = QDir(gFolder->path()).filePath("save.PVX");
+  const QString path = QDir(gFolder).filePath("save.PVX");
   for (auto _ : state) {
     if (casefile::SaveCase(filled.fields, path)) {
       state.SkipWithError("the case was not saved");
@@ -60,7 +57,7 @@ BENCHMARK(BM_SaveCaseThroughWindows)->Unit(benchmark::kMillisecond);
 
 void BM_OpenCaseThroughWindows(benchmark::State& state) {
   FilledProgram filled;
-  const QString path = QDir(gFolder->path()).filePath("open.PVX");
+  const QString path = QDir(gFolder).filePath("open.PVX");
   if (casefile::SaveCase(filled.fields, path)) {
     state.SkipWithError("the case was not saved");
     return;
@@ -82,14 +79,5 @@ BENCHMARK(BM_OpenCaseThroughWindows)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QTemporaryDir folder;  // the user's own preferences and files stay untouched
-  gFolder = &folder;
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
-  platform::RegisterTahomaIfMissing();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunWindowBenchmarks(argc, argv, [](const QString& folder) { gFolder = folder; });
 }

@@ -4,10 +4,7 @@
 // prepared. Offscreen, with its own empty settings folder.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <utility>
 
@@ -17,9 +14,9 @@
 #include "express/ui/Form1.h"
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
-#include "platform/Fonts.h"
 #include "platform/ScriptedDialogs.h"
 #include "shell/ui/Program.h"
+#include "WindowBenchMain.h"
 
 namespace {
 
@@ -80,14 +77,4 @@ BENCHMARK(BM_BareChildSupportEngine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QTemporaryDir settings;  // the user's own preferences stay untouched
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-  platform::RegisterTahomaIfMissing();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

@@ -5,14 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 
-#include "platform/Fonts.h"
 #include "platform/ScriptedDialogs.h"
 #include "app/ui/ProgramWindows.h"
 #include "app/ui/StartProgram.h"
 #include "shell/ui/Program.h"
+#include "WindowBenchMain.h"
 
 namespace {
 
@@ -42,14 +40,4 @@ BENCHMARK(BM_StartToSplashWaiting)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QTemporaryDir settings;  // the user's own preferences stay untouched
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-  platform::RegisterTahomaIfMissing();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }
