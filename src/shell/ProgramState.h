@@ -32,10 +32,9 @@ struct ProgramState {
   std::int16_t FindPage = 0;
   int FindPosition = 0;
 
-  // Sheet sizes of the worksheet and of the affidavit pages.
-  QString WSZoomState = QStringLiteral("Large");
+  // Sheet size of the affidavit pages (the worksheet keeps its own in
+  // Case.Worksheet).
   QString FDZoomState = QStringLiteral("Large");
-  double WSZoomFactor = 1;
   double FDZoomFactor = 1;
 
   // Window states that start-up sets.

@@ -66,9 +66,7 @@ void FitStartupWindows(Program& program) {
     program.Printer.SetFontBold(false);
   });
 
-  program.State.WSZoomState = QStringLiteral("Large");
   program.State.FDZoomState = QStringLiteral("Large");
-  program.State.WSZoomFactor = 1;
   program.State.FDZoomFactor = 1;
 
   Guarded([&] {

@@ -65,7 +65,7 @@ TEST_F(StartProgramTest, FirstRunOnAnEmptyStore) {
   EXPECT_EQ(program.State.BlankFAPrint, 0);
   EXPECT_EQ(program.Case.Income.IncomePeriodFactor, 1.0f);
   EXPECT_EQ(program.State.SchemeBackColor, platform::kSchemeFace);
-  EXPECT_EQ(program.State.WSZoomState, "Large");
+  EXPECT_EQ(program.Case.Worksheet.WSZoomState, "Large");
   EXPECT_EQ(program.Printer.FontName(), "Tahoma");
   EXPECT_EQ(program.Printer.FontSize(), 10);
   EXPECT_FALSE(program.Ended());
