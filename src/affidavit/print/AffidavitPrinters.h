@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+#include "affidavit/datafile/AffidavitPages.h"
+#include "case/AffidavitPageVars.h"
+#include "case/AffidavitVars.h"
+#include "platform/document/DrawingCursor.h"
+
+// The printed financial affidavits: the long form's pages 1 to 8 and its
+// closing pages 9 to 13, the short form's pages 1 and 2 and its closing pages
+// 3 to 5, and the one-page notice of filing that follows either form when a
+// separate certificate of service is asked for.
+//
+// Every printer draws into a document the caller has begun (`vs`) from its
+// current page on, and neither begins nor ends it. It reads the affidavit
+// pages' controls through `AffidavitPages` and the amounts through
+// `AffidavitValues` at the moment it prints, so it runs without a window.
+// A printer reports nothing and always returns.
+namespace affidavit {
+
+// What one print run reads and writes besides the document.
+struct AffidavitPrintRun {
+  platform::DrawingCursor& vs;
+  // The four pages; the closing pages fill an empty city, state, zip code or
+  // telephone box of the nonlawyer block with spaces.
+  AffidavitPages& pages;
+  // Amounts as the read pass left them; a printer's zero test leaves the
+  // empty text in the Section I elements it prints blank.
+  casevars::AffidavitValues& values;
+  // FDFontName is the print face; the long form's pages set FDFontSize to 9
+  // and its closing pages bound it (10 or more gives 9.75, 8 or less 9).
+  casevars::AffidavitPageVars& font;
+  // The "PreparerMargin" preference as stored; empty when never written.
+  QString preparerMargin;
+  // 1 while a blank short form prints.
+  int blankFAPrint = 0;
+  // Sets the default printer's type style back to plain; may be empty.
+  std::function<void()> resetPrinter;
+};
+
+// Long form, Form 12.902(c): pages 1 to 8, then the closing pages.
+void PrintLongFinDec(AffidavitPrintRun& run, int fromPage, int toPage);
+// Long form pages 9 to 13, then the notice when Form122's S5op(12) is chosen.
+void PrintLongFinDecPart2(AffidavitPrintRun& run, int fromPage, int toPage);
+
+// Short form, Form 12.902(b): pages 1 and 2, then the closing pages.
+void PrintShortFinDec(AffidavitPrintRun& run, int fromPage, int toPage);
+// Short form pages 3 to 5, then the notice when Form123's S5op(12) is chosen.
+void PrintShortFinDecPart2(AffidavitPrintRun& run, int fromPage, int toPage);
+
+// The notice of filing with its certificate of service, on the current page.
+void PrintFinDecNotice(AffidavitPrintRun& run);
+
+}  // namespace affidavit
