@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "affidavit/datafile/AffidavitPages.h"
+#include "affidavit/datafile/FinDecSlots.h"
 #include "case/AffidavitPageVars.h"
 #include "case/AffidavitVars.h"
 #include "platform/document/DrawingCursor.h"
@@ -24,14 +25,16 @@ namespace affidavit {
 // What one print run reads and writes besides the document.
 struct AffidavitPrintRun {
   platform::DrawingCursor& vs;
-  // The four pages; the closing pages fill an empty city, state, zip code or
-  // telephone box of the nonlawyer block with spaces.
+  // The four pages. The closing pages only read them: an empty city, state,
+  // zip code or telephone box of the nonlawyer block prints as an underlined
+  // blank of spaces and stays empty.
   AffidavitPages& pages;
   // Amounts as the read pass left them; a printer's zero test leaves the
   // empty text in the Section I elements it prints blank.
   casevars::AffidavitValues& values;
   // FDFontName is the print face; the long form's pages set FDFontSize to 9
-  // and its closing pages bound it (10 or more gives 9.75, 8 or less 9).
+  // and its closing pages print at it bounded (10 or more gives 9.75, 8 or
+  // less 9), leaving the setting itself as it stands.
   casevars::AffidavitPageVars& font;
   // The "PreparerMargin" preference as stored; empty when never written.
   QString preparerMargin;
@@ -39,6 +42,10 @@ struct AffidavitPrintRun {
   int blankFAPrint = 0;
   // Sets the default printer's type style back to plain; may be empty.
   std::function<void()> resetPrinter;
+  // The form printed: the notice of filing reads its caption, amended mark and
+  // service entries from this form's pages (Form12 and Form122, or Form121
+  // and Form123). The closing pages set it on the notice's copy of the run.
+  AffidavitMode form = kLongForm;
 };
 
 // Long form, Form 12.902(c): pages 1 to 8, then the closing pages.

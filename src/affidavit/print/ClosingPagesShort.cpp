@@ -1,8 +1,9 @@
-#include "affidavit/print/AffidavitPrinters.h"
+#include "affidavit/print/ClosingPainter.h"
 
 namespace affidavit {
 
-// Not drawn yet: the document is left as it stands.
-void PrintShortFinDecPart2(AffidavitPrintRun&, int, int) {}
+void PrintShortFinDecPart2(AffidavitPrintRun& run, int fromPage, int toPage) {
+  closing::PrintClosingPages(run, kShortForm, fromPage, toPage);
+}
 
 }  // namespace affidavit
