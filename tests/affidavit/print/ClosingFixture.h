@@ -120,10 +120,10 @@ class ClosingFixture : public ::testing::Test {
     return platform::TextMetrics({"Tahoma", size}).height() * spacing / 100.0;
   }
   static double Width(const QString& text, double size, bool bold = false, bool italic = false) {
-    platform::FontSpec spec{"Tahoma", size};
-    spec.bold = bold;
-    spec.italic = italic;
-    return platform::TextMetrics(spec).width(text);
+    platform::FontSpec style{"Tahoma", size};
+    style.bold = bold;
+    style.italic = italic;
+    return platform::TextMetrics(style).width(text);
   }
   static double H(double size) { return platform::TextMetrics({"Tahoma", size}).height(); }
 
