@@ -37,7 +37,7 @@ QString AmountText(const casevars::AffidavitValue& value);
 // A choice of the certificate of service: " (X) word " or " ( ) word ".
 QString CertificateMark(bool ticked, const char* word);
 
-// The pages' nonmarital columns, one array of amounts indexed by row.
+// One array of amounts, indexed by row.
 using Amounts = std::span<const casevars::AffidavitValue>;
 
 // A cell of a long table's heading line: offset from L and text.
