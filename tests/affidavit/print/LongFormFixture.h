@@ -98,9 +98,9 @@ class LongFormFixture : public ::testing::Test {
   // The print font's line height.
   double LineUnit() const { return platform::TextMetrics({font.FDFontName, 9.0}).height(); }
   double WidthOf(const QString& text, bool bold = false, double size = 9) const {
-    platform::FontSpec spec{font.FDFontName, size};
-    spec.bold = bold;
-    return platform::TextMetrics(spec).width(text);
+    platform::FontSpec face{font.FDFontName, size};
+    face.bold = bold;
+    return platform::TextMetrics(face).width(text);
   }
 
   // A fixed-pitch face, so that widths are a count of characters.
