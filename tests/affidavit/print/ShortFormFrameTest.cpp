@@ -37,14 +37,18 @@ TEST_F(ShortFormFrameTest, PrintsThePagesOfTheRange) {
     QStringList pages;  // pages 1 and 2 as printed
     bool closing;       // a page follows for the closing pages
   } cases[] = {
-      {1, 6, {"1", "2"}, true},                         // the preview
-      {1, 1, {"1"}, false},                             // no empty page after the last one printed
-      {1, 2, {"1", "2"}, false}, {2, 2, {"2"}, false},  // page 2 alone, on the document's first
-                                                        // page
-      {2, 1, {"2"}, true},                              // a last page below the first stops nothing
-      {0, 2, {"1", "2"}, false},                        // out of range: from page 1
-      {6, 2, {"1", "2"}, false}, {-1, 1, {"1"}, false}, {3, 5, {}, true},
-      {4, 4, {}, true},          {5, 6, {}, true},
+      {1, 6, {"1", "2"}, true},  // the preview
+      {1, 1, {"1"}, false},      // no empty page after the last one printed
+      {1, 2, {"1", "2"}, false},
+      {2, 2, {"2"}, false},       // page 2 alone, on the document's first
+                                  // page
+      {2, 1, {"2"}, true},        // a last page below the first stops nothing
+      {0, 2, {"1", "2"}, false},  // out of range: from page 1
+      {6, 2, {"1", "2"}, false},
+      {-1, 1, {"1"}, false},
+      {3, 5, {}, true},
+      {4, 4, {}, true},
+      {5, 6, {}, true},
   };
   for (const Case& c : cases) {
     const auto doc = run.Print(c.from, c.to);
