@@ -29,8 +29,8 @@ struct AffidavitPrintRun {
   // zip code or telephone box of the nonlawyer block prints as an underlined
   // blank of spaces and stays empty.
   AffidavitPages& pages;
-  // Amounts as the read pass left them; a printer's zero test leaves the
-  // empty text in the Section I elements it prints blank.
+  // Amounts as the read pass left them. A printer's zero test blanks the
+  // printed amount only: the values are left as they were.
   casevars::AffidavitValues& values;
   // FDFontName is the print face; the long form's pages set FDFontSize to 9
   // and its closing pages print at it bounded (10 or more gives 9.75, 8 or
