@@ -1,9 +1,12 @@
 #include "worksheet/ui/MDIForm1.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
@@ -64,22 +67,73 @@ MDIForm1::MDIForm1(shell::Program& program, QWidget* parent)
   Sheet->setObjectName(QStringLiteral("SheetArea"));
   Sheet->setWidgetResizable(false);
   Sheet->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Children = new QWidget;
+  Children->setObjectName(QStringLiteral("Children"));
+  Children->resize(0, 0);
+  Sheet->setWidget(Children);
 
   connect(Clear, &QPushButton::clicked, this, &MDIForm1::Clear_Click);
   connect(GetDataFromCommand, &QPushButton::clicked, this, &MDIForm1::GetDataFromCommand_Click);
   connect(Return, &QPushButton::clicked, this, &MDIForm1::Return_Click);
   connect(CalculateWSCommand, &QPushButton::clicked, this, &MDIForm1::CalculateWSCommand_Click);
   connect(Command4, &QPushButton::clicked, this, &MDIForm1::Command4_Click);
-  for (platform::ui::ButtonPlus* b : {ClearFinDec, Command3, Command2, CalculateFD, EstimateTaxes})
-    connect(b, &QPushButton::clicked, this, &MDIForm1::NotAvailableYet);
+  // The affidavit bar's other buttons are the affidavit's: the program's
+  // assembly connects them.
   LayoutSheetArea();
 }
 
-void MDIForm1::Adopt(QWidget& page) {
-  if (Sheet->widget() == &page) return;
-  Sheet->setWidget(&page);
-  if (auto* sheet = qobject_cast<Form9*>(&page))
-    for (QMenu* menu : sheet->Menus) MenuBar()->addMenu(menu);
+void MDIForm1::Adopt(QWidget& child, const std::vector<QMenu*>& menus, bool worksheetBar) {
+  if (children_.contains(&child)) return;
+  Child entry{menus, worksheetBar};
+  if (auto* sheet = qobject_cast<Form9*>(&child); sheet && menus.empty()) entry.menus = sheet->Menus;
+  const bool shown = !child.isHidden();
+  child.setParent(Children);
+  child.setWindowFlags(Qt::Widget);
+  children_.insert(&child, entry);
+  child.installEventFilter(this);
+  connect(&child, &QObject::destroyed, this, [this, c = &child] { children_.remove(c); });
+  if (shown) child.show();
+  LayoutSheetArea();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+  auto* child = qobject_cast<QWidget*>(watched);
+  if (child && children_.contains(child)) {
+    switch (event->type()) {
+      case QEvent::Show:
+        MakeCurrent(child);
+        break;
+      case QEvent::Hide:
+        // The next window shown shows its top left corner.
+        if (current_ == child && !child->isVisibleTo(Children)) scrolled_ = false;
+        break;
+      case QEvent::Resize:
+        if (current_ == child) Children->resize(child->size());
+        break;
+      default:
+        break;
+    }
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void MDIForm1::MakeCurrent(QWidget* child) {
+  const Child entry = children_.value(child);
+  if (current_ != child || !scrolled_) {
+    Sheet->verticalScrollBar()->setValue(0);
+    Sheet->horizontalScrollBar()->setValue(0);
+  }
+  scrolled_ = true;
+  if (current_ != child) {
+    for (QAction* a : MenuBar()->actions()) MenuBar()->removeAction(a);
+    for (QMenu* menu : entry.menus) MenuBar()->addMenu(menu);
+    QResizeEvent relayout(size(), size());  // the menu bar's height may change
+    resizeEvent(&relayout);
+  }
+  current_ = child;
+  child->move(0, 0);
+  Children->resize(child->size());
+  ShowWorksheetBar(entry.worksheetBar);
   LayoutSheetArea();
 }
 
@@ -147,12 +201,6 @@ void MDIForm1::Command4_Click() {
   Show(program_, "Form1", true);
   Show(program_, "Form12", false);
   hide();
-}
-
-void MDIForm1::NotAvailableYet() {
-  program_.Dialogs.ShowMessageBox(
-      QStringLiteral("The financial affidavit is not available yet in this version of the program."),
-      platform::kBoxInformation, QStringLiteral("Financial Affidavit"));
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
