@@ -36,6 +36,7 @@ MDIForm1::MDIForm1(shell::Program& program, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   platform::ui::Place(this, 0, 0, kDesignWidth, kDesignHeight);
+  MenuBar();  // it shows the menus of the window in use
 
   auto button = [&](const char* name, QWidget* bar, int slot, int count, const char* caption) {
     const double width = (kDesignWidth - 240) / count;
@@ -131,6 +132,9 @@ void MDIForm1::MakeCurrent(QWidget* child) {
     resizeEvent(&relayout);
   }
   current_ = child;
+  // One window of the frame shows at a time.
+  for (QWidget* other : children_.keys())
+    if (other != child) other->hide();
   child->move(0, 0);
   Children->resize(child->size());
   ShowWorksheetBar(entry.worksheetBar);
