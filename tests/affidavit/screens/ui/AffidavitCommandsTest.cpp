@@ -11,6 +11,10 @@
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "app/ui/StartupLayout.h"
 #include "casefile/ui/WindowCaseFields.h"
+#include "express/ui/ExpressFixture.h"
+#include "income/ui/AmountBox.h"
+#include "income/ui/IncomeWindow.h"
+#include "platform/NumberText.h"
 #include "platform/Fonts.h"
 #include "platform/ui/ButtonPlus.h"
 #include "shell/ui/FormVS.h"
@@ -164,6 +168,41 @@ TEST_F(AffidavitCommandsTest, PagesStandInTheFrameWithTheirOwnBarAndMenus) {
   EXPECT_FALSE(P(PageId::Form122)->isVisible());
   EXPECT_EQ(frame.MenuBar()->actions().front()->text(), "     File");
   EXPECT_EQ(frame.Current(), program.Find<worksheet::ui::Form9>("Form9"));
+}
+
+}  // namespace
+
+namespace {
+
+// A shared-custody case typed on the Express screen; Estimate Taxes writes
+// each first page's items 18 and 19 from the case's tax estimate.
+TEST(AffidavitEstimateTest, EstimateTaxesFillsItems18And19FromTheCasesTaxes) {
+  ExpressFixture run;
+  platform::RegisterTahomaIfMissing();
+  FitAffidavitPages(run.program);
+  run.FillSharedCase();
+  for (QLineEdit* zero : {run.express.OtherDayCare, run.express.OtherNumCare, run.express.ClaimHealthCare,
+                          run.express.OtherSpecial})
+    if (zero->text().isEmpty() || zero->text() == "$") ExpressFixture::Retype(zero, "0");
+  ExpressFixture::Retype(run.express.ClaimNumCare, "0");  // no child lives with the claimant most of the year
+  // The monthly wages, entered in the income windows, which are then closed.
+  for (auto [name, wages] : {std::pair{"Form13", "4250"}, std::pair{"Form14", "6900"}}) {
+    auto* window = run.program.Load<income::IncomeWindow>(QString::fromLatin1(name));
+    ExpressFixture::Retype(window->Box("Earned"), wages);
+    window->Form_Unload();
+  }
+  RunAffidavit(run.program, true);
+  Page(run.program, PageId::Form121)->SetValue("FAOther", -1, 1);  // the short form declares for the other party
+  run.dialogs.AnswerMessageBox(platform::kAnswerOk);  // the note on the estimate's income
+  run.dialogs.AnswerMessageBox(platform::kAnswerNo);  // the filing-status warning: go on
+  ASSERT_TRUE(EstimateTaxes_Click(run.program)) << run.dialogs.Calls().back().prompt.toStdString();
+  const auto& tax = run.program.Case.Tax;
+  const AffidavitPage* page1 = Page(run.program, PageId::Form12);
+  EXPECT_GT(tax.Claim.YrFicaTax, 0);
+  EXPECT_EQ(page1->Text("S1", 19), platform::Format(tax.Claim.YrFicaTax / 12, "$ ###,##0"));
+  EXPECT_EQ(Page(run.program, PageId::Form121)->Text("S1", 19), platform::Format(tax.Payer.YrFicaTax / 12, "$ ###,##0"));
+  EXPECT_NEAR(run.program.Case.Affidavit.FDIncomeValues[19].OrZero(), tax.Claim.YrFicaTax / 12, 0.01);
+  EXPECT_NE(page1->Text("S1", 26), "$");  // totalled again
 }
 
 }  // namespace
