@@ -83,6 +83,14 @@ MDIForm1::MDIForm1(shell::Program& program, QWidget* parent)
   LayoutSheetArea();
 }
 
+MDIForm1::~MDIForm1() {
+  // The windows still held go with the frame: they no longer report to it.
+  for (QWidget* child : children_.keys()) {
+    child->removeEventFilter(this);
+    disconnect(child, nullptr, this, nullptr);
+  }
+}
+
 void MDIForm1::Adopt(QWidget& child, const std::vector<QMenu*>& menus, bool worksheetBar) {
   if (children_.contains(&child)) return;
   Child entry{menus, worksheetBar};

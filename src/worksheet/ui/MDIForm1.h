@@ -34,6 +34,7 @@ class MDIForm1 : public platform::ui::Form {
   Q_OBJECT
  public:
   explicit MDIForm1(shell::Program& program, QWidget* parent = nullptr);
+  ~MDIForm1() override;
 
   static constexpr double kDesignWidth = 12000;
   static constexpr double kDesignHeight = 8640;

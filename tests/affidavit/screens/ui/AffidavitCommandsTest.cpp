@@ -136,6 +136,12 @@ TEST_F(AffidavitCommandsTest, GetDataTakesTheCaseEnteredOnTheExpressScreen) {
   EXPECT_EQ(p->Text("S1", 30), "$");
   EXPECT_DOUBLE_EQ(program.Case.Affidavit.FDExpenseValues[36].OrZero(), 300);
   EXPECT_EQ(p->Value("S1FileOp", 1), 1);
+
+  // And back: the page's wages go to the claimant's income window, which
+  // returns to yearly entry.
+  p->SetText("S1", 32, "$ 2,000");
+  Frame().Command3->click();
+  EXPECT_FLOAT_EQ(program.Case.Income.Claim.YrEarned, 24000);
   EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
 }
 
