@@ -1,12 +1,15 @@
 #include "worksheet/ui/MDIForm1.h"
 
 #include <QCloseEvent>
-#include <QResizeEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+
+#include <algorithm>
 
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
@@ -170,6 +173,17 @@ void MDIForm1::FitFrame(const shell::ScreenFactors& factors) {
     if (g.fontSize > 0) platform::ui::SetFontSize(c, g.fontSize);
     platform::ui::Place(c, g.left, g.top, g.width, g.height);
     shell::ApplyButtonScheme(c);
+  }
+  // A caption wider than its button is set smaller until it fits (6 points at least).
+  for (QWidget* c : Controls()) {
+    auto* b = qobject_cast<platform::ui::ButtonPlus*>(c);
+    if (!b) continue;
+    const int room = b->width() - 8;
+    double points = platform::ui::FontSize(b);
+    while (points > 6 && QFontMetrics(b->font()).horizontalAdvance(b->text()) > room) {
+      points = std::max(6.0, points - 0.25);
+      platform::ui::SetFontSize(b, points);
+    }
   }
   LayoutSheetArea();
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -157,6 +158,9 @@ TEST_F(AffidavitCommandsTest, PagesStandInTheFrameWithTheirOwnBarAndMenus) {
   EXPECT_EQ(menus[0]->text(), "     File");
   // Only the bar of the window shown is visible, at the top, and nothing of
   // the other bar shows below the scrolled area.
+  for (platform::ui::ButtonPlus* b : {frame.ClearFinDec, frame.Command3, frame.Command2, frame.Command4,
+                                      frame.CalculateFD, frame.EstimateTaxes})
+    EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 8) << b->text().toStdString();
   const QRect area = frame.Sheet->geometry();
   EXPECT_EQ(area.top(), frame.Picture5->geometry().bottom() + 1);
   EXPECT_EQ(area.bottom(), frame.Client()->height() - 1);
