@@ -45,6 +45,7 @@ struct WorksheetFont {
 // names the windows give them.
 namespace method {
 inline constexpr const char* YearlyClick = "Yearly_Click";          // Form13, Form14, Form26, Form27
+inline constexpr const char* MonthlyClick = "Monthly_Click";        // Form13, Form14
 inline constexpr const char* AssignBusinessVars = "AssignBusinessVars";  // Form26, Form27; column
 inline constexpr const char* AddBusinessVars = "AddBusinessVars";        // Form26, Form27; column
 inline constexpr const char* AssignNewVars = "AssignNewVars";            // Form26, Form27

@@ -5,6 +5,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "affidavit/screens/ui/AffidavitCommands.h"
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "alimony/ui/Form2.h"
 #include "business/ui/BusinessWindow.h"
@@ -119,7 +120,13 @@ void RegisterProgramWindows(Program& p) {
   Add<tools::ui::FormDepends>(p, "FormDepends", p);
   tools::ui::RegisterImputeWindow(p);
   tools::ui::RegisterBonusWindows(p);
-  Add<worksheet::ui::MDIForm1>(p, "MDIForm1", p);
+  // The frame holds the worksheet and the affidavit pages; its affidavit bar
+  // runs the affidavit's commands.
+  p.Windows().SetFactory(QStringLiteral("MDIForm1"), [&p] {
+    auto frame = std::make_unique<worksheet::ui::MDIForm1>(p);
+    affidavit::ui::ConnectAffidavitBar(p, *frame);
+    return frame;
+  });
   // The worksheet lives in the frame: loading it loads the frame.
   p.Windows().SetFactory(QStringLiteral("Form9"), [&p] {
     auto sheet = std::make_unique<worksheet::ui::Form9>(p);

@@ -117,6 +117,7 @@ bool WindowCaseFields::Run(const QString& window, const char* m, int column) {
   }
   if (auto* income = program_.Load<income::IncomeWindow>(window)) {
     if (Is(m, method::YearlyClick)) return income->Yearly_Click();
+    if (Is(m, method::MonthlyClick)) return income->Monthly_Click();
     if (Is(m, method::AssignPopUpVars)) income->AssignPopUpVars();
     else if (Is(m, method::AddIncomeVars)) income->AddIncomeVars();
     else if (Is(m, method::AssignDeductVars)) income->AssignDeductVars();

@@ -1,9 +1,15 @@
 #include "worksheet/ui/MDIForm1.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
 
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
@@ -33,6 +39,7 @@ MDIForm1::MDIForm1(shell::Program& program, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   platform::ui::Place(this, 0, 0, kDesignWidth, kDesignHeight);
+  MenuBar();  // it shows the menus of the window in use
 
   auto button = [&](const char* name, QWidget* bar, int slot, int count, const char* caption) {
     const double width = (kDesignWidth - 240) / count;
@@ -64,22 +71,84 @@ MDIForm1::MDIForm1(shell::Program& program, QWidget* parent)
   Sheet->setObjectName(QStringLiteral("SheetArea"));
   Sheet->setWidgetResizable(false);
   Sheet->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Children = new QWidget;
+  Children->setObjectName(QStringLiteral("Children"));
+  Children->resize(0, 0);
+  Sheet->setWidget(Children);
 
   connect(Clear, &QPushButton::clicked, this, &MDIForm1::Clear_Click);
   connect(GetDataFromCommand, &QPushButton::clicked, this, &MDIForm1::GetDataFromCommand_Click);
   connect(Return, &QPushButton::clicked, this, &MDIForm1::Return_Click);
   connect(CalculateWSCommand, &QPushButton::clicked, this, &MDIForm1::CalculateWSCommand_Click);
   connect(Command4, &QPushButton::clicked, this, &MDIForm1::Command4_Click);
-  for (platform::ui::ButtonPlus* b : {ClearFinDec, Command3, Command2, CalculateFD, EstimateTaxes})
-    connect(b, &QPushButton::clicked, this, &MDIForm1::NotAvailableYet);
+  // The affidavit bar's other buttons are the affidavit's: the program's
+  // assembly connects them.
   LayoutSheetArea();
 }
 
-void MDIForm1::Adopt(QWidget& page) {
-  if (Sheet->widget() == &page) return;
-  Sheet->setWidget(&page);
-  if (auto* sheet = qobject_cast<Form9*>(&page))
-    for (QMenu* menu : sheet->Menus) MenuBar()->addMenu(menu);
+MDIForm1::~MDIForm1() {
+  // The windows still held go with the frame: they no longer report to it.
+  for (QWidget* child : children_.keys()) {
+    child->removeEventFilter(this);
+    disconnect(child, nullptr, this, nullptr);
+  }
+}
+
+void MDIForm1::Adopt(QWidget& child, const std::vector<QMenu*>& menus, bool worksheetBar) {
+  if (children_.contains(&child)) return;
+  Child entry{menus, worksheetBar};
+  if (auto* sheet = qobject_cast<Form9*>(&child); sheet && menus.empty()) entry.menus = sheet->Menus;
+  const bool shown = !child.isHidden();
+  child.setParent(Children);
+  child.setWindowFlags(Qt::Widget);
+  children_.insert(&child, entry);
+  child.installEventFilter(this);
+  connect(&child, &QObject::destroyed, this, [this, c = &child] { children_.remove(c); });
+  if (shown) child.show();
+  LayoutSheetArea();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+  auto* child = qobject_cast<QWidget*>(watched);
+  if (child && children_.contains(child)) {
+    switch (event->type()) {
+      case QEvent::Show:
+        MakeCurrent(child);
+        break;
+      case QEvent::Hide:
+        // The next window shown shows its top left corner.
+        if (current_ == child && !child->isVisibleTo(Children)) scrolled_ = false;
+        break;
+      case QEvent::Resize:
+        if (current_ == child) Children->resize(child->size());
+        break;
+      default:
+        break;
+    }
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void MDIForm1::MakeCurrent(QWidget* child) {
+  const Child entry = children_.value(child);
+  if (current_ != child || !scrolled_) {
+    Sheet->verticalScrollBar()->setValue(0);
+    Sheet->horizontalScrollBar()->setValue(0);
+  }
+  scrolled_ = true;
+  if (current_ != child) {
+    for (QAction* a : MenuBar()->actions()) MenuBar()->removeAction(a);
+    for (QMenu* menu : entry.menus) MenuBar()->addMenu(menu);
+    QResizeEvent relayout(size(), size());  // the menu bar's height may change
+    resizeEvent(&relayout);
+  }
+  current_ = child;
+  // One window of the frame shows at a time.
+  for (QWidget* other : children_.keys())
+    if (other != child) other->hide();
+  child->move(0, 0);
+  Children->resize(child->size());
+  ShowWorksheetBar(entry.worksheetBar);
   LayoutSheetArea();
 }
 
@@ -104,6 +173,17 @@ void MDIForm1::FitFrame(const shell::ScreenFactors& factors) {
     if (g.fontSize > 0) platform::ui::SetFontSize(c, g.fontSize);
     platform::ui::Place(c, g.left, g.top, g.width, g.height);
     shell::ApplyButtonScheme(c);
+  }
+  // A caption wider than its button is set smaller until it fits (6 points at least).
+  for (QWidget* c : Controls()) {
+    auto* b = qobject_cast<platform::ui::ButtonPlus*>(c);
+    if (!b) continue;
+    const int room = b->width() - 8;
+    double points = platform::ui::FontSize(b);
+    while (points > 6 && QFontMetrics(b->font()).horizontalAdvance(b->text()) > room) {
+      points = std::max(6.0, points - 0.25);
+      platform::ui::SetFontSize(b, points);
+    }
   }
   LayoutSheetArea();
 }
@@ -147,12 +227,6 @@ void MDIForm1::Command4_Click() {
   Show(program_, "Form1", true);
   Show(program_, "Form12", false);
   hide();
-}
-
-void MDIForm1::NotAvailableYet() {
-  program_.Dialogs.ShowMessageBox(
-      QStringLiteral("The financial affidavit is not available yet in this version of the program."),
-      platform::kBoxInformation, QStringLiteral("Financial Affidavit"));
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {

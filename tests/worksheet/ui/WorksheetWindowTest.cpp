@@ -212,7 +212,7 @@ TEST_F(WorksheetWindowTest, ReduceAndFullSizeReturnExactlyToTheFittedLayout) {
 }
 
 TEST_F(WorksheetWindowTest, StartUpFitPlacesTheSheetInTheFrameAndScalesLinesAndCountBoxes) {
-  EXPECT_EQ(frame.Sheet->widget(), &sheet);
+  EXPECT_EQ(sheet.parentWidget(), frame.Children);
   EXPECT_EQ(sheet.pos(), QPoint(0, 0));
   EXPECT_EQ(program.Case.Worksheet.WSFontName, "Tahoma");
   EXPECT_EQ(program.Case.Worksheet.WSFontSize, 10);
@@ -369,7 +369,7 @@ TEST(WorksheetStartupTest, LayoutPassFitsTheWorksheetInItsFrameAndShowsNeither) 
   auto* frame = run.program.Find<MDIForm1>(QStringLiteral("MDIForm1"));
   ASSERT_TRUE(sheet && frame);
   EXPECT_FALSE(frame->isVisible());
-  EXPECT_EQ(frame->Sheet->widget(), sheet);
+  EXPECT_EQ(sheet->parentWidget(), frame->Children);
   EXPECT_EQ(run.program.Case.Worksheet.WSFontName, "Tahoma");
   EXPECT_EQ(run.program.Case.Worksheet.WSFontSize, 10);
   EXPECT_EQ(run.program.Case.Worksheet.WSZoomState, "Large");

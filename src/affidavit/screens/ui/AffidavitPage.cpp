@@ -7,15 +7,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
-#include <QScrollArea>
 
 #include <algorithm>
 
+#include "affidavit/screens/ui/AffidavitCommands.h"
 #include "affidavit/screens/ui/AffidavitField.h"
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
-#include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 
 namespace affidavit::ui {
@@ -45,7 +44,6 @@ AffidavitPage::AffidavitPage(shell::Program& program, PageId id, std::shared_ptr
   setWindowTitle(QString());
   BuildMenus();
   Build();
-  platform::ui::Place(this, 0, 0, 12600, 8400);
 }
 
 QString AffidavitPage::ElementName(const QString& array, int index) {
@@ -57,24 +55,23 @@ QWidget* AffidavitPage::Element(const QString& array, int index) const {
 }
 
 void AffidavitPage::BuildMenus() {
-  QMenu* file = addMenu(QStringLiteral("File"), QStringLiteral("     File"));
+  auto menu = [&](const char* name, const char* caption) {
+    auto* m = new QMenu(QString::fromLatin1(caption), this);
+    m->setObjectName(QString::fromLatin1(name));
+    m->menuAction()->setObjectName(QString::fromLatin1(name));
+    Menus.push_back(m);
+    return m;
+  };
+  QMenu* file = menu("File", "     File");
   connect(addMenuItem("SaveFinDec", "Save Financial Affidavit Data To File", file), &QAction::triggered, this,
-          [this] {
-            ProgramPageFields fields(program_);
-            if (services_->SaveTheFinDec) services_->SaveTheFinDec(fields);
-            else NotAvailableYet();
-          });
+          &AffidavitPage::SaveFinDec_Click);
   file->addSeparator()->setObjectName("liner2");
   connect(addMenuItem("OpenFinDec", "Open Financial Affidavit Data From File", file), &QAction::triggered, this,
-          [this] {
-            ProgramPageFields fields(program_);
-            if (services_->OpenTheFinDec) services_->OpenTheFinDec(fields);
-            else NotAvailableYet();
-          });
+          &AffidavitPage::OpenFinDec_Click);
   file->addSeparator()->setObjectName("liner3");
   connect(addMenuItem("Quit", "Quit", file), &QAction::triggered, this, &AffidavitPage::Quit_Click);
 
-  QMenu* print = addMenu(QStringLiteral("Print"), QStringLiteral("     Print"));
+  QMenu* print = menu("Print", "     Print");
   QAction* preview = addMenuItem("PreviewFinDec", "Preview And Print Long Form Financial Affidavit", print);
   preview->setEnabled(IsLongForm(id_));
   connect(preview, &QAction::triggered, this, &AffidavitPage::PreviewFinDec_Click);
@@ -93,23 +90,19 @@ void AffidavitPage::BuildMenus() {
   connect(addMenuItem("PrinterSetup", "Printer Setup", print), &QAction::triggered, this,
           &AffidavitPage::PrinterSetup_Click);
 
-  QMenu* size = addMenu(QStringLiteral("Size"), QStringLiteral("     Size"));
+  QMenu* size = menu("Size", "     Size");
   connect(addMenuItem("ZoomIn", "Reduce Sheet Size", size), &QAction::triggered, this, &AffidavitPage::ZoomIn_Click);
   size->addSeparator()->setObjectName("line");
   connect(addMenuItem("ZoomOut", "Full Size", size), &QAction::triggered, this, &AffidavitPage::ZoomOut_Click);
 
-  QMenu* font = addMenu(QStringLiteral("Font"), QStringLiteral("     Font"));
+  QMenu* font = menu("Font", "     Font");
   connect(addMenuItem("ChangeFont", "Change Affidavit Font", font), &QAction::triggered, this,
           &AffidavitPage::ChangeFont_Click);
 }
 
 void AffidavitPage::Build() {
-  Scroller = new QScrollArea(Client());
-  Scroller->setObjectName(QStringLiteral("Scroller"));
-  Scroller->setWidgetResizable(false);
   Sheet = add<QWidget>(QStringLiteral("Sheet"), nullptr, 0, 0, design_.width, design_.height);
   Sheet->setAutoFillBackground(true);
-  Scroller->setWidget(Sheet);
   QHash<QString, QWidget*> containers;
   for (const PageControl& c : design_.controls) {
     QWidget* container = c.container.isEmpty() ? Sheet : containers.value(c.container, Sheet);
@@ -117,6 +110,11 @@ void AffidavitPage::Build() {
     if (c.kind == ControlKind::Container) containers.insert(c.array, w);
   }
   ApplyGeometry();
+  SizeToSheet();
+}
+
+void AffidavitPage::SizeToSheet() {
+  platform::ui::Place(this, 0, 0, platform::ui::Width(Sheet), platform::ui::Height(Sheet));
 }
 
 QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
@@ -255,6 +253,7 @@ void AffidavitPage::RecordFit(const shell::ScreenFactors& fitted) {
     f.fontSize = platform::ui::FontSize(c);
     fittedControls_.insert(c, f);
   }
+  SizeToSheet();
 }
 
 void AffidavitPage::ApplySheetScale(double scale, const std::optional<SheetFonts>& fonts) {
@@ -270,6 +269,7 @@ void AffidavitPage::ApplySheetScale(double scale, const std::optional<SheetFonts
       platform::ui::SetFontSize(c, it->fontSize);
     }
   }
+  SizeToSheet();
 }
 
 void AffidavitPage::ApplyFont(const QString& face, std::optional<double> size, std::optional<double> noteSize,
@@ -301,11 +301,6 @@ void AffidavitPage::closeEvent(QCloseEvent* event) {
   event->ignore();  // a page never closes on its own
   if (program_.State.QuitConfirmed == 1) return;
   program_.QuitProgram();
-}
-
-void AffidavitPage::resizeEvent(QResizeEvent* event) {
-  platform::ui::Form::resizeEvent(event);
-  if (Scroller) Scroller->setGeometry(Client()->rect());
 }
 
 void AffidavitPage::ZoomIn_Click() {
@@ -348,70 +343,11 @@ void AffidavitPage::ChangeFont_Click() {
   }
 }
 
-void AffidavitPage::NotAvailableYet() {
-  program_.Dialogs.ShowMessageBox(QStringLiteral("This command is not available yet."), platform::kBoxOk,
-                                  QStringLiteral("Financial Affidavit"));
-}
-
-void AffidavitPage::Preview(bool longForm) {
-  if (longForm ? !services_->PrintLongFinDec : !services_->PrintShortFinDec) {
-    NotAvailableYet();
-    return;
-  }
-  program_.State.PreviewReportKind = QStringLiteral("FD");
-  ProgramPageFields fields(program_);
-  if (services_->AssignFDVars) services_->AssignFDVars(fields, program_.State.FinDecFormType);
-  for (const char* bar : {"Picture5", "Picture1"}) {
-    if (auto* frame = program_.Find<platform::ui::Form>(QStringLiteral("MDIForm1")))
-      if (QWidget* b = frame->Control(QString::fromLatin1(bar))) b->hide();
-  }
-  for (const QString& name : PreviewHides(id_, longForm))
-    if (QWidget* w = program_.Find<QWidget>(name)) w->hide();
-  auto* vs = program_.Load<shell::FormVS>(QStringLiteral("FormVS"));
-  platform::DrawingCursor cursor;
-  cursor.BeginDocument();
-  if (longForm) services_->PrintLongFinDec(cursor, 1, 13);
-  else services_->PrintShortFinDec(cursor, 1, 6, false);
-  cursor.EndDocument();
-  if (vs) vs->ShowDocument(cursor.TakeDocument());
-}
-
-void AffidavitPage::PreviewFinDec_Click() { Preview(true); }
-void AffidavitPage::ShortFinDec_Click() { Preview(false); }
-
-void AffidavitPage::PrintBlankFA_Click() {
-  // The blank form prints from an empty set of values: the pages keep their entries.
-  if (!services_->PrintShortFinDec || !services_->SendToPrinter) {
-    NotAvailableYet();
-    return;
-  }
-  platform::PrintRequest request;
-  request.minPage = 1;
-  request.maxPage = 6;
-  request.fromPage = 1;
-  request.toPage = 6;
-  request.noSelection = true;
-  const auto choice = program_.Dialogs.ShowPrintDialog(request);
-  if (!choice) return;  // Cancel changes nothing
-  const std::int16_t first = choice->allPages ? 1 : choice->fromPage;
-  const std::int16_t last = choice->allPages ? 6 : choice->toPage;
-  program_.State.BlankFAPrint = 1;
-  platform::DrawingCursor cursor = platform::DrawingCursor::ForPrinter();
-  cursor.BeginDocument();
-  services_->PrintShortFinDec(cursor, first, last, true);
-  cursor.EndDocument();
-  const bool printed = services_->SendToPrinter(cursor.document(), *choice);
-  program_.State.BlankFAPrint = 0;
-  if (!printed) {
-    program_.Dialogs.ShowMessageBox(QStringLiteral("The blank short form could not be printed."), platform::kBoxOk,
-                                    QStringLiteral("Print A Blank Short Form"));
-  }
-  HideAllPages(program_);
-  ShowPage(program_, program_.State.FinDecFormType == 1 ? PageId::Form12 : PageId::Form121);
-}
-
-void AffidavitPage::PrinterSetup_Click() {
-  if (const auto choice = program_.Dialogs.ShowPrinterSetup()) services_->ChosenPrinter = *choice;
-}
+void AffidavitPage::SaveFinDec_Click() { SaveFinDecCommand(program_); }
+void AffidavitPage::OpenFinDec_Click() { OpenFinDecCommand(program_); }
+void AffidavitPage::PreviewFinDec_Click() { PreviewAffidavit(program_, id_, true); }
+void AffidavitPage::ShortFinDec_Click() { PreviewAffidavit(program_, id_, false); }
+void AffidavitPage::PrintBlankFA_Click() { PrintBlankShortForm(program_); }
+void AffidavitPage::PrinterSetup_Click() { AffidavitPrinterSetup(program_); }
 
 }  // namespace affidavit::ui

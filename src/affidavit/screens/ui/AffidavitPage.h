@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "affidavit/screens/AffidavitServices.h"
 #include "affidavit/screens/PageRules.h"
@@ -12,7 +13,7 @@
 #include "shell/ScreenFactors.h"
 
 class QCheckBox;
-class QScrollArea;
+class QMenu;
 
 namespace shell {
 class Program;
@@ -22,9 +23,10 @@ namespace affidavit::ui {
 
 // One financial affidavit page (Form12, Form122, Form121 or Form123), built
 // from its table: every element is a control named "Array(index)" (a single
-// control by its name) on a sheet that scrolls inside the page with the
-// platform's own scrolling. The page keeps the geometry and font sizes it was
-// fitted with at start-up; the sheet sizes are computed from them.
+// control by its name) on a sheet as large as the page. The page is a window
+// of the frame MDIForm1, which scrolls it and shows its menus. The page keeps
+// the geometry and font sizes it was fitted with at start-up; the sheet sizes
+// are computed from them.
 class AffidavitPage : public platform::ui::Form {
   Q_OBJECT
  public:
@@ -33,11 +35,13 @@ class AffidavitPage : public platform::ui::Form {
 
   PageId Id() const { return id_; }
   AffidavitServices& SharedServices() { return *services_; }
+  // The page's menus, shown in the frame's menu bar while the page is in use.
+  std::vector<QMenu*> Menus;
   const PageDesign& Design() const { return design_; }
   static QString ElementName(const QString& array, int index);
   QWidget* Element(const QString& array, int index = -1) const;
 
-  // The page's entries (PageFields by page).
+  // The page's entries (the pages' AffidavitPages by page).
   QString Text(const QString& array, int index) const;
   void SetText(const QString& array, int index, const QString& text);
   int Value(const QString& array, int index) const;  // check 0/1/2, option 1/0
@@ -47,7 +51,6 @@ class AffidavitPage : public platform::ui::Form {
   static int CheckValue(const QCheckBox* box);
   static void SetCheckValue(QCheckBox* box, int value);
 
-  QScrollArea* Scroller = nullptr;
   QWidget* Sheet = nullptr;
 
   // The start-up fit has run: keep the fitted geometry, font sizes and factors.
@@ -69,6 +72,8 @@ class AffidavitPage : public platform::ui::Form {
   void ButtonPlus1_Click();
   void Command2_Click();
   void Quit_Click();
+  void SaveFinDec_Click();
+  void OpenFinDec_Click();
   void ZoomIn_Click();
   void ZoomOut_Click();
   void ZoomOutOK();
@@ -80,7 +85,6 @@ class AffidavitPage : public platform::ui::Form {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct Fitted {
@@ -91,8 +95,8 @@ class AffidavitPage : public platform::ui::Form {
   void Build();
   QWidget* BuildControl(const PageControl& c, QWidget* container);
   void BuildMenus();
-  void NotAvailableYet();
-  void Preview(bool longForm);
+  // The page is as large as its sheet: the frame scrolls it.
+  void SizeToSheet();
 
   shell::Program& program_;
   PageId id_;

@@ -5,7 +5,9 @@
 #include <QScrollBar>
 
 #include "affidavit/screens/ui/AffidavitPage.h"
+#include "income/ui/IncomeReportCommand.h"
 #include "shell/ui/Program.h"
+#include "worksheet/ui/MDIForm1.h"
 
 namespace affidavit::ui {
 
@@ -18,13 +20,20 @@ void Enable(shell::Program& program, PageId page, const char* item, bool on) {
     if (QAction* a = p->MenuItem(QString::fromLatin1(item))) a->setEnabled(on);
 }
 
+worksheet::ui::MDIForm1* Frame(shell::Program& program) {
+  return program.Load<worksheet::ui::MDIForm1>(QStringLiteral("MDIForm1"));
+}
+
 }  // namespace
 
 void RegisterAffidavitPages(shell::Program& program) {
   auto services = std::make_shared<AffidavitServices>();
+  services->SendToPrinter = income::ReportPrinter::ChosenPrinter().print;
   for (PageId page : kAllPages) {
     program.Windows().SetFactory(PageName(page), [&program, page, services] {
-      return std::make_unique<AffidavitPage>(program, page, services);
+      auto made = std::make_unique<AffidavitPage>(program, page, services);
+      if (worksheet::ui::MDIForm1* frame = Frame(program)) frame->Adopt(*made, made->Menus, false);
+      return made;
     });
   }
 }
@@ -38,12 +47,18 @@ AffidavitPage* Page(shell::Program& program, PageId page) {
 void ShowPage(shell::Program& program, PageId page, bool top, bool left) {
   AffidavitPage* p = Page(program, page);
   if (!p) return;
-  // The frame hook: the pages stand as windows of their own until the
-  // worksheet's frame window takes them as its children.
+  worksheet::ui::MDIForm1* frame = Frame(program);
+  if (!frame) {
+    p->show();
+    return;
+  }
+  const int across = frame->Sheet->horizontalScrollBar()->value();
+  frame->show();
   p->show();
-  p->activateWindow();
-  if (top) p->Scroller->verticalScrollBar()->setValue(0);
-  if (left) p->Scroller->horizontalScrollBar()->setValue(0);
+  frame->ShowWorksheetBar(false);
+  if (top) frame->Sheet->verticalScrollBar()->setValue(0);
+  frame->Sheet->horizontalScrollBar()->setValue(left ? 0 : across);
+  p->setFocus();
 }
 
 void HidePage(shell::Program& program, PageId page) {
@@ -73,10 +88,7 @@ void RunAffidavit(shell::Program& program, bool longForm) {
   HideAllPages(program);
   if (AffidavitPage* p = Page(program, PageId::Form12)) p->ZoomOut_Click();
   HideAllPages(program);
-  for (PageId page : {PageId::Form12, PageId::Form122}) {
-    Enable(program, page, "PreviewFinDec", longForm);
-    Enable(program, page, "ShortFinDec", !longForm);
-  }
+  SetFormMenus(program, longForm);
   Enable(program, PageId::Form12, "PrintBlankFA", !longForm);
   program.State.FinDecFormType = longForm ? 1 : 0;
   auto& vars = program.Case.AffidavitPages;
@@ -110,27 +122,33 @@ void RestoreAffidavitSheets(shell::Program& program, PageId from) {
   ShowPage(program, from);
 }
 
-bool ProgramPageFields::Has(PageId page, const QString& array, int index) const {
-  const AffidavitPage* p = Page(program_, page);
-  return p && p->Element(array, index);
+void SetFormMenus(shell::Program& program, bool longForm) {
+  for (PageId page : {PageId::Form12, PageId::Form122}) {
+    Enable(program, page, "PreviewFinDec", longForm);
+    Enable(program, page, "ShortFinDec", !longForm);
+  }
 }
 
-QString ProgramPageFields::Text(PageId page, const QString& array, int index) const {
-  const AffidavitPage* p = Page(program_, page);
-  return p ? p->Text(array, index) : QString();
+AffidavitPage* ProgramAffidavitPages::PageOf(const PageElement& element) const {
+  return program_.Load<AffidavitPage>(element.page);
 }
 
-void ProgramPageFields::SetText(PageId page, const QString& array, int index, const QString& text) {
-  if (AffidavitPage* p = Page(program_, page)) p->SetText(array, index, text);
+QString ProgramAffidavitPages::Text(const PageElement& element) const {
+  const AffidavitPage* p = PageOf(element);
+  return p ? p->Text(element.array, element.index) : QString();
 }
 
-int ProgramPageFields::Value(PageId page, const QString& array, int index) const {
-  const AffidavitPage* p = Page(program_, page);
-  return p ? p->Value(array, index) : 0;
+void ProgramAffidavitPages::SetText(const PageElement& element, const QString& text) {
+  if (AffidavitPage* p = PageOf(element)) p->SetText(element.array, element.index, text);
 }
 
-void ProgramPageFields::SetValue(PageId page, const QString& array, int index, int value) {
-  if (AffidavitPage* p = Page(program_, page)) p->SetValue(array, index, value);
+int ProgramAffidavitPages::Value(const PageElement& element) const {
+  const AffidavitPage* p = PageOf(element);
+  return p ? p->Value(element.array, element.index) : 0;
+}
+
+void ProgramAffidavitPages::SetValue(const PageElement& element, int value) {
+  if (AffidavitPage* p = PageOf(element)) p->SetValue(element.array, element.index, value);
 }
 
 }  // namespace affidavit::ui

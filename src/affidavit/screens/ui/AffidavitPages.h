@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "affidavit/datafile/AffidavitPages.h"
 #include "affidavit/screens/AffidavitServices.h"
 #include "affidavit/screens/PageTables.h"
 
@@ -13,17 +14,17 @@ namespace affidavit::ui {
 
 class AffidavitPage;
 
-// Registers the four pages' factories with one set of services that the
-// affidavit data, totals and printing fill (reached through Services).
+// Registers the four pages' factories with the one set of services they
+// share (reached through Services). A page is made a window of the frame
+// MDIForm1 when it is created.
 void RegisterAffidavitPages(shell::Program& program);
 AffidavitServices& Services(shell::Program& program);
 
 // The page of that name, created on first use.
 AffidavitPage* Page(shell::Program& program, PageId page);
 
-// Where a page is shown: the one place that knows the frame. Until the
-// worksheet's frame window holds the pages, each page is a window of its own.
-// `top`/`left`: the page shows its top / left edge.
+// Where a page is shown: in the frame MDIForm1 (shown with it), with the
+// affidavit bar; `top`/`left`: the page shows its top / left edge.
 void ShowPage(shell::Program& program, PageId page, bool top = true, bool left = true);
 void HidePage(shell::Program& program, PageId page);
 void HideAllPages(shell::Program& program);
@@ -43,18 +44,24 @@ void ReduceAffidavitSheets(shell::Program& program, PageId from);
 // The restoration to the fitted layout, leaving `from`'s pair placed (ZoomOutOK).
 void RestoreAffidavitSheets(shell::Program& program, PageId from);
 
-// The pages' entries by page, array and index, for the affidavit data,
-// totals and printing.
-class ProgramPageFields : public PageFields {
+// Menu states of the form in use on the long pages: the long-form preview
+// enabled and the short-form one greyed, or the reverse.
+void SetFormMenus(shell::Program& program, bool longForm);
+
+// The four pages of the running program as the affidavit's plain code reads
+// and writes them (the data file, clearing, the values pass and totals, the
+// transfers, the tax estimate and the printers). A page is created on first
+// use; an element a page lacks reads as empty and ignores writes.
+class ProgramAffidavitPages final : public AffidavitPages {
  public:
-  explicit ProgramPageFields(shell::Program& program) : program_(program) {}
-  bool Has(PageId page, const QString& array, int index) const override;
-  QString Text(PageId page, const QString& array, int index) const override;
-  void SetText(PageId page, const QString& array, int index, const QString& text) override;
-  int Value(PageId page, const QString& array, int index) const override;
-  void SetValue(PageId page, const QString& array, int index, int value) override;
+  explicit ProgramAffidavitPages(shell::Program& program) : program_(program) {}
+  QString Text(const PageElement& element) const override;
+  void SetText(const PageElement& element, const QString& text) override;
+  int Value(const PageElement& element) const override;
+  void SetValue(const PageElement& element, int value) override;
 
  private:
+  AffidavitPage* PageOf(const PageElement& element) const;
   shell::Program& program_;
 };
 

@@ -15,6 +15,7 @@
 #include "shell/ui/FormVS.h"
 #include "support/ui/Pictures.h"
 #include "support/ui/ProgramFixture.h"
+#include "worksheet/ui/MDIForm1.h"
 
 using namespace affidavit;
 using namespace affidavit::ui;
@@ -48,8 +49,14 @@ TEST_F(AffidavitPagesTest, FreshPagesHoldTheirDesignState) {
   EXPECT_FALSE(P(PageId::Form12)->MenuItem("ShortFinDec")->isEnabled());
   EXPECT_FALSE(P(PageId::Form121)->MenuItem("PreviewFinDec")->isEnabled());
   EXPECT_FALSE(P(PageId::Form12)->MenuItem("PrintBlankFA")->isVisible());
-  // The pages scroll inside their own scroll area.
-  EXPECT_GT(P(PageId::Form12)->Sheet->height(), P(PageId::Form12)->Scroller->viewport()->height());
+  // The pages are windows of the frame, which scrolls them.
+  auto* frame = program.Find<worksheet::ui::MDIForm1>("MDIForm1");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(frame->Children->isAncestorOf(P(PageId::Form12)));
+  EXPECT_EQ(P(PageId::Form12)->size(), P(PageId::Form12)->Sheet->size());
+  RunAffidavit(program, true);
+  EXPECT_GT(P(PageId::Form12)->height(), frame->Sheet->viewport()->height());
+  EXPECT_EQ(frame->Children->size(), P(PageId::Form12)->size());
 }
 
 TEST_F(AffidavitPagesTest, CheckBoxesKeepZeroOneTwoAndOptionsGoByContainer) {
@@ -212,78 +219,81 @@ TEST_F(AffidavitPagesTest, FontCommandFacesAndSizes) {
   EXPECT_NEAR(platform::ui::FontSize(P(PageId::Form121)->Element("Label60")), 8 * sfMin, 0.01);
 }
 
-TEST_F(AffidavitPagesTest, PreviewsReachTheirPrintersAndHideThePages) {
-  std::vector<std::pair<int, int>> longCalls, shortCalls;
-  int assigned = 0;
-  AffidavitServices& services = Services(program);
-  services.AssignFDVars = [&](PageFields& fields, int mode) {
-    ++assigned;
-    EXPECT_EQ(mode, 1);
-    EXPECT_EQ(fields.Text(PageId::Form12, "S2", 1), "$ 900");
-  };
-  services.PrintLongFinDec = [&](platform::DrawingCursor& vs, std::int16_t a, std::int16_t b) {
-    longCalls.emplace_back(a, b);
-    vs.PrintText("LONG FORM");
-  };
-  services.PrintShortFinDec = [&](platform::DrawingCursor&, std::int16_t a, std::int16_t b, bool blank) {
-    EXPECT_FALSE(blank);
-    shortCalls.emplace_back(a, b);
-  };
+TEST_F(AffidavitPagesTest, PreviewsReadTheValuesHideThePagesAndShowTheDocument) {
+  auto* frame = program.Find<worksheet::ui::MDIForm1>("MDIForm1");
   RunAffidavit(program, true);
   P(PageId::Form12)->SetText("S2", 1, "$ 900");
-  P(PageId::Form122)->show();
+  P(PageId::Form12)->ButtonPlus1_Click();
   P(PageId::Form122)->PreviewFinDec_Click();
-  EXPECT_EQ(assigned, 1);
-  EXPECT_EQ(longCalls, (std::vector<std::pair<int, int>>{{1, 13}}));
   EXPECT_EQ(program.State.PreviewReportKind, "FD");
-  EXPECT_FALSE(Shown(PageId::Form12));
-  EXPECT_TRUE(Shown(PageId::Form122));  // chosen on page 2: that page stays
+  EXPECT_DOUBLE_EQ(program.Case.Affidavit.FDExpenseValues[1].OrZero(), 900);
+  EXPECT_FALSE(frame->Picture5->isVisible());
+  EXPECT_FALSE(frame->Picture1->isVisible());
+  EXPECT_FALSE(P(PageId::Form12)->isVisibleTo(frame));
+  EXPECT_TRUE(P(PageId::Form122)->isVisibleTo(frame));  // chosen on page 2: that page stays
   auto* vs = program.Find<shell::FormVS>("FormVS");
   ASSERT_NE(vs, nullptr);
   EXPECT_TRUE(vs->isVisible());
-  vs->hide();
-  P(PageId::Form12)->show();
-  P(PageId::Form12)->ShortFinDec_Click();
-  EXPECT_EQ(shortCalls, (std::vector<std::pair<int, int>>{{1, 6}}));
-  EXPECT_FALSE(Shown(PageId::Form12));
+  // Leaving the preview brings page 1 back with the affidavit bar.
+  vs->Exit_Click();
+  EXPECT_TRUE(Shown(PageId::Form12));
+  EXPECT_FALSE(P(PageId::Form122)->isVisibleTo(frame));
+  EXPECT_TRUE(frame->Picture5->isVisible());
+  EXPECT_FALSE(frame->Picture1->isVisible());
+
+  // The short form chosen on page 1 hides both pages of the list.
+  RunAffidavit(program, false);
+  P(PageId::Form121)->ShortFinDec_Click();
+  EXPECT_FALSE(P(PageId::Form12)->isVisibleTo(frame));
+  EXPECT_FALSE(P(PageId::Form123)->isVisibleTo(frame));
+  EXPECT_TRUE(P(PageId::Form121)->isVisibleTo(frame));
+  ASSERT_NE(program.Find<shell::FormVS>("FormVS"), nullptr);
+  EXPECT_TRUE(program.Find<shell::FormVS>("FormVS")->isVisible());
 }
 
-TEST_F(AffidavitPagesTest, BlankShortFormPrintsFromEmptyValuesAndKeepsTheEntries) {
+TEST_F(AffidavitPagesTest, BlankShortFormPrintsWithoutTouchingTheEntries) {
   AffidavitServices& services = Services(program);
-  std::vector<std::tuple<int, int, bool>> printed;
-  int sent = 0;
-  bool printerWorks = true;
-  services.PrintShortFinDec = [&](platform::DrawingCursor&, std::int16_t a, std::int16_t b, bool blank) {
-    printed.emplace_back(a, b, blank);
-    EXPECT_EQ(program.State.BlankFAPrint, 1);
-  };
-  services.SendToPrinter = [&](const platform::Document&, const platform::PrinterChoice&) {
-    ++sent;
-    return printerWorks;
+  std::vector<platform::PrinterChoice> sent;
+  QString failure;
+  services.SendToPrinter = [&](const platform::Document&, const platform::PrinterChoice& printer) {
+    sent.push_back(printer);
+    return platform::OutputResult{failure};
   };
   RunAffidavit(program, false);
   P(PageId::Form121)->SetText("S2T", 16, "Bank");
+  P(PageId::Form121)->SetText("S2", 3, "$ 75");
   dialogs.AnswerPrintDialog(std::nullopt);  // Cancel: nothing printed, nothing cleared
   P(PageId::Form12)->PrintBlankFA_Click();
-  EXPECT_TRUE(printed.empty());
+  EXPECT_TRUE(sent.empty());
   EXPECT_EQ(P(PageId::Form121)->Text("S2T", 16), "Bank");
 
+  // The printer chosen in Printer Setup is the one the print goes to.
+  platform::PrinterChoice office;
+  office.printerName = "Office";
+  dialogs.AnswerPrinterSetup(office);
+  P(PageId::Form123)->PrinterSetup_Click();
   platform::PrinterChoice range;
   range.allPages = false;
   range.fromPage = 2;
   range.toPage = 3;
   dialogs.AnswerPrintDialog(range);
   P(PageId::Form12)->PrintBlankFA_Click();
-  EXPECT_EQ(printed, (std::vector<std::tuple<int, int, bool>>{{2, 3, true}}));
-  EXPECT_EQ(sent, 1);
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].printerName, "Office");
   EXPECT_EQ(P(PageId::Form121)->Text("S2T", 16), "Bank");
+  EXPECT_EQ(P(PageId::Form121)->Text("S2", 3), "$ 75");
   EXPECT_EQ(program.State.BlankFAPrint, 0);
   EXPECT_TRUE(dialogs.CallsOf(platform::DialogKind::MessageBox).empty());  // asks nothing
+  const auto asked = dialogs.CallsOf(platform::DialogKind::Print);
+  ASSERT_FALSE(asked.empty());
+  EXPECT_EQ(asked.back().print.maxPage, 6);
 
-  printerWorks = false;
+  failure = "No printer is available.";
   dialogs.AnswerPrintDialog(platform::PrinterChoice{});
   P(PageId::Form12)->PrintBlankFA_Click();
-  ASSERT_EQ(dialogs.CallsOf(platform::DialogKind::MessageBox).size(), 1u);
+  const auto told = dialogs.CallsOf(platform::DialogKind::MessageBox);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].prompt, "No printer is available.");
   EXPECT_TRUE(Shown(PageId::Form121));  // page 1 of the form in use
   EXPECT_EQ(program.State.BlankFAPrint, 0);
 }

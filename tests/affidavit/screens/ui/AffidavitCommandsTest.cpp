@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "affidavit/screens/ui/AffidavitCommands.h"
+#include "affidavit/screens/ui/AffidavitPage.h"
+#include "affidavit/screens/ui/AffidavitPages.h"
+#include "app/ui/StartupLayout.h"
+#include "casefile/ui/WindowCaseFields.h"
+#include "express/ui/ExpressFixture.h"
+#include "income/ui/AmountBox.h"
+#include "income/ui/IncomeWindow.h"
+#include "platform/NumberText.h"
+#include "platform/Fonts.h"
+#include "platform/ui/ButtonPlus.h"
+#include "shell/ui/FormVS.h"
+#include "support/TestEnvironment.h"
+#include "support/ui/Pictures.h"
+#include "support/ui/ProgramFixture.h"
+#include "worksheet/ui/Form9.h"
+#include "worksheet/ui/MDIForm1.h"
+#include "worksheet/ui/OpenWorksheet.h"
+
+using namespace affidavit;
+using namespace affidavit::ui;
+using worksheet::ui::MDIForm1;
+
+namespace {
+
+// The program after its start-up layout pass, at 1024 x 768.
+struct AffidavitCommandsTest : ::testing::Test, ProgramFixture {
+  AffidavitCommandsTest() {
+    platform::RegisterTahomaIfMissing();
+    app::FitStartupWindows(program);
+  }
+  AffidavitPage* P(PageId id) { return Page(program, id); }
+  MDIForm1& Frame() { return *program.Find<MDIForm1>("MDIForm1"); }
+  bool Shown(PageId id) { return P(id)->isVisible(); }
+  QString Path(const char* name) { return QDir(testenv::scratchFolder()).filePath(name); }
+};
+
+TEST_F(AffidavitCommandsTest, SavedAffidavitOpensAgainWithItsEntriesAndTotals) {
+  struct Case {
+    bool longForm;
+    PageId first, second;
+    const char* file;
+    const char* message;
+  };
+  const Case cases[] = {
+      {true, PageId::Form12, PageId::Form122, "long.FIN",
+       "You have opened a data file for use with the LONG FORM Affidavit"},
+      {false, PageId::Form121, PageId::Form123, "short.FIN",
+       "You have opened a data file for use with the SHORT FORM Affidavit"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    RunAffidavit(program, c.longForm);
+    AffidavitPage* first = P(c.first);
+    first->SetText("S0T", 7, " Doe, Jane ");
+    first->SetText("S1", 32, "$ 1,000");
+    first->SetText("S1", 33, "$ 200.40");
+    first->SetValue("S1FileOp", 1, 1);
+    P(c.second)->SetText("S3", 1, "$ 12,500");
+    P(c.second)->SetValue("S3c", 1, 2);
+    dialogs.AnswerSaveDialog(Path(c.file));
+    first->SaveFinDec_Click();
+    ASSERT_TRUE(QFile::exists(Path(c.file)));
+
+    dialogs.AnswerMessageBox(platform::kAnswerYes);
+    Frame().ClearFinDec->click();
+    EXPECT_EQ(first->Text("S0T", 7), "");
+    EXPECT_EQ(first->Text("S1", 32), "$");
+    // The other form in use when the file opens: the file's form comes back.
+    RunAffidavit(program, !c.longForm);
+    dialogs.AnswerOpenDialog(Path(c.file));
+    dialogs.AnswerMessageBox(platform::kAnswerOk);
+    P(PageId::Form123)->OpenFinDec_Click();
+    EXPECT_EQ(dialogs.CallsOf(platform::DialogKind::MessageBox).back().prompt, c.message);
+    EXPECT_EQ(program.State.FinDecFormType, c.longForm ? 1 : 0);
+    EXPECT_TRUE(Shown(c.first));
+    EXPECT_EQ(first->Text("S0T", 7), " Doe, Jane ");
+    EXPECT_EQ(first->Text("S1", 33), "$ 200.40");
+    EXPECT_EQ(first->Value("S1FileOp", 1), 1);
+    EXPECT_EQ(P(c.second)->Text("S3", 1), "$ 12,500");
+    EXPECT_EQ(P(c.second)->Value("S3c", 1), 2);
+    // Opening totals the affidavit: line 1 is 1a plus 1b.
+    EXPECT_EQ(first->Text("S1", 1), "$1,200");
+    EXPECT_EQ(P(PageId::Form12)->MenuItem("PreviewFinDec")->isEnabled(), c.longForm);
+  }
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
+}
+
+TEST_F(AffidavitCommandsTest, ClearFormActsOnYesOnlyAndCalculateShowsTheTotals) {
+  RunAffidavit(program, true);
+  AffidavitPage* p = P(PageId::Form12);
+  p->SetText("S1", 32, "$ 2,000");
+  p->SetText("S1", 18, "$ 150.40");
+  p->SetText("S1", 19, "$ 100.40");
+  Frame().CalculateFD->click();
+  EXPECT_EQ(p->Text("S1", 1), "$2,000");
+  EXPECT_EQ(p->Text("S1", 17), "$2,000");
+  EXPECT_EQ(p->Text("S1", 26), "$251");
+  EXPECT_EQ(p->Text("S1", 27), "$1,749");
+
+  dialogs.AnswerMessageBox(platform::kAnswerNo);
+  Frame().ClearFinDec->click();
+  EXPECT_EQ(p->Text("S1", 32), "$ 2,000");
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  Frame().ClearFinDec->click();
+  EXPECT_EQ(p->Text("S1", 32), "$");
+  EXPECT_EQ(P(PageId::Form122)->Text("S3T", 0), "Cash (on hand)");
+  EXPECT_FALSE(dialogs.Failed());
+}
+
+TEST_F(AffidavitCommandsTest, GetDataTakesTheCaseEnteredOnTheExpressScreen) {
+  casefile::ui::WindowCaseFields windows(program);
+  windows.Run("Form13", casefile::method::YearlyClick);
+  windows.SetText({"Form13", "ClaimEarned"}, "$ 12,000");  // yearly, as typed
+  windows.React({"Form13", "ClaimEarned"});
+  windows.SetText({"Form1", "CurrentMaintTransfer"}, "$ 500");
+  windows.SetText({"Form1", "ClaimDayCare"}, "$ 300");
+  windows.SetValue({"Form1", "ClaimHeadHouse"}, 1);
+  RunAffidavit(program, true);
+  P(PageId::Form12)->SetText("S1", 30, "$ 75");
+  dialogs.AnswerMessageBox(platform::kAnswerNo);  // keep the other entries
+  Frame().Command2->click();
+  AffidavitPage* p = P(PageId::Form12);
+  EXPECT_DOUBLE_EQ(program.Case.Affidavit.FDIncomeValues[32].OrZero(), 1000);  // monthly
+  EXPECT_EQ(p->Text("S1", 1), "$1,000");
+  EXPECT_DOUBLE_EQ(program.Case.Affidavit.FDIncomeValues[28].OrZero(), 500);   // 9a: received
+  EXPECT_FALSE(program.Case.Affidavit.FDIncomeValues[30].IsNumber());  // the claimant pays none of this case
+  EXPECT_EQ(p->Text("S1", 30), "$");
+  EXPECT_DOUBLE_EQ(program.Case.Affidavit.FDExpenseValues[36].OrZero(), 300);
+  EXPECT_EQ(p->Value("S1FileOp", 1), 1);
+
+  // And back: the page's wages go to the claimant's income window, which
+  // returns to yearly entry.
+  p->SetText("S1", 32, "$ 2,000");
+  Frame().Command3->click();
+  EXPECT_FLOAT_EQ(program.Case.Income.Claim.YrEarned, 24000);
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
+}
+
+TEST_F(AffidavitCommandsTest, PagesStandInTheFrameWithTheirOwnBarAndMenus) {
+  MDIForm1& frame = Frame();
+  RunAffidavit(program, true);
+  ASSERT_TRUE(frame.isVisible());
+  EXPECT_TRUE(frame.Picture5->isVisible());
+  EXPECT_FALSE(frame.Picture1->isVisible());
+  EXPECT_EQ(frame.Current(), P(PageId::Form12));
+  const QList<QAction*> menus = frame.MenuBar()->actions();
+  ASSERT_EQ(menus.size(), 4);
+  EXPECT_EQ(menus[0]->text(), "     File");
+  // Only the bar of the window shown is visible, at the top, and nothing of
+  // the other bar shows below the scrolled area.
+  for (platform::ui::ButtonPlus* b : {frame.ClearFinDec, frame.Command3, frame.Command2, frame.Command4,
+                                      frame.CalculateFD, frame.EstimateTaxes})
+    EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 8) << b->text().toStdString();
+  const QRect area = frame.Sheet->geometry();
+  EXPECT_EQ(area.top(), frame.Picture5->geometry().bottom() + 1);
+  EXPECT_EQ(area.bottom(), frame.Client()->height() - 1);
+  frame.Sheet->verticalScrollBar()->setValue(400);
+  P(PageId::Form12)->Command2_Click();
+  EXPECT_EQ(frame.Current(), P(PageId::Form122));
+  EXPECT_EQ(frame.Sheet->verticalScrollBar()->value(), 0);  // the new page shows its top
+  EXPECT_EQ(frame.Children->size(), P(PageId::Form122)->size());
+  QCoreApplication::processEvents();  // the scroll bars take their places
+  EXPECT_TRUE(testenv::SavePicture(frame.grab().toImage(), "affidavit-in-frame-1024x768.png"));
+
+  worksheet::ui::OpenWorksheet(program);
+  EXPECT_TRUE(frame.Picture1->isVisible());
+  EXPECT_FALSE(frame.Picture5->isVisible());
+  EXPECT_FALSE(P(PageId::Form122)->isVisible());
+  EXPECT_EQ(frame.MenuBar()->actions().front()->text(), "     File");
+  EXPECT_EQ(frame.Current(), program.Find<worksheet::ui::Form9>("Form9"));
+}
+
+}  // namespace
+
+namespace {
+
+// A shared-custody case typed on the Express screen; Estimate Taxes writes
+// each first page's items 18 and 19 from the case's tax estimate.
+TEST(AffidavitEstimateTest, EstimateTaxesFillsItems18And19FromTheCasesTaxes) {
+  ExpressFixture run;
+  platform::RegisterTahomaIfMissing();
+  FitAffidavitPages(run.program);
+  run.FillSharedCase();
+  for (QLineEdit* zero : {run.express.OtherDayCare, run.express.OtherNumCare, run.express.ClaimHealthCare,
+                          run.express.OtherSpecial})
+    if (zero->text().isEmpty() || zero->text() == "$") ExpressFixture::Retype(zero, "0");
+  ExpressFixture::Retype(run.express.ClaimNumCare, "0");  // no child lives with the claimant most of the year
+  // The monthly wages, entered in the income windows, which are then closed.
+  for (auto [name, wages] : {std::pair{"Form13", "4250"}, std::pair{"Form14", "6900"}}) {
+    auto* window = run.program.Load<income::IncomeWindow>(QString::fromLatin1(name));
+    ExpressFixture::Retype(window->Box("Earned"), wages);
+    window->Form_Unload();
+  }
+  RunAffidavit(run.program, true);
+  Page(run.program, PageId::Form121)->SetValue("FAOther", -1, 1);  // the short form declares for the other party
+  run.dialogs.AnswerMessageBox(platform::kAnswerOk);  // the note on the estimate's income
+  run.dialogs.AnswerMessageBox(platform::kAnswerNo);  // the filing-status warning: go on
+  ASSERT_TRUE(EstimateTaxes_Click(run.program)) << run.dialogs.Calls().back().prompt.toStdString();
+  const auto& tax = run.program.Case.Tax;
+  const AffidavitPage* page1 = Page(run.program, PageId::Form12);
+  EXPECT_GT(tax.Claim.YrFicaTax, 0);
+  EXPECT_EQ(page1->Text("S1", 19), platform::Format(tax.Claim.YrFicaTax / 12, "$ ###,##0"));
+  EXPECT_EQ(Page(run.program, PageId::Form121)->Text("S1", 19), platform::Format(tax.Payer.YrFicaTax / 12, "$ ###,##0"));
+  EXPECT_NEAR(run.program.Case.Affidavit.FDIncomeValues[19].OrZero(), tax.Claim.YrFicaTax / 12, 0.01);
+  EXPECT_NE(page1->Text("S1", 26), "$");  // totalled again
+}
+
+}  // namespace
