@@ -13,6 +13,7 @@
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "platform/Fonts.h"
 #include "shell/ui/FormVS.h"
+#include "shell/ui/PreviewControl.h"
 #include "support/ui/Pictures.h"
 #include "support/ui/ProgramFixture.h"
 #include "worksheet/ui/MDIForm1.h"
@@ -234,6 +235,7 @@ TEST_F(AffidavitPagesTest, PreviewsReadTheValuesHideThePagesAndShowTheDocument) 
   auto* vs = program.Find<shell::FormVS>("FormVS");
   ASSERT_NE(vs, nullptr);
   EXPECT_TRUE(vs->isVisible());
+  EXPECT_EQ(vs->VS->PageCount(), 13);  // the long form's pages 1 to 13
   // Leaving the preview brings page 1 back with the affidavit bar.
   vs->Exit_Click();
   EXPECT_TRUE(Shown(PageId::Form12));
@@ -249,6 +251,7 @@ TEST_F(AffidavitPagesTest, PreviewsReadTheValuesHideThePagesAndShowTheDocument) 
   EXPECT_TRUE(P(PageId::Form121)->isVisibleTo(frame));
   ASSERT_NE(program.Find<shell::FormVS>("FormVS"), nullptr);
   EXPECT_TRUE(program.Find<shell::FormVS>("FormVS")->isVisible());
+  EXPECT_EQ(program.Find<shell::FormVS>("FormVS")->VS->PageCount(), 5);  // short pages 1 to 5
 }
 
 TEST_F(AffidavitPagesTest, BlankShortFormPrintsWithoutTouchingTheEntries) {
