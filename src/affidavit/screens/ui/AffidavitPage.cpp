@@ -23,6 +23,7 @@ namespace affidavit::ui {
 namespace {
 
 constexpr platform::OleColor kWhite = 0xFFFFFF;
+constexpr platform::OleColor kBlack = 0x000000;
 constexpr platform::OleColor kBlue = 0xFF0000;  // RGB(0, 0, 255)
 constexpr platform::OleColor kRed = 0x0000FF;   // RGB(255, 0, 0)
 constexpr platform::OleColor kSectionTint = 0xFFFFC0;     // RGB(192, 255, 255)
@@ -108,7 +109,7 @@ void AffidavitPage::Build() {
   Scroller->setObjectName(QStringLiteral("Scroller"));
   Scroller->setWidgetResizable(false);
   Sheet = add<QWidget>(QStringLiteral("Sheet"), nullptr, 0, 0, design_.width, design_.height);
-  Sheet->setAutoFillBackground(true);
+  platform::ui::SetBackColor(Sheet, kWhite);  // the paper; panels shade blocks of it
   Scroller->setWidget(Sheet);
   QHash<QString, QWidget*> containers;
   for (const PageControl& c : design_.controls) {
@@ -167,8 +168,21 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
     case ControlKind::Label:
     case ControlKind::Heading: {
       auto* label = add<QLabel>(name, container, c.left, c.top, c.width, c.height, c.text);
-      label->setWordWrap(false);
+      label->setWordWrap(c.wrap);
+      if (c.framed) {
+        label->setFrameShape(QFrame::Box);
+        label->setAlignment(Qt::AlignCenter);
+      }
       w = label;
+      break;
+    }
+    case ControlKind::Panel:
+    case ControlKind::Rule: {
+      auto* furniture = add<QFrame>(name, container, c.left, c.top, c.width, c.height);
+      platform::ui::SetBackColor(furniture, c.kind == ControlKind::Panel ? platform::kSysButtonFace : kBlack);
+      furniture->setAttribute(Qt::WA_TransparentForMouseEvents);
+      if (c.kind == ControlKind::Panel) furniture->lower();  // behind the rules and every entry
+      w = furniture;
       break;
     }
     case ControlKind::Container: {
@@ -185,7 +199,7 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
       break;
     }
   }
-  if (c.kind != ControlKind::Container) {
+  if (c.kind != ControlKind::Container && !IsFurniture(c.kind)) {
     platform::ui::SetFontSize(w, c.fontSize);
     QFont font = w->font();
     font.setBold(c.bold);
