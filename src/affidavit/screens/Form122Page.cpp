@@ -91,7 +91,7 @@ PageDesign BuildForm122() {
   };
   for (int i = 0; i <= 62; ++i) {
     // Rows 0-30 from 3000 to 13755, rows 31-62 from 15420 to 26520.
-    const double top = i <= 30 ? 3000 + i * 358.5 : 15420 + (i - 31) * 358;
+    const double top = i <= 30 ? 3000 + i * (13755 - 3000) / 30.0 : 15420 + (i - 31) * (26520 - 15420) / 31.0;
     if (i == 31) AssetColumns(b, 14250);
     PageControl& check = b.Check("S3c", i, QString(), 870, top + 15, 300);
     check.bold = true;
@@ -231,7 +231,7 @@ PageDesign BuildForm122() {
   b.Total("S4", 39, 8250, 49050, 1100, Tint::ContingentTotal);
   b.Total("S4", 45, 9390, 49050, 1500, Tint::ContingentTotal);
 
-  AddClosingBlocks(b, 49740, false);
+  AddClosingBlocks(b, 49740, 63000, false);
   return b.Take();
 }
 

@@ -190,7 +190,7 @@ void AddFilingStatus(PageBuilder& b, double top) {
   for (int i = 0; i < 4; ++i) b.Option("S1FileOp", i, statuses[i], 60 + i * 880, 30, 820, "Frame3").fontSize = 8.25;
 }
 
-void AddClosingBlocks(PageBuilder& b, double top, bool shortForm) {
+void AddClosingBlocks(PageBuilder& b, double top, double secondCertificate, bool shortForm) {
   // The worksheet statement: its heading and both choices with their notes in Frame2.
   const QString frame2 = QStringLiteral("Frame2");
   b.Container(frame2, 600, top, 10680, 1560);
@@ -293,11 +293,11 @@ void AddClosingBlocks(PageBuilder& b, double top, bool shortForm) {
   b.Label("Fax Number:", 600, faxAttorney + 45, 2700).hidden = true;
   b.Text("S5T", 17, 3500, faxAttorney, 5000).hidden = true;
   const QString frame5 = QStringLiteral("Frame5");
-  b.Container(frame5, 600, top + 13260 - 360, 10680, 690);
+  b.Container(frame5, 600, secondCertificate, 10680, 690);
   inFrame(b.Label("I certify that a copy of this financial affidavit was  [check all used]:", 60, 30, 6500), frame5);
   serviceBoxes(1, frame5);
-  b.Label("To the other party previously listed above on {date}:", 600, top + 13260 + 405, 4700);
-  b.Text("S5T", 0, 5400, top + 13260 + 360, 3000);
+  b.Answer("To the other party previously listed above on {date}:", 600, 4700, "S5T", 0, 5400,
+           secondCertificate + 720, 3000);
 }
 
 }  // namespace affidavit

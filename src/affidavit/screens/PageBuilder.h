@@ -123,8 +123,9 @@ void AddPartyChoice(PageBuilder& b, double top);
 void AddFilingStatus(PageBuilder& b, double top);
 
 // The closing blocks of the second pages (worksheet statement, certificates,
-// non-lawyer and filing party), from `top`; `shortForm` hides the first
-// certificate's "served" box and captions it "NA".
-void AddClosingBlocks(PageBuilder& b, double top, bool shortForm);
+// non-lawyer and filing party), from `top`, with the second certificate's
+// means of service (Frame5) at `secondCertificate` and its date below;
+// `shortForm` hides the first certificate's "served" box and captions it "NA".
+void AddClosingBlocks(PageBuilder& b, double top, double secondCertificate, bool shortForm);
 
 }  // namespace affidavit

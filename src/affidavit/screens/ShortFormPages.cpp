@@ -344,7 +344,7 @@ PageDesign BuildForm123() {
   totalRow("S4T", "S4", 33, 21705 + 5 * 360, Tint::ContingentTotal, "Total Contingent Assets");
   totalRow("S4T", "S4", 39, 24810 + 5 * 360, Tint::ContingentTotal, "Total Contingent Liabilities");
   b.Edit("S4c", 39)->text = QStringLiteral("Check16");
-  AddClosingBlocks(b, 27210, true);
+  AddClosingBlocks(b, 27210, 40410, true);
   return b.Take();
 }
 

@@ -12,6 +12,8 @@ using namespace affidavit;
 
 namespace {
 
+constexpr PageId kAllPages[] = {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123};
+
 const PageControl& Get(PageId page, const char* array, int index = -1) {
   const PageControl* c = Design(page).Find(array, index);
   EXPECT_NE(c, nullptr) << PageName(page).toStdString() << " " << array << "(" << index << ")";
@@ -146,7 +148,102 @@ TEST(AffidavitPageTables, OptionGroupsByContainer) {
   EXPECT_EQ(p.name, "Form122");
 }
 
-constexpr PageId kPages[] = {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123};
+// Members the pages hold hidden, and the totals in the contingent tint.
+TEST(AffidavitPageTables, HiddenMembersAndTintsByPage) {
+  struct Member {
+    PageId page;
+    const char* array;
+    int index;
+  };
+  const Member hidden[] = {
+      {PageId::Form12, "S1T", 23},        {PageId::Form12, "S1T", 24},       {PageId::Form122, "S3c", 62},
+      {PageId::Form122, "S3c", 63},       {PageId::Form122, "s3ch", 63},     {PageId::Form122, "s3cw", 63},
+      {PageId::Form122, "S4c", 26},       {PageId::Form122, "S4c", 27},      {PageId::Form122, "S4c", 33},
+      {PageId::Form122, "S4c", 39},       {PageId::Form122, "S4P", 27},      {PageId::Form122, "S4R", 27},
+      {PageId::Form122, "S4P", 33},       {PageId::Form122, "S4R", 33},      {PageId::Form122, "S5T", 4},
+      {PageId::Form122, "S5T", 9},        {PageId::Form122, "S5T", 17},      {PageId::Form122, "S5opFaxed", 0},
+      {PageId::Form122, "S5opFaxed", 1},  {PageId::Form123, "S3c", 63},      {PageId::Form123, "s4cw", 27},
+      {PageId::Form123, "S4c", 33},       {PageId::Form123, "s4ch", 39},     {PageId::Form123, "S4", 40},
+      {PageId::Form123, "S4", 42},        {PageId::Form123, "S5T", 17},      {PageId::Form123, "S5opServed", 0},
+  };
+  for (const Member& m : hidden) {
+    EXPECT_TRUE(Get(m.page, m.array, m.index).hidden) << PageName(m.page).toStdString() << " " << m.array << m.index;
+  }
+  EXPECT_FALSE(Get(PageId::Form123, "S5opServed", 1).hidden);
+  for (PageId page : {PageId::Form122, PageId::Form123}) {
+    int faxLabels = 0;
+    for (const PageControl& c : Design(page).controls) faxLabels += c.text == "Fax Number:" && c.hidden;
+    EXPECT_EQ(faxLabels, 3) << PageName(page).toStdString();
+  }
+  for (int i : {33, 39, 44, 45}) EXPECT_EQ(Get(PageId::Form122, "S4", i).tint, Tint::ContingentTotal) << i;
+  for (int i : {33, 39}) EXPECT_EQ(Get(PageId::Form123, "S4", i).tint, Tint::ContingentTotal) << i;
+  for (int i : {27, 40, 41, 42, 43}) EXPECT_EQ(Get(PageId::Form122, "S4", i).tint, Tint::SectionTotal) << i;
+  // Every locked amount box is a tinted total; the sample check boxes are ticked and disabled.
+  for (PageId page : kAllPages) {
+    for (const PageControl& c : Design(page).controls) {
+      if (c.kind == ControlKind::Amount && c.locked && !c.hidden) {
+        EXPECT_NE(c.tint, Tint::None) << c.array.toStdString() << c.index;
+      }
+    }
+  }
+  for (const char* sample : {"Check12", "Check4", "Check5", "Check8"}) {
+    EXPECT_EQ(Get(PageId::Form123, sample).checkValue, 1) << sample;
+    EXPECT_TRUE(Get(PageId::Form123, sample).disabled) << sample;
+  }
+  // Fonts the pages give: the filing status in the page font, bold worksheet and certificate choices.
+  EXPECT_DOUBLE_EQ(Get(PageId::Form12, "S1FileOp", 2).fontSize, 8.25);
+  for (int i : {1, 2, 12, 13}) EXPECT_TRUE(Get(PageId::Form122, "S5op", i).bold) << i;
+  for (int i : {6, 7}) EXPECT_FALSE(Get(PageId::Form122, "S5op", i).bold) << i;
+  EXPECT_TRUE(Get(PageId::Form122, "S3c", 5).bold);
+}
+
+// The positions the pages are given.
+TEST(AffidavitPageTables, GivenPositions) {
+  struct Place {
+    PageId page;
+    const char* array;
+    int index;
+    double left, top;
+  };
+  const Place places[] = {
+      {PageId::Form12, "S0T", 1, 4485, 630},       {PageId::Form12, "S0T", 2, 3480, 1065},
+      {PageId::Form12, "S0T", 3, 7050, 1500},      {PageId::Form12, "S0T", 4, 7050, 1905},
+      {PageId::Form12, "S0T", 5, 930, 1500},       {PageId::Form12, "S0T", 6, 915, 2145},
+      {PageId::Form12, "S0T", 7, 2775, 3150},      {PageId::Form12, "FaAmended", -1, 900, 2820},
+      {PageId::Form12, "Picture27", -1, 7170, 2400}, {PageId::Form12, "Frame3", -1, 2850, 25380},
+      {PageId::Form12, "S1Op", 1, 3800, 7995},     {PageId::Form12, "S1Op", 5, 5400, 8325},
+      {PageId::Form12, "Text1", 3, 7140, 31905},   {PageId::Form12, "S2", 1, 8505, 32760},
+      {PageId::Form12, "S2", 70, 8595, -1},        {PageId::Form12, "S2", 91, 8445, -1},
+      {PageId::Form12, "S2N", 65, 1230, -1},       {PageId::Form12, "S2T", 16, 1395, -1},
+      {PageId::Form122, "S3", 0, 7725, 3000},      {PageId::Form122, "S3", 31, 7725, 15420},
+      {PageId::Form122, "S3", 62, 7725, 26520},    {PageId::Form122, "S3", 63, 7725, 26850},
+      {PageId::Form122, "S3", 64, 9405, 27210},    {PageId::Form122, "S4", 0, 7980, 29520},
+      {PageId::Form122, "S4", 27, 7290, 39180},    {PageId::Form122, "S4", 43, 9090, 39570},
+      {PageId::Form122, "S4", 40, 7620, 40140},    {PageId::Form122, "S4", 42, 7620, 40980},
+      {PageId::Form122, "S4", 28, 7830, 43260},    {PageId::Form122, "S4", 44, 9420, 45360},
+      {PageId::Form122, "S4", 34, 8250, 47190},    {PageId::Form122, "S4", 45, 9390, 49050},
+      {PageId::Form122, "Frame2", -1, 600, 49740}, {PageId::Form122, "Frame1", -1, 600, 51450},
+      {PageId::Form122, "Frame4", -1, 600, 59160}, {PageId::Form122, "Frame5", -1, 600, 63000},
+      {PageId::Form121, "S0T", 7, 3075, 3360},     {PageId::Form121, "FaAmended", -1, 1200, 3030},
+      {PageId::Form121, "Picture27", -1, 7170, 2910}, {PageId::Form121, "Frame3", -1, 2850, 20860},
+      {PageId::Form121, "S1Op", 1, 3300, 6375},    {PageId::Form121, "ButtonPlus1", -1, 1230, 330},
+      {PageId::Form121, "Command2", -1, 1230, 55590}, {PageId::Form123, "ButtonPlus1", -1, 630, 180},
+      {PageId::Form123, "Command2", -1, 630, 41550}, {PageId::Form123, "S3", 0, 7275, 2520},
+      {PageId::Form123, "S4", 0, 7275, 11565},     {PageId::Form123, "S4", 28, 7275, 21705},
+      {PageId::Form123, "S4", 34, 7275, 24810},    {PageId::Form123, "Frame2", -1, 600, 27210},
+  };
+  for (const Place& p : places) {
+    const PageControl& c = Get(p.page, p.array, p.index);
+    const std::string name = PageName(p.page).toStdString() + " " + p.array + std::to_string(p.index);
+    EXPECT_DOUBLE_EQ(c.left, p.left) << name;
+    if (p.top >= 0) {
+      EXPECT_NEAR(c.top, p.top, 1) << name;
+    }
+  }
+  // Section II's rows run from line 1 at 32760 to line 124 at about 84240.
+  EXPECT_NEAR(Get(PageId::Form12, "S2", 109).top, 84240, 345);
+}
+
 
 std::string Name(const PageControl& c) {
   return (c.index < 0 ? c.array : QStringLiteral("%1(%2)").arg(c.array).arg(c.index)).toStdString() + " \"" +
@@ -161,7 +258,7 @@ bool IsCaption(const PageControl& c) {
 // Two visible controls on the same sheet or frame share no point inside both;
 // everything stands on the page (and inside its frame).
 TEST(AffidavitPageLayout, NoControlCoversAnother) {
-  for (PageId page : kPages) {
+  for (PageId page : kAllPages) {
     const PageDesign& d = Design(page);
     SCOPED_TRACE(d.name.toStdString());
     std::vector<const PageControl*> shown;
@@ -189,7 +286,7 @@ TEST(AffidavitPageLayout, NoControlCoversAnother) {
 // check box or option) fits the control's width, and a broken caption its height.
 TEST(AffidavitPageLayout, EveryCaptionIsWholeAtDesign) {
   ASSERT_TRUE(platform::RegisterTahomaIfMissing());
-  for (PageId page : kPages) {
+  for (PageId page : kAllPages) {
     const PageDesign& d = Design(page);
     SCOPED_TRACE(d.name.toStdString());
     for (const PageControl& c : d.controls) {
