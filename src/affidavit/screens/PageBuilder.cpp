@@ -236,7 +236,7 @@ void AddClosingBlocks(PageBuilder& b, double top, double secondCertificate, bool
   b.Text("S5T", 10, 4380, c1 + 750, 3000);
 
   const double p1 = c1 + 1170;
-  b.Heading("Other Party or His/Her Attorney ", 600, p1, 3600);
+  b.Heading("Other Party or His/Her Attorney ", 540, p1, 3600);
   b.Heading("Filing Party", 5970, p1, 3000);
   const char* partyLabels[] = {"Name:", "Address:", "", "City, State, Zip:", "Telephone Number:",
                                "E-mail Address(es):"};

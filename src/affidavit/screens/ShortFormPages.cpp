@@ -130,7 +130,12 @@ PageDesign BuildForm121() {
   for (const IncomeLine& l : deductions) d.Line(l);
 
   b.Heading("SECTION II.  AVERAGE MONTHLY EXPENSES", 600, 26655, 4500);
-  double top = 27100;
+  b.Heading("Proposed/Estimated Expenses.", 600, 27000, 3100);
+  b.Label(" If this is a dissolution of marriage case and your expenses as listed below", 3750, 27000, 7400);
+  b.Label("do not reflect what you actually pay currently, you should write 'estimate' next to each amount that is "
+          "estimated.",
+          600, 27255, 10500);
+  double top = 27600;
   struct Group {
     const char* heading;
     const char* note;
@@ -233,12 +238,30 @@ PageDesign BuildForm121() {
   top += 480;
   b.Heading("SUMMARY", 600, top + 30, 3000).blue = true;
   top += 360;
-  const char* summary[] = {"29. TOTAL PRESENT MONTHLY NET INCOME", "30. TOTAL MONTHLY EXPENSES ", "31. SURPLUS ",
-                           "32. (DEFICIT) "};
-  for (int k = 0; k < 4; ++k) {
-    b.Heading(summary[k], 600, top + 30, 6000);
-    b.Total("S2", 106 + k, 8745, top);
-    top += 420;
+  // Each line: its bold caption and width, the explanation after it and on the row below.
+  const struct {
+    const char* caption;
+    double width;
+    const char* rest;
+    const char* below;
+  } summary[] = {
+      {"29. TOTAL PRESENT MONTHLY NET INCOME", 4420, " (from line 27 of SECTION I. Income)", nullptr},
+      {"30. TOTAL MONTHLY EXPENSES ", 3250, " (from line 28 above) ", nullptr},
+      {"31. SURPLUS ", 1390, " (if line 29 is more than line 30, subtract line 30 from line 29. ",
+       "This is the amount of your surplus. Enter that amount here.)"},
+      {"32. (DEFICIT) ", 1470, " (if line 30 is more than line 29, subtract line 29 from line 30. ",
+       "This is the amount of your deficit. Enter that amount here.)"},
+  };
+  for (const auto& line : summary) {
+    b.Heading(line.caption, 600, top + 45, line.width);
+    b.Label(line.rest, 600 + line.width + 45, top + 45, 8745 - 60 - 645 - line.width);
+    b.Total("S2", 106 + (&line - summary), 8745, top);
+    top += 345;
+    if (line.below) {
+      b.Label(line.below, 1140, top, 7500);
+      top += kLabelHeight;
+    }
+    top += 60;
   }
   return b.Take();
 }

@@ -130,6 +130,7 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
       field->setFrame(false);
       field->setReadOnly(c.locked);
       field->setAlignment(c.kind == ControlKind::Amount ? Qt::AlignHCenter : Qt::AlignLeft);
+      if (c.kind == ControlKind::Text) field->setCursorPosition(0);  // a long design text shows its beginning
       platform::ui::SetBackColor(field, c.tint == Tint::SectionTotal      ? kSectionTint
                                         : c.tint == Tint::ContingentTotal ? kContingentTint
                                                                           : kWhite);
