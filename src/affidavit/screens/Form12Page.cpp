@@ -145,10 +145,15 @@ class Section2 {
     return c;
   }
   // A count asked by the section: the question and its Text1 box.
-  void Count(const QString& question, int index, double width) {
-    b_.Label(question, 600, top_ + 45, width);
-    b_.Text(QStringLiteral("Text1"), index, 600 + width + 60, top_, 525);
+  void Count(const QString& question, int index, double width, double left = 600) {
+    b_.Label(question, left, top_ + 45, width);
+    b_.Text(QStringLiteral("Text1"), index, left + width + 60, top_, 525);
     top_ += kBoxHeight;
+  }
+  // The next block's heading goes where its count box (`rowsAbove` fixed
+  // texts under the heading) comes to stand at `countTop`.
+  void BlockForCount(double countTop, int rowsAbove) {
+    top_ = countTop - kPitch - rowsAbove * (kLabelHeight + 15) - kBlockGap;
   }
   double& Top() { return top_; }
   // The right-hand numbers of the rows to come stand after `right`.
@@ -345,8 +350,11 @@ PageDesign BuildForm12() {
   for (int line = 22; line <= 26; ++line) s2.Other(line, line - 22, line - 2, 1995, 6100, a1);
   s2.Total(27, "SUBTOTAL", 1500, "(add lines 1 through 26)", 25, a1);
 
-  s2.Heading("AUTOMOBILES:");
-  s2.Count("List the number of automobiles for which you incur expenses: ", 2, 5500);
+  // The heading and the count on one row.
+  s2.Top() = 42540;
+  b.Heading("AUTOMOBILES:", 600, s2.Top() + 45, 1700).blue = true;
+  s2.Count("List the number of automobiles for which you incur expenses: ", 2, 5500, 2400);
+  s2.Top() += Section2::kPitch - kBoxHeight;
   s2.Named(28, "S2N", 19, 26, a1);
   s2.New("29.", 3, a1);
   for (int line = 30; line <= 36; ++line) s2.Named(line, "S2N", line - 10, line - 3, a1);
@@ -354,6 +362,7 @@ PageDesign BuildForm12() {
   s2.Other(38, 5, 34, 1980, 6100, a1, QStringLiteral("38. Other: "));
   s2.Total(39, "SUBTOTAL", 1500, "(add lines 28 through 38)", 35, a1);
 
+  s2.BlockForCount(48045, 1);
   s2.Heading("MONTHLY EXPENSES FOR MINOR OR DEPENDENT CHILDREN COMMON TO BOTH PARTIES: ");
   s2.Note("List the number of minor or dependent chilldren as defined in Section 743.07(2) DV Statutes");
   s2.Count("common to both parties: ", 1, 2250);
@@ -364,6 +373,7 @@ PageDesign BuildForm12() {
   s2.Named(64, "S2N", 48, 57, a1);
   s2.Total(65, "SUBTOTAL", 1500, "(add lines 40 through 64)", 58, a1);
 
+  s2.BlockForCount(58230, 1);
   s2.Heading("MONTHLY EXPENSES FOR MINOR OR DEPENDENT CHILDREN FROM ANOTHER RELATIONSHIP:");
   s2.Note("List the number of minor or dependent chilldren as defined in Dv Statutes Section 743.07(2)");
   s2.Count("from another relationship: ", 0, 2400);
