@@ -24,7 +24,7 @@ void PetitionerRespondent(PageBuilder& b, double pLeft, double pWidth, double rL
 // down to the first row (1020 twips).
 void AssetColumns(PageBuilder& b, double top) {
   b.Cell("A", 840, top, 420, 1020);
-  b.Cell("ASSETS:  DESCRIPTION OF ITEM(S)", 1275, top, 5385, 1020);
+  b.Cell("ASSETS: DESCRIPTION OF ITEM(S)", 1275, top, 5385, 1020);
   b.Cell("Title Owner", 6660, top, 1050, 1020);
   b.Cell("B", 7725, top, 1515, 240);
   b.Cell("Marital Assets Current Fair Market Value", 7725, top + 240, 1515, 780);
