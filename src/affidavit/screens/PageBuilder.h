@@ -1,9 +1,17 @@
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
 #include "affidavit/screens/PageTables.h"
 
 // Helpers that write the page tables, and the four tables' builders.
 namespace affidavit {
+
+// Heights of a text box and of a line of fixed text, in twips.
+inline constexpr double kBoxHeight = 330;
+inline constexpr double kLabelHeight = 255;
 
 class PageBuilder {
  public:
@@ -24,6 +32,19 @@ class PageBuilder {
   PageControl& Label(const QString& text, double left, double top, double width = 7000);
   PageControl& Heading(const QString& text, double left, double top, double width = 9000);
   PageControl& Container(const QString& name, double left, double top, double width, double height);
+  // A column caption in a bordered cell (page font, bold), broken into lines.
+  PageControl& Cell(const QString& text, double left, double top, double width, double height);
+  // Furniture: a shaded panel from `top` to `bottom` across the page, and a
+  // rule across the page at `top`.
+  PageControl& Panel(double top, double bottom);
+  void Panels(std::initializer_list<std::pair<double, double>> spans) {
+    for (const auto& [top, bottom] : spans) Panel(top, bottom);
+  }
+  // A question and its answer box on one row: the fixed text 45 twips below
+  // the box's top.
+  PageControl& Answer(const QString& question, double questionLeft, double questionWidth, const QString& array,
+                      int index, double boxLeft, double top, double boxWidth);
+  PageControl& Rule(double top);
   // The page buttons at the top and the bottom, with the caption of the page.
   void PageButtons(double left, double top, double bottomTop);
 
@@ -37,6 +58,56 @@ class PageBuilder {
  private:
   PageDesign design_;
   int nextTxt_ = 0;
+  int nextPanel_ = 0;
+  int nextRule_ = 0;
+};
+
+// The right-hand numbers of a row stand in the gap before the amount box.
+inline constexpr double kNumberGap = 15;
+
+// A line of Section I: its number, its wording (the first line of the court
+// form's wording; the short form's wording starts with the number) and its
+// amount; sub-lines take the middle column.
+struct IncomeLine {
+  const char* number;
+  int index;
+  const char* wording;
+  bool total = false;
+  bool sub = false;
+  bool bold = false;
+  std::vector<const char*> more = {};  // the wording's further lines
+  double size = 9.75;
+};
+
+// Writes Section I's lines from `top` down, 345 twips apart.
+class IncomeLines {
+ public:
+  struct Columns {
+    double amount;     // whole-line amounts
+    double subAmount;  // sub-line amounts
+    bool numbers;      // the number stands apart at the left and again before the amount
+  };
+  static constexpr Columns kLongForm{9150, 5160, true};
+  static constexpr Columns kShortForm{9420, 5190, false};
+
+  IncomeLines(PageBuilder& b, double top, Columns columns) : b_(b), top_(top), columns_(columns) {}
+
+  void Line(const IncomeLine& line);
+  // A further line of wording under the line before.
+  PageControl& Continue(const char* text);
+  // The sources of the other recurring income: the first source's box on a
+  // row of its own, then the line `number` with the second source's box.
+  void Source(int firstSource, int secondSource, int amountIndex, const char* number);
+  double& Top() { return top_; }
+
+  static constexpr double kPitch = 345;
+
+ private:
+  void Numbers(const QString& number, double left, double amountLeft);
+
+  PageBuilder& b_;
+  double top_;
+  Columns columns_;
 };
 
 PageDesign BuildForm12();
@@ -52,8 +123,9 @@ void AddPartyChoice(PageBuilder& b, double top);
 void AddFilingStatus(PageBuilder& b, double top);
 
 // The closing blocks of the second pages (worksheet statement, certificates,
-// non-lawyer and filing party), from `top`; `shortForm` hides the first
-// certificate's "served" box and captions it "NA".
-void AddClosingBlocks(PageBuilder& b, double top, bool shortForm);
+// non-lawyer and filing party), from `top`, with the second certificate's
+// means of service (Frame5) at `secondCertificate` and its date below;
+// `shortForm` hides the first certificate's "served" box and captions it "NA".
+void AddClosingBlocks(PageBuilder& b, double top, double secondCertificate, bool shortForm);
 
 }  // namespace affidavit

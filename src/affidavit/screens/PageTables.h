@@ -21,7 +21,14 @@ enum class ControlKind {
   Heading, // fixed text, bold (blue for block headings)
   Container,  // frame or picture box that groups option buttons
   Button,     // page button (ButtonPlus1 at the top, Command2 at the bottom)
+  // Furniture, drawn behind the entries and never addressed by the rest of
+  // the program:
+  Panel,  // shaded rectangle (button-face colour) behind a block of rows
+  Rule,   // horizontal rule under a section heading
 };
+
+// Panels and rules: drawn by the page, holding no entry.
+inline bool IsFurniture(ControlKind kind) { return kind == ControlKind::Panel || kind == ControlKind::Rule; }
 
 // Tints of locked total boxes.
 enum class Tint { None, SectionTotal, ContingentTotal };
@@ -41,6 +48,8 @@ struct PageControl {
   bool blue = false;  // block headings
   bool red = false;   // party choice, notes
   double fontSize = 9.75;
+  bool framed = false;  // fixed text in a bordered caption cell
+  bool wrap = false;    // fixed text broken into lines inside its box
   Tint tint = Tint::None;
   QString container;  // name of the frame or picture box that holds it; empty: the page
 };

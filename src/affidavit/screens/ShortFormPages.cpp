@@ -1,6 +1,7 @@
 // The short-form affidavit's two pages: the same arrays and indexes as the
 // long form, holding a subset.
 #include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,121 +24,118 @@ PageControl& Note(PageBuilder& b, const char* name, double left, double top) {
 
 PageDesign BuildForm121() {
   PageBuilder b(PageId::Form121, QStringLiteral("Form121"), 56460);
+  // Furniture: caption and employment, income, deductions, Section II with
+  // the summary; the rules around the section headings.
+  b.Panels({{225, 7860}, {7890, 19305}, {19410, 26370}, {26430, 56280}});
+  b.Rule(4050);
+  b.Rule(4350);
+  b.Rule(26925);
   b.PageButtons(1230, 330, 55590);
-  b.Heading("SHORT FORM", 6400, 450, 1600);
+  b.Heading("SHORT FORM", 6400, 420, 1450);
   // Caption block: the long form's, 300 twips right and 210 lower.
-  const double dx = 300, dy = 210;
-  AddCaptionBlock(b, dx, dy);
-  b.Check("FaAmended", -1, "Check if Amended", 1200, 3030, 2400);
+  AddCaptionBlock(b, 300, 210);
+  b.Check("FaAmended", -1, "Check if Amended", 1200, 3030, 2000);
   AddPartyChoice(b, 2910);
-  b.Heading("FAMILY LAW FINANCIAL AFFIDAVIT", 3700, 2700, 3400);
-  b.Label("I, {full legal name}", 900, 3690, 1850);
-  b.Text("S0T", 7, 3075, 3660, 5000);
-  b.Label("being sworn, certify that the following information is true:", 900, 4000, 6500);
+  b.Heading("FAMILY LAW FINANCIAL AFFIDAVIT", 3300, 2715, 3700);
+  b.Label("I, {full legal name}", 1200, 3405, 1800);
+  b.Text("S0T", 7, 3075, 3360, 3900);
+  b.Label("being sworn, certify that the following information is true:", 1200, 3735, 5600);
 
-  b.Heading("SECTION I.  INCOME", 600, 4500, 4000);
-  b.Label("My occupation:", 600, 4890, 1800);
-  b.Text("S1T", 2, 2450, 4860, 4000);
-  b.Label("Employed by:", 600, 5250, 1800);
-  b.Text("S1T", 5, 2450, 5220, 4000);
-  b.Label("Business Address:", 600, 5610, 1800);
-  b.Text("S1T", 6, 2450, 5580, 5000);
-  b.Label("City, State, Zip Code:", 600, 5970, 1800);
-  b.Text("S1T", 7, 2450, 5940, 4000);
-  b.Label("Pay rate:", 600, 6405, 1000);
+  b.Heading("SECTION I.  INCOME", 600, 4080, 3000);
+  const char* personal[] = {"My occupation:", "Employed by:", "Business Address:", "City, State, Zip Code:"};
+  const int personalIndex[] = {2, 5, 6, 7};
+  for (int k = 0; k < 4; ++k) {
+    const double top = 4440 + k * 360;
+    b.Label(personal[k], 600, top + 45, 1950);
+    b.Text("S1T", personalIndex[k], 2600, top, k == 0 ? 4000 : 5000);
+  }
+  b.Label("Pay rate:", 600, 6420, 1000);
   b.Text("S1T", 9, 1650, 6375, 1500);
   const char* periods[] = {"every week", "every other week", "twice a month", "monthly", "other"};
-  const double periodLefts[] = {3300, 4800, 6700, 3300, 4800};
-  for (int i = 1; i <= 5; ++i) b.Option("S1Op", i, periods[i - 1], periodLefts[i - 1], i <= 3 ? 6375 : 6705, 1800);
-  b.Text("S1T", 10, 5900, 6705, 4500);
-  b.Check("S1Check", 1, "Check here if unemployed and explain on a separate sheet you efforts to find employment ",
-          600, 7080, 10500);
-  b.Heading("PRESENT MONTHLY GROSS INCOME:", 600, 7950, 3500);
-  struct Line {
-    const char* label;
-    int index;
-    bool total;
-    bool sub;
-  };
-  const Line lines[] = {
-      {"1a. Subject to Both FICA and Fed Tax", 32, false, true},
-      {"1b. Only Subject To FICA (401K, etc.)", 33, false, true},
-      {"1.  Monthly gross salary or wages", 1, true, false},
-      {"2.  Monthly bonuses, commissions, allowances, overtime, tips, and similar payments", 2, false, false},
-      {"3.  Monthly business income from sources such as self-employment, partnerships, close corporations", 3,
-       false, false},
-      {"4.  Monthly disability benefits/SSI", 4, false, false},
-      {"5.  Monthly Workers' Compensation", 5, false, false},
-      {"6.  Monthly Unemployment Compensation", 6, false, false},
-      {"7.  Monthly pension, retirement, or annuity payments", 7, false, false},
-      {"8a. SS Received by Declarant", 37, false, true},
-      {"8b. SS Received by Children", 0, false, true},
-      {"8.  Monthly Social Security benefits", 8, true, false},
-      {"9a. From this case:", 28, false, true},
-      {"9b. From other case(s):", 29, false, true},
-      {"9.  Monthly alimony actually received (Add 9a and 9b)", 9, true, false},
-      {"10a. Short Term Interest", 34, false, true},
-      {"10b. Long Term Capital Gains", 35, false, true},
-      {"10c. Tax Free Interest", 36, false, true},
-      {"10. Monthly interest and dividends", 10, true, false},
-      {"11. Monthly rental income", 11, false, false},
-      {"12. Monthly income from royalties, trusts, or estates", 12, false, false},
-      {"13. Monthly reimbursed expenses and in-kind payments to the extent that they reduce personal living expenses",
-       13, false, false},
-      {"14. Monthly gains derived from dealing in property (not including nonrecurring gains)", 14, false, false},
-      {"15. Any other income of a recurring nature (identify source):", 15, false, false},
-      {"16.", 16, false, false},
-      {"17. TOTAL PRESENT MONTHLY GROSS INCOME (Add lines 1 through 16)", 17, true, false},
-  };
-  double top = 8250;
-  auto line = [&](const Line& l) {
-    b.Label(QString::fromLatin1(l.label), l.sub ? 1200 : 600, top + 30, l.sub ? 3900 : 8700);
-    PageControl& amount = b.Amount("S1", l.index, l.sub ? 5190 : 9420, top, l.sub ? 1700 : 1815);
-    if (l.total) {
-      amount.locked = true;
-      amount.tint = Tint::SectionTotal;
-    }
-    top += 370;
-  };
-  for (const Line& l : lines) {
-    if (l.index == 16) {
-      b.Text("S1T", 21, 1200, top - 30, 7300, QStringLiteral(" "));
-      top += 360;
-      b.Text("S1T", 22, 1200, top, 3800, QStringLiteral(" "));
-    }
-    line(l);
+  const double periodLefts[] = {3300, 4800, 6900, 3300, 4800};
+  const double periodWidths[] = {1450, 2000, 1800, 1450, 900};
+  for (int i = 1; i <= 5; ++i) {
+    b.Option("S1Op", i, periods[i - 1], periodLefts[i - 1], i <= 3 ? 6375 : 6705, periodWidths[i - 1]);
   }
-  b.Heading("PRESENT MONTHLY DEDUCTIONS:", 600, 19500, 3500);
-  top = 19850;
-  line({"18. Monthly federal, state, and local income tax (corrected for filing status and allowable dependents)",
-        18, false, false});
-  b.Label("a. Filing Status", 1200, 20890, 1600);
-  AddFilingStatus(b, 20860);
-  b.Label("b. Number of dependents claimed", 6700, 20890, 3000);
-  b.Text("S1T", 0, 9700, 20860, 390, QStringLiteral(" "));
-  top = 21350;
-  const Line deductions[] = {
-      {"19. Monthly FICA or self-employment taxes", 19, false, false},
-      {"20. Monthly Medicare payments", 20, false, false},
-      {"21. Monthly mandatory union dues", 21, false, false},
-      {"22. Monthly mandatory retirement payments", 22, false, false},
-      {"23. Monthly health insurance payments (including dental insurance), excluding portion paid for any minor "
-       "children of this relationship",
-       23, false, false},
-      {"24. Monthly court-ordered child support actually paid for children from another relationship", 24, false,
-       false},
-      {"25a. From this case:", 30, false, true},
-      {"25b. Ordered pre 2019", 31, false, true},
-      {"25b. Ordered post 2018", 38, false, true},
-      {"25. Monthly court-ordered alimony actually paid (Add 25a and 25b)", 25, true, false},
-      {"26. TOTAL DEDUCTIONS ALLOWABLE UNDER SECTION 61.30, DADUDAV STATUTES (Add lines 18 through 25)", 26, true,
-       false},
-      {"27. PRESENT NET MONTHLY INCOME (Subtract line 26 from line 17)", 27, true, false},
-  };
-  for (const Line& l : deductions) line(l);
+  b.Text("S1T", 10, 5800, 6705, 4500);
+  b.Check("S1Check", 1, "Check here if unemployed and explain on a separate sheet you efforts to find employment ",
+          600, 7140, 10500);
 
-  b.Heading("SECTION II.  AVERAGE MONTHLY EXPENSES", 600, 26550, 6000);
-  top = 27100;
+  b.Heading("PRESENT MONTHLY GROSS INCOME:", 600, 7950, 3800);
+  b.Heading("All amounts must be MONTHLY.", 600, 8205, 3200);
+  b.Label(" See the instructions with this form to figure out money amounts", 3850, 8205, 6200);
+  IncomeLines s1(b, 8490, IncomeLines::kShortForm);
+  const IncomeLine lines[] = {
+      {"", 32, "1a. Subject to Both FICA and Fed Tax", false, true},
+      {"", 33, "1b. Only Subject To FICA (401K, etc.)", false, true},
+      {"", 1, "1.  Monthly gross salary or wages", true},
+      {"", 2, "2.  Monthly bonuses, commissions, allowances, overtime, tips, and similar payments"},
+      {"", 3, "3.  Monthly business income from sources such as self-employment, partnerships,", false, false, false,
+       {"close corporations, and/or independent contracts (gross receipts minus ordinary and necessary",
+        "expenses required to produce income) (Attach sheet itemizing such income and expenses.)"}},
+      {"", 4, "4.  Monthly disability benefits/SSI"},
+      {"", 5, "5.  Monthly Workers' Compensation"},
+      {"", 6, "6.  Monthly Unemployment Compensation"},
+      {"", 7, "7.  Monthly pension, retirement, or annuity payments"},
+      {"", 37, "8a. SS Received by Declarant", false, true},
+      {"", 0, "8b. SS Received by Children", false, true},
+      {"", 8, "8.  Monthly Social Security benefits", true},
+      {"", 28, "9a. From this case:", false, true},
+      {"", 29, "9b. From other case(s):", false, true},
+      {"", 9, "9.  Monthly alimony actually received (Add 9a and 9b)", true},
+      {"", 34, "10a. Short Term Interest", false, true},
+      {"", 35, "10b. Long Term Capital Gains", false, true},
+      {"", 36, "10c. Tax Free Interest", false, true},
+      {"", 10, "10. Monthly interest and dividends", true},
+      {"", 11, "11. Monthly rental income (gross receipts minus ordinary and necessary expenses", false, false, false,
+       {"required to produce income) (Attach sheet itemizing such income and expense items.)"}},
+      {"", 12, "12. Monthly income from royalties, trusts, or estates"},
+      {"", 13, "13. Monthly reimbursed expenses and in-kind payments to the extent that they", false, false, false,
+       {"reduce personal living expenses "}},
+      {"", 14, "14. Monthly gains derived from dealing in property (not including nonrecurring gains)"},
+      {"", 15, "15. Any other income of a recurring nature (list source)"},
+  };
+  for (const IncomeLine& l : lines) s1.Line(l);
+  s1.Source(21, 22, 16, "16.");
+  s1.Line({"", 17, "17. TOTAL PRESENT MONTHLY GROSS INCOME  (Add lines 1-16)", true, false, true});
+
+  b.Heading("PRESENT MONTHLY DEDUCTIONS:", 600, 19470, 3800);
+  b.Heading("All amounts must be MONTHLY.", 600, 19725, 3200);
+  b.Label(" See the instructions with this form to figure out money amounts", 3850, 19725, 6200);
+  IncomeLines d(b, 20010, IncomeLines::kShortForm);
+  d.Line({"", 18, "18. Monthly federal, state, and local income tax (corrected for filing status and", false, false,
+          false, {"allowable dependents and income tax liabilities)"}});
+  b.Label("a. Filing Status", 1200, 20905, 1600);
+  AddFilingStatus(b, 20860);
+  b.Label("b. Number of dependents claimed", 6600, 20905, 3000);
+  b.Text("S1T", 0, 9700, 20860, 390, QStringLiteral(" "));
+  d.Top() = 21250;
+  const IncomeLine deductions[] = {
+      {"", 19, "19. Monthly FICA or self-employment taxes"},
+      {"", 20, "20. Monthly Medicare payments"},
+      {"", 21, "21. Monthly mandatory union dues"},
+      {"", 22, "22. Monthly mandatory retirement payments"},
+      {"", 23, "23. Monthly health insurance payments (including dental insurance), excluding", false, false, false,
+       {"portion paid for any minor children of this relationship"}},
+      {"", 24, "24. Monthly court-ordered child support actually paid for children from", false, false, false,
+       {"another relationship."}},
+      {"", 30, "25a. From this case:", false, true},
+      {"", 31, "25b. Ordered pre 2019", false, true},
+      {"", 38, "25b. Ordered post 2018", false, true},
+      {"", 25, "25. Monthly court-ordered alimony actually paid (Add 25a and 25b)", true},
+      {"", 26, "26. TOTAL DEDUCTIONS ALLOWABLE UNDER SECTION 61.30 DADUDAV STATUTES", true, false, true,
+       {"(Add lines 18 through 25)    "}, 9},
+      {"", 27, "27. PRESENT NET MONTHLY INCOME (Subtract line 26 from line 17) ", true, false, true},
+  };
+  for (const IncomeLine& l : deductions) d.Line(l);
+
+  b.Heading("SECTION II.  AVERAGE MONTHLY EXPENSES", 600, 26655, 4500);
+  b.Heading("Proposed/Estimated Expenses.", 600, 27000, 3100);
+  b.Label(" If this is a dissolution of marriage case and your expenses as listed below", 3750, 27000, 7400);
+  b.Label("do not reflect what you actually pay currently, you should write 'estimate' next to each amount that is "
+          "estimated.",
+          600, 27255, 10500);
+  double top = 27600;
   struct Group {
     const char* heading;
     const char* note;
@@ -240,18 +238,40 @@ PageDesign BuildForm121() {
   top += 480;
   b.Heading("SUMMARY", 600, top + 30, 3000).blue = true;
   top += 360;
-  const char* summary[] = {"29. TOTAL PRESENT MONTHLY NET INCOME", "30. TOTAL MONTHLY EXPENSES ", "31. SURPLUS ",
-                           "32. (DEFICIT) "};
-  for (int k = 0; k < 4; ++k) {
-    b.Heading(summary[k], 600, top + 30, 6000);
-    b.Total("S2", 106 + k, 8745, top);
-    top += 420;
+  // Each line: its bold caption and width, the explanation after it and on the row below.
+  const struct {
+    const char* caption;
+    double width;
+    const char* rest;
+    const char* below;
+  } summary[] = {
+      {"29. TOTAL PRESENT MONTHLY NET INCOME", 4420, " (from line 27 of SECTION I. Income)", nullptr},
+      {"30. TOTAL MONTHLY EXPENSES ", 3250, " (from line 28 above) ", nullptr},
+      {"31. SURPLUS ", 1390, " (if line 29 is more than line 30, subtract line 30 from line 29. ",
+       "This is the amount of your surplus. Enter that amount here.)"},
+      {"32. (DEFICIT) ", 1470, " (if line 30 is more than line 29, subtract line 29 from line 30. ",
+       "This is the amount of your deficit. Enter that amount here.)"},
+  };
+  for (const auto& line : summary) {
+    b.Heading(line.caption, 600, top + 45, line.width);
+    b.Label(line.rest, 600 + line.width + 45, top + 45, 8745 - 60 - 645 - line.width);
+    b.Total("S2", 106 + (&line - summary), 8745, top);
+    top += 345;
+    if (line.below) {
+      b.Label(line.below, 1140, top, 7500);
+      top += kLabelHeight;
+    }
+    top += 60;
   }
   return b.Take();
 }
 
 PageDesign BuildForm123() {
   PageBuilder b(PageId::Form123, QStringLiteral("Form123"), 42465);
+  // Furniture: assets, liabilities, contingent items, the worksheet statement
+  // with the first certificate, the non-lawyer block, the second certificate.
+  b.Panels({{120, 9660}, {9750, 20070}, {20145, 27135}, {27180, 32880}, {32970, 36300}, {36330, 42180}});
+  b.Rule(1050);
   b.PageButtons(630, 180, 41550);
   b.Heading("SECTION III. ASSETS AND LIABILITIES", 5700, 240, 4000);
   b.Heading("SHORT FORM", 9800, 240, 1600);
@@ -299,20 +319,24 @@ PageDesign BuildForm123() {
     const bool isAssets = QString::fromLatin1(t.textArray) == "S3T";
     if (t.first == 28) {
       b.Heading("C. CONTINGENT ASSETS AND LIABILITIES:  (short form may use any 5 Asset and any 5 liability fields)",
-                600, t.top - 1200, 10500);
+                600, t.top - 1440, 10600);
     }
-    b.Heading(QString::fromLatin1(t.heading), 600, t.top - 900, 7000).blue = true;
-    if (t.note) Note(b, t.note, 600, t.top - 630);
-    b.Label("A", 900, t.top - 330, 300).bold = true;
-    b.Label(QString::fromLatin1(t.description), 1200, t.top - 330, 5900).fontSize = 8.25;
-    b.Label(QString::fromLatin1(t.value), 7260, t.top - 330, 1815).fontSize = 8.25;
-    b.Label("Nonmarital", 9480, t.top - 600, 1700).fontSize = 8.25;
-    b.Label("column", 9480, t.top - 400, 1700).fontSize = 8.25;
-    PageControl& sample = b.Check(QString::fromLatin1(t.sample), -1, QString(), 11100, t.top - 600, 300);
+    b.Heading(QString::fromLatin1(t.heading), 600, t.top - (t.note ? 1170 : 900), 7000).blue = true;
+    if (t.note) Note(b, t.note, 600, t.top - 900);
+    // The column captions in bordered cells, 600 twips above the first row.
+    const double h = t.top - 600;
+    b.Cell("A", 840, h, 360, 600);
+    b.Cell(QString::fromLatin1(t.description), 1215, h, 5925, 600);
+    b.Cell(QString::fromLatin1(t.value), 7275, h, 1815, 600);
+    for (const auto& [text, left, width] : {std::tuple{"Nonmarital", 9480, 1000}, std::tuple{"column", 10500, 700}}) {
+      PageControl& c = b.Cell(text, left, h, width, 300);
+      c.bold = c.framed = false;
+    }
+    PageControl& sample = b.Check(QString::fromLatin1(t.sample), -1, QString(), 11220, h, 300);
     sample.checkValue = 1;
     sample.disabled = true;
-    b.Label("Petitioner", 9480, t.top - 200, 900).fontSize = 8.25;
-    b.Label(" Respondent", 10320, t.top - 200, 1000).fontSize = 8.25;
+    b.Cell("Petitioner", 9480, h + 300, 840, 300).bold = false;
+    b.Cell(" Respondent", 10320, h + 300, 1000, 300).bold = false;
     for (int i = t.first; i <= t.last; ++i) {
       const double top = t.top + (i - t.first) * 360;
       b.Check(t.checkArray, i, QString(), 870, top + 30, 300);
@@ -343,7 +367,7 @@ PageDesign BuildForm123() {
   totalRow("S4T", "S4", 33, 21705 + 5 * 360, Tint::ContingentTotal, "Total Contingent Assets");
   totalRow("S4T", "S4", 39, 24810 + 5 * 360, Tint::ContingentTotal, "Total Contingent Liabilities");
   b.Edit("S4c", 39)->text = QStringLiteral("Check16");
-  AddClosingBlocks(b, 27210, true);
+  AddClosingBlocks(b, 27210, 40410, true);
   return b.Take();
 }
 

@@ -22,6 +22,7 @@ namespace affidavit::ui {
 namespace {
 
 constexpr platform::OleColor kWhite = 0xFFFFFF;
+constexpr platform::OleColor kBlack = 0x000000;
 constexpr platform::OleColor kBlue = 0xFF0000;  // RGB(0, 0, 255)
 constexpr platform::OleColor kRed = 0x0000FF;   // RGB(255, 0, 0)
 constexpr platform::OleColor kSectionTint = 0xFFFFC0;     // RGB(192, 255, 255)
@@ -103,6 +104,7 @@ void AffidavitPage::BuildMenus() {
 void AffidavitPage::Build() {
   Sheet = add<QWidget>(QStringLiteral("Sheet"), nullptr, 0, 0, design_.width, design_.height);
   Sheet->setAutoFillBackground(true);
+  platform::ui::SetBackColor(Sheet, kWhite);  // the paper; panels shade blocks of it
   QHash<QString, QWidget*> containers;
   for (const PageControl& c : design_.controls) {
     QWidget* container = c.container.isEmpty() ? Sheet : containers.value(c.container, Sheet);
@@ -127,6 +129,7 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
       field->setFrame(false);
       field->setReadOnly(c.locked);
       field->setAlignment(c.kind == ControlKind::Amount ? Qt::AlignHCenter : Qt::AlignLeft);
+      if (c.kind == ControlKind::Text) field->setCursorPosition(0);  // a long design text shows its beginning
       platform::ui::SetBackColor(field, c.tint == Tint::SectionTotal      ? kSectionTint
                                         : c.tint == Tint::ContingentTotal ? kContingentTint
                                                                           : kWhite);
@@ -165,8 +168,21 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
     case ControlKind::Label:
     case ControlKind::Heading: {
       auto* label = add<QLabel>(name, container, c.left, c.top, c.width, c.height, c.text);
-      label->setWordWrap(false);
+      label->setWordWrap(c.wrap);
+      if (c.framed) {
+        label->setFrameShape(QFrame::Box);
+        label->setAlignment(Qt::AlignCenter);
+      }
       w = label;
+      break;
+    }
+    case ControlKind::Panel:
+    case ControlKind::Rule: {
+      auto* furniture = add<QFrame>(name, container, c.left, c.top, c.width, c.height);
+      platform::ui::SetBackColor(furniture, c.kind == ControlKind::Panel ? platform::kSysButtonFace : kBlack);
+      furniture->setAttribute(Qt::WA_TransparentForMouseEvents);
+      if (c.kind == ControlKind::Panel) furniture->lower();  // behind the rules and every entry
+      w = furniture;
       break;
     }
     case ControlKind::Container: {
@@ -183,7 +199,7 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
       break;
     }
   }
-  if (c.kind != ControlKind::Container) {
+  if (c.kind != ControlKind::Container && !IsFurniture(c.kind)) {
     platform::ui::SetFontSize(w, c.fontSize);
     QFont font = w->font();
     font.setBold(c.bold);

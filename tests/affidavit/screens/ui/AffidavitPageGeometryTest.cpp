@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include "affidavit/screens/ui/AffidavitPage.h"
+#include "affidavit/screens/ui/AffidavitPages.h"
+#include "platform/Fonts.h"
+#include "support/ui/ProgramFixture.h"
+
+using namespace affidavit;
+using namespace affidavit::ui;
+
+namespace {
+
+// The room a caption has inside its control, in pixels.
+int CaptionRoom(QWidget* w) {
+  if (auto* box = qobject_cast<QCheckBox*>(w)) {
+    return box->contentsRect().width() - box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+           box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+  }
+  if (auto* option = qobject_cast<QRadioButton*>(w)) {
+    return option->contentsRect().width() -
+           option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) -
+           option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
+  }
+  if (qobject_cast<QPushButton*>(w)) return w->contentsRect().width() - 8;
+  return w->contentsRect().width();
+}
+
+QString Caption(QWidget* w) {
+  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+  return {};
+}
+
+// After the start-up fit on the screens the program is laid out for, every
+// caption of the four pages is whole: one line within its control's width, a
+// broken caption within its height.
+TEST(AffidavitPageGeometry, EveryCaptionWholeAfterTheStartUpFit) {
+  platform::RegisterTahomaIfMissing();
+  const shell::ScreenInfo screens[] = {{800, 600, 15, 15}, {1024, 768, 15, 15}, {1920, 1080, 15, 15}};
+  for (const shell::ScreenInfo& screen : screens) {
+    SCOPED_TRACE(std::to_string(int(screen.widthPx)) + "x" + std::to_string(int(screen.heightPx)));
+    ProgramFixture f;
+    f.program.PinScreen(screen);
+    FitAffidavitPages(f.program);
+    for (PageId id : {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123}) {
+      AffidavitPage* page = Page(f.program, id);
+      ASSERT_NE(page, nullptr);
+      int captions = 0;
+      for (QWidget* w : page->Sheet->findChildren<QWidget*>()) {
+        const QString text = Caption(w);
+        if (text.trimmed().isEmpty() || !w->isVisibleTo(page->Sheet)) continue;
+        ++captions;
+        const std::string name = PageName(id).toStdString() + " " + w->objectName().toStdString();
+        const QFontMetrics m(w->font());
+        auto* label = qobject_cast<QLabel*>(w);
+        if (label && label->wordWrap()) {
+          const QRect r = m.boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), text);
+          EXPECT_LE(r.height(), label->contentsRect().height()) << name;
+          continue;
+        }
+        EXPECT_LE(m.horizontalAdvance(text), CaptionRoom(w)) << name;
+        EXPECT_LE(m.height(), w->height()) << name;
+      }
+      EXPECT_GT(captions, 20) << PageName(id).toStdString();
+    }
+  }
+}
+
+}  // namespace
