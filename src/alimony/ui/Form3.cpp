@@ -93,6 +93,7 @@ void Form3::Build() {
   pui::SetBackColor(picture2, 0xFFFFFF);
   picture2->setAutoFillBackground(true);
   CaseScore = box("CaseScore", picture2, 0, 0, 1095, 300);
+  CaseScore->setFocusPolicy(Qt::ClickFocus);  // the window opens with the focus on its commands
   pui::SetFontSize(CaseScore, kFrameFont);
   Bold(CaseScore);
   Picture1 = picture("Picture1", frame5, 240, 630, 7815, 495, pictures_.Picture1);
@@ -119,6 +120,7 @@ void Form3::Build() {
   Text1 = add<QTextEdit>(QStringLiteral("Text1"), frame8, 120, 510, 8175, 435);
   pui::SetFontSize(Text1, kControlFont);
   Text1->setPlainText(QString::fromLatin1(kTaxNote));
+  Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Picture10 = picture("Picture10", frame8, 8460, 240, 2955, 675, pictures_.Picture10);
   // Over Picture10: shown only in the window's screen image.
   TradeMark = add<QGroupBox>(QStringLiteral("TradeMark"), frame8, 8460, 240, 2955, 675);
@@ -141,12 +143,16 @@ void Form3::Build() {
   QGroupBox* frame6 = frame("Frame6", 8505, 4425, 3195, 2115, "Present Value Of Award");
   Picture8 = picture("Picture8", frame6, 300, 270, 1815, 345, pictures_.Picture8);
   PVHelp = button("PVHelp", frame6, 2325, 270, 480, 345, "?");
-  label("PresentVal", frame6, 105, 705, 1710, 255, "Duration In Years");
-  PresentValueDuration = box("PresentValueDuration", frame6, 1830, 690, 615, 285);
-  label("Label3", frame6, 105, 1035, 2040, 255, "Tax Rate (as a decimal)");
-  PresentValueTax = box("PresentValueTax", frame6, 2160, 1020, 615, 285);
-  label("Label4", frame6, 105, 1365, 2250, 255, "Discount Rate (as a decimal)");
-  PresentValueDiscount = box("PresentValueDiscount", frame6, 2370, 1350, 615, 285);
+  // The entries' labels end just before their boxes, a little smaller than
+  // the window's other labels so that the longest fits.
+  const auto entry = [&](const char* labelName, const char* caption, const char* boxName, double boxLeft,
+                         double top) {
+    pui::SetFontSize(label(labelName, frame6, 30, top + 15, boxLeft - 45, 255, caption), 8);
+    return box(boxName, frame6, boxLeft, top, 615, 285);
+  };
+  PresentValueDuration = entry("PresentVal", "Duration In Years", "PresentValueDuration", 1830, 690);
+  PresentValueTax = entry("Label3", "Tax Rate (as a decimal)", "PresentValueTax", 2160, 1020);
+  PresentValueDiscount = entry("Label4", "Discount Rate (as a decimal)", "PresentValueDiscount", 2370, 1350);
   PresentValueButton = button("PresentValueButton", frame6, 105, 1680, 2895, 375, "Calculate Present Value");
 
   connect(ChangeAward, &pui::ButtonPlus::clicked, this, &Form3::ChangeAward_Click);
