@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+
+#include <cmath>
 
 #include "alimony/AlimonyDisplay.h"
 #include "alimony/PresentValue.h"
@@ -19,6 +22,8 @@
 #include "platform/NumberText.h"
 #include "platform/ui/ButtonPlus.h"
 #include "prefs/Preferences.h"
+#include "results/ResultRows.h"
+#include "results/ui/Form5.h"
 #include "results/ui/Form6.h"
 #include "results/ui/PictureBox.h"
 #include "shell/ui/FormVS.h"
@@ -141,6 +146,39 @@ TEST_F(Form3Test, ARunFromTheExpressScreenShowsTheResultsInThePictures) {
   EXPECT_TRUE(data.contains(" Children Claimed Under Age 17"));
   EXPECT_EQ(data.back(), " Primary Caregiver: Claimant");
   EXPECT_FALSE(dialogs.Failed()) << Failures();
+}
+
+// With alimony calculated first, the award applied to child support lowers
+// the other party's transfer; the Express screen's ChildSupport box and the
+// child support window's text follow the calculation's last run. Not
+// applied, the transfer is the one without alimony.
+TEST_F(Form3Test, TheAwardAppliedToChildSupportChangesTheTransfer) {
+  express.ChildSupportButton->click();
+  const float withoutAlimony = program.Case.Support.MoChildSupportTransfer;
+  ASSERT_GT(withoutAlimony, 0);
+  program.Find<results::ui::Form5>(QStringLiteral("Form5"))->ReturnToDataCommand_Click();
+  DeleteClosed();
+  for (bool applied : {true, false}) {
+    express.ApplyMaintToCS->setChecked(applied);
+    Form3* form = Run();
+    ASSERT_NE(form, nullptr);
+    const casevars::ChildSupportVars& cs = program.Case.Support;
+    if (applied) {
+      EXPECT_EQ(program.Case.Express.MoAlimonyTransfer, std::round(Alimony().YrAlimonyAward / 12));
+      EXPECT_LT(cs.MoChildSupportTransfer, withoutAlimony);
+    } else {
+      EXPECT_EQ(cs.MoChildSupportTransfer, withoutAlimony);
+    }
+    EXPECT_EQ(cs.MoChildSupportForAlimony, cs.MoChildSupportTransfer) << applied;
+    EXPECT_EQ(express.ChildSupport->text(), platform::Format(cs.MoChildSupportTransfer, "$###,##0")) << applied;
+    auto* form5 = program.Find<results::ui::Form5>(QStringLiteral("Form5"));
+    ASSERT_NE(form5, nullptr);
+    EXPECT_FALSE(form5->isVisible());
+    EXPECT_TRUE(Lines(form5->Picture3).value(0).startsWith("Child Support Is " +
+                                                            results::Dollars(cs.MoChildSupportTransfer)));
+    form->ReturnToDataCommand_Click();
+    DeleteClosed();
+  }
 }
 
 // Change Alimony Award: what the box may hold, and what each entry leaves.
@@ -305,6 +343,22 @@ TEST_F(Form3Test, SharedMenusWithTheAlimonyCaptions) {
                      "     Tools: Defined Benefit Plan Calculator | - | Financial Calculator | - | 72(t) Withdrawal "
                      "Calculator | - | Overnight Count Estimator",
                      "     Bonus Calculator: Run A Bonus Calculation"}));
+}
+
+// Quit Program asks first; Yes ends the program without the window's closing
+// bringing the Express screen back.
+TEST_F(Form3Test, QuitAsksFirst) {
+  Form3* form = Run();
+  ASSERT_NE(form, nullptr);
+  dialogs.AnswerMessageBox(platform::kAnswerNo);
+  Item(form, "QuitProgram")->trigger();
+  EXPECT_EQ(dialogs.Calls().back().title, "Exit");
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(program.Ended());
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  Item(form, "QuitProgram")->trigger();
+  EXPECT_TRUE(program.Ended());
+  EXPECT_FALSE(express.isVisible());
 }
 
 // A Tools calculator hides the window and gives it back when it closes.
