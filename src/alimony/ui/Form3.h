@@ -79,7 +79,7 @@ class Form3 : public platform::ui::Form {
   // trade mark shown; frames and labels white (print) or in the screen
   // scheme's colour (grey, given back by the Print Screen Images window).
   void HideForm3Buttons();
-  void MakeForm3White();
+  Q_INVOKABLE void MakeForm3White();
   Q_INVOKABLE void MakeForm3Grey();
 
   // Set once the window has been fitted to the screen since it was loaded.

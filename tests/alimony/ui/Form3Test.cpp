@@ -23,6 +23,7 @@
 #include "platform/ui/ButtonPlus.h"
 #include "prefs/Preferences.h"
 #include "results/ResultRows.h"
+#include "results/ui/Form10.h"
 #include "results/ui/Form5.h"
 #include "results/ui/Form6.h"
 #include "results/ui/PictureBox.h"
@@ -398,14 +399,20 @@ TEST_F(Form3Test, TheReportPreviewShowsTheAlimonyReport) {
   EXPECT_TRUE(form->isVisible());
 }
 
-// "?" opens the help on the present-value entries beside the window.
-TEST_F(Form3Test, TheHelpButtonOpensThePresentValueHelp) {
+// "?" opens the help on the present-value entries and "Show Tax Credits" a
+// party's credits, both beside the window.
+TEST_F(Form3Test, HelpAndTaxCreditsOpenBesideTheWindow) {
   Form3* form = Run();
   ASSERT_NE(form, nullptr);
   QTest::mouseClick(form->PVHelp, Qt::LeftButton);
   QWidget* help = program.Find(QStringLiteral("Form4"));
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
+  QTest::mouseClick(form->OtherCreditsButton, Qt::LeftButton);
+  auto* credits = program.Find<results::ui::Form10>(QStringLiteral("Form10"));
+  ASSERT_NE(credits, nullptr);
+  EXPECT_TRUE(credits->isVisible());
+  EXPECT_EQ(credits->Picture1->Canvas()->Lines().value(0), "Other Parent - Tax Credits");
   EXPECT_TRUE(form->isVisible());
 }
 
