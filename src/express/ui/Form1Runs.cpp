@@ -1,20 +1,16 @@
 // The Express screen's two runs: child support and alimony.
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "alimony/ui/AlimonyResult.h"
 #include "alimony/ui/Form3.h"
-#include "business/ui/BusinessWindow.h"
-#include "engine/childsupport/ChildSupportRun.h"
 #include "express/ExpressChecks.h"
 #include "express/ui/Form1.h"
 #include "express/ui/Form16.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/Dialogs.h"
-#include "platform/NumberText.h"
 #include "platform/ui/ButtonPlus.h"
 #include "results/ui/ChildSupportResult.h"
 #include "results/ui/Form5.h"
