@@ -177,23 +177,4 @@ AlimonyDisplay ShowAlimonyResults(const casevars::CaseVars& vars) {
   return d;
 }
 
-void DrawPictureLines(platform::DrawingCursor& picture, const std::vector<PictureLine>& lines,
-                      double tab, double rightEdge) {
-  for (const PictureLine& line : lines) {
-    picture.SetCurrentX(0);
-    picture.PrintText(line.Label);
-    if (!line.Regular.isEmpty()) {
-      picture.SetFontBold(false);
-      picture.PrintText(line.Regular);
-      picture.SetFontBold(true);
-    }
-    switch (line.place) {
-      case Place::None: break;
-      case Place::AtTab: picture.SetCurrentX(tab); break;
-      case Place::RightAligned: picture.SetCurrentX(rightEdge - picture.TextWidth(line.Value)); break;
-    }
-    picture.PrintLine(line.Value);
-  }
-}
-
 }  // namespace alimony

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "case/CaseVars.h"
-#include "platform/document/DrawingCursor.h"
 
 // The result display of an alimony calculation as plain data: what the
 // spousal maintenance result window (Form3) prints into its pictures, line by
@@ -57,8 +56,25 @@ QString CaregiverLine(std::int16_t characterization);
 
 // Prints lines into a picture drawn on `picture` (bold, its font already set),
 // from its top: the label from X 0, a regular-weight part after it, the value
-// at `tab` or ending at `rightEdge`.
-void DrawPictureLines(platform::DrawingCursor& picture, const std::vector<PictureLine>& lines,
-                      double tab, double rightEdge);
+// at `tab` or ending at `rightEdge`. A picture is a document's DrawingCursor
+// or a result window's text canvas: both print, measure and move alike.
+template <class Picture>
+void DrawPictureLines(Picture& picture, const std::vector<PictureLine>& lines, double tab, double rightEdge) {
+  for (const PictureLine& line : lines) {
+    picture.SetCurrentX(0);
+    picture.PrintText(line.Label);
+    if (!line.Regular.isEmpty()) {
+      picture.SetFontBold(false);
+      picture.PrintText(line.Regular);
+      picture.SetFontBold(true);
+    }
+    switch (line.place) {
+      case PictureLine::Place::None: break;
+      case PictureLine::Place::AtTab: picture.SetCurrentX(tab); break;
+      case PictureLine::Place::RightAligned: picture.SetCurrentX(rightEdge - picture.TextWidth(line.Value)); break;
+    }
+    picture.PrintLine(line.Value);
+  }
+}
 
 }  // namespace alimony

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "alimony/AlimonyDisplay.h"
+#include "platform/document/DrawingCursor.h"
 #include "platform/Fonts.h"
 
 namespace {

@@ -7,7 +7,9 @@
 
 #include "affidavit/screens/ui/AffidavitCommands.h"
 #include "affidavit/screens/ui/AffidavitPages.h"
+#include "alimony/ui/AlimonyResult.h"
 #include "alimony/ui/Form2.h"
+#include "alimony/ui/Form3.h"
 #include "business/ui/BusinessWindow.h"
 #include "calculators/ui/Form72t.h"
 #include "calculators/ui/Form72tHelp.h"
@@ -97,6 +99,7 @@ void RegisterProgramWindows(Program& p) {
   Add<frmSplash>(p, "frmSplash", p);
   Add<express::Form1>(p, "Form1", p);
   Add<alimony::Form2>(p, "Form2");
+  p.Windows().SetFactory(QStringLiteral("Form3"), [&p] { return alimony::ui::MakeForm3(p); });
   Add<express::Form16>(p, "Form16", p);
   AddIncomeWindow<income::Form13>(p, "Form13");
   AddIncomeWindow<income::Form14>(p, "Form14");

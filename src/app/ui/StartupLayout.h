@@ -18,10 +18,12 @@ struct StartupWindow {
 
 // The windows that keep their state for the whole run, created and fitted
 // once by the start-up layout pass, in this order. A window listed here but
-// not built into the program yet is passed over. The result windows, the tax
+// not built into the program yet is passed over. The alimony result window
+// is made ready here and fitted again only once it has been unloaded (see
+// alimony::ui::LoadAlimonyResult). The child support result window, the tax
 // credit window and the Print Screen Images window are not listed: each is
-// unloaded when the user leaves it and fitted afresh when it opens (a fit
-// multiplies the window's geometry, so a window is fitted once per loading).
+// fitted afresh when it opens (a fit multiplies the window's geometry, so a
+// window is fitted once per loading).
 inline constexpr StartupWindow kStartupWindows[] = {
     {"Form1", StartupFit::Form},      // the Express screen
     {"Form13", StartupFit::TabForm},  // the claimant's income
@@ -29,6 +31,7 @@ inline constexpr StartupWindow kStartupWindows[] = {
     {"Form16", StartupFit::Form},     // parenting time
     {"Form26", StartupFit::TabForm},  // the claimant's business income
     {"Form27", StartupFit::TabForm},  // the other party's business income
+    {"Form3", StartupFit::Form},      // the alimony results
 };
 
 // The start-up layout pass: the scheme's background colour, the windows

@@ -1,20 +1,16 @@
 // The Express screen's two runs: child support and alimony.
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "alimony/AlimonyRun.h"
-#include "alimony/CaseScore.h"
-#include "business/ui/BusinessWindow.h"
-#include "engine/childsupport/ChildSupportRun.h"
+#include "alimony/ui/AlimonyResult.h"
+#include "alimony/ui/Form3.h"
 #include "express/ExpressChecks.h"
 #include "express/ui/Form1.h"
 #include "express/ui/Form16.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/Dialogs.h"
-#include "platform/NumberText.h"
 #include "platform/ui/ButtonPlus.h"
 #include "results/ui/ChildSupportResult.h"
 #include "results/ui/Form5.h"
@@ -23,8 +19,6 @@
 namespace express {
 
 namespace {
-
-const QString kForm3 = QStringLiteral("Form3");
 
 income::IncomeWindow* IncomeWindowOf(shell::Program& program, casevars::Party party) {
   return program.Load<income::IncomeWindow>(party == casevars::Party::Claim ? QStringLiteral("Form13")
@@ -92,43 +86,12 @@ void Form1::AlimonyButton_Click() {
     if (!ComputeChildSupport()) return;
   }
 
-  auto* form3 = program_.Load<platform::ui::Form>(kForm3);
-  if (form3) program_.FitFormToScreen(*form3);
-  alimony::ComputeCaseScore(cv);
-  alimony::AlimonyInputs inputs;
-  inputs.Windows = results::ui::ChildSupportRunInputs(program_);
-  if (auto* claim = program_.Find<business::BusinessWindow>(QStringLiteral("Form26")))
-    inputs.ServiceTrades.Claim = claim->ServiceTrades();
-  if (auto* payer = program_.Find<business::BusinessWindow>(QStringLiteral("Form27")))
-    inputs.ServiceTrades.Payer = payer->ServiceTrades();
-  if (income::IncomeWindow* window = IncomeWindowOf(program_, casevars::Party::Claim)) {
-    income::DeductionChoices& d = inputs.ClaimDeductions;
-    d.filing = Filing(casevars::Party::Claim);
-    d.standardDeduction = window->StandardDeduction->isChecked();
-    d.eicCheck = window->EICCheck->isChecked();
-    for (int i = 0; i < int(window->EICChoices.size()); ++i)
-      if (window->EICChoices[size_t(i)]->isChecked()) d.eicChoice = i;
-    d.age65 = window->Age65->isChecked();
-    d.spouseAge65 = window->SpouseAge65->isChecked();
-  }
-  alimony::AlimonyServices services;
-  services.DrawChildSupportText = results::ui::ChildSupportRunServices(program_).DrawChildSupportText;
-  const alimony::AlimonyOutcome outcome = alimony::ComputeAlimony(cv, inputs, services);
-  if (!outcome.Completed) {
-    program_.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, Prompter::EntryErrorTitle());
-    return;
-  }
-  if (outcome.ChildSupport)
-    ChildSupport->setText(platform::Format(*outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
-  if (!form3) {
-    program_.Dialogs.ShowMessageBox(
-        QStringLiteral("The alimony result window is not available yet in this version of the program."),
-        platform::kBoxOk, QStringLiteral("Alimony Recommendation"));
-    return;
-  }
-  if (auto* name = qobject_cast<QLineEdit*>(form3->Control(QStringLiteral("ClaimantName"))))
-    name->setText(QStringLiteral(" ") + ClaimantName->text());
-  if (auto* award = qobject_cast<QLineEdit*>(form3->Control(QStringLiteral("NewAward")))) award->clear();
+  alimony::ui::Form3* form3 = alimony::ui::LoadAlimonyResult(program_);
+  if (!form3) return;
+  alimony::ui::RunCaseScore(program_);
+  form3->ClaimantName->setText(QStringLiteral(" ") + ClaimantName->text());
+  form3->NewAward->clear();
+  if (!alimony::ui::RunAlimony(program_, true).Completed) return;
   form3->show();
   HideForResults();
 }

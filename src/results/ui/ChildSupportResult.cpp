@@ -65,7 +65,8 @@ std::vector<std::function<std::int16_t()>> ExpressEntryChecks(Program& program) 
   return checks;
 }
 
-// "Show Tax Credits": a fresh tax credit window, fitted, showing the party.
+}  // namespace
+
 void ShowTaxCredits(Program& program, Party party) {
   if (QWidget* old = program.Find(QStringLiteral("Form10"))) {
     old->close();
@@ -77,8 +78,6 @@ void ShowTaxCredits(Program& program, Party party) {
   credits->show();
   credits->ShowCredits(party);
 }
-
-}  // namespace
 
 Form5* ShowChildSupportResult(Program& program) {
   auto* form = program.Load<Form5>(QStringLiteral("Form5"));

@@ -44,6 +44,10 @@ childsupport::ChildSupportOutcome RunChildSupport(shell::Program& program);
 childsupport::ChildSupportInputs ChildSupportRunInputs(shell::Program& program);
 childsupport::ChildSupportServices ChildSupportRunServices(shell::Program& program);
 
+// "Show Tax Credits" of either result window: a fresh tax credit window
+// ("Form10", any earlier one unloaded), fitted, shown, showing the party.
+void ShowTaxCredits(shell::Program& program, casevars::Party party);
+
 // The result window and the tax credit window as the program makes them
 // (the window factories): linked to the program's windows, unloaded when
 // closed; Form5 with the menus both result windows share.
