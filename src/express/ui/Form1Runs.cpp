@@ -5,13 +5,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "alimony/AlimonyRun.h"
-#include "alimony/CaseScore.h"
 #include "business/ui/BusinessWindow.h"
 #include "engine/childsupport/ChildSupportRun.h"
 #include "express/ExpressChecks.h"
 #include "express/ui/Form1.h"
 #include "express/ui/Form16.h"
+#include "express/ui/ProgramAlimonyRun.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
@@ -94,32 +93,7 @@ void Form1::AlimonyButton_Click() {
 
   auto* form3 = program_.Load<platform::ui::Form>(kForm3);
   if (form3) program_.FitFormToScreen(*form3);
-  alimony::ComputeCaseScore(cv);
-  alimony::AlimonyInputs inputs;
-  inputs.Windows = results::ui::ChildSupportRunInputs(program_);
-  if (auto* claim = program_.Find<business::BusinessWindow>(QStringLiteral("Form26")))
-    inputs.ServiceTrades.Claim = claim->ServiceTrades();
-  if (auto* payer = program_.Find<business::BusinessWindow>(QStringLiteral("Form27")))
-    inputs.ServiceTrades.Payer = payer->ServiceTrades();
-  if (income::IncomeWindow* window = IncomeWindowOf(program_, casevars::Party::Claim)) {
-    income::DeductionChoices& d = inputs.ClaimDeductions;
-    d.filing = Filing(casevars::Party::Claim);
-    d.standardDeduction = window->StandardDeduction->isChecked();
-    d.eicCheck = window->EICCheck->isChecked();
-    for (int i = 0; i < int(window->EICChoices.size()); ++i)
-      if (window->EICChoices[size_t(i)]->isChecked()) d.eicChoice = i;
-    d.age65 = window->Age65->isChecked();
-    d.spouseAge65 = window->SpouseAge65->isChecked();
-  }
-  alimony::AlimonyServices services;
-  services.DrawChildSupportText = results::ui::ChildSupportRunServices(program_).DrawChildSupportText;
-  const alimony::AlimonyOutcome outcome = alimony::ComputeAlimony(cv, inputs, services);
-  if (!outcome.Completed) {
-    program_.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, Prompter::EntryErrorTitle());
-    return;
-  }
-  if (outcome.ChildSupport)
-    ChildSupport->setText(platform::Format(*outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
+  if (!RunAlimony(program_).Completed) return;
   if (!form3) {
     program_.Dialogs.ShowMessageBox(
         QStringLiteral("The alimony result window is not available yet in this version of the program."),

@@ -198,9 +198,7 @@ void Form5::ReturnToDataCommand_Click() {
 }
 
 void Form5::FlipCalc_Click() {
-  dialogs_.ShowMessageBox(
-      QStringLiteral("The Dependency/Overnights Flip Calculator is not available yet in this version of the program."),
-      platform::kBoxInformation, QStringLiteral("Dependency/Overnights Flip Calculator"));
+  if (link_.openDependsCalculator) link_.openDependsCalculator();
 }
 
 void Form5::HideForm5Buttons() {

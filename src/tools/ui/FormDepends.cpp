@@ -186,6 +186,7 @@ FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices serv
   auto* w = program.Load<FormDepends>(QStringLiteral("FormDepends"));
   if (!w) return nullptr;
   if (!loaded) program.FitFormToScreen(*w);
+  platform::ui::SetTop(w, 200);
   auto* express = program.Find<platform::ui::Form>(QStringLiteral("Form1"));
   auto* respondent = express ? qobject_cast<QRadioButton*>(express->Control(QStringLiteral("MParentOption"))) : nullptr;
   w->SetServices(std::move(services));

@@ -58,8 +58,9 @@ class FormDepends : public platform::ui::Form {
   DependsServices services_;
 };
 
-// Loads and fits the calculator when it is not loaded, fills it from the case
-// and the Express screen's court roles, and shows it modeless.
+// Loads and fits the calculator when it is not loaded, puts its top 200 twips
+// from the screen's, fills it from the case and the Express screen's court
+// roles, and shows it modeless.
 FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices services);
 
 }  // namespace tools::ui
