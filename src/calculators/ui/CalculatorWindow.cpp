@@ -19,9 +19,6 @@
 
 namespace calculators::ui {
 
-const char* const CalculatorWindow::kPrintScreenNotAvailable =
-    "Print Screen Image is not available yet in this version of the program.";
-
 QWidget* ShowCalculatorCaller(shell::Program& program) {
   const std::int16_t caller = program.State.CalculatorCaller;
   QWidget* window = nullptr;
@@ -105,12 +102,25 @@ void CalculatorWindow::QuitProgram_Click() { program_.QuitProgram(); }
 void CalculatorWindow::PrinterSetup_Click() { program_.Dialogs.ShowPrinterSetup(); }
 
 void CalculatorWindow::PrintScreenImage_Click() {
-  program_.Dialogs.ShowMessageBox(QString::fromLatin1(kPrintScreenNotAvailable), platform::kBoxOk,
-                                  QStringLiteral("Print Screen Image"));
+  results::ui::TakeScreenImage(
+      program_, *this, imageParts_.callerCode,
+      [this] {
+        for (QWidget* b : imageParts_.hiddenButtons) b->hide();
+        if (QWidget* mark = imageParts_.tradeMark) {
+          mark->show();
+          mark->raise();
+        }
+        MakeWhite();
+      },
+      {imageParts_.state});
 }
 
 void CalculatorWindow::MakeGrey() {
   for (QWidget* c : schemeControls_) platform::ui::SetBackColor(c, program_.State.SchemeBackColor);
+}
+
+void CalculatorWindow::MakeWhite() {
+  for (QWidget* c : schemeControls_) platform::ui::SetBackColor(c, platform::kWhite);
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
