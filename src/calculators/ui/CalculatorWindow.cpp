@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,21 +125,6 @@ void CalculatorWindow::MakeWhite() {
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
   ShowCalculatorCaller(program_);
   Form::closeEvent(event);
-}
-
-QString WrapCaption(const QString& caption, const QFont& font, int widthPixels) {
-  const QFontMetrics metrics(font);
-  QString wrapped, line;
-  for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > widthPixels) {
-      wrapped += line + QLatin1Char('\n');
-      line = word;
-    } else {
-      line = candidate;
-    }
-  }
-  return wrapped + line;
 }
 
 }  // namespace calculators::ui

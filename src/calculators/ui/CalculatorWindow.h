@@ -114,8 +114,4 @@ class CalculatorWindow : public platform::ui::Form {
   ScreenImageParts imageParts_;
 };
 
-// Wraps a long caption into lines no wider than `widthPixels` in `font`, for
-// option buttons, which do not wrap by themselves.
-QString WrapCaption(const QString& caption, const QFont& font, int widthPixels);
-
 }  // namespace calculators::ui

@@ -8,6 +8,7 @@
 #include "calculators/FinancialCalculator.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
+#include "platform/ui/WrapCaption.h"
 #include "platform/ui/EntryBox.h"
 #include "shell/ui/Program.h"
 
@@ -39,7 +40,7 @@ FormFin::FormFin(shell::Program& program, QWidget* parent)
   for (std::int16_t mode = 1; mode <= kFinModes; ++mode) {
     auto* option = add<QRadioButton>(QStringLiteral("Option%1").arg(mode), Frame3, 180,
                                      300 + (mode - 1) * kOptionStep, kOptionWidth, kOptionStep - 60);
-    option->setText(WrapCaption(FinModeCaption(mode), option->font(), static_cast<int>(kOptionWidth / 15) - 28));
+    option->setText(platform::ui::WrapCaption(FinModeCaption(mode), option->font(), static_cast<int>(kOptionWidth / 15) - 28));
     connect(option, &QRadioButton::clicked, this, [this, mode] { Option_Click(mode); });
     Option[static_cast<std::size_t>(mode - 1)] = option;
   }
