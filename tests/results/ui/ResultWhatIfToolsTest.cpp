@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "express/ui/TypedCase.h"
 #include "platform/Fonts.h"
@@ -88,6 +89,14 @@ TEST(ResultWhatIfTools, DependencyCalculatorRunsOnTheCaseAndPutsItBack) {
   EXPECT_TRUE(lines[2].label.startsWith(" Difference In Child Support Amounts = ")) << lines[2].label.toStdString();
   EXPECT_EQ(depends->Pictures[0]->Lines().at(0).label, " Petitioner's (Claimant) Income Adjustments /Yr");
   EXPECT_EQ(run.Take(), before);
+
+  // A claimant who is the Respondent is named so on opening and in the run.
+  run.express.MParentOption->setChecked(true);
+  run.Item("RunFlipCalc")->trigger();
+  EXPECT_EQ(depends->Picture1->Lines().at(0).label, " Respondent (Claimant)");
+  depends->Calculate->click();
+  EXPECT_EQ(depends->Pictures[0]->Lines().at(0).label, " Respondent's (Claimant) Income Adjustments /Yr");
+  EXPECT_EQ(depends->Pictures[1]->Lines().at(0).label, " Petitioner's (Other Party) Income Adjustments/Yr");
 }
 
 // "Run A Bonus Calculation": the child support bonus calculator, modal over
