@@ -127,6 +127,10 @@ std::unique_ptr<Form3> MakeForm3(Program& program) {
   kind.reportCaption = QStringLiteral("Print and Preview Alimony Report");
   kind.definedBenefitCaption = QStringLiteral("Defined Benefit Plan Calculator");
   kind.bonusWindow = QStringLiteral("FormBonusAlm");
+  kind.runAlimony = [&program] {
+    RunCaseScore(program);
+    RunAlimony(program, false);
+  };
   kind.buildReport = [&program, window] {
     AlimonyReportInputs inputs;
     inputs.CaseName = window->ClaimantName->text();

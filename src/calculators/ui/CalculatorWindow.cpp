@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +17,6 @@
 #include "shell/ui/Program.h"
 
 namespace calculators::ui {
-
-const char* const CalculatorWindow::kPrintScreenNotAvailable =
-    "Print Screen Image is not available yet in this version of the program.";
 
 QWidget* ShowCalculatorCaller(shell::Program& program) {
   const std::int16_t caller = program.State.CalculatorCaller;
@@ -105,32 +101,30 @@ void CalculatorWindow::QuitProgram_Click() { program_.QuitProgram(); }
 void CalculatorWindow::PrinterSetup_Click() { program_.Dialogs.ShowPrinterSetup(); }
 
 void CalculatorWindow::PrintScreenImage_Click() {
-  program_.Dialogs.ShowMessageBox(QString::fromLatin1(kPrintScreenNotAvailable), platform::kBoxOk,
-                                  QStringLiteral("Print Screen Image"));
+  results::ui::TakeScreenImage(
+      program_, *this, imageParts_.callerCode,
+      [this] {
+        for (QWidget* b : imageParts_.hiddenButtons) b->hide();
+        if (QWidget* mark = imageParts_.tradeMark) {
+          mark->show();
+          mark->raise();
+        }
+        MakeWhite();
+      },
+      {imageParts_.state});
 }
 
 void CalculatorWindow::MakeGrey() {
   for (QWidget* c : schemeControls_) platform::ui::SetBackColor(c, program_.State.SchemeBackColor);
 }
 
+void CalculatorWindow::MakeWhite() {
+  for (QWidget* c : schemeControls_) platform::ui::SetBackColor(c, platform::kWhite);
+}
+
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
   ShowCalculatorCaller(program_);
   Form::closeEvent(event);
-}
-
-QString WrapCaption(const QString& caption, const QFont& font, int widthPixels) {
-  const QFontMetrics metrics(font);
-  QString wrapped, line;
-  for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > widthPixels) {
-      wrapped += line + QLatin1Char('\n');
-      line = word;
-    } else {
-      line = candidate;
-    }
-  }
-  return wrapped + line;
 }
 
 }  // namespace calculators::ui

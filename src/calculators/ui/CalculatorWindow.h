@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/Form.h"
+#include "results/ui/ScreenImage.h"
 
 class QAction;
 class QCloseEvent;
@@ -55,13 +56,13 @@ class CalculatorWindow : public platform::ui::Form {
   void QuitProgram_Click();
   // The printer dialog in its set-up form; cancelling it changes nothing.
   void PrinterSetup_Click();
-  // The screen image needs the Print Screen Images window, which the program
-  // does not have yet: the user is told so.
+  // The window's picture through the Print Screen Images window, taken with
+  // its buttons hidden, its trade mark shown and its white scheme; that
+  // window gives it back in its grey scheme.
   void PrintScreenImage_Click();
-  // The scheme controls get the screen scheme's background.
+  // The scheme controls get the screen scheme's background (grey) or white.
   void MakeGrey();
-
-  static const char* const kPrintScreenNotAvailable;
+  void MakeWhite();
 
  protected:
   // The menus "File" (Quit Program) and "Print" (Print Screen Image, a
@@ -93,6 +94,16 @@ class CalculatorWindow : public platform::ui::Form {
 
   // The frames, labels and option buttons the schemes colour, in order.
   void SetSchemeControls(std::vector<QWidget*> controls) { schemeControls_ = std::move(controls); }
+  // What the window's screen image needs: its PrintImageCaller code, the
+  // buttons hidden for the picture, the trade-mark frame shown for it (none:
+  // null) and how the window's state is treated.
+  struct ScreenImageParts {
+    std::int16_t callerCode = 0;
+    std::vector<QWidget*> hiddenButtons;
+    QWidget* tradeMark = nullptr;
+    results::ui::ImageWindowState state = results::ui::ImageWindowState::MaximisedOnReturn;
+  };
+  void SetScreenImageParts(ScreenImageParts parts) { imageParts_ = std::move(parts); }
 
   void closeEvent(QCloseEvent* event) override;
 
@@ -100,10 +111,7 @@ class CalculatorWindow : public platform::ui::Form {
 
  private:
   std::vector<QWidget*> schemeControls_;
+  ScreenImageParts imageParts_;
 };
-
-// Wraps a long caption into lines no wider than `widthPixels` in `font`, for
-// option buttons, which do not wrap by themselves.
-QString WrapCaption(const QString& caption, const QFont& font, int widthPixels);
 
 }  // namespace calculators::ui

@@ -123,6 +123,7 @@ Form7::Form7(shell::Program& program, QWidget* parent)
   SetSchemeControls({f1, f2, f3, Frame4, f5, f6, f7, f8, f9, f10, f11, f12, f13, f14, f15, f16, f17,
                      l1, l2, l3, l4, l5, l6, l7, l10, Label11, Label12, Yrs, Months,
                      ModelGenderOnly, ModelDB, AtDeath, AtAge, RaceBlack, RaceWhite, RaceHispanic, SexMale, SexFemale});
+  SetScreenImageParts({7, {About, Return, RunDBReport}, TradeMark});
 
   AtDeath->setChecked(true);
   ModelDB->setChecked(true);

@@ -34,7 +34,7 @@ class Form7 : public CalculatorWindow {
   void ModelDB_Click();
   void ModelGenderOnly_Click();
   void Return_Click() { ReturnToCaller(); }
-  void MakeForm7Grey() { MakeGrey(); }
+  Q_INVOKABLE void MakeForm7Grey() { MakeGrey(); }  // called by name by the Print Screen Images window
 
   PensionInputs Inputs;
 

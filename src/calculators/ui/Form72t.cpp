@@ -92,6 +92,7 @@ Form72t::Form72t(shell::Program& program, QWidget* parent)
 
   SetSchemeControls({f2, f3, f4, f5, f7, f8, Frame12, f13, f14, f16, f17, f19, l1, l2, l3, l4, l5, l6, l7, l8, l9,
                      l10, MethodAmort, MethodMin, MethodAnnuity});
+  SetScreenImageParts({72, {About, AboutInterest}, TradeMark});
 
   connect(About, &ButtonPlus::clicked, this, &Form72t::About_Click);
   connect(AboutInterest, &ButtonPlus::clicked, this, &Form72t::AboutInterest_Click);

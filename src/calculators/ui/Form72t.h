@@ -34,7 +34,7 @@ class Form72t : public CalculatorWindow {
   void About_Click();
   void AboutInterest_Click();
   void Return_Click() { ReturnToCaller(); }
-  void MakeForm72Grey() { MakeGrey(); }
+  Q_INVOKABLE void MakeForm72Grey() { MakeGrey(); }  // called by name by the Print Screen Images window
 
   Withdrawal72tInputs Inputs;
 

@@ -8,6 +8,7 @@
 #include "calculators/FinancialCalculator.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
+#include "platform/ui/WrapCaption.h"
 #include "platform/ui/EntryBox.h"
 #include "shell/ui/Program.h"
 
@@ -39,7 +40,7 @@ FormFin::FormFin(shell::Program& program, QWidget* parent)
   for (std::int16_t mode = 1; mode <= kFinModes; ++mode) {
     auto* option = add<QRadioButton>(QStringLiteral("Option%1").arg(mode), Frame3, 180,
                                      300 + (mode - 1) * kOptionStep, kOptionWidth, kOptionStep - 60);
-    option->setText(WrapCaption(FinModeCaption(mode), option->font(), static_cast<int>(kOptionWidth / 15) - 28));
+    option->setText(platform::ui::WrapCaption(FinModeCaption(mode), option->font(), static_cast<int>(kOptionWidth / 15) - 28));
     connect(option, &QRadioButton::clicked, this, [this, mode] { Option_Click(mode); });
     Option[static_cast<std::size_t>(mode - 1)] = option;
   }
@@ -72,6 +73,7 @@ FormFin::FormFin(shell::Program& program, QWidget* parent)
   scheme.push_back(lblAnswerNote);
   scheme.insert(scheme.end(), Option.begin(), Option.end());
   SetSchemeControls(std::move(scheme));
+  SetScreenImageParts({9, {CmdAnswer, CmdClear, cmdReturn}, nullptr, results::ui::ImageWindowState::AsCaptured});
 
   connect(CmdAnswer, &ButtonPlus::clicked, this, &FormFin::CmdAnswer_Click);
   connect(CmdClear, &ButtonPlus::clicked, this, &FormFin::CmdClear_Click);

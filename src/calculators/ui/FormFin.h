@@ -31,7 +31,9 @@ class FormFin : public CalculatorWindow {
   void cmdReturn_Click() { ReturnToCaller(); }
   void Quit_Click() { QuitProgram_Click(); }
   void PrintScreen_Click() { PrintScreenImage_Click(); }
-  void MakeFormFinGrey() { MakeGrey(); }
+  // The grey scheme, called by name when the Print Screen Images window
+  // gives the window back.
+  Q_INVOKABLE void MakeFormFinGrey() { MakeGrey(); }
 
   std::int16_t FinCalcMode = 0;
 

@@ -13,6 +13,7 @@
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "shell/ui/ShellDialogs.h"
+#include "tools/ui/FormOnight.h"
 #include "worksheet/ui/OpenWorksheet.h"
 
 namespace express {
@@ -73,17 +74,7 @@ void Form1::FinCalc_Click() {
   if (calculators::ui::OpenCalculator(program_, QStringLiteral("FormFin"), 1)) hide();
 }
 
-void Form1::OnightsE_Click() {
-  const QString name = QStringLiteral("FormOnight");
-  const bool loaded = program_.IsFormLoaded(name);
-  auto* estimator = program_.Load<platform::ui::Form>(name);
-  if (!estimator) {
-    NotAvailableYet(QStringLiteral("The Overnight Count Organizer/Estimator"));
-    return;
-  }
-  if (!loaded) program_.FitFormToScreen(*estimator);
-  estimator->show();
-}
+void Form1::OnightsE_Click() { tools::ui::OpenOvernightEstimator(program_); }
 
 void Form1::InteractiveHelp_Click() {
   if (program_.OpenWebPage)

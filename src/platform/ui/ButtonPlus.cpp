@@ -1,8 +1,11 @@
 #include "platform/ui/ButtonPlus.h"
 
 #include <QEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "platform/ui/Form.h"
+#include "platform/ui/WrapCaption.h"
 
 namespace platform::ui {
 
@@ -54,6 +57,22 @@ bool ButtonPlus::SetBorderStyle(const QString& text) {
 bool ButtonPlus::event(QEvent* e) {
   if (e->type() == QEvent::DynamicPropertyChange) restyle();
   return QPushButton::event(e);
+}
+
+QString ButtonPlus::DisplayedCaption() const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  const int room = std::min(width() - 8, style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width());
+  if (fontMetrics().horizontalAdvance(text()) <= room) return text();
+  return WrapCaption(text(), font(), room);
+}
+
+void ButtonPlus::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text = DisplayedCaption();
+  painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 void ButtonPlus::SetStyleSheetKeepingFont(const QString& css) {

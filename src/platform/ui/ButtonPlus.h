@@ -25,12 +25,19 @@ class ButtonPlus : public QPushButton {
   bool SetUseVisualStyles(const QString& text);
   bool SetBorderStyle(const QString& text);
 
+  // The caption as the button shows it: on one line when it fits within the
+  // button, otherwise broken between words onto as many lines as it needs,
+  // as a command button wraps its caption. The caption itself (text()) stays
+  // as it was set.
+  QString DisplayedCaption() const;
+
   OleColor ThemeColor() const { return theme_; }
   bool UseVisualStyles() const { return visualStyles_; }
   int BorderStyle() const { return borderStyle_; }
 
  protected:
   bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 
  private:
   void restyle();

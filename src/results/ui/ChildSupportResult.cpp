@@ -16,6 +16,7 @@
 #include "results/ChildSupportReport.h"
 #include "results/ui/Form10.h"
 #include "results/ui/Form5.h"
+#include "results/ui/ResultWhatIfTools.h"
 #include "results/ui/ResultWindowCommands.h"
 #include "results/ui/ScreenImage.h"
 #include "shell/ui/Program.h"
@@ -118,7 +119,7 @@ childsupport::ChildSupportServices ChildSupportRunServices(Program& program) {
   return services;
 }
 
-childsupport::ChildSupportOutcome RunChildSupport(Program& program) {
+childsupport::ChildSupportOutcome RunChildSupport(Program& program, bool writeExpressField) {
   const childsupport::ChildSupportServices services = ChildSupportRunServices(program);
   const childsupport::ChildSupportOutcome outcome =
       childsupport::ComputeChildSupport(program.Case, ChildSupportRunInputs(program), services);
@@ -126,6 +127,7 @@ childsupport::ChildSupportOutcome RunChildSupport(Program& program) {
     program.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, QStringLiteral("Child Support"));
     return outcome;
   }
+  if (!writeExpressField) return outcome;
   auto* express = program.Find<platform::ui::Form>(QStringLiteral("Form1"));
   if (auto* box = qobject_cast<QLineEdit*>(express ? express->Control(QStringLiteral("ChildSupport")) : nullptr))
     box->setText(platform::Format(outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
@@ -143,6 +145,7 @@ std::unique_ptr<Form5> MakeForm5(Program& program) {
   };
   link.showTaxCredits = [&program](Party party) { ShowTaxCredits(program, party); };
   link.schemeBackColor = [&program] { return program.State.SchemeBackColor; };
+  link.openDependsCalculator = [&program] { OpenResultDependsCalculator(program); };
   auto form = std::make_unique<Form5>(program.Case, program.Dialogs, std::move(link));
   form->setAttribute(Qt::WA_DeleteOnClose);
 

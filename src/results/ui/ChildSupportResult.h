@@ -36,8 +36,10 @@ Form5* ShowChildSupportResult(shell::Program& program);
 // shown, when it is not loaded yet) and the transfer written into the Express
 // screen's "ChildSupport" box as "$###,##0". A run that cannot finish changes
 // nothing and its message is shown in the message box. The result window's
-// Adjust Income and Reset Income run this too.
-childsupport::ChildSupportOutcome RunChildSupport(shell::Program& program);
+// Adjust Income and Reset Income run this too. With `writeExpressField`
+// false the Express screen's box keeps its text (a what-if run that puts a
+// saved text back itself).
+childsupport::ChildSupportOutcome RunChildSupport(shell::Program& program, bool writeExpressField = true);
 
 // The window inputs and services of such a run, for other callers of the
 // engine (the alimony run).

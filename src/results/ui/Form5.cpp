@@ -109,13 +109,13 @@ void Form5::Build() {
   TradeMark = add<QGroupBox>(QStringLiteral("TradeMark"), frame3, 120, 30, 3135, 435);
   pui::SetBackColor(TradeMark, 0xFFFFFF);
   TradeMark->setAutoFillBackground(true);
-  QLabel* product = add<QLabel>(QStringLiteral("lblProductName"), TradeMark, 90, 30, 1500, 375,
+  QLabel* product = add<QLabel>(QStringLiteral("lblProductName"), TradeMark, 90, 30, 1350, 375,
                                 QStringLiteral("Kelvane 2026"));
   pui::SetFontSize(product, kControlFont);
   QFont italic = product->font();
   italic.setItalic(true);
   product->setFont(italic);
-  QLabel* maker = add<QLabel>(QStringLiteral("lblCompany"), TradeMark, 1590, 30, 1500, 375,
+  QLabel* maker = add<QLabel>(QStringLiteral("lblCompany"), TradeMark, 1440, 30, 1650, 375,
                               QStringLiteral("Published By Tovrelle"));
   pui::SetFontSize(maker, kControlFont);
   TradeMark->hide();
@@ -198,9 +198,7 @@ void Form5::ReturnToDataCommand_Click() {
 }
 
 void Form5::FlipCalc_Click() {
-  dialogs_.ShowMessageBox(
-      QStringLiteral("The Dependency/Overnights Flip Calculator is not available yet in this version of the program."),
-      platform::kBoxInformation, QStringLiteral("Dependency/Overnights Flip Calculator"));
+  if (link_.openDependsCalculator) link_.openDependsCalculator();
 }
 
 void Form5::HideForm5Buttons() {

@@ -39,6 +39,9 @@ struct Form5Link {
   std::function<void(casevars::Party)> showTaxCredits{};
   // The background of the user's screen scheme (the grey scheme's colour).
   std::function<platform::OleColor()> schemeBackColor{};
+  // The dependency and overnights change calculator, filled from the case and
+  // shown beside this window.
+  std::function<void()> openDependsCalculator{};
 };
 
 // "Child Support": the window on which a child support run shows its result
@@ -64,8 +67,8 @@ class Form5 : public platform::ui::Form {
   void ResetOther_Click();
   void ButtonPlus1_Click();
   void ReturnToDataCommand_Click();
-  // "Run A Dependency/Overnight Flip Calculation": the calculator is not in
-  // the program yet; the user is told so.
+  // "Run A Dependency/Overnight Flip Calculation": the change calculator,
+  // filled with the case's figures; this window stays shown.
   void FlipCalc_Click();
 
   // The screen image's appearances: the seven command buttons hidden and the

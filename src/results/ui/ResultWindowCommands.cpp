@@ -9,9 +9,11 @@
 #include "platform/Dialogs.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyPreview.h"
+#include "results/ui/ResultWhatIfTools.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "shell/ui/ShellDialogs.h"
+#include "tools/ui/FormOnight.h"
 
 namespace results::ui {
 
@@ -60,14 +62,12 @@ void ResultWindowCommands::BuildMenus() {
   item("Withdrawal72t", QStringLiteral("72(t) Withdrawal Calculator"), tools,
        [this] { OpenCalculator(QStringLiteral("Form72t")); });
   separator(tools, "ToolsLine3");
-  item("OvernightEstimator", QStringLiteral("Overnight Count Estimator"), tools, [this] {
-    NotAvailableYet(QStringLiteral("The Overnight Count Estimator"), QStringLiteral("Overnight Count Estimator"));
-  });
+  item("OvernightEstimator", QStringLiteral("Overnight Count Estimator"), tools,
+       [this] { tools::ui::OpenOvernightEstimator(program_); });
 
   QMenu* bonus = w.addMenu(QStringLiteral("Bonus"), QStringLiteral("     Bonus Calculator"));
-  item("RunBonus", QStringLiteral("Run A Bonus Calculation"), bonus, [this] {
-    NotAvailableYet(QStringLiteral("The Bonus Calculator"), QStringLiteral("Bonus Calculator"));
-  });
+  item("RunBonus", QStringLiteral("Run A Bonus Calculation"), bonus,
+       [this] { OpenResultBonusCalculator(program_, kind_.bonusWindow, kind_.runAlimony); });
 }
 
 void ResultWindowCommands::PreviewKeys() {
@@ -95,11 +95,6 @@ void ResultWindowCommands::PreparerDefaults_Click() { shell::OpenPreparerDialog(
 
 void ResultWindowCommands::OpenCalculator(const QString& name) {
   if (calculators::ui::OpenCalculator(program_, name, kind_.callerCode)) window_.hide();
-}
-
-void ResultWindowCommands::NotAvailableYet(const QString& what, const QString& title) {
-  program_.Dialogs.ShowMessageBox(what + QStringLiteral(" is not available yet in this version of the program."),
-                                  platform::kBoxInformation, title);
 }
 
 }  // namespace results::ui

@@ -26,7 +26,10 @@ struct ResultWindowKind {
   QString previewReportKind;        // PreviewReportKind while its report is previewed
   QString reportCaption;            // the Print menu's report item
   QString definedBenefitCaption;    // the Tools menu's pension calculator item
-  QString bonusWindow;              // the bonus calculator's window name
+  QString bonusWindow;              // the bonus calculator's window name ("FormBonusCS", "FormBonusAlm")
+  // The alimony calculation with the program's windows, which the alimony
+  // bonus calculator runs; empty for the child support window.
+  std::function<void()> runAlimony;
   // The window's report, drawn on a new preview document and ended.
   std::function<platform::Document()> buildReport;
   // The window's "Print Screen Image".
@@ -36,7 +39,8 @@ struct ResultWindowKind {
 // The menus and commands both result windows carry: "     File" (Quit
 // Program), "     Print" (Print Screen Image, the report's preview, Printer
 // Setup), "     Preparer Defaults", "     Tools" (the pension, financial and
-// 72(t) calculators, the overnight estimator) and "     Bonus Calculator";
+// 72(t) calculators, the overnight estimator, shown beside the window) and
+// "     Bonus Calculator" (the kind's bonus window, modal);
 // and the key preview that turns a typed double quote into an apostrophe.
 // Made once for each window, as its child.
 class ResultWindowCommands : public QObject {
@@ -55,9 +59,6 @@ class ResultWindowCommands : public QObject {
   // A side calculator ("Form7", "FormFin", "Form72t") opened with this
   // window's caller code; this window hides until the calculator returns.
   void OpenCalculator(const QString& name);
-  // Windows the program does not have yet (the overnight estimator, the bonus
-  // calculators, the dependency calculator): the user is told so.
-  void NotAvailableYet(const QString& what, const QString& title);
 
   // Gives every field of the window the key preview; a window calls it again
   // for fields it adds later.

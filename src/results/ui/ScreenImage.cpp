@@ -15,7 +15,7 @@ double ScreenImageMonitorAdjustment(const QString& stored) {
 }
 
 Form6* TakeScreenImage(shell::Program& program, platform::ui::Form& window, std::int16_t callerCode,
-                       const std::function<void()>& printAppearance) {
+                       const std::function<void()>& printAppearance, ScreenImageSteps steps) {
   static bool underWay = false;
   if (underWay) return nullptr;
   underWay = true;
@@ -24,21 +24,23 @@ Form6* TakeScreenImage(shell::Program& program, platform::ui::Form& window, std:
     ~Done() { flag = false; }
   } done{underWay};
 
-  window.setWindowState(Qt::WindowMaximized);
+  const bool maximise = steps.state != ImageWindowState::Unchanged;
+  if (maximise) window.setWindowState(Qt::WindowMaximized);
   if (printAppearance) printAppearance();
   platform::WaitWithoutUserInput(kScreenImageWaitSeconds);
 
   auto* form6 = program.Load<Form6>(QStringLiteral("Form6"));
   if (!form6) return nullptr;
   program.FitFormToScreen(*form6);
-  if (ScreenImageMonitorAdjustment(prefs::MonAdj.read()) != 1) window.setWindowState(Qt::WindowNoState);
+  if (maximise && ScreenImageMonitorAdjustment(prefs::MonAdj.read()) != 1) window.setWindowState(Qt::WindowNoState);
   form6->SetCapture(platform::ui::CaptureForm(window), program.State.Screen.ScaleFactorX,
                     program.State.Screen.ScaleFactorY);
   form6->setWindowState(Qt::WindowMaximized);
+  if (steps.hideBeforeShowing) window.hide();
   form6->show();
   window.hide();
   program.State.PrintImageCaller = callerCode;
-  window.setWindowState(Qt::WindowMaximized);
+  if (steps.state == ImageWindowState::MaximisedOnReturn) window.setWindowState(Qt::WindowMaximized);
   return form6;
 }
 

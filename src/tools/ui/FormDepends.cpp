@@ -7,13 +7,13 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "calculators/ui/CalculatorWindow.h"
 #include "case/CaseCodes.h"
 #include "express/Prompter.h"
 #include "platform/Colors.h"
 #include "platform/NumberText.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
+#include "results/ui/ScreenImage.h"
 #include "shell/ui/Program.h"
 #include "tools/ui/TaggedButton.h"
 #include "tools/ui/LinesPicture.h"
@@ -176,9 +176,19 @@ void FormDepends::SetScheme(platform::OleColor colour) {
 void FormDepends::MakeFormDependsGrey() { SetScheme(program_.State.SchemeBackColor); }
 void FormDepends::MakeFormDependsWhite() { SetScheme(platform::kWhite); }
 
+void FormDepends::HideFormDependsButtons() {
+  Calculate->hide();
+  Reset->hide();
+}
+
 void FormDepends::PrintRevised_Click() {
-  program_.Dialogs.ShowMessageBox(QString::fromLatin1(calculators::ui::CalculatorWindow::kPrintScreenNotAvailable),
-                                  platform::kBoxOk, QStringLiteral("Print Screen Image"));
+  results::ui::TakeScreenImage(
+      program_, *this, 22,
+      [this] {
+        HideFormDependsButtons();
+        MakeFormDependsWhite();
+      },
+      {results::ui::ImageWindowState::Unchanged});
 }
 
 FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices services) {
@@ -186,6 +196,7 @@ FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices serv
   auto* w = program.Load<FormDepends>(QStringLiteral("FormDepends"));
   if (!w) return nullptr;
   if (!loaded) program.FitFormToScreen(*w);
+  platform::ui::SetTop(w, 200);
   auto* express = program.Find<platform::ui::Form>(QStringLiteral("Form1"));
   auto* respondent = express ? qobject_cast<QRadioButton*>(express->Control(QStringLiteral("MParentOption"))) : nullptr;
   w->SetServices(std::move(services));

@@ -37,10 +37,15 @@ class FormDepends : public platform::ui::Form {
 
   void Calculate_Click();
   void Reset_Click();
+  // "Print Image Of Calculation": the window's picture in its white scheme
+  // without its buttons, through the Print Screen Images window (caller 22);
+  // the window's state is left as it is.
   void PrintRevised_Click();
   void ClaimNights_KeyUp();
   void PayerNights_KeyUp();
-  void MakeFormDependsGrey();
+  // The schemes of the frames and labels; the grey one is called by name when
+  // the Print Screen Images window gives the window back.
+  Q_INVOKABLE void MakeFormDependsGrey();
   void MakeFormDependsWhite();
 
   DependsRevised Revised;
@@ -53,13 +58,15 @@ class FormDepends : public platform::ui::Form {
 
  private:
   void SetScheme(platform::OleColor colour);
+  void HideFormDependsButtons();
 
   shell::Program& program_;
   DependsServices services_;
 };
 
-// Loads and fits the calculator when it is not loaded, fills it from the case
-// and the Express screen's court roles, and shows it modeless.
+// Loads and fits the calculator when it is not loaded, puts its top 200 twips
+// from the screen's, fills it from the case and the Express screen's court
+// roles, and shows it modeless.
 FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices services);
 
 }  // namespace tools::ui

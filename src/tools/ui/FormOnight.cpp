@@ -7,11 +7,11 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "calculators/ui/CalculatorWindow.h"
 #include "express/Prompter.h"
 #include "platform/Colors.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
+#include "results/ui/ScreenImage.h"
 #include "shell/ui/Program.h"
 #include "tools/ui/TaggedButton.h"
 
@@ -220,10 +220,8 @@ void FormOnight::MakeFormOnightWhite() {
 }
 
 void FormOnight::PrintImage_Click() {
-  // The screen image goes through the Print Screen Images window; until the
-  // program has it, the user is told so and the window stays as it is.
-  program_.Dialogs.ShowMessageBox(QString::fromLatin1(calculators::ui::CalculatorWindow::kPrintScreenNotAvailable),
-                                  platform::kBoxOk, QStringLiteral("Print Screen Image"));
+  results::ui::TakeScreenImage(program_, *this, 17, [this] { MakeFormOnightWhite(); },
+                               {results::ui::ImageWindowState::Unchanged, true});
 }
 
 FormOnight* OpenOvernightEstimator(shell::Program& program) {

@@ -29,9 +29,14 @@ class FormOnight : public platform::ui::Form {
 
   void OvernightCalc_Click();
   void Clear_Click();
+  // "Print Screen Image": the window's picture in its white scheme without
+  // its buttons, through the Print Screen Images window (caller 17); the
+  // window's state is left as it is.
   void PrintImage_Click();
-  // The grey scheme of the frames, labels and options, with the buttons shown.
-  void MakeFormOnightGrey();
+  // The grey scheme of the frames, labels and options, with the buttons
+  // shown; called by name when the Print Screen Images window gives the
+  // window back.
+  Q_INVOKABLE void MakeFormOnightGrey();
   // The white scheme a screen image is taken in, with the buttons hidden.
   void MakeFormOnightWhite();
 

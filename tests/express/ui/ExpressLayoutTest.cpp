@@ -11,45 +11,9 @@
 
 #include "express/ui/ExpressFixture.h"
 #include "platform/Fonts.h"
+#include "support/ui/Layout.h"
 
 namespace {
-
-// What of a window's controls is cut: a control reaching out of the frame or
-// window it lies in, or a caption wider (or, wrapped, taller) than its control.
-QStringList CutControls(const platform::ui::Form& window) {
-  QStringList cut;
-  for (QWidget* c : window.Controls()) {
-    const QString name = c->objectName();
-    QWidget* in = c->parentWidget();
-    if (!in->rect().contains(c->geometry()))
-      cut << QStringLiteral("%1 lies outside %2").arg(name, in->objectName());
-    const QFontMetrics fm(c->font());
-    int needed = 0;
-    QString text;
-    if (auto* label = qobject_cast<QLabel*>(c)) {
-      text = label->text();
-      if (label->wordWrap()) {
-        if (label->heightForWidth(label->width()) > label->height())
-          cut << QStringLiteral("%1 needs %2 px height, has %3").arg(name).arg(label->heightForWidth(label->width())).arg(label->height());
-        continue;
-      }
-      needed = fm.boundingRect(QRect(0, 0, 10000, 10000), 0, text).width();
-    } else if (auto* button = qobject_cast<QPushButton*>(c)) {
-      text = button->text();
-      needed = fm.boundingRect(QRect(0, 0, 10000, 10000), 0, text).width() + 8;
-    } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
-      text = button->text();
-      needed = button->sizeHint().width();
-    } else if (auto* frame = qobject_cast<QGroupBox*>(c)) {
-      text = frame->title();
-      needed = fm.horizontalAdvance(text) + 8;
-    } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
-      for (int i = 0; i < combo->count(); ++i) needed = std::max(needed, fm.horizontalAdvance(combo->itemText(i)) + 24);
-    }
-    if (needed > c->width()) cut << QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(name, text).arg(needed).arg(c->width());
-  }
-  return cut;
-}
 
 class ExpressLayoutTest : public ::testing::TestWithParam<shell::ScreenInfo> {
  protected:
@@ -61,8 +25,8 @@ class ExpressLayoutTest : public ::testing::TestWithParam<shell::ScreenInfo> {
 // hidden fields included.
 TEST_P(ExpressLayoutTest, EveryControlInsideItsFrameWithItsCaptionWhole) {
   ExpressFixture run(GetParam());
-  EXPECT_EQ(CutControls(run.express).join('\n').toStdString(), "");
-  EXPECT_EQ(CutControls(run.time).join('\n').toStdString(), "");
+  EXPECT_EQ(testenv::CutControls(run.express).join('\n').toStdString(), "");
+  EXPECT_EQ(testenv::CutControls(run.time).join('\n').toStdString(), "");
   // The window and its controls fit the screen.
   EXPECT_LE(run.express.width(), GetParam().widthPx);
   EXPECT_LE(run.express.height(), GetParam().heightPx);
@@ -101,11 +65,6 @@ TEST_P(ExpressLayoutTest, StateTaxCombosInTheirFramesOfferRateOrAmount) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ExpressLayoutTest,
-                         ::testing::Values(shell::ScreenInfo{800, 600, 15, 15}, shell::ScreenInfo{1024, 768, 15, 15},
-                                           shell::ScreenInfo{1920, 1080, 15, 15}),
-                         [](const auto& info) {
-                           return std::to_string(int(info.param.widthPx)) + "x" + std::to_string(int(info.param.heightPx));
-                         });
+INSTANTIATE_TEST_SUITE_P(Screens, ExpressLayoutTest, testenv::LayoutScreens(), testenv::ScreenName);
 
 }  // namespace

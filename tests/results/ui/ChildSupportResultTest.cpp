@@ -164,18 +164,6 @@ TEST_F(ChildSupportResultTest, ACalculatorHidesTheResultWindowAndItsReturnShowsI
   EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(ChildSupportResultTest, ToolsNotBuiltYetSaySoAndChangeNothing) {
-  RunFromExpressScreen();
-  for (const char* item : {"OvernightEstimator", "RunBonus", "RunFlipCalc"}) {
-    dialogs.AnswerMessageBox(0);
-    Item(item)->trigger();
-    EXPECT_TRUE(dialogs.Calls().back().prompt.endsWith("is not available yet in this version of the program."))
-        << item;
-    EXPECT_TRUE(form->isVisible());
-  }
-  EXPECT_FALSE(dialogs.Failed()) << Failures();
-}
-
 TEST_F(ChildSupportResultTest, TheDoubleQuoteTypedInTheNetBoxArrivesAsAnApostrophe) {
   RunFromExpressScreen();
   QTest::keyClicks(form->ClaimantName, "a\"b");

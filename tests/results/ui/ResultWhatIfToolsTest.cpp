@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "express/ui/TypedCase.h"
+#include "platform/Fonts.h"
+#include "platform/NumberText.h"
+#include "platform/ui/ButtonPlus.h"
+#include "results/ui/Form5.h"
+#include "results/ui/PictureBox.h"
+#include "results/ui/ResultWhatIfTools.h"
+#include "alimony/ui/Form3.h"
+#include "tools/ui/BonusWindow.h"
+#include "tools/ui/FormDepends.h"
+#include "tools/ui/FormOnight.h"
+#include "tools/ui/LinesPicture.h"
+
+using casevars::Party;
+
+namespace {
+
+// A case typed on the Express screen and run from its button, so that the
+// result window, the income windows and the case are the program's own.
+struct RunCase : TypedCase {
+  results::ui::Form5* form = nullptr;
+
+  RunCase() {
+    platform::RegisterTahomaIfMissing();
+    express.show();
+    express.ChildSupportButton->click();
+    form = program.Find<results::ui::Form5>(QStringLiteral("Form5"));
+  }
+  QAction* Item(const char* name) const { return form->MenuItem(QLatin1String(name)); }
+  std::string Failures() const { return Prompts().join(" | ").toStdString(); }
+
+  // What a what-if run must leave as it found it.
+  struct Snapshot {
+    float transfer, payerEarned;
+    std::int16_t claimUnder17, payerUnder17;
+    QString field, earnedBox;
+    QStringList transferText, claimPicture;
+    bool operator==(const Snapshot&) const = default;
+  };
+  Snapshot Take() {
+    const casevars::CaseVars& cv = program.Case;
+    return {cv.Support.MoChildSupportTransfer, cv.Income.Payer.YrEarned, cv.Express.Claim.Under17Children,
+            cv.Express.Payer.Under17Children, express.ChildSupport->text(), Window(Party::Payer).Box("Earned")->text(),
+            form->Picture3->Canvas()->Lines(), form->Picture5->Canvas()->Lines()};
+  }
+};
+
+std::ostream& operator<<(std::ostream& os, const RunCase::Snapshot& s) {
+  return os << s.transfer << " " << s.field.toStdString() << " " << s.earnedBox.toStdString() << " "
+            << s.claimUnder17 << "/" << s.payerUnder17;
+}
+
+// "Run A Dependency/Overnight Flip Calculation" after a run from the Express
+// screen: the calculator opens beside the result window, filled from the
+// case; Calculate shows the difference and puts the case back.
+TEST(ResultWhatIfTools, DependencyCalculatorRunsOnTheCaseAndPutsItBack) {
+  RunCase run;
+  ASSERT_NE(run.form, nullptr);
+  ASSERT_TRUE(run.Prompts().isEmpty()) << run.Failures();
+  const RunCase::Snapshot before = run.Take();
+
+  run.Item("RunFlipCalc")->trigger();
+  auto* depends = run.program.Find<tools::ui::FormDepends>(QStringLiteral("FormDepends"));
+  ASSERT_NE(depends, nullptr);
+  EXPECT_TRUE(depends->isVisible());
+  EXPECT_TRUE(run.form->isVisible());
+  EXPECT_EQ(platform::ui::Top(depends), 200);
+  EXPECT_EQ(depends->ClaimDepend17->text(), "1");
+  EXPECT_EQ(depends->PayerDepend17->text(), "1");
+  EXPECT_EQ(depends->Frame1->title(), "Initial Dependencies");
+  EXPECT_FALSE(depends->ClaimNights->isVisibleTo(depends));
+
+  // The claimant claims both children under 17 for the child tax credit.
+  depends->ClaimDepend17->setText("2");
+  depends->PayerDepend17->setText("0");
+  depends->Calculate->click();
+  EXPECT_TRUE(run.Prompts().isEmpty()) << run.Failures();
+  const auto lines = depends->Picture4->Lines();
+  ASSERT_EQ(lines.size(), 3u);
+  const QString old = platform::Format(before.transfer, "$####0");
+  EXPECT_EQ(lines[0].label,
+            " Original Child Support = " + old + " (" + platform::Format(12.0 * before.transfer, "$####0") + "/Yr)");
+  EXPECT_TRUE(lines[2].label.startsWith(" Difference In Child Support Amounts = ")) << lines[2].label.toStdString();
+  EXPECT_EQ(depends->Pictures[0]->Lines().at(0).label, " Petitioner's (Claimant) Income Adjustments /Yr");
+  EXPECT_EQ(run.Take(), before);
+
+  // A claimant who is the Respondent is named so on opening and in the run.
+  run.express.MParentOption->setChecked(true);
+  run.Item("RunFlipCalc")->trigger();
+  EXPECT_EQ(depends->Picture1->Lines().at(0).label, " Respondent (Claimant)");
+  depends->Calculate->click();
+  EXPECT_EQ(depends->Pictures[0]->Lines().at(0).label, " Respondent's (Claimant) Income Adjustments /Yr");
+  EXPECT_EQ(depends->Pictures[1]->Lines().at(0).label, " Petitioner's (Other Party) Income Adjustments/Yr");
+}
+
+// "Run A Bonus Calculation": the child support bonus calculator, modal over
+// the result window, runs the program's child support and puts the other
+// party's earned wages back.
+TEST(ResultWhatIfTools, ChildSupportBonusRunGivesTheShareAndPutsTheCaseBack) {
+  RunCase run;
+  ASSERT_NE(run.form, nullptr);
+  const RunCase::Snapshot before = run.Take();
+  QString share;
+  QStringList lines;
+  testenv::WhenModal<tools::ui::BonusWindow>([&](tools::ui::BonusWindow& w) {
+    EXPECT_EQ(w.Name(), "FormBonusCS");
+    w.Text2->setText("$24,000");
+    w.ButtonPlus1->click();
+    share = w.Text1->text();
+    for (const auto& line : w.Picture1->Lines()) lines << line.label;
+    w.close();
+  });
+  run.Item("RunBonus")->trigger();
+  EXPECT_TRUE(run.Prompts().isEmpty()) << run.Failures();
+  ASSERT_EQ(lines.size(), 5);
+  EXPECT_EQ(lines[0], "Child Support/Mo Without Bonus: " + platform::Format(before.transfer, "$####0") + " (" +
+                          platform::Format(12.0 * before.transfer, "$####0") + "/Yr)");
+  // More income for the paying party: more child support, a share above 0.
+  EXPECT_NE(lines[1], QString(lines[0]).replace("Without Bonus", "With Estimated Bonus"));
+  EXPECT_TRUE(share.endsWith('%'));
+  EXPECT_NE(share, ".00%");
+  EXPECT_EQ(run.Take(), before);
+}
+
+// The alimony bonus calculator runs the case score and the alimony
+// calculation with the program's windows, and both come back after the run.
+TEST(ResultWhatIfTools, AlimonyBonusRunUsesTheProgramsAlimonyCalculation) {
+  RunCase run;
+  for (auto [name, text] : {std::pair{"ClaimAge", "40"}, {"YrsMarriage", "12"}, {"EdSkillScore", "5"}})
+    run.express.Fields().SetText(QLatin1String(name), QLatin1String(text));
+  run.express.AlimonyButton->click();
+  const float award = run.program.Case.Alimony.YrAlimonyAward;
+  ASSERT_GT(award, 0) << run.Failures();
+  const QString earned = run.Window(Party::Payer).Box("Earned")->text();
+  QString share;
+  testenv::WhenModal<tools::ui::BonusWindow>([&](tools::ui::BonusWindow& w) {
+    EXPECT_EQ(w.Name(), "FormBonusAlm");
+    w.Text2->setText("24000");
+    w.ButtonPlus1->click();
+    share = w.Text1->text();
+    w.close();
+  });
+  auto* form3 = run.program.Find<alimony::ui::Form3>(QStringLiteral("Form3"));
+  ASSERT_NE(form3, nullptr);
+  form3->MenuItem(QStringLiteral("RunBonus"))->trigger();
+  EXPECT_NE(share, ".00%");
+  EXPECT_TRUE(share.endsWith('%'));
+  EXPECT_EQ(run.program.Case.Alimony.YrAlimonyAward, award);
+  EXPECT_EQ(run.Window(Party::Payer).Box("Earned")->text(), earned);
+}
+
+// "Overnight Count Estimator" opens the estimator beside the result window;
+// opened again while loaded, it keeps its entries and is not fitted again.
+TEST(ResultWhatIfTools, OvernightEstimatorOpensBesideTheResultWindow) {
+  RunCase run;
+  ASSERT_NE(run.form, nullptr);
+  run.program.State.CalculatorCaller = 1;
+  run.Item("OvernightEstimator")->trigger();
+  auto* estimator = run.program.Find<tools::ui::FormOnight>(QStringLiteral("FormOnight"));
+  ASSERT_NE(estimator, nullptr);
+  EXPECT_TRUE(estimator->isVisible());
+  EXPECT_TRUE(run.form->isVisible());
+  EXPECT_EQ(run.program.State.CalculatorCaller, 1);
+  estimator->Box(tools::OvernightBox::SchoolNights)->setText("6");
+  const QSize size = estimator->size();
+  run.Item("OvernightEstimator")->trigger();
+  EXPECT_EQ(run.program.Find<tools::ui::FormOnight>(QStringLiteral("FormOnight")), estimator);
+  EXPECT_EQ(estimator->Box(tools::OvernightBox::SchoolNights)->text(), "6");
+  EXPECT_EQ(estimator->size(), size);
+}
+
+}  // namespace

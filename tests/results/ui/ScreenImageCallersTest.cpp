@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+
+#include "calculators/ui/CalculatorWindow.h"
+#include "platform/Fonts.h"
+#include "prefs/Preferences.h"
+#include "results/ui/Form6.h"
+#include "support/ui/ProgramFixture.h"
+#include "tools/ui/FormDepends.h"
+#include "tools/ui/FormOnight.h"
+
+namespace {
+
+// The calculators and what-if windows that hand their picture to the Print
+// Screen Images window, and what each hides, shows and gives back.
+struct Caller {
+  const char* window;
+  const char* item;  // the menu item that takes the picture
+  std::int16_t code;
+  std::vector<const char*> buttons;  // hidden for the picture
+  bool tradeMark;                    // shown for the picture
+  bool maximisedAfter;               // the window's state when given back (monitor adjustment 1)
+};
+
+const Caller kCallers[] = {
+    {"FormFin", "PrintScreen", 9, {"CmdAnswer", "CmdClear", "cmdReturn"}, false, true},
+    {"Form7", "PrintScreenImage", 7, {"About", "Return", "RunDBReport"}, true, true},
+    {"Form72t", "PrintScreenImage", 72, {"About", "AboutInterest"}, true, true},
+    {"FormOnight", "PrintImage", 17, {"Clear", "OvernightCalc"}, false, false},
+    {"FormDepends", "PrintRevised", 22, {"Calculate", "Reset"}, false, false},
+};
+
+struct ScreenImageCallersTest : ::testing::Test, ProgramFixture {
+  static void SetUpTestSuite() { platform::RegisterTahomaIfMissing(); }
+
+  platform::ui::Form* Open(const QString& name) {
+    if (name == "FormOnight") return tools::ui::OpenOvernightEstimator(program);
+    if (name == "FormDepends") return tools::ui::OpenDependsCalculator(program, {});
+    return calculators::ui::OpenCalculator(program, name, 1);
+  }
+  results::ui::Form6* TakePicture(platform::ui::Form& w, const char* item) {
+    w.MenuItem(QLatin1String(item))->trigger();
+    return program.Find<results::ui::Form6>(QStringLiteral("Form6"));
+  }
+};
+
+// Each window's picture item opens Form6 with the window's code; the window
+// waits hidden in its print appearance, and leaving Form6 gives it back
+// shown, with its buttons, without its trade mark, in its grey scheme.
+TEST_F(ScreenImageCallersTest, EachWindowGoesThroughForm6AndComesBackGrey) {
+  program.State.SchemeBackColor = platform::Rgb(200, 210, 220);
+  for (const Caller& c : kCallers) {
+    SCOPED_TRACE(c.window);
+    platform::ui::Form* w = Open(QLatin1String(c.window));
+    ASSERT_NE(w, nullptr);
+    QWidget* frame = w->Control(QStringLiteral("Frame2"));
+    ASSERT_NE(frame, nullptr);
+    QWidget* mark = w->Control(QStringLiteral("TradeMark"));
+    ASSERT_EQ(mark != nullptr, c.tradeMark);
+
+    results::ui::Form6* form6 = TakePicture(*w, c.item);
+    ASSERT_NE(form6, nullptr);
+    EXPECT_TRUE(form6->isVisible());
+    EXPECT_FALSE(form6->Capture().isNull());
+    EXPECT_EQ(program.State.PrintImageCaller, c.code);
+    EXPECT_FALSE(w->isVisible());
+    for (const char* b : c.buttons) EXPECT_FALSE(w->Control(QLatin1String(b))->isVisibleTo(w)) << b;
+    if (mark) {
+      EXPECT_TRUE(mark->isVisibleTo(w));
+    }
+    EXPECT_EQ(platform::ui::BackColor(frame), std::optional(platform::kWhite));
+
+    form6->Command4_Click();  // "Cancel Print And Return"
+    DeleteClosed();
+    EXPECT_EQ(program.Find(QStringLiteral("Form6")), nullptr);
+    EXPECT_TRUE(w->isVisible());
+    for (const char* b : c.buttons) EXPECT_TRUE(w->Control(QLatin1String(b))->isVisibleTo(w)) << b;
+    if (mark) {
+      EXPECT_FALSE(mark->isVisibleTo(w));
+    }
+    EXPECT_EQ(platform::ui::BackColor(frame), std::optional(program.State.SchemeBackColor));
+    EXPECT_EQ(w->isMaximized(), c.maximisedAfter);
+    w->close();
+    DeleteClosed();
+  }
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join('\n').toStdString();
+}
+
+// With a monitor adjustment other than 1 the financial calculator is
+// captured and given back at its normal size; the pension calculator comes
+// back maximised all the same; the estimator's state is never touched.
+TEST_F(ScreenImageCallersTest, MonitorAdjustmentDecidesTheFinancialCalculatorsState) {
+  prefs::MonAdj.write("0.8");
+  for (auto [name, item, maximised] : {std::tuple{"FormFin", "PrintScreen", false},
+                                       {"Form7", "PrintScreenImage", true}, {"FormOnight", "PrintImage", false}}) {
+    SCOPED_TRACE(name);
+    platform::ui::Form* w = Open(QLatin1String(name));
+    results::ui::Form6* form6 = TakePicture(*w, item);
+    ASSERT_NE(form6, nullptr);
+    dialogs.AnswerPrintDialog(std::nullopt);  // a cancelled print gives the window back too
+    EXPECT_FALSE(form6->Command3_Click());
+    DeleteClosed();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->isMaximized(), maximised);
+    w->close();
+    DeleteClosed();
+  }
+}
+
+}  // namespace
