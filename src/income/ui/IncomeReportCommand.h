@@ -27,13 +27,16 @@ struct IncomeReportCommand {
   ExpressLink& express;
   platform::Dialogs& dialogs;
   casevars::CaseVars& vars;
+  // The program's printer: the report starts from the font and drawing
+  // settings earlier printouts left and leaves its own for the next.
+  platform::DrawingCursor& cursor;
   ReportPrinter printer = ReportPrinter::ChosenPrinter();
 };
 
 // The Express screen's "Print Income Popups": copies both windows' boxes
 // into the case variables, brings both windows to yearly amounts and
 // recomputes them as a run does, asks for a printer and prints the income
-// report on it. A cancelled dialog prints nothing; a print that cannot start
+// report on the program's printer. A cancelled dialog prints nothing; a print that cannot start
 // or fails is reported in the program's message box. Returns true when the
 // report went to the printer.
 bool PrintPopup_Click(IncomeReportCommand& command);
