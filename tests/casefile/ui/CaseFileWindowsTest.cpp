@@ -208,8 +208,11 @@ TEST_F(CaseFileWindowsTest, WorksheetEntriesAndFontComeBackThroughTheWorksheetsF
   sheet.ChangeFont->trigger();
   EXPECT_NE(Record(fields), saved);
 
+  Express().hide();
   dialogs.AnswerOpenDialog(path);
   sheet.OpenWorksheet->trigger();
+  EXPECT_FALSE(Express().isVisible());  // opened from the worksheet, the worksheet stays in front
+  EXPECT_TRUE(sheet.isVisible());
   // Every position, the worksheet's and the font's included, holds what was saved.
   const QStringList opened = Record(fields);
   ASSERT_EQ(opened.size(), saved.size());
