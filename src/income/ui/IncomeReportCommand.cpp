@@ -27,6 +27,14 @@ ReportPrinter ReportPrinter::ChosenPrinter() {
           }};
 }
 
+platform::OutputResult ReportPrinter::PrintOn(platform::DrawingCursor& printer,
+                                              const platform::PrinterChoice& choice,
+                                              const std::function<void(platform::DrawingCursor&)>& draw) const {
+  if (setupFor) printer.SetPrinterSetup(setupFor(choice));
+  draw(printer);
+  return print ? print(printer.document(), choice) : platform::OutputResult{};
+}
+
 bool PrintPopup_Click(IncomeReportCommand& c) {
   c.claim.AssignPopUpVars();
   c.payer.AssignPopUpVars();
@@ -46,9 +54,8 @@ bool PrintPopup_Click(IncomeReportCommand& c) {
   inputs.caseName = c.express.CaseName();
   inputs.parties.Claim = ReportPartyOf(c.claim, c.express);
   inputs.parties.Payer = ReportPartyOf(c.payer, c.express);
-  c.cursor.SetPrinterSetup(c.printer.setupFor(*choice));
-  PrintIncomePopups(c.cursor, c.vars.Income, inputs);
-  const platform::OutputResult result = c.printer.print(c.cursor.document(), *choice);
+  const platform::OutputResult result = c.printer.PrintOn(
+      c.cursor, *choice, [&](platform::DrawingCursor& printer) { PrintIncomePopups(printer, c.vars.Income, inputs); });
   if (!result.ok()) {
     c.dialogs.ShowMessageBox(result.error, platform::kBoxOk, QStringLiteral("Print Income Popups"));
     return false;

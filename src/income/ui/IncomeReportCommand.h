@@ -19,6 +19,12 @@ struct ReportPrinter {
   std::function<platform::PrinterSetup(const platform::PrinterChoice&)> setupFor;
   std::function<platform::OutputResult(const platform::Document&, const platform::PrinterChoice&)> print;
   static ReportPrinter ChosenPrinter();
+
+  // A direct printout: the program's printer takes the chosen printer's
+  // resolution and edges, `draw` draws on it from the settings the last
+  // printout left, and the page goes to the chosen printer.
+  platform::OutputResult PrintOn(platform::DrawingCursor& printer, const platform::PrinterChoice& choice,
+                                 const std::function<void(platform::DrawingCursor&)>& draw) const;
 };
 
 struct IncomeReportCommand {

@@ -43,9 +43,9 @@ bool Form10::PrintCredits_Click() {
   request.noSelection = true;
   const std::optional<platform::PrinterChoice> choice = dialogs_.ShowPrintDialog(request);
   if (!choice) return false;
-  printer_.SetPrinterSetup(Printer.setupFor(*choice));
-  PrintTaxCredits(printer_, vars_, {caseName_ ? caseName_() : QString()});
-  const platform::OutputResult result = Printer.print(printer_.document(), *choice);
+  const TaxCreditsPrintInputs inputs{caseName_ ? caseName_() : QString()};
+  const platform::OutputResult result = Printer.PrintOn(
+      printer_, *choice, [&](platform::DrawingCursor& printer) { PrintTaxCredits(printer, vars_, inputs); });
   if (!result.ok()) {
     dialogs_.ShowMessageBox(result.error, platform::kBoxOk, QStringLiteral("Print Tax Credits"));
     return false;

@@ -164,10 +164,9 @@ bool Form6::PrintImage(platform::PageOrientation orientation) {
   const std::optional<platform::PrinterChoice> choice = program_.Dialogs.ShowPrintDialog(request);
   bool printed = false;
   if (choice) {
-    platform::DrawingCursor& printer = program_.Printer;
-    printer.SetPrinterSetup(Printer.setupFor(*choice));
-    DrawImagePage(printer, capture_, orientation);
-    const platform::OutputResult result = Printer.print(printer.document(), *choice);
+    const platform::OutputResult result = Printer.PrintOn(
+        program_.Printer, *choice,
+        [&](platform::DrawingCursor& printer) { DrawImagePage(printer, capture_, orientation); });
     printed = result.ok();
     if (!printed)
       program_.Dialogs.ShowMessageBox(result.error, platform::kBoxOk, QStringLiteral("Print Screen Images"));

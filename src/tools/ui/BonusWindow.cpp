@@ -91,10 +91,10 @@ bool BonusWindow::PrintReport_Click() {
   if (!choice) return false;
   auto* express = program_.Find<platform::ui::Form>(QStringLiteral("Form1"));
   auto* name = express ? qobject_cast<QLineEdit*>(express->Control(QStringLiteral("ClaimantName"))) : nullptr;
-  platform::DrawingCursor& printer = program_.Printer;
-  printer.SetPrinterSetup(Printer.setupFor(*choice));
-  PrintBonusReport(printer, kind_, *values_, {name ? name->text() : QString(), QDate::currentDate()});
-  const platform::OutputResult result = Printer.print(printer.document(), *choice);
+  const BonusReportInputs inputs{name ? name->text() : QString(), QDate::currentDate()};
+  const platform::OutputResult result = Printer.PrintOn(program_.Printer, *choice, [&](platform::DrawingCursor& printer) {
+    PrintBonusReport(printer, kind_, *values_, inputs);
+  });
   if (!result.ok()) {
     program_.Dialogs.ShowMessageBox(result.error, platform::kBoxOk, QStringLiteral("Print This Calculation"));
     return false;
