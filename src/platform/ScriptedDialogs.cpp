@@ -157,7 +157,14 @@ std::optional<PrinterChoice> ScriptedDialogs::choosePrinter(const Answer* answer
 std::optional<PrinterChoice> ScriptedDialogs::ShowPrintDialog(const PrintRequest& request) {
   DialogCall call = message(DialogKind::Print, {}, {});
   call.print = request;
-  return choosePrinter(take(std::move(call)));
+  const Answer* answer = take(std::move(call));
+  if (!answer) return std::nullopt;
+  // The dialog opens on the current printer: an answer that names neither a
+  // printer nor a file is OK on that printer.
+  auto choice = std::get<std::optional<PrinterChoice>>(answer->value);
+  if (choice && choice->printerName.isEmpty() && choice->outputFile.isEmpty()) choice->printerName = printerName_;
+  Answer onCurrent{DialogKind::Print, choice};
+  return choosePrinter(&onCurrent);
 }
 
 std::optional<PrinterChoice> ScriptedDialogs::ShowPrinterSetup() {

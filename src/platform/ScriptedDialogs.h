@@ -51,6 +51,8 @@ class ScriptedDialogs final : public Dialogs {
   void AnswerStandardMessage(StandardAnswer answer);
   void AnswerOpenDialog(std::optional<QString> path);  // no value: Cancel
   void AnswerSaveDialog(std::optional<QString> path);
+  // A choice naming no printer and no file is OK on the current printer, the
+  // one the print dialog opens with.
   void AnswerPrintDialog(std::optional<PrinterChoice> choice);
   void AnswerPrinterSetup(std::optional<PrinterChoice> choice);
   void AnswerFontDialog(std::optional<FontChoice> choice);

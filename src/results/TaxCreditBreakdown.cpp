@@ -150,11 +150,4 @@ void PrintTaxCredits(platform::DrawingCursor& printer, const CaseVars& vars, con
   printer.EndDocument();
 }
 
-platform::Document BuildTaxCreditsPrintout(const CaseVars& vars, const TaxCreditsPrintInputs& inputs,
-                                           const platform::PrinterSetup& setup) {
-  platform::DrawingCursor printer = platform::DrawingCursor::ForPrinter(setup);
-  PrintTaxCredits(printer, vars, inputs);
-  return printer.TakeDocument();
-}
-
 }  // namespace results

@@ -61,9 +61,4 @@ struct TaxCreditsPrintInputs {
 void PrintTaxCredits(platform::DrawingCursor& printer, const casevars::CaseVars& vars,
                      const TaxCreditsPrintInputs& inputs);
 
-// The page for the chosen printer, ready to print.
-platform::Document BuildTaxCreditsPrintout(const casevars::CaseVars& vars,
-                                           const TaxCreditsPrintInputs& inputs,
-                                           const platform::PrinterSetup& printer = {});
-
 }  // namespace results

@@ -100,11 +100,4 @@ void PrintBonusReport(platform::DrawingCursor& printer, BonusKind kind, const Bo
   printer.EndDocument();
 }
 
-platform::Document BuildBonusReport(BonusKind kind, const BonusValues& values, const BonusReportInputs& inputs,
-                                    const platform::PrinterSetup& setup) {
-  platform::DrawingCursor printer = platform::DrawingCursor::ForPrinter(setup);
-  PrintBonusReport(printer, kind, values, inputs);
-  return printer.TakeDocument();
-}
-
 }  // namespace tools

@@ -29,7 +29,5 @@ QStringList BonusReportNote();
 // The heading, case name, preparer lines, body and note; ends the document.
 void PrintBonusReport(platform::DrawingCursor& printer, BonusKind kind, const BonusValues& values,
                       const BonusReportInputs& inputs);
-platform::Document BuildBonusReport(BonusKind kind, const BonusValues& values, const BonusReportInputs& inputs,
-                                    const platform::PrinterSetup& printer);
 
 }  // namespace tools

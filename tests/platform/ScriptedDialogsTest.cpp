@@ -103,6 +103,11 @@ TEST(ScriptedDialogs, ChosenPrinterBecomesCurrentAndCancelKeepsIt) {
   EXPECT_EQ(choice->toPage, 1);
   EXPECT_EQ(d.CurrentPrinterName(), "Front Desk");
   EXPECT_TRUE(d.Calls()[1].print.noPrintToFile);
+  // OK without naming a printer prints on the one the dialog opened with.
+  d.AnswerPrintDialog(PrinterChoice{});
+  const auto unchanged = d.ShowPrintDialog(oneOfOne);
+  ASSERT_TRUE(unchanged);
+  EXPECT_EQ(unchanged->printerName, "Front Desk");
 }
 
 TEST(ScriptedDialogs, FontSizeIsKeptWithinTheDialogsLimits) {

@@ -143,8 +143,9 @@ class TaxCreditsPrintoutTest : public ::testing::Test {
   static constexpr double kMm = platform::kTwipsPerMillimetre;
 
   platform::Page Print(const QString& caseName) {
-    const platform::Document doc = results::BuildTaxCreditsPrintout(
-        vars, {caseName, QDate(2026, 3, 5)}, {600, QMarginsF(0, 0, 0, 0)});
+    platform::DrawingCursor printer = platform::DrawingCursor::ForPrinter({600, QMarginsF(0, 0, 0, 0)});
+    results::PrintTaxCredits(printer, vars, {caseName, QDate(2026, 3, 5)});
+    const platform::Document doc = printer.TakeDocument();
     EXPECT_EQ(doc.pageCount(), 1);
     return doc.pages.at(0);
   }

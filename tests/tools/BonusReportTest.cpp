@@ -28,6 +28,13 @@ class BonusReportTest : public ::testing::Test {
     return v;
   }
 
+  // The report on a printer that has printed nothing yet.
+  static platform::Document BuildBonusReport(BonusKind kind, const BonusValues& values, const BonusReportInputs& inputs) {
+    platform::DrawingCursor printer = platform::DrawingCursor::ForPrinter();
+    PrintBonusReport(printer, kind, values, inputs);
+    return printer.TakeDocument();
+  }
+
   static QStringList PageTexts(const platform::Document& doc) {
     QStringList texts;
     for (const platform::TextRun* run : doc.pages.at(0).textRuns()) texts << run->text;
@@ -37,7 +44,7 @@ class BonusReportTest : public ::testing::Test {
 
 TEST_F(BonusReportTest, AlimonyReportOnTheRecordedPage) {
   const platform::Document doc =
-      BuildBonusReport(BonusKind::Alimony, AlimonyRun(), {QStringLiteral("Rivera v. Rivera"), QDate(2026, 3, 5)}, {});
+      BuildBonusReport(BonusKind::Alimony, AlimonyRun(), {QStringLiteral("Rivera v. Rivera"), QDate(2026, 3, 5)});
   ASSERT_EQ(doc.pageCount(), 1);
   const QStringList texts = PageTexts(doc);
   EXPECT_EQ(texts.front(), "ALIMONY BONUS CALCULATOR");
@@ -54,7 +61,7 @@ TEST_F(BonusReportTest, AlimonyReportOnTheRecordedPage) {
 
 // Before any run the page prints zeros; a case name of a single blank gives no case line.
 TEST_F(BonusReportTest, ChildSupportReportBeforeAnyRun) {
-  const platform::Document doc = BuildBonusReport(BonusKind::ChildSupport, {}, {QStringLiteral(" "), QDate(2026, 3, 5)}, {});
+  const platform::Document doc = BuildBonusReport(BonusKind::ChildSupport, {}, {QStringLiteral(" "), QDate(2026, 3, 5)});
   const QStringList texts = PageTexts(doc);
   EXPECT_EQ(texts.front(), "CHILD SUPPORT BONUS CALCULATOR");
   EXPECT_FALSE(texts.contains("Case Name:  "));
@@ -73,7 +80,7 @@ TEST_F(BonusReportTest, PdfHoldsBothReportsText) {
        "Child Support/Mo With Estimated Bonus = $950 ($11400/Yr)"},
   };
   for (const auto& c : cases) {
-    const platform::Document doc = BuildBonusReport(c.kind, AlimonyRun(), {QStringLiteral("Rivera v. Rivera"), QDate(2026, 3, 5)}, {});
+    const platform::Document doc = BuildBonusReport(c.kind, AlimonyRun(), {QStringLiteral("Rivera v. Rivera"), QDate(2026, 3, 5)});
     const QString path = testenv::scratchFolder() + QString::fromLatin1(c.file);
     ASSERT_TRUE(platform::SaveDocumentAsPdf(doc, path).ok());
     const auto pages = testenv::PdfPageTexts(path);

@@ -98,7 +98,7 @@ void CalculatorWindow::ReturnToCaller() {
 
 void CalculatorWindow::QuitProgram_Click() { program_.QuitProgram(); }
 
-void CalculatorWindow::PrinterSetup_Click() { program_.Dialogs.ShowPrinterSetup(); }
+void CalculatorWindow::PrinterSetup_Click() { program_.SetUpPrinter(); }
 
 void CalculatorWindow::PrintScreenImage_Click() {
   results::ui::TakeScreenImage(

@@ -44,9 +44,10 @@ bool SaveCase(shell::Program& program) {
   return session && SaveCaseCommand(*session);
 }
 
-bool OpenCase(shell::Program& program) {
+bool OpenCase(shell::Program& program, bool showExpressScreen) {
   CaseFileSession* session = Session(program);
   if (!session || !OpenCaseCommand(*session)) return false;
+  if (!showExpressScreen) return true;
   if (auto* form1 = program.Load<platform::ui::Form>(QStringLiteral("Form1"))) {
     form1->show();
     form1->raise();

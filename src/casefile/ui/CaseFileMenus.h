@@ -19,9 +19,11 @@ CaseFileSession* Session(shell::Program& program);
 // "Save Client Data To File" / "Save Worksheet Data To File". Returns whether saved.
 bool SaveCase(shell::Program& program);
 
-// "Open Client Data From File" / "Open WorkSheet Data From File": after a
-// case is opened the Express screen is shown. Returns whether opened.
-bool OpenCase(shell::Program& program);
+// "Open Client Data From File" (the Express screen is shown once the case is
+// opened) / "Open WorkSheet Data From File" (`showExpressScreen` false: the
+// windows keep their visibility and the worksheet stays in front). Returns
+// whether opened.
+bool OpenCase(shell::Program& program, bool showExpressScreen = true);
 
 // New case ("Clear Data"). Returns whether the case was cleared.
 bool ClearData(shell::Program& program);

@@ -176,6 +176,7 @@ void Form16::PrintParentingTime_Click() {
   request.noPrintToFile = true;
   const std::optional<platform::PrinterChoice> choice = program_.Dialogs.ShowPrintDialog(request);
   if (!choice) return;
+  if (program_.PrinterSetupOf) program_.Printer.SetPrinterSetup(program_.PrinterSetupOf(*choice));
   PrintTime();
   if (SendToPrinter) SendToPrinter(program_.Printer.document(), *choice);
 }

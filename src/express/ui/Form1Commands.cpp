@@ -52,9 +52,7 @@ void Form1::EdSkillsCommand_Click() {
 }
 
 void Form1::PrinterSetup_Click() {
-  // The printer chosen here becomes the one later printouts go to; a cancel
-  // changes nothing.
-  program_.Dialogs.ShowPrinterSetup();
+  program_.SetUpPrinter();
 }
 
 void Form1::ChangePreparer_Click() { shell::OpenPreparerDialog(program_); }

@@ -50,7 +50,7 @@ void Form1::PrintPopup_Click() {
   auto* claim = program_.Load<income::IncomeWindow>(QStringLiteral("Form13"));
   auto* payer = program_.Load<income::IncomeWindow>(QStringLiteral("Form14"));
   if (!claim || !payer) return;
-  income::IncomeReportCommand command{*claim, *payer, *this, program_.Dialogs, program_.Case};
+  income::IncomeReportCommand command{*claim, *payer, *this, program_.Dialogs, program_.Case, program_.Printer};
   income::PrintPopup_Click(command);
 }
 

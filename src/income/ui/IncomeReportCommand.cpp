@@ -1,7 +1,6 @@
 #include "income/ui/IncomeReportCommand.h"
 
 #include <QCheckBox>
-#include <QPrinter>
 #include <QRadioButton>
 
 #include "income/IncomeReport.h"
@@ -14,20 +13,6 @@ using casevars::Party;
 
 namespace {
 
-void ChoosePrinter(QPrinter& printer, const platform::PrinterChoice& choice) {
-  if (!choice.outputFile.isEmpty()) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(choice.outputFile);
-  } else if (!choice.printerName.isEmpty()) {
-    printer.setPrinterName(choice.printerName);
-  }
-  if (!choice.allPages) {
-    printer.setPrintRange(QPrinter::PageRange);
-    printer.setFromTo(choice.fromPage, choice.toPage);
-  }
-  printer.setCopyCount(choice.copies > 0 ? choice.copies : 1);
-}
-
 IncomeReportParty ReportPartyOf(const IncomeWindow& window, const ExpressLink& express) {
   return {express.Filing(window.WhichParty()).MFJ, window.ItemizedDeduction->isChecked(),
           window.EICCheck->isChecked()};
@@ -36,18 +21,18 @@ IncomeReportParty ReportPartyOf(const IncomeWindow& window, const ExpressLink& e
 }  // namespace
 
 ReportPrinter ReportPrinter::ChosenPrinter() {
-  ReportPrinter p;
-  p.setupFor = [](const platform::PrinterChoice& choice) {
-    QPrinter printer(QPrinter::HighResolution);
-    ChoosePrinter(printer, choice);
-    return platform::PrinterSetupFor(printer);
-  };
-  p.print = [](const platform::Document& doc, const platform::PrinterChoice& choice) {
-    QPrinter printer(QPrinter::HighResolution);
-    ChoosePrinter(printer, choice);
-    return platform::PrintDocument(doc, printer);
-  };
-  return p;
+  return {[](const platform::PrinterChoice& choice) { return platform::PrinterSetupFor(choice); },
+          [](const platform::Document& doc, const platform::PrinterChoice& choice) {
+            return platform::PrintDocument(doc, choice);
+          }};
+}
+
+platform::OutputResult ReportPrinter::PrintOn(platform::DrawingCursor& printer,
+                                              const platform::PrinterChoice& choice,
+                                              const std::function<void(platform::DrawingCursor&)>& draw) const {
+  if (setupFor) printer.SetPrinterSetup(setupFor(choice));
+  draw(printer);
+  return print ? print(printer.document(), choice) : platform::OutputResult{};
 }
 
 bool PrintPopup_Click(IncomeReportCommand& c) {
@@ -69,9 +54,8 @@ bool PrintPopup_Click(IncomeReportCommand& c) {
   inputs.caseName = c.express.CaseName();
   inputs.parties.Claim = ReportPartyOf(c.claim, c.express);
   inputs.parties.Payer = ReportPartyOf(c.payer, c.express);
-  platform::DrawingCursor cursor = platform::DrawingCursor::ForPrinter(c.printer.setupFor(*choice));
-  PrintIncomePopups(cursor, c.vars.Income, inputs);
-  const platform::OutputResult result = c.printer.print(cursor.document(), *choice);
+  const platform::OutputResult result = c.printer.PrintOn(
+      c.cursor, *choice, [&](platform::DrawingCursor& printer) { PrintIncomePopups(printer, c.vars.Income, inputs); });
   if (!result.ok()) {
     c.dialogs.ShowMessageBox(result.error, platform::kBoxOk, QStringLiteral("Print Income Popups"));
     return false;

@@ -86,6 +86,11 @@ class DrawingCursor {
   void SetMarginRight(double twips) { margins_.setRight(twips); }
   void SetMarginBottom(double twips) { margins_.setBottom(twips); }
   int PrintQuality() const { return setup_.printQuality; }
+  // A printer's resolution and edges: a printer cursor takes those of the
+  // printer chosen for the next document and keeps its font and drawing
+  // settings.
+  const PrinterSetup& Setup() const { return setup_; }
+  void SetPrinterSetup(const PrinterSetup& setup) { setup_ = setup; }
 
   // Position of the next text: the top-left corner of its line.
   double CurrentX() const { return FromTwips(x_); }

@@ -73,4 +73,30 @@ OutputResult PrintDocument(const Document& document, QPrinter& printer) {
   return {};
 }
 
+void UseChosenPrinter(QPrinter& printer, const PrinterChoice& choice) {
+  if (!choice.outputFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(choice.outputFile);
+  } else if (!choice.printerName.isEmpty()) {
+    printer.setPrinterName(choice.printerName);
+  }
+  if (!choice.allPages) {
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(choice.fromPage, choice.toPage);
+  }
+  printer.setCopyCount(std::max<int>(1, choice.copies));
+}
+
+PrinterSetup PrinterSetupFor(const PrinterChoice& choice) {
+  QPrinter printer(QPrinter::HighResolution);
+  UseChosenPrinter(printer, choice);
+  return PrinterSetupFor(printer);
+}
+
+OutputResult PrintDocument(const Document& document, const PrinterChoice& choice) {
+  QPrinter printer(QPrinter::HighResolution);
+  UseChosenPrinter(printer, choice);
+  return PrintDocument(document, printer);
+}
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 
+#include "platform/Dialogs.h"
 #include "platform/document/Document.h"
 #include "platform/document/DrawingCursor.h"
 #include "platform/document/OutputResult.h"
@@ -24,5 +25,15 @@ PrinterSetup PrinterSetupFor(const QPrinter& printer);
 // not there (no printer installed, or a file printer without a file name) gives
 // kNoPrinterMessage; a printer that fails on the way gives its own message.
 OutputResult PrintDocument(const Document& document, QPrinter& printer);
+
+// Points the printer at the choice of a print or set-up dialog: its printer
+// ("" keeps the system's default), or the file to print into, the page range
+// and the copies.
+void UseChosenPrinter(QPrinter& printer, const PrinterChoice& choice);
+
+// The chosen printer's resolution and edges, and the document printed on it,
+// at the printer's high resolution.
+PrinterSetup PrinterSetupFor(const PrinterChoice& choice);
+OutputResult PrintDocument(const Document& document, const PrinterChoice& choice);
 
 }  // namespace platform

@@ -175,7 +175,7 @@ std::unique_ptr<Form5> MakeForm5(Program& program) {
 }
 
 std::unique_ptr<Form10> MakeForm10(Program& program) {
-  auto form = std::make_unique<Form10>(program.Case, program.Dialogs,
+  auto form = std::make_unique<Form10>(program.Case, program.Dialogs, program.Printer,
                                        [&program] { return TextOf(program, "Form1", "ClaimantName"); });
   form->setAttribute(Qt::WA_DeleteOnClose);
   return form;

@@ -10,11 +10,12 @@ namespace results::ui {
 
 namespace pui = platform::ui;
 
-Form10::Form10(const casevars::CaseVars& vars, platform::Dialogs& dialogs, std::function<QString()> caseName,
-               QWidget* parent)
+Form10::Form10(const casevars::CaseVars& vars, platform::Dialogs& dialogs, platform::DrawingCursor& printer,
+               std::function<QString()> caseName, QWidget* parent)
     : Form(QStringLiteral("Form10"), parent),
       vars_(vars),
       dialogs_(dialogs),
+      printer_(printer),
       caseName_(std::move(caseName)),
       canvas_(TaxCreditsPicture()) {
   setWindowTitle(QStringLiteral("TAX CREDITS"));
@@ -42,9 +43,9 @@ bool Form10::PrintCredits_Click() {
   request.noSelection = true;
   const std::optional<platform::PrinterChoice> choice = dialogs_.ShowPrintDialog(request);
   if (!choice) return false;
-  const platform::Document page =
-      BuildTaxCreditsPrintout(vars_, {caseName_ ? caseName_() : QString()}, Printer.setupFor(*choice));
-  const platform::OutputResult result = Printer.print(page, *choice);
+  const TaxCreditsPrintInputs inputs{caseName_ ? caseName_() : QString()};
+  const platform::OutputResult result = Printer.PrintOn(
+      printer_, *choice, [&](platform::DrawingCursor& printer) { PrintTaxCredits(printer, vars_, inputs); });
   if (!result.ok()) {
     dialogs_.ShowMessageBox(result.error, platform::kBoxOk, QStringLiteral("Print Tax Credits"));
     return false;

@@ -19,9 +19,11 @@ class PictureBox;
 class Form10 : public platform::ui::Form {
   Q_OBJECT
  public:
-  // `caseName` gives the Express screen's case name when the page is printed.
-  Form10(const casevars::CaseVars& vars, platform::Dialogs& dialogs, std::function<QString()> caseName,
-         QWidget* parent = nullptr);
+  // `caseName` gives the Express screen's case name when the page is printed;
+  // the page is drawn on `printer`, the program's printer, whose font and
+  // drawing settings carry from one printout to the next.
+  Form10(const casevars::CaseVars& vars, platform::Dialogs& dialogs, platform::DrawingCursor& printer,
+         std::function<QString()> caseName, QWidget* parent = nullptr);
   ~Form10() override;
 
   // Writes the party's breakdown (the claimant's for ClaimCreditsButton, the
@@ -41,6 +43,7 @@ class Form10 : public platform::ui::Form {
  private:
   const casevars::CaseVars& vars_;
   platform::Dialogs& dialogs_;
+  platform::DrawingCursor& printer_;
   std::function<QString()> caseName_;
   TextCanvas canvas_;
 };

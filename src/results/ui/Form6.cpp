@@ -150,13 +150,11 @@ void Form6::SetCapture(const QImage& picture, double scaleFactorX, double scaleF
   DrawPreview(Picture2, capture_, *this, left, top, 2840 * scaleFactorX, 3680 * scaleFactorY);
 }
 
-platform::Document Form6::ImagePage(const QImage& picture, platform::PageOrientation orientation,
-                                    const platform::PrinterSetup& setup) {
-  platform::DrawingCursor printer = platform::DrawingCursor::ForPrinter(setup);
+void Form6::DrawImagePage(platform::DrawingCursor& printer, const QImage& picture,
+                          platform::PageOrientation orientation) {
   printer.SetOrientation(orientation);
   printer.DrawPicture(picture, 0, 0, printer.ScaleWidth(), printer.ScaleHeight());
   printer.EndDocument();
-  return printer.TakeDocument();
 }
 
 bool Form6::PrintImage(platform::PageOrientation orientation) {
@@ -166,7 +164,9 @@ bool Form6::PrintImage(platform::PageOrientation orientation) {
   const std::optional<platform::PrinterChoice> choice = program_.Dialogs.ShowPrintDialog(request);
   bool printed = false;
   if (choice) {
-    const platform::OutputResult result = Printer.print(ImagePage(capture_, orientation, Printer.setupFor(*choice)), *choice);
+    const platform::OutputResult result = Printer.PrintOn(
+        program_.Printer, *choice,
+        [&](platform::DrawingCursor& printer) { DrawImagePage(printer, capture_, orientation); });
     printed = result.ok();
     if (!printed)
       program_.Dialogs.ShowMessageBox(result.error, platform::kBoxOk, QStringLiteral("Print Screen Images"));

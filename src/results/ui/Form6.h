@@ -38,7 +38,8 @@ class Form6 : public platform::ui::Form {
   const QImage& Capture() const { return capture_; }
 
   // "Print Report LANDSCAPE" / "Print Report PORTRAIT": the print dialog (page
-  // 1 of 1, no selection, no printing to a file), the page, then the window
+  // 1 of 1, no selection, no printing to a file), the page on the program's
+  // printer, then the window
   // closes. Cancel prints nothing; a failed print is reported. Returns true
   // when the page was printed.
   bool Command1_Click();
@@ -50,9 +51,10 @@ class Form6 : public platform::ui::Form {
   // it; a second call changes nothing more.
   void ReturnToCaller();
 
-  // The page of the picture on a printer, as it is sent.
-  static platform::Document ImagePage(const QImage& picture, platform::PageOrientation orientation,
-                                      const platform::PrinterSetup& setup);
+  // Draws the page of the picture on a printer and ends the document. The
+  // orientation stays set on the printer for the printouts after it.
+  static void DrawImagePage(platform::DrawingCursor& printer, const QImage& picture,
+                            platform::PageOrientation orientation);
 
   QGroupBox* Frame1 = nullptr;
   QGroupBox* Frame2 = nullptr;

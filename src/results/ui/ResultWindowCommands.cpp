@@ -89,7 +89,7 @@ void ResultWindowCommands::PreviewReport_Click() {
   preview->ShowDocument(kind_.buildReport());  // fits the preview every time
 }
 
-void ResultWindowCommands::PrinterSetup_Click() { program_.Dialogs.ShowPrinterSetup(); }
+void ResultWindowCommands::PrinterSetup_Click() { program_.SetUpPrinter(); }
 
 void ResultWindowCommands::PreparerDefaults_Click() { shell::OpenPreparerDialog(program_); }
 

@@ -146,16 +146,7 @@ void FormVS::PrintDocument_Click() {
   const std::optional<platform::PrinterChoice> choice = program_.Dialogs.ShowPrintDialog(request);
   if (!choice) return;
   QPrinter printer;
-  if (!choice->printerName.isEmpty()) printer.setPrinterName(choice->printerName);
-  if (!choice->outputFile.isEmpty()) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(choice->outputFile);
-  }
-  printer.setCopyCount(std::max<int>(1, choice->copies));
-  if (!choice->allPages) {
-    printer.setPrintRange(QPrinter::PageRange);
-    printer.setFromTo(choice->fromPage, choice->toPage);
-  }
+  platform::UseChosenPrinter(printer, *choice);
   const platform::OutputResult result = platform::PrintDocument(VS->Document(), printer);
   if (!result.ok())
     program_.Dialogs.ShowMessageBox(result.error, platform::kBoxExclamation,

@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/WebPage.h"
+#include "platform/ui/DocumentPrinter.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Fitting.h"
 
@@ -18,7 +19,13 @@ Program::Program(platform::Dialogs& dialogs)
     : Dialogs(dialogs),
       OpenWebPage([this](const QString& address) { return platform::OpenWebPage(address, Dialogs); }),
       IsFontInstalled(platform::IsFontInstalled),
+      PrinterSetupOf([](const platform::PrinterChoice& choice) { return platform::PrinterSetupFor(choice); }),
       ProgramFolder(QCoreApplication::applicationDirPath()) {}
+
+void Program::SetUpPrinter() {
+  const std::optional<platform::PrinterChoice> choice = Dialogs.ShowPrinterSetup();
+  if (choice && PrinterSetupOf) Printer.SetPrinterSetup(PrinterSetupOf(*choice));
+}
 
 Program::~Program() = default;
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "case/CaseVars.h"
+#include "platform/Dialogs.h"
 #include "platform/document/DrawingCursor.h"
 #include "platform/ui/WindowRegistry.h"
 #include "shell/ProgramState.h"
@@ -13,9 +14,6 @@
 
 class QWidget;
 
-namespace platform {
-class Dialogs;
-}
 namespace platform::ui {
 class Form;
 }
@@ -38,8 +36,13 @@ class Program {
   casevars::CaseVars Case;
   platform::Dialogs& Dialogs;
   // The default printer: the font and drawing settings of reports that go
-  // straight to it.
+  // straight to it, which carry from one printout to the next, and the
+  // resolution and edges of the printer last chosen.
   platform::DrawingCursor Printer = platform::DrawingCursor::ForPrinter();
+  // "Printer Setup" of every window that has it: the set-up dialog; the
+  // printer chosen there is the one the print dialogs open on next, and
+  // Printer takes its resolution and edges. A cancel changes nothing.
+  void SetUpPrinter();
 
   // Windows by name ("Form1"): Load creates a window that is not loaded yet;
   // Find only looks. Names compare without regard to case. Null when no such
@@ -69,6 +72,7 @@ class Program {
   // What reaches outside the program; tests put their own in place.
   std::function<bool(const QString& address)> OpenWebPage;
   std::function<bool(const QString& face)> IsFontInstalled;
+  std::function<platform::PrinterSetup(const platform::PrinterChoice&)> PrinterSetupOf;
   QString ProgramFolder;            // the folder the program file lies in
   double SplashWaitSeconds = 0.5;     // how long start-up lets the splash window paint
   double PdfNoticeWaitSeconds = 0.5;  // how long the PDF notice paints before the save

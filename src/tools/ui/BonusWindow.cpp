@@ -91,9 +91,10 @@ bool BonusWindow::PrintReport_Click() {
   if (!choice) return false;
   auto* express = program_.Find<platform::ui::Form>(QStringLiteral("Form1"));
   auto* name = express ? qobject_cast<QLineEdit*>(express->Control(QStringLiteral("ClaimantName"))) : nullptr;
-  const platform::Document page =
-      BuildBonusReport(kind_, *values_, {name ? name->text() : QString(), QDate::currentDate()}, Printer.setupFor(*choice));
-  const platform::OutputResult result = Printer.print(page, *choice);
+  const BonusReportInputs inputs{name ? name->text() : QString(), QDate::currentDate()};
+  const platform::OutputResult result = Printer.PrintOn(program_.Printer, *choice, [&](platform::DrawingCursor& printer) {
+    PrintBonusReport(printer, kind_, *values_, inputs);
+  });
   if (!result.ok()) {
     program_.Dialogs.ShowMessageBox(result.error, platform::kBoxOk, QStringLiteral("Print This Calculation"));
     return false;

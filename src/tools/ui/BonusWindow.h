@@ -35,8 +35,8 @@ class BonusWindow : public platform::ui::Form {
 
   void ButtonPlus1_Click();  // "Calculate Transfer"
   void ButtonPlus2_Click();  // "About This Calculator"
-  // The print command: the print dialog, then the report on the chosen
-  // printer. Cancel prints nothing; a print that fails is reported.
+  // The print command: the print dialog, then the report drawn on the
+  // program's printer and sent to the chosen one. Cancel prints nothing; a print that fails is reported.
   bool PrintReport_Click();
 
   const BonusValues& Values() const { return *values_; }

@@ -30,7 +30,7 @@ namespace {
 constexpr platform::OleColor kComputedBack = platform::Rgb(192, 255, 255);  // &H00FFFFC0
 constexpr platform::OleColor kGreyBack = platform::Rgb(128, 128, 128);       // &H00808080
 constexpr double kColumnX[3] = {7230, 8610, 9990};
-constexpr double kCellWidth = 1400;
+constexpr double kCellWidth = 1380;  // the columns' pitch: neighbouring cells share an edge
 constexpr double kCellHeight = 285;
 constexpr double kTextLeft = 1005;
 constexpr double kTextRight = 7130;
@@ -69,7 +69,7 @@ Form9::Form9(shell::Program& program, QWidget* parent) : Form(QStringLiteral("Fo
   Place(this, 0, 0, kDesignWidth, kDesignHeight);
 
   BuildCaption();
-  const double end = BuildLines(5100);
+  const double end = BuildLines(5940);
   BuildClosing(end + 120);
   BuildMenus();
 
@@ -108,13 +108,13 @@ void Form9::BuildCaption() {
     return e;
   };
   // Shape1(0): the caption block.
-  auto* shape = add<QFrame>(QStringLiteral("Shape1(0)"), nullptr, 960, 90, 10440, 4920);
+  auto* shape = add<QFrame>(QStringLiteral("Shape1(0)"), nullptr, 960, 90, 10440, 5760);
   shape->setFrameShape(QFrame::Box);
   shape->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  label(QStringLiteral("CaptionCourt"), 1005, 180, 2700, QStringLiteral("IN THE CIRCUIT COURT OF THE "), true);
-  guarded_.push_back(box(Box::WSCourt, 3750, 165, 1200));
-  label(QStringLiteral("CaptionCircuit"), 5010, 180, 2000, QStringLiteral("JUDICIAL CIRCUIT,"), true);
+  label(QStringLiteral("CaptionCourt"), 1005, 180, 2900, QStringLiteral("IN THE CIRCUIT COURT OF THE "), true);
+  guarded_.push_back(box(Box::WSCourt, 3960, 165, 1200));
+  label(QStringLiteral("CaptionCircuit"), 5220, 180, 2000, QStringLiteral("JUDICIAL CIRCUIT,"), true);
   label(QStringLiteral("CaptionIn"), 1005, 510, 1100, QStringLiteral("IN AND FOR"), true);
   guarded_.push_back(box(Box::WSCounty, 2130, 495, 2800));
   label(QStringLiteral("CaptionCounty"), 5010, 510, 2000, QStringLiteral("COUNTY, DADUDAV"), true);
@@ -130,19 +130,19 @@ void Form9::BuildCaption() {
   guarded_.push_back(box(Box::WSDiv, 7530, 1245, 3000));
 
   // The certificate of service.
-  auto* service = add<QGroupBox>(QStringLiteral("ServiceFrame"), nullptr, 1020, 2250, 10200, 780);
+  auto* service = add<QGroupBox>(QStringLiteral("ServiceFrame"), nullptr, 1020, 2310, 10200, 780);
   add<QLabel>(QStringLiteral("CheckAllUsed"), service, 120, 135, 1500, 255, QStringLiteral("[check all used]"))
       ->setFont(SheetFont(9, true));
-  auto check = [&](const QString& name, double left, const QString& caption) {
-    auto* c = add<QCheckBox>(name, service, left, 90, 1700, 300, caption);
+  auto check = [&](const QString& name, double left, double width, const QString& caption) {
+    auto* c = add<QCheckBox>(name, service, left, 90, width, 300, caption);
     c->setTristate(true);
     c->setFont(SheetFont(9));
     return c;
   };
-  WSEmailed = check(QStringLiteral("WSEmailed"), 1700, QStringLiteral("e-mailed"));
-  WSMailed = check(QStringLiteral("WSMailed"), 3300, QStringLiteral("mailed"));
-  WSHand = check(QStringLiteral("WSHand"), 4700, QStringLiteral("hand delivered"));
-  WSFaxed = check(QStringLiteral("WSFaxed"), 6600, QStringLiteral("na"));
+  WSEmailed = check(QStringLiteral("WSEmailed"), 1700, 1550, QStringLiteral("e-mailed"));
+  WSMailed = check(QStringLiteral("WSMailed"), 3300, 1350, QStringLiteral("mailed"));
+  WSHand = check(QStringLiteral("WSHand"), 4700, 1700, QStringLiteral("hand delivered"));
+  WSFaxed = check(QStringLiteral("WSFaxed"), 6600, 1700, QStringLiteral("na"));
   WSFaxed->hide();
   add<QLabel>(QStringLiteral("ServiceTo"), service, 120, 450, 3600, 255,
               QStringLiteral("to the person(s) listed below on date:"))
@@ -151,21 +151,21 @@ void Form9::BuildCaption() {
   date->setFont(SheetFont(8.25));
   boxes_[static_cast<int>(Box::WSDate)] = date;
 
-  label(QStringLiteral("NoticeLead"), 1005, 3090, 2100, QStringLiteral("PLEASE TAKE NOTICE, that"));
-  box(Box::WSFilingparty, 3150, 3075, 4000);
-  label(QStringLiteral("NoticeFiling"), 7200, 3090, 1500, QStringLiteral(" is filing his/her"));
-  label(QStringLiteral("NoticeText"), 1005, 3360, 7000,
+  label(QStringLiteral("NoticeLead"), 1005, 3150, 2200, QStringLiteral("PLEASE TAKE NOTICE, that"));
+  box(Box::WSFilingparty, 3210, 3135, 3940);
+  label(QStringLiteral("NoticeFiling"), 7200, 3150, 1500, QStringLiteral(" is filing his/her"));
+  label(QStringLiteral("NoticeText"), 1005, 3420, 7000,
         QStringLiteral("Child Support Guidelines Worksheet attached and labeled Exhibit 1."));
 
   // The two address blocks.
-  label(QStringLiteral("OtherHeading"), 1005, 3660, 4200, QStringLiteral("Other party or his/her attorney "), true);
-  label(QStringLiteral("FilingHeading"), 6300, 3660, 4200, QStringLiteral("Filing party or his/her attorney"), true);
+  label(QStringLiteral("OtherHeading"), 1005, 3720, 4200, QStringLiteral("Other party or his/her attorney "), true);
+  label(QStringLiteral("FilingHeading"), 6300, 3720, 4200, QStringLiteral("Filing party or his/her attorney"), true);
   const QString captions[] = {QStringLiteral("Name:"), QStringLiteral("Address:"), QStringLiteral("City, State, Zip:"),
                               QStringLiteral("Telephone:"), QStringLiteral("E-mail address:")};
   const Box other[] = {Box::WSOName, Box::WSOAddress, Box::WSOCity, Box::WSOPhone, Box::WSOEmail};
   const Box filing[] = {Box::WSNAme, Box::WSAddress, Box::WSCity, Box::WSPhone, Box::WSEmail, Box::WSBar};
   for (int i = 0; i < 6; ++i) {
-    const double top = 3930 + i * 300;
+    const double top = 3990 + i * 300;
     if (i < 5) {
       label(QStringLiteral("OtherLabel(%1)").arg(i), 1005, top + 15, 1450, captions[i]);
       box(other[i], 2460, top, 3600);
@@ -174,7 +174,7 @@ void Form9::BuildCaption() {
           i == 4 ? QStringLiteral("E-mail Address:") : i == 5 ? QStringLiteral("Bar Number:") : captions[i]);
     box(filing[i], 7755, top, 3500);
   }
-  for (Box b : {Box::WSOFax, Box::WSFax}) box(b, 11310, 4830, 60)->hide();
+  for (Box b : {Box::WSOFax, Box::WSFax}) box(b, 11310, 4890, 60)->hide();
 }
 
 double Form9::BuildLines(double top) {
@@ -185,10 +185,16 @@ double Form9::BuildLines(double top) {
   const QStringList greyNames = GreyCellNames();
   int grey = 0;
   auto text = [&](const QString& name, double left, double y, double width, const QString& t, double points, bool bold) {
-    const double h = WrappedHeight(t, points, bold, width);
+    double h = WrappedHeight(t, points, bold, width);
     auto* l = add<QLabel>(name, nullptr, left, y, width, h, t);
     l->setFont(SheetFont(points, bold));
     l->setWordWrap(true);
+    // A text whose letters run wider than the estimate takes the lines it needs.
+    const QRect needed = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 1 << 20), Qt::TextWordWrap, t);
+    if (const double measured = needed.height() * TwipsPerPixelY(); measured > h) {
+      h = measured;
+      platform::ui::SetHeight(l, h);
+    }
     return h;
   };
   int labelCount = 0;
@@ -250,7 +256,8 @@ double Form9::BuildLines(double top) {
             e->setAlignment(Qt::AlignCenter);
             boxes_[static_cast<int>(*under.box)] = e;
           }
-          top += std::max(h2, under.box ? 270.0 : 0.0) + 15;
+          // A box stands 40 twips above its text: the next line keeps clear of it.
+          top += std::max(h2, under.box ? 270.0 : 0.0) + (under.box ? 55 : 15);
         }
         rule(top + 15);
         top += 60;

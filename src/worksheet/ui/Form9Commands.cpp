@@ -130,6 +130,6 @@ void Form9::Form_Unload() {
 void Form9::ChangeMargin_Click() { shell::OpenPreparerDialog(program_); }
 
 void Form9::SaveWorksheet_Click() { casefile::ui::SaveCase(program_); }
-void Form9::OpenWorksheet_Click() { casefile::ui::OpenCase(program_); }
+void Form9::OpenWorksheet_Click() { casefile::ui::OpenCase(program_, /*showExpressScreen=*/false); }
 
 }  // namespace worksheet::ui

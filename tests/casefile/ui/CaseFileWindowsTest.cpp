@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <map>
+
 #include "app/ui/StartupLayout.h"
 #include "business/ui/BusinessWindow.h"
 #include "casefile/CaseFileCommands.h"
@@ -26,6 +28,8 @@
 #include "prefs/Preferences.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/ProgramFixture.h"
+#include "worksheet/ui/Form9.h"
+#include "worksheet/ui/OpenWorksheet.h"
 
 namespace {
 
@@ -161,6 +165,80 @@ TEST_F(CaseFileWindowsTest, ACaseSavedInMonthlyEntryClearedAndOpenedGivesTheSame
   EXPECT_EQ(program.Case.Income.Payer.YrEarned, 60000);
 
   EXPECT_FLOAT_EQ(RunChildSupport(), before);
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
+}
+
+// The worksheet's own entries and its font, typed into the worksheet and saved
+// from its File menu, come back exactly when the case is opened again from it.
+TEST_F(CaseFileWindowsTest, WorksheetEntriesAndFontComeBackThroughTheWorksheetsFileMenu) {
+  EnterCase();
+  RunChildSupport();  // the Express screen's computed boxes as a run leaves them
+  worksheet::ui::OpenWorksheet(program);
+  auto& sheet = *program.Find<worksheet::ui::Form9>("Form9");
+  std::map<QString, QString> typed;
+  for (const casefile::Position& p : casefile::CasePositions()) {
+    if (QLatin1String(p.window) != QLatin1String("Form9") || p.written != casefile::Written::Text) continue;
+    auto* box = sheet.Control(QLatin1String(p.control)) ? qobject_cast<QLineEdit*>(sheet.Control(QLatin1String(p.control)))
+                                                         : nullptr;
+    ASSERT_NE(box, nullptr) << p.control;
+    if (!box->isVisibleTo(&sheet) || box->isReadOnly()) continue;  // the hidden fax boxes, the computed cells
+    const QString text = QStringLiteral("No. %1, Suite 2").arg(p.position);
+    incometest::Type(box, text.toLatin1().constData());
+    typed[QLatin1String(p.control)] = box->text();
+  }
+  EXPECT_GT(typed.size(), 50u);
+  sheet.WSEmailed->setCheckState(Qt::PartiallyChecked);
+  sheet.WSMailed->setCheckState(Qt::Checked);
+  sheet.WSNoDev->click();
+  sheet.WSOpRes->click();
+  dialogs.AnswerFontDialog(platform::FontChoice{"DejaVu Sans", 10, false, false});
+  sheet.ChangeFont->trigger();
+
+  const QString path = Scratch("Worksheet case.PVX");
+  QFile::remove(path);
+  dialogs.AnswerSaveDialog(path);
+  sheet.SaveWorksheet->trigger();
+  ASSERT_TRUE(QFile::exists(path));
+  casefile::CaseFields& fields = casefile::ui::Session(program)->fields;
+  const QStringList saved = Record(fields);
+
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  ASSERT_TRUE(casefile::ui::ClearData(program));
+  dialogs.AnswerFontDialog(platform::FontChoice{"Tahoma", 10, false, false});
+  sheet.ChangeFont->trigger();
+  EXPECT_NE(Record(fields), saved);
+
+  Express().hide();
+  dialogs.AnswerOpenDialog(path);
+  sheet.OpenWorksheet->trigger();
+  EXPECT_FALSE(Express().isVisible());  // opened from the worksheet, the worksheet stays in front
+  EXPECT_TRUE(sheet.isVisible());
+  // Every position, the worksheet's and the font's included, holds what was saved.
+  const QStringList opened = Record(fields);
+  ASSERT_EQ(opened.size(), saved.size());
+  for (int i = 0; i < saved.size(); ++i) EXPECT_EQ(opened[i].toStdString(), saved[i].toStdString()) << "position " << i + 1;
+  for (const auto& [control, text] : typed)
+    EXPECT_EQ(qobject_cast<QLineEdit*>(sheet.Control(control))->text().toStdString(), text.toStdString())
+        << control.toStdString();
+  EXPECT_EQ(sheet.WSEmailed->checkState(), Qt::PartiallyChecked);
+  EXPECT_EQ(sheet.WSMailed->checkState(), Qt::Checked);
+  EXPECT_EQ(sheet.WSHand->checkState(), Qt::Unchecked);
+  EXPECT_TRUE(sheet.WSNoDev->isChecked() && !sheet.WSDev->isChecked());
+  EXPECT_TRUE(sheet.WSOpRes->isChecked() && !sheet.WSOpPet->isChecked());
+  EXPECT_EQ(program.Case.Worksheet.WSFontName, "DejaVu Sans");
+  EXPECT_EQ(program.Case.Worksheet.WSFontSize, 10);
+  for (QWidget* c : sheet.Controls()) EXPECT_EQ(c->font().family(), "DejaVu Sans") << c->objectName().toStdString();
+
+  // Saved again, now from the Express screen, the case gives the same bytes.
+  QFile first(path);
+  ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+  const QByteArray firstBytes = first.readAll();
+  const QString again = Scratch("Worksheet case again.PVX");
+  dialogs.AnswerSaveDialog(again);
+  Express().MenuItem("Save")->trigger();
+  QFile second(again);
+  ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+  EXPECT_EQ(second.readAll(), firstBytes);
   EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
 }
 

@@ -17,7 +17,7 @@ class IncomeReportCommandTest : public ::testing::Test, public IncomeWindowFixtu
   static void SetUpTestSuite() { platform::RegisterTahomaIfMissing(); }
 
   IncomeReportCommand Command() {
-    IncomeReportCommand c{Claim(), Payer(), express, dialogs, vars};
+    IncomeReportCommand c{Claim(), Payer(), express, dialogs, vars, printer};
     c.printer.setupFor = [](const platform::PrinterChoice&) {
       return platform::PrinterSetup{300, QMarginsF(0, 0, 0, 0)};
     };
@@ -34,6 +34,7 @@ class IncomeReportCommandTest : public ::testing::Test, public IncomeWindowFixtu
     return false;
   }
 
+  platform::DrawingCursor printer = platform::DrawingCursor::ForPrinter();
   platform::Document printed;
   QString printedOn;
   QString failure;
@@ -55,9 +56,14 @@ TEST_F(IncomeReportCommandTest, PrintsYearlyAmountsWhateverPeriodTheWindowsShow)
   Type(Box(Claim(), "ItemizedAmount"), "15000");
   express.filing.Claim.MFJ = true;
   dialogs.AnswerPrintDialog(OnPrinter("Office"));
+  printer.SetFontName("Courier New");
   IncomeReportCommand command = Command();
   ASSERT_TRUE(PrintPopup_Click(command));
   EXPECT_EQ(printedOn, "Office");
+  // Drawn on the program's printer, which keeps the report's settings and the
+  // chosen printer's resolution for the next printout.
+  EXPECT_EQ(printer.FontName(), "Tahoma");
+  EXPECT_EQ(printer.PrintQuality(), 300);
   EXPECT_EQ(Claim().IncomeEntryPeriod(), IncomePeriod::Yearly);
   EXPECT_EQ(Payer().IncomeEntryPeriod(), IncomePeriod::Yearly);
   ASSERT_EQ(printed.pageCount(), 2);  // the claimant files jointly

@@ -21,7 +21,7 @@ class Form10Test : public ::testing::Test {
     vars.Tax.Claim.YrFedTax = 1'000;
     vars.Tax.Claim.YrChildCareCredit = 600;
     vars.Tax.Claim.YrChildTaxCredit = 2'200;
-    form = std::make_unique<Form10>(vars, dialogs, [] { return QStringLiteral("Rivera v. Rivera"); });
+    form = std::make_unique<Form10>(vars, dialogs, printer, [] { return QStringLiteral("Rivera v. Rivera"); });
     form->Printer.setupFor = [](const platform::PrinterChoice&) { return platform::PrinterSetup{}; };
     form->Printer.print = [this](const platform::Document& doc, const platform::PrinterChoice&) {
       printed.push_back(doc);
@@ -31,6 +31,7 @@ class Form10Test : public ::testing::Test {
 
   casevars::CaseVars vars;
   platform::ScriptedDialogs dialogs;
+  platform::DrawingCursor printer = platform::DrawingCursor::ForPrinter();
   std::unique_ptr<Form10> form;
   std::vector<platform::Document> printed;
   platform::OutputResult printResult;

@@ -332,6 +332,8 @@ TEST_F(WorksheetWindowTest, SharedCustodyCaseFromExpressScreenToPdf) {
   EXPECT_TRUE(run.Box(Box::WS4f)->text().isEmpty());  // the standard method's lines are emptied
 
   frame.resize(1024, 768);
+  frame.Sheet->ensureWidgetVisible(run.Box(Box::WSCourt));  // the notice block and the first lines
+  EXPECT_TRUE(testenv::SavePicture(frame.grab().toImage(), "worksheet-notice-1024x768.png"));
   frame.Sheet->ensureWidgetVisible(run.Box(Box::WS21f));
   EXPECT_TRUE(testenv::SavePicture(frame.grab().toImage(), "worksheet-shared-case.png"));
 
