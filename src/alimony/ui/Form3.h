@@ -82,9 +82,6 @@ class Form3 : public platform::ui::Form {
   Q_INVOKABLE void MakeForm3White();
   Q_INVOKABLE void MakeForm3Grey();
 
-  // Set once the window has been fitted to the screen since it was loaded.
-  bool Fitted = false;
-
   QGroupBox* Frame1 = nullptr;
   QGroupBox* Frame2 = nullptr;
   QLineEdit* CaseScore = nullptr;

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 
 #include "affidavit/screens/ui/AffidavitPages.h"
-#include "alimony/ui/Form3.h"
 #include "platform/ui/Form.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Program.h"
@@ -47,7 +46,7 @@ void FitStartupWindows(Program& program) {
       if (!window) return;
       if (entry.fit == StartupFit::TabForm) program.FitTabFormToScreen(*window);
       else program.FitFormToScreen(*window);
-      if (auto* alimony = qobject_cast<alimony::ui::Form3*>(window)) alimony->Fitted = true;
+      window->Fitted = true;
     });
   }
 

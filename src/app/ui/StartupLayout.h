@@ -18,12 +18,12 @@ struct StartupWindow {
 
 // The windows that keep their state for the whole run, created and fitted
 // once by the start-up layout pass, in this order. A window listed here but
-// not built into the program yet is passed over. The alimony result window
-// is made ready here and fitted again only once it has been unloaded (see
-// alimony::ui::LoadAlimonyResult). The child support result window, the tax
-// credit window and the Print Screen Images window are not listed: each is
-// fitted afresh when it opens (a fit multiplies the window's geometry, so a
-// window is fitted once per loading).
+// not built into the program yet is passed over. Each window is marked
+// `Fitted`; the result windows, which are unloaded when closed, are fitted
+// again when they open after an unloading (results::ui::ShowChildSupportResult,
+// alimony::ui::LoadAlimonyResult). The tax credit window, the skills table
+// and the Print Screen Images window are not listed: each is made and fitted
+// afresh every time it opens.
 inline constexpr StartupWindow kStartupWindows[] = {
     {"Form1", StartupFit::Form},      // the Express screen
     {"Form13", StartupFit::TabForm},  // the claimant's income
@@ -31,6 +31,7 @@ inline constexpr StartupWindow kStartupWindows[] = {
     {"Form16", StartupFit::Form},     // parenting time
     {"Form26", StartupFit::TabForm},  // the claimant's business income
     {"Form27", StartupFit::TabForm},  // the other party's business income
+    {"Form5", StartupFit::Form},      // the child support results
     {"Form3", StartupFit::Form},      // the alimony results
 };
 

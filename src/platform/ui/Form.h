@@ -88,6 +88,10 @@ class Form : public QWidget {
 
   QString Name() const { return objectName(); }
 
+  // Set once the window has been fitted to the screen since it was loaded:
+  // a fit scales the window's geometry, so a window is fitted once a loading.
+  bool Fitted = false;
+
   // The screen's twips per pixel in use for this window (15 until fitted).
   double TwipsPerPixelX() const { return twipsPerPixelX_; }
   double TwipsPerPixelY() const { return twipsPerPixelY_; }

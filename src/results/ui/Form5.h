@@ -78,9 +78,6 @@ class Form5 : public platform::ui::Form {
   void MakeForm5White();
   Q_INVOKABLE void MakeForm5Grey();
 
-  // Set once the window has been fitted to the screen since it was loaded.
-  bool Fitted = false;
-
   QGroupBox* Frame1 = nullptr;
   QGroupBox* Frame2 = nullptr;
   QGroupBox* Frame5 = nullptr;
