@@ -22,9 +22,10 @@ Program::Program(platform::Dialogs& dialogs)
       PrinterSetupOf([](const platform::PrinterChoice& choice) { return platform::PrinterSetupFor(choice); }),
       ProgramFolder(QCoreApplication::applicationDirPath()) {}
 
-void Program::SetUpPrinter() {
+std::optional<platform::PrinterChoice> Program::SetUpPrinter() {
   const std::optional<platform::PrinterChoice> choice = Dialogs.ShowPrinterSetup();
   if (choice && PrinterSetupOf) Printer.SetPrinterSetup(PrinterSetupOf(*choice));
+  return choice;
 }
 
 Program::~Program() = default;

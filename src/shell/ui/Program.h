@@ -42,7 +42,8 @@ class Program {
   // "Printer Setup" of every window that has it: the set-up dialog; the
   // printer chosen there is the one the print dialogs open on next, and
   // Printer takes its resolution and edges. A cancel changes nothing.
-  void SetUpPrinter();
+  // Returns the printer chosen, nothing after a cancel.
+  std::optional<platform::PrinterChoice> SetUpPrinter();
 
   // Windows by name ("Form1"): Load creates a window that is not loaded yet;
   // Find only looks. Names compare without regard to case. Null when no such

@@ -103,7 +103,7 @@ TEST_F(PrinterSettingsTest, EachPrintoutStartsFromTheSettingsTheLastOneLeft) {
 }
 
 TEST_F(PrinterSettingsTest, PrinterSetupChoosesThePrinterOfTheNextPrintout) {
-  for (const char* window : {"Form1", "FormFin"}) {
+  for (const char* window : {"Form1", "FormFin", "Form12"}) {
     SCOPED_TRACE(window);
     auto* form = run.program.Load<platform::ui::Form>(QString::fromLatin1(window));
     ASSERT_NE(form, nullptr);

@@ -232,7 +232,7 @@ bool PrintBlankShortForm(shell::Program& program) {
 }
 
 void AffidavitPrinterSetup(shell::Program& program) {
-  if (const auto choice = program.Dialogs.ShowPrinterSetup()) Services(program).ChosenPrinter = *choice;
+  if (const auto choice = program.SetUpPrinter()) Services(program).ChosenPrinter = *choice;
 }
 
 }  // namespace affidavit::ui
