@@ -22,6 +22,7 @@ namespace pui = platform::ui;
 namespace {
 
 constexpr double kFrameFont = 9.75;
+constexpr double kPartyFrameFont = 9;
 constexpr double kControlFont = 8.25;  // buttons, labels and boxes
 const QString kEntryError = QStringLiteral("Entry Error");
 
@@ -108,10 +109,15 @@ void Form3::Build() {
   label("Label2", frame3, 5760, 900, 1395, 405, "New Alimony Award Per Year")->setWordWrap(true);
   NewAward = box("NewAward", frame3, 7200, 960, 855, 305);
 
+  // The parties' frames take their role captions ("Claimant (noncustodial)")
+  // a size smaller, so that the longest ends before its "Show Tax Credits".
   Frame1 = frame("Frame1", 150, 3705, 4110, 2835, "Claimant");
+  pui::SetFontSize(Frame1, kPartyFrameFont);
   Picture5 = picture("Picture5", Frame1, 180, 270, 3735, 2475, pictures_.Picture5);
+  // On the frame's top edge, at its right end, clear of the longest role caption.
   ClaimCreditsButton = button("ClaimCreditsButton", Frame1, 2520, 0, 1575, 285, "Show Tax Credits");
   Frame2 = frame("Frame2", 4320, 3705, 4125, 2835, "Other Party");
+  pui::SetFontSize(Frame2, kPartyFrameFont);
   Picture6 = picture("Picture6", Frame2, 180, 270, 3735, 2475, pictures_.Picture6);
   OtherCreditsButton = button("OtherCreditsButton", Frame2, 2520, 0, 1575, 285, "Show Tax Credits");
 
@@ -147,7 +153,7 @@ void Form3::Build() {
   // the window's other labels so that the longest fits.
   const auto entry = [&](const char* labelName, const char* caption, const char* boxName, double boxLeft,
                          double top) {
-    pui::SetFontSize(label(labelName, frame6, 30, top + 15, boxLeft - 45, 255, caption), 8);
+    pui::SetFontSize(label(labelName, frame6, 30, top + 15, boxLeft - 45, 255, caption), 7.5);
     return box(boxName, frame6, boxLeft, top, 615, 285);
   };
   PresentValueDuration = entry("PresentVal", "Duration In Years", "PresentValueDuration", 1830, 690);
