@@ -44,14 +44,18 @@ void TotalCaption(PageBuilder& b, const QString& array, int index, double left, 
 }  // namespace
 
 PageDesign BuildForm122() {
-  PageBuilder b(PageId::Form122, QStringLiteral("Form122"), 65265);
+  // The contingent items' instructions stand above their tables: those
+  // tables and everything after them stand `d` lower.
+  constexpr double d = 4 * kSmallLine;
+  PageBuilder b(PageId::Form122, QStringLiteral("Form122"), 65265 + d);
   // Furniture: the asset table, the liabilities with net worth, the
   // contingent tables, the worksheet statement with the first certificate,
   // the non-lawyer block and the second certificate; the rule under the title.
-  b.Panels({{120, 27660}, {27660, 41490}, {41520, 49590}, {49650, 55500}, {55560, 58950}, {59100, 65100}});
+  b.Panels({{120, 27660}, {27660, 41490}, {41520, 49590 + d}, {49650 + d, 55500 + d}, {55560 + d, 58950 + d},
+            {59100 + d, 65100 + d}});
   b.Rule(1050);
 
-  b.PageButtons(630, 180, 64650);
+  b.PageButtons(630, 180, 64650 + d);
   b.Heading("SECTION III. ASSETS AND LIABILITIES", 5700, 240, 4000);
   b.Heading("LONG FORM", 9900, 240, 1300);
   b.Heading("A. ASSETS", 600, 1140, 1300);
@@ -180,9 +184,16 @@ PageDesign BuildForm122() {
 
   // D. Contingent assets and liabilities.
   b.Heading("D. CONTINGENT ASSETS AND LIABILITIES ", 600, 41580, 4500);
+  b.Lines({"INSTRUCTIONS:",
+           " If you have any POSSIBLE assets (possible lawsuits, income potential, accrued vacation or sick leave, "
+           "bonus, inheritance, etc.) or",
+           " POSSIBLE liabilities (possible lawsuits, future unpaid taxes, contingent tax liabilities, debts assumed "
+           "by another), ",
+           "you must list them here."},
+          600, 41850, true);
   b.Label("Check the box in column A next to any contingent asset(s) which you are requesting the court assign to you.",
-          600, 41850, 10600);
-  const double ah = 42180;
+          600, 41850 + d, 10600);
+  const double ah = 42180 + d;
   b.Cell("A", 1140, ah, 420, 1020);
   b.Cell("Contingent Assets", 1590, ah, 5100, 1020);
   b.Cell("Title / Owner", 6750, ah, 1050, 1020);
@@ -190,7 +201,7 @@ PageDesign BuildForm122() {
   b.Cell("Nonmarital Contingent Assets", 9360, ah, 2050, 720);
   PetitionerRespondent(b, 9360, 1020, 10410, 1000, ah + 720);
   for (int i = 28; i <= 32; ++i) {
-    const double top = 43260 + (i - 28) * 360;
+    const double top = 43260 + d + (i - 28) * 360;
     b.Check("S4c", i, QString(), 1200, top + 15, 300);
     b.Text("S4T", i, 1590, top, 5100, DesignText(debts, i));
     b.Text("S4D", i, 6750, top, 1050);
@@ -198,17 +209,19 @@ PageDesign BuildForm122() {
     b.Amount("S4P", i, 9360, top, 1020);
     b.Amount("S4R", i, 10410, top, 1000);
   }
-  b.Check("S4c", 33, QString(), 1200, 45075, 300).hidden = true;
-  TotalCaption(b, "S4T", 33, 1200, 45060, 6585, "Total Possible Value of Marital Contingent Assets (add column B)", 9);
+  b.Check("S4c", 33, QString(), 1200, 45075 + d, 300).hidden = true;
+  TotalCaption(b, "S4T", 33, 1200, 45060 + d, 6585,
+               "Total Possible Value of Marital Contingent Assets (add column B)", 9);
   b.Edit("S4T", 33)->height = 300;
-  b.Total("S4", 33, 7830, 45060, 1450, Tint::ContingentTotal).height = 300;
-  hiddenNa(33, 9360, 10410, 45060, 1000);
-  TotalCaption(b, "S4T", 41, 1200, 45360, 8175, "Total Possible Value of NonMarital Contingent Assets (add column C)", 9);
-  b.Total("S4", 44, 9420, 45360, 1900, Tint::ContingentTotal);
+  b.Total("S4", 33, 7830, 45060 + d, 1450, Tint::ContingentTotal).height = 300;
+  hiddenNa(33, 9360, 10410, 45060 + d, 1000);
+  TotalCaption(b, "S4T", 41, 1200, 45360 + d, 8175,
+               "Total Possible Value of NonMarital Contingent Assets (add column C)", 9);
+  b.Total("S4", 44, 9420, 45360 + d, 1900, Tint::ContingentTotal);
 
   b.Label("Check the box in column A next to any contingent debt(s) for which you believe you should be responsible.",
-          600, 45735, 10600);
-  const double dh = 46020;
+          600, 45735 + d, 10600);
+  const double dh = 46020 + d;
   b.Cell("A", 1050, dh, 480, 1140);
   b.Cell("Contingent Liabilities", 1590, dh, 4600, 1140);
   b.Cell("Debtor/  Obligor Title Holder", 6210, dh, 1000, 1140);
@@ -217,7 +230,7 @@ PageDesign BuildForm122() {
   b.Cell("Nonmarital Contingent Liabilities", 9390, dh, 2050, 840);
   PetitionerRespondent(b, 9390, 1030, 10440, 1000, dh + 840);
   for (int i = 34; i <= 38; ++i) {
-    const double top = 47190 + (i - 34) * 360;
+    const double top = 47190 + d + (i - 34) * 360;
     b.Check("S4c", i, QString(), 1110, top + 15, 300);
     b.Text("S4T", i, 1590, top, 4600, DesignText(debts, i));
     b.Text("S4D", i, 6210, top, 1000);
@@ -226,12 +239,12 @@ PageDesign BuildForm122() {
     b.Amount("S4P", i, 9390, top, 1030);
     b.Amount("S4R", i, 10440, top, 1000);
   }
-  b.Check("S4c", 39, QString(), 1110, 49065, 300).hidden = true;
-  TotalCaption(b, "S4T", 39, 1110, 49050, 7095, "Total Possible Amount Owed on Contingent Liabilities", 9);
-  b.Total("S4", 39, 8250, 49050, 1100, Tint::ContingentTotal);
-  b.Total("S4", 45, 9390, 49050, 1500, Tint::ContingentTotal);
+  b.Check("S4c", 39, QString(), 1110, 49065 + d, 300).hidden = true;
+  TotalCaption(b, "S4T", 39, 1110, 49050 + d, 7095, "Total Possible Amount Owed on Contingent Liabilities", 9);
+  b.Total("S4", 39, 8250, 49050 + d, 1100, Tint::ContingentTotal);
+  b.Total("S4", 45, 9390, 49050 + d, 1500, Tint::ContingentTotal);
 
-  AddClosingBlocks(b, 49740, 63000, false);
+  AddClosingBlocks(b, 49740 + d, 63000 + d, false);
   return b.Take();
 }
 

@@ -67,6 +67,18 @@ PageControl& PageBuilder::Heading(const QString& text, double left, double top, 
   return c;
 }
 
+double PageBuilder::Lines(std::initializer_list<const char*> lines, double left, double top, bool firstBold,
+                          double width) {
+  for (const char* line : lines) {
+    PageControl& c = Label(QString::fromLatin1(line), left, top, width);
+    c.height = kSmallLine;
+    c.fontSize = kSmallSize;
+    c.bold = firstBold && line == *lines.begin();
+    top += kSmallLine;
+  }
+  return top;
+}
+
 PageControl& PageBuilder::Container(const QString& name, double left, double top, double width,
                                     double height) {
   return Add(name, -1, ControlKind::Container, {}, left, top, width, height);

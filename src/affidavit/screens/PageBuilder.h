@@ -12,6 +12,9 @@ namespace affidavit {
 // Heights of a text box and of a line of fixed text, in twips.
 inline constexpr double kBoxHeight = 330;
 inline constexpr double kLabelHeight = 255;
+// Rows of the small print (8 points) of the forms' instructions.
+inline constexpr double kSmallLine = 225;
+inline constexpr double kSmallSize = 8;
 
 class PageBuilder {
  public:
@@ -32,6 +35,11 @@ class PageBuilder {
   PageControl& Label(const QString& text, double left, double top, double width = 7000);
   PageControl& Heading(const QString& text, double left, double top, double width = 9000);
   PageControl& Container(const QString& name, double left, double top, double width, double height);
+  // A paragraph of the court form, one fixed text a line as the form breaks
+  // them, in small print (`kSmallLine` apart) from `top`; the first line bold
+  // when `firstBold`. Returns the top below the last line.
+  double Lines(std::initializer_list<const char*> lines, double left, double top, bool firstBold = false,
+               double width = 10600);
   // A column caption in a bordered cell (page font, bold), broken into lines.
   PageControl& Cell(const QString& text, double left, double top, double width, double height);
   // Furniture: a shaded panel from `top` to `bottom` across the page, and a

@@ -267,14 +267,35 @@ PageDesign BuildForm121() {
 }
 
 PageDesign BuildForm123() {
-  PageBuilder b(PageId::Form123, QStringLiteral("Form123"), 42465);
+  // Section III's introduction stands above the tables and the contingent
+  // items' instructions above theirs: the tables stand `intro` lower, the
+  // contingent tables and everything after them `intro + instructions`.
+  constexpr double intro = 5 * kSmallLine;
+  constexpr double instructions = 3 * kSmallLine;
+  constexpr double s = intro + instructions;
+  PageBuilder b(PageId::Form123, QStringLiteral("Form123"), 42465 + s);
   // Furniture: assets, liabilities, contingent items, the worksheet statement
   // with the first certificate, the non-lawyer block, the second certificate.
-  b.Panels({{120, 9660}, {9750, 20070}, {20145, 27135}, {27180, 32880}, {32970, 36300}, {36330, 42180}});
+  b.Panels({{120, 9660 + intro},
+            {9750 + intro, 20070 + intro},
+            {20145 + intro, 27135 + s},
+            {27180 + s, 32880 + s},
+            {32970 + s, 36300 + s},
+            {36330 + s, 42180 + s}});
   b.Rule(1050);
-  b.PageButtons(630, 180, 41550);
+  b.PageButtons(630, 180, 41550 + s);
   b.Heading("SECTION III. ASSETS AND LIABILITIES", 5700, 240, 4000);
   b.Heading("SHORT FORM", 9800, 240, 1600);
+  b.Lines({" Use the nonmarital column only if this is a petition for dissolution of marriage and you believe an item "
+           "is 'nonmarital',",
+           "meaning it belongs to only one of you and should not be divided.   You should indicate to whom you "
+           "believe the item(s)",
+           "of debt belongs. (Typically, you will only use this column if property/debt was owned/owed by one spouse "
+           "before the marriage. See the",
+           " 'General Information for Self-Represented Litigants' found at the beginning of these forms and section "
+           "61.075(1),",
+           "Dadudav Statutes, for definitions of 'marital' and 'nonmarital' assets and liabilities.)"},
+          600, 1140, true);
   struct Table {
     const char* heading;
     const char* note;
@@ -291,13 +312,13 @@ PageDesign BuildForm123() {
   };
   const Table tables[] = {
       {"A. ASSETS:  (short form may use any 18 fields)", "Label58", "DESCRIPTION OF ITEM(S)",
-       "Current Fair Market Value", "Check12", "S3c", "s3ch", "s3cw", "S3T", "S3", 0, 17, 2520},
+       "Current Fair Market Value", "Check12", "S3c", "s3ch", "s3cw", "S3T", "S3", 0, 17, 2520 + intro},
       {"B. LIABILITIES:  (short form may use any 18 fields)", "Label57", "DESCRIPTION OF ITEM(S)",
-       "Current Amount Owed", "Check4", "S4c", "s4ch", "s4cw", "S4T", "S4", 0, 17, 11565},
+       "Current Amount Owed", "Check4", "S4c", "s4ch", "s4cw", "S4T", "S4", 0, 17, 11565 + intro},
       {"Contingent Assets", "Label56", "DESCRIPTION OF ITEM(S)", "Possible Value", "Check5", "S4c", "s4ch", "s4cw",
-       "S4T", "S4", 28, 32, 21705},
+       "S4T", "S4", 28, 32, 21705 + s},
       {"Contingent Liabilities", nullptr, "DESCRIPTION OF ITEM(S)", "Possible Amount Owed", "Check8", "S4c", "s4ch",
-       "s4cw", "S4T", "S4", 34, 38, 24810},
+       "s4cw", "S4T", "S4", 34, 38, 24810 + s},
   };
   const std::map<int, const char*> assets = {{0, "Cash (on hand)"},
                                              {1, "Cash (in banks or credit unions)"},
@@ -319,7 +340,13 @@ PageDesign BuildForm123() {
     const bool isAssets = QString::fromLatin1(t.textArray) == "S3T";
     if (t.first == 28) {
       b.Heading("C. CONTINGENT ASSETS AND LIABILITIES:  (short form may use any 5 Asset and any 5 liability fields)",
-                600, t.top - 1440, 10600);
+                600, t.top - 1440 - instructions, 10600);
+      b.Lines({"INSTRUCTIONS:",
+               " If you have any POSSIBLE assets (income potential, accrued vacation or sick leave, bonus, "
+               "inheritance, etc.) or POSSIBLE",
+               "liabilities (possible lawsuits, future unpaid taxes, contingent tax liabilities, debts assumed by "
+               "another), you must list them here."},
+              600, t.top - 1170 - instructions);
     }
     b.Heading(QString::fromLatin1(t.heading), 600, t.top - (t.note ? 1170 : 900), 7000).blue = true;
     if (t.note) Note(b, t.note, 600, t.top - 900);
@@ -357,17 +384,17 @@ PageDesign BuildForm123() {
     b.Check(assets ? "s3ch" : "s4ch", index, QString(), 9510, top + 30, 300).hidden = true;
     b.Check(assets ? "s3cw" : "s4cw", index, QString(), 10350, top + 30, 300).hidden = true;
   };
-  totalRow("S3T", "S3", 63, 2520 + 18 * 360, Tint::SectionTotal, "Total Assets (add next column)");
-  totalRow("S4T", "S4", 27, 11565 + 18 * 360, Tint::SectionTotal, "Total Debts (add next column)");
+  totalRow("S3T", "S3", 63, tables[0].top + 18 * 360, Tint::SectionTotal, "Total Assets (add next column)");
+  totalRow("S4T", "S4", 27, tables[1].top + 18 * 360, Tint::SectionTotal, "Total Debts (add next column)");
   for (int i = 40; i <= 42; ++i) {
-    PageControl& c = b.Amount("S4", i, 7275, 11565 + 19 * 360, 1815);
+    PageControl& c = b.Amount("S4", i, 7275, tables[1].top + 19 * 360, 1815);
     c.text = "NOT USED";
     c.locked = c.hidden = true;
   }
-  totalRow("S4T", "S4", 33, 21705 + 5 * 360, Tint::ContingentTotal, "Total Contingent Assets");
-  totalRow("S4T", "S4", 39, 24810 + 5 * 360, Tint::ContingentTotal, "Total Contingent Liabilities");
+  totalRow("S4T", "S4", 33, tables[2].top + 5 * 360, Tint::ContingentTotal, "Total Contingent Assets");
+  totalRow("S4T", "S4", 39, tables[3].top + 5 * 360, Tint::ContingentTotal, "Total Contingent Liabilities");
   b.Edit("S4c", 39)->text = QStringLiteral("Check16");
-  AddClosingBlocks(b, 27210, 40410, true);
+  AddClosingBlocks(b, 27210 + s, 40410 + s, true);
   return b.Take();
 }
 

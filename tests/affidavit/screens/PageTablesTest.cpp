@@ -221,17 +221,17 @@ TEST(AffidavitPageTables, GivenPositions) {
       {PageId::Form122, "S3", 64, 9405, 27210},    {PageId::Form122, "S4", 0, 7980, 29520},
       {PageId::Form122, "S4", 27, 7290, 39180},    {PageId::Form122, "S4", 43, 9090, 39570},
       {PageId::Form122, "S4", 40, 7620, 40140},    {PageId::Form122, "S4", 42, 7620, 40980},
-      {PageId::Form122, "S4", 28, 7830, 43260},    {PageId::Form122, "S4", 44, 9420, 45360},
-      {PageId::Form122, "S4", 34, 8250, 47190},    {PageId::Form122, "S4", 45, 9390, 49050},
-      {PageId::Form122, "Frame2", -1, 600, 49740}, {PageId::Form122, "Frame1", -1, 600, 51450},
-      {PageId::Form122, "Frame4", -1, 600, 59160}, {PageId::Form122, "Frame5", -1, 600, 63000},
+      {PageId::Form122, "S4", 28, 7830, 44160},    {PageId::Form122, "S4", 44, 9420, 46260},
+      {PageId::Form122, "S4", 34, 8250, 48090},    {PageId::Form122, "S4", 45, 9390, 49950},
+      {PageId::Form122, "Frame2", -1, 600, 50640}, {PageId::Form122, "Frame1", -1, 600, 52350},
+      {PageId::Form122, "Frame4", -1, 600, 60060}, {PageId::Form122, "Frame5", -1, 600, 63900},
       {PageId::Form121, "S0T", 7, 3075, 3360},     {PageId::Form121, "FaAmended", -1, 1200, 3030},
       {PageId::Form121, "Picture27", -1, 7170, 2910}, {PageId::Form121, "Frame3", -1, 2850, 20860},
       {PageId::Form121, "S1Op", 1, 3300, 6375},    {PageId::Form121, "ButtonPlus1", -1, 1230, 330},
       {PageId::Form121, "Command2", -1, 1230, 55590}, {PageId::Form123, "ButtonPlus1", -1, 630, 180},
-      {PageId::Form123, "Command2", -1, 630, 41550}, {PageId::Form123, "S3", 0, 7275, 2520},
-      {PageId::Form123, "S4", 0, 7275, 11565},     {PageId::Form123, "S4", 28, 7275, 21705},
-      {PageId::Form123, "S4", 34, 7275, 24810},    {PageId::Form123, "Frame2", -1, 600, 27210},
+      {PageId::Form123, "Command2", -1, 630, 43350}, {PageId::Form123, "S3", 0, 7275, 3645},
+      {PageId::Form123, "S4", 0, 7275, 12690},     {PageId::Form123, "S4", 28, 7275, 23505},
+      {PageId::Form123, "S4", 34, 7275, 26610},    {PageId::Form123, "Frame2", -1, 600, 29010},
   };
   for (const Place& p : places) {
     const PageControl& c = Get(p.page, p.array, p.index);
@@ -445,6 +445,16 @@ TEST(AffidavitPageLayout, QuotedTextsStandOnTheirPages) {
       {PageId::Form122, "(enter total of Column B in Liabilities Table; Section B)"},
       {PageId::Form122, "TOTAL NET WORTH (Total Assets minus Total Liabilities)"},
       {PageId::Form122, "D. CONTINGENT ASSETS AND LIABILITIES "},
+      {PageId::Form122, "INSTRUCTIONS:"},
+      {PageId::Form122, " If you have any POSSIBLE assets (possible lawsuits, income potential, accrued vacation or sick "
+                        "leave, bonus, inheritance, etc.) or"},
+      {PageId::Form122, " POSSIBLE liabilities (possible lawsuits, future unpaid taxes, contingent tax liabilities, debts "
+                        "assumed by another), "},
+      {PageId::Form122, "you must list them here."},
+      {PageId::Form122, "Check the box in column A next to any contingent asset(s) which you are requesting the court "
+                        "assign to you."},
+      {PageId::Form122, "Check the box in column A next to any contingent debt(s) for which you believe you should be "
+                        "responsible."},
       {PageId::Form122, "Contingent Assets"},
       {PageId::Form122, "Contingent Liabilities"},
       {PageId::Form122, "Title / Owner"},
@@ -512,6 +522,20 @@ TEST(AffidavitPageLayout, QuotedTextsStandOnTheirPages) {
       {PageId::Form123, "B. LIABILITIES:  (short form may use any 18 fields)"},
       {PageId::Form123, "C. CONTINGENT ASSETS AND LIABILITIES:  (short form may use any 5 Asset and any 5 liability "
                         "fields)"},
+      {PageId::Form123, " Use the nonmarital column only if this is a petition for dissolution of marriage and you "
+                        "believe an item is 'nonmarital',"},
+      {PageId::Form123, "meaning it belongs to only one of you and should not be divided.   You should indicate to whom "
+                        "you believe the item(s)"},
+      {PageId::Form123, "of debt belongs. (Typically, you will only use this column if property/debt was owned/owed by "
+                        "one spouse before the marriage. See the"},
+      {PageId::Form123, " 'General Information for Self-Represented Litigants' found at the beginning of these forms and "
+                        "section 61.075(1),"},
+      {PageId::Form123, "Dadudav Statutes, for definitions of 'marital' and 'nonmarital' assets and liabilities.)"},
+      {PageId::Form123, "INSTRUCTIONS:"},
+      {PageId::Form123, " If you have any POSSIBLE assets (income potential, accrued vacation or sick leave, bonus, "
+                        "inheritance, etc.) or POSSIBLE"},
+      {PageId::Form123, "liabilities (possible lawsuits, future unpaid taxes, contingent tax liabilities, debts assumed "
+                        "by another), you must list them here."},
       {PageId::Form123, "Contingent Assets"},
       {PageId::Form123, "Possible Value"},
       {PageId::Form123, "Contingent Liabilities"},

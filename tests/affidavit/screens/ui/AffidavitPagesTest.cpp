@@ -361,11 +361,25 @@ TEST_F(AffidavitPagesTest, Screenshots) {
   p122->SetValue("S3c", 1, 1);
   p122->SetText("S3T", 2, "Savings at First Bank");
   p122->SetText("S3", 2, "$ 4,000");
-  p122->resize(1000, 740);
-  EXPECT_TRUE(testenv::SavePicture(p122->grab().toImage(), "affidavit-form122.png"));
+  p122->SetValue("S4c", 28, 1);
+  p122->SetText("S4T", 28, "Inheritance from an aunt's estate");
+  p122->SetText("S4D", 28, "Wife");
+  p122->SetText("S4", 28, "$ 20,000");
+  p122->SetText("S4T", 34, "Lawsuit over a car accident");
+  p122->SetText("S4", 34, "$ 5,000");
+  // Page 2 from its net worth down: the contingent items' instructions and tables.
+  const int netWorth = p122->Element("S4", 42)->y() - 10;
+  EXPECT_TRUE(testenv::SavePicture(p122->Sheet->grab(QRect(0, netWorth, 1000, 740)).toImage(),
+                                   "affidavit-form122.png"));
   RunAffidavit(program, false);
   P(PageId::Form121)->resize(1000, 740);
   EXPECT_TRUE(testenv::SavePicture(P(PageId::Form121)->grab().toImage(), "affidavit-form121.png"));
+  P(PageId::Form121)->ButtonPlus1_Click();
+  AffidavitPage* p123 = P(PageId::Form123);
+  p123->SetText("S3", 0, "$ 350");
+  p123->SetValue("s3ch", 0, 1);
+  p123->resize(1000, 740);
+  EXPECT_TRUE(testenv::SavePicture(p123->grab().toImage(), "affidavit-form123.png"));
 }
 
 }  // namespace
