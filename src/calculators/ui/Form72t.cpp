@@ -53,7 +53,7 @@ Form72t::Form72t(shell::Program& program, QWidget* parent)
   QLabel* l10 = label("Label10", f4, 1200, 330, 1800, 255, "(As a Percentage)");
 
   QGroupBox* f14 = frame("Frame14", nullptr, 5880, 2220, 5520, 1560, "");
-  QGroupBox* f13 = frame("Frame13", f14, 120, 60, 3360, 1380, "72(t) Method (for projected account balance)");
+  QGroupBox* f13 = frame("Frame13", f14, 120, 60, 3420, 1380, "72(t) Method (for projected account balance)");
   MethodMin = AddOption("MethodMin", f13, 120, 330, 3120, "Life Expectancy (Minimum)");
   MethodAmort = AddOption("MethodAmort", f13, 120, 660, 3120, "Amortization");
   MethodAnnuity = AddOption("MethodAnnuity", f13, 120, 990, 3120, "Annuity");

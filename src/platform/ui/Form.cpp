@@ -231,6 +231,11 @@ bool Form::sizedBySystem() const {
   return isWindow() && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
+QMargins Form::countedFrame() const {
+  if (!byClientArea_) return usedFrame_;
+  return QMargins(0, menuBar_ ? -menuBar_->sizeHint().height() : 0, 0, 0);
+}
+
 void Form::SetDesignedByClientArea(bool byClientArea) {
   byClientArea_ = byClientArea;
   sizeClient();

@@ -171,8 +171,10 @@ class Form : public QWidget {
 
   QMargins usedFrame_;  // the frame the window's client size was computed with
   bool byClientArea_ = false;
-  // The frame that Width and Height count: none for a window designed by its client area.
-  QMargins countedFrame() const { return byClientArea_ ? QMargins() : usedFrame_; }
+  // The frame that Width and Height count. A window designed by its client
+  // area counts none, and its menu bar comes on top of that area as the
+  // frame does (a negative margin: the window grows by the bar).
+  QMargins countedFrame() const;
 
   void layoutClient();
   void sizeClient();

@@ -24,7 +24,10 @@ inline QStringList CutControls(const platform::ui::Form& window) {
     const QString name = c->objectName();
     QWidget* in = c->parentWidget();
     if (!in->rect().contains(c->geometry()))
-      cut << QStringLiteral("%1 lies outside %2").arg(name, in->objectName());
+      cut << QStringLiteral("%1 lies outside %2 (%3 px wide, %4 px high at %5, %6 in %7 x %8)")
+                 .arg(name, in->objectName())
+                 .arg(c->width()).arg(c->height()).arg(c->x()).arg(c->y())
+                 .arg(in->width()).arg(in->height());
     const QFontMetrics fm(c->font());
     int needed = 0;
     QString text;
