@@ -3,6 +3,7 @@
 #include "alimony/AlimonyDisplay.h"
 #include "alimony/NumberForms.h"
 #include "platform/NumberText.h"
+#include "platform/document/DocumentPage.h"
 #include "prefs/Preferences.h"
 
 namespace alimony {
@@ -49,10 +50,7 @@ struct Report {
 
   void Header() {
     const QString margin = prefs::PreparerMargin.read();
-    const double top = margin == QLatin1String("OneHalf")      ? 720
-                       : margin == QLatin1String("OneOneHalf") ? 2160
-                                                               : 1440;
-    p.SetCurrentY(top);
+    p.SetCurrentY(platform::TopMarginFor(margin));
     if (!in.CaseName.isEmpty() && in.CaseName != QLatin1String(" ")) {
       p.PrintText(QStringLiteral("Alimony Report For:  "));
       p.PrintLine(in.CaseName);

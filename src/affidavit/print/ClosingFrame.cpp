@@ -4,17 +4,6 @@
 
 namespace affidavit::closing {
 
-namespace {
-
-const QString kLongFooter = QStringLiteral(
-    "Dadudav Family Law Rules of Procedures Form 12.902(c), Family Law Financial Affidavit (Long "
-    "Form) (06/25)");
-const QString kShortFooter = QStringLiteral(
-    "Dadudav Family Law Rules of Procedures Form 12.902(b), Family Law Financial Affidavit (Short "
-    "Form) (10/21)");
-
-}  // namespace
-
 void PrintClosingPages(AffidavitPrintRun& run, AffidavitMode form, int fromPage, int toPage) {
   Painter p(run, form);
   const bool longForm = form == kLongForm;
@@ -34,8 +23,8 @@ void PrintClosingPages(AffidavitPrintRun& run, AffidavitMode form, int fromPage,
       if (page == 3) p.SummaryPage();
       if (page == 4) p.DebtsPage();
     }
-    p.Footer(longForm ? kLongFooter : kShortFooter,
-             longForm && page == last ? kLongLastFooterY : kFooterY);
+    p.Footer(longForm ? kLongFormFooter : kShortFormFooter,
+             longForm && page == last ? kLowFooterY : kFooterY);
     if (page == last) break;
     if (toPage == page) return;
     run.vs.NewPage();

@@ -7,6 +7,7 @@
 
 #include "affidavit/datafile/FinDecSlots.h"
 #include "affidavit/print/AffidavitPrinters.h"
+#include "affidavit/print/FormFooters.h"
 
 // Inside the closing pages of both affidavits: one run's working values and
 // the pieces the pages are made of. Used by the Closing*.cpp files only.
@@ -19,9 +20,6 @@ inline constexpr double kTableWidth = 9770;         // tables reach 11210, past 
 inline constexpr double kNormalPen = 4;
 inline constexpr double kHeavyPen = 26;
 inline constexpr int kShade = 14215660;             // red 236, green 233, blue 216
-inline constexpr double kFooterY = 15048;
-inline constexpr double kLongLastFooterY = 15120;   // page 13 of the long form
-inline constexpr double kFooterSize = 8;
 inline constexpr double kRowSize = 8;               // the long tables' rows and totals
 inline constexpr double kOwnerSize = 6;             // their owner, debtor and creditor texts
 inline constexpr const char* kAmountPattern = "$###,##0";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "affidavit/print/AffidavitPrinters.h"
+#include "affidavit/print/FormFooters.h"
 #include "platform/document/DocumentPage.h"
 
 // Inside the printed long form, pages 1 to 8: one run's drawing state, the
@@ -20,15 +21,10 @@ inline constexpr double kAmountX = kLeft + 360;                  // 1800: amount
 inline constexpr double kAmountEnd = kLeft + 1.25 * 1440;        // 3240: amount blank's end
 inline constexpr double kLabelX = kLeft + 1944;                  // 3384: item labels
 inline constexpr double kRight = platform::kPageRightEdge;       // 10800: full-width rules
-inline constexpr double kFooterY = 1440 * 10.45;                 // 15048
-inline constexpr double kFooterSize = 8;                         // points
 inline constexpr double kOrdinaryPen = 4;
 inline constexpr double kHeavyPen = 26;
 inline constexpr int kLastOwnPage = 8;                           // then the closing pages
 
-inline const QString kLongFormFooter = QStringLiteral(
-    "Dadudav Family Law Rules of Procedures Form 12.902(c), Family Law Financial Affidavit "
-    "(Long Form) (06/25)");
 
 // The amount arrays the pages read.
 enum class Values { Income, Expense, NewExpense };

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "affidavit/datafile/AffidavitPages.h"
+#include "affidavit/print/FormFooters.h"
 #include "case/AffidavitVars.h"
 #include "platform/document/DocumentPage.h"
 #include "platform/document/DrawingCursor.h"
@@ -27,13 +28,8 @@ inline constexpr double kNameWidth = 2736;
 
 inline constexpr double kBodySize = 9;
 inline constexpr double kSmallSize = 8;
-inline constexpr double kFooterPage1 = 15048;
-inline constexpr double kFooterPage2 = 15120;
 inline constexpr double kOneAndAHalfInchTop = 2016;
 
-inline const QString kFooterText = QStringLiteral(
-    "Dadudav Family Law Rules of Procedures Form 12.902(b), Family Law Financial Affidavit "
-    "(Short Form) (10/21)");
 
 // Amount texts: "$ ###,##0" on the income lines 1 to 17, "$###,##0"
 // elsewhere; an element that holds no number prints nothing.

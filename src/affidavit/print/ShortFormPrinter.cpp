@@ -43,7 +43,7 @@ namespace {
 
 // The footer at `y`, then the body size again for whatever follows.
 void PageFooter(platform::DrawingCursor& vs, double y) {
-  platform::PrintFooter(vs, kFooterText, kLeftMargin, y, kSmallSize);
+  platform::PrintFooter(vs, kShortFormFooter, kLeftMargin, y, kFooterSize);
   vs.SetFontSize(kBodySize);
 }
 
@@ -75,13 +75,13 @@ void PrintShortFinDec(AffidavitPrintRun& run, int fromPage, int toPage) {
     vs.SetCurrentY(p.topMargin);
     p.Heading();
     p.IncomeLines();
-    PageFooter(vs, kFooterPage1);
+    PageFooter(vs, kFooterY);
     if (toPage == 1) return;
     vs.NewPage();
   }
   p.Deductions();
   p.ExpenseSection(run.blankFAPrint == 1);
-  PageFooter(vs, kFooterPage2);
+  PageFooter(vs, kLowFooterY);
   if (toPage == 2) return;
   vs.NewPage();
   PrintShortFinDecPart2(run, fromPage, toPage);

@@ -376,7 +376,7 @@ TEST_F(LongFormExpensePagesTest, PageEightStyledInstructions) {
   // Every line starts at the left margin; 44 instruction lines, the heading and "A. ASSETS ".
   std::set<double> lineTops;
   for (const TextRun* r : page.textRuns()) {
-    if (r->text == affidavit::longform::kLongFormFooter) continue;
+    if (r->text == affidavit::kLongFormFooter) continue;
     lineTops.insert(r->position.y());
     if (LineOf(page, r).front() == r) {
       EXPECT_DOUBLE_EQ(r->position.x(), 1440) << r->text.toStdString();

@@ -39,7 +39,7 @@ TEST_F(LongFormPdfTest, FilledLongFormSavedAsPdf) {
   QStringList pageText;
   for (int i = 0; i < 8; ++i) {
     pageText << texts->at(i).simplified();
-    EXPECT_TRUE(pageText[i].contains(affidavit::longform::kLongFormFooter)) << i + 1;
+    EXPECT_TRUE(pageText[i].contains(affidavit::kLongFormFooter)) << i + 1;
   }
   EXPECT_TRUE(pageText[0].contains("FAMILY LAW FINANCIAL AFFIDAVIT (LONG FORM)"));
   EXPECT_TRUE(pageText[0].contains("NINTH"));

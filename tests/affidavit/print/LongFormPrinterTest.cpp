@@ -6,7 +6,7 @@
 #include "LongFormFixture.h"
 
 using namespace longformtest;
-using affidavit::longform::kLongFormFooter;
+using affidavit::kLongFormFooter;
 using casevars::AffidavitValue;
 
 namespace {
