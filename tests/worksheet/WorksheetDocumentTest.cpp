@@ -303,6 +303,40 @@ TEST_F(WorksheetDocumentTest, PageThreeLinesAndOvernights) {
   EXPECT_DOUBLE_EQ(Find(page, " [Multiply line 2 by 1.5]")->position.x(), 1540);
 }
 
+// Line 12's overnights sentences stay left of column A's rule, whole, in a
+// narrow and a wide face, and the page still ends above its footer.
+TEST_F(WorksheetDocumentTest, PageThreeOvernightsSentencesStayInTheirCell) {
+  sheet[Box::WSFatherDays] = "182.5";
+  sheet[Box::WSMotherDays] = "182.5";
+  settings.preparerMargin = "OneOneHalf";
+  for (const QString font : {"Tahoma", "DejaVu Sans Mono"}) {
+    settings.fontName = font;
+    const Page page = Draw(3, 3).pages[0];
+    const TextRun* line12 = Find(page, " 12. Percentage of Overnight Stays With Each Parent");
+    const TextRun* line13 =
+        Find(page, " 13. Parent's Support Multiplied by Other Parent's Percentage of");
+    ASSERT_TRUE(line12 && line13);
+    QString sentences;
+    for (const TextRun* r : page.textRuns()) {
+      const double y = r->position.y();
+      if (y <= line12->position.y() || y >= line13->position.y()) continue;
+      EXPECT_LE(r->position.x() + r->size.width(), 7344) << r->text.toStdString() << " " << font.toStdString();
+      sentences += (sentences.isEmpty() || sentences.endsWith(' ') || r->text.startsWith(' ') ? "" : " ") + r->text;
+    }
+    for (const char* parent : {"Petitioner", "Respondent"})
+      EXPECT_TRUE(sentences.contains(
+          QStringLiteral("The child(ren) spend(s)   182.5  overnight stays with the %1 each year. Using the "
+                         "number on the above line, multiply it by 100 and divide by 365. Enter this "
+                         "number on line 12%2.")
+              .arg(parent, parent[0] == 'P' ? "A" : "B")))
+          << sentences.toStdString();
+    double lowest = 0;
+    for (const TextRun* r : page.textRuns())
+      if (r->text != kWorksheetFooter) lowest = std::max(lowest, r->position.y() + r->size.height());
+    EXPECT_LT(lowest, 14760) << font.toStdString();
+  }
+}
+
 TEST_F(WorksheetDocumentTest, PageFourColumnsChoicesAndBlanks) {
   sheet[Box::WS16af] = "$ 100";
   values[17] = 100;

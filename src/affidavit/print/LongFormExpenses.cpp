@@ -164,10 +164,12 @@ void OtherHeading(Painter& p, const QString& heading) {
   p.vs.SetCurrentY(p.vs.CurrentY() - 100);
 }
 
-// A count line: its question, then the count as typed.
+// A count line: its question, then the count as typed, broken between words
+// where it would run past the right edge.
 void CountLine(Painter& p, const QString& question, int count) {
-  p.At(kLeft, question);
-  p.vs.PrintLine(p.Text("Text1", count));
+  p.vs.SetCurrentX(kLeft);
+  const platform::TextPiece line[] = {{question}, {p.Text("Text1", count)}};
+  platform::PrintWrapped(p.vs, line, kLeft, kRight);
 }
 
 void BoldLine(Painter& p, const QString& heading) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 
 #include "platform/document/DrawingCursor.h"
 
@@ -45,6 +46,26 @@ struct ValueSpan {
 // value's span.
 ValueSpan PrintUnderlinedValue(DrawingCursor& vs, const QString& value,
                                std::optional<double> ruleEnd = std::nullopt);
+
+// A piece of running text in its own type. A whole piece (a filled-in blank)
+// is never broken.
+struct TextPiece {
+  QString text;
+  bool bold = false;
+  bool underline = false;
+  bool whole = false;
+};
+
+// Running text that keeps within a right edge, as a printed form wraps it:
+// prints the pieces one after another from the current position, in the
+// cursor's font and size, and starts a new line at `left` before a word that
+// would end past `right` (a word wider than the whole width stands alone on
+// its line). The blanks where a line is broken are not printed. Pieces keep
+// their own runs; a line that fits prints exactly as the pieces printed one
+// after another would. Ends the last line when `endLine`; the cursor's bold
+// and underline are as they were before. Returns the number of lines.
+int PrintWrapped(DrawingCursor& vs, std::span<const TextPiece> pieces, double left, double right,
+                 bool endLine = true);
 
 // The footer: one line of `text` at (x, y), in `size` points when given.
 void PrintFooter(DrawingCursor& vs, const QString& text, double x, double y,
