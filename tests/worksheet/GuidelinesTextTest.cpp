@@ -40,8 +40,11 @@ TEST(GuidelinesTextTest, MissingFileGivesAnEmptyPage) {
 TEST(GuidelinesTextTest, ShippedTextExplainsTheMethod) {
   const platform::Document doc =
       worksheet::GuidelinesTextDocument(QDir::cleanPath(testenv::dataFile(".") + "/../../resources"));
-  for (const char* text : {"How the Child Support Guidelines Worksheet is figured", "73 overnights", "line 21"})
+  for (const char* text : {"How the Child Support Guidelines Worksheet is figured", "73 overnights", "line 21",
+                           "multiplied by each parent's income percentage (line 11)",
+                           "multiplied by the same percentages (line 6)"})
     EXPECT_TRUE(platform::FindText(doc, text)) << text;
+  EXPECT_FALSE(platform::FindText(doc, "divided by the"));  // lines 6 and 11 multiply
 }
 
 // Every cell of lines 0 to 21 appears once on the sheet's rows, and the grey
