@@ -69,7 +69,7 @@ void Painter::Page3() {
         {QStringLiteral("overnight stays with the %1 each year. Using the number on the above line, "
                         "multiply it by 100 and divide by 365. Enter this number on line %2.")
              .arg(QLatin1String(parent), QLatin1String(line))}};
-    platform::PrintWrapped(vs, sentence, kInstructionX, kColumnA - 100);
+    platform::PrintWrapped(vs, sentence, kInstructionX, kLabelColumnRight);
   };
   overnights(Box::WSFatherDays, "Petitioner", "12A");
   overnights(Box::WSMotherDays, "Respondent", "12B");

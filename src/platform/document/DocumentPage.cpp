@@ -27,6 +27,16 @@ QString CutToWidth(const DrawingCursor& vs, const QString& text, double limit) {
   return kept;
 }
 
+std::pair<QString, QString> SplitAtWidth(const DrawingCursor& vs, const QString& text, double width) {
+  if (vs.TextWidth(text) <= width) return {text, QString()};
+  qsizetype at = CutToWidth(vs, text, width).size();
+  if (text.at(at) != QLatin1Char(' ')) at = text.left(at).lastIndexOf(QLatin1Char(' '));
+  QString head = at < 0 ? QString() : text.left(at);
+  head.remove(QRegularExpression(QStringLiteral(" +$")));
+  if (head.trimmed().isEmpty()) return {text, QString()};
+  return {head, text.mid(at).remove(QRegularExpression(QStringLiteral("^ +")))};
+}
+
 ValueSpan PrintUnderlinedValue(DrawingCursor& vs, const QString& value,
                                std::optional<double> ruleEnd) {
   ValueSpan span;

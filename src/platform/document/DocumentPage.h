@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 #include <span>
+#include <utility>
 
 #include "platform/document/DrawingCursor.h"
 
@@ -34,6 +35,12 @@ double CentredX(const DrawingCursor& vs, const QString& title);
 // that fits comes back unchanged; an empty text stays empty; a single wide
 // character that does not fit gives the empty text.
 QString CutToWidth(const DrawingCursor& vs, const QString& text, double limit);
+
+// `text` broken between words where it passes `width` in the cursor's
+// current font: the words that fit and the rest, without the blanks at the
+// break. A text that fits, or whose first word alone passes the width, comes
+// back whole with an empty rest.
+std::pair<QString, QString> SplitAtWidth(const DrawingCursor& vs, const QString& text, double width);
 
 struct ValueSpan {
   double start = 0;  // X where the value begins

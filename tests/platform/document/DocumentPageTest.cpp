@@ -127,6 +127,15 @@ TEST_F(DocumentPageTest, WrappedTextKeepsWithinItsRightEdge) {
   EXPECT_EQ(runs()[1]->text, "Supercalifragilistic");
 }
 
+TEST_F(DocumentPageTest, SplitAtWidthBreaksBetweenWords) {
+  const QString text = " Multiply line 2 by  the percentage";
+  using Split = std::pair<QString, QString>;
+  EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(text)), Split(text, ""));  // fits
+  EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Multiply line 2 by t")), Split(" Multiply line 2 by", "the percentage"));
+  EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Multiply line 2")), Split(" Multiply line 2", "by  the percentage"));
+  EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Mult")), Split(text, ""));  // its first word alone does not fit
+}
+
 TEST_F(DocumentPageTest, FooterAtItsPlaceAndSize) {
   PrintFooter(vs, " Form footer", 1180, 14760, 6);
   const auto runs = vs.document().pages.back().textRuns();
