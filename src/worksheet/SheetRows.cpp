@@ -130,7 +130,7 @@ std::vector<SheetRow> MakeRows() {
   rows.push_back(Line("16b. Monthly Health Insurance Payments Actually Made", "WS16bf", "WS16bm", "Text12"));
   rows.push_back(Line(("16c. " + QByteArray(kOtherPayments)).constData(), "WS16cf", "WS16cm", "Text13"));
   rows.push_back(Line("17. Total Support Payments Actually Made", "WS17f", "ws17m", "Text14",
-                      {U("[Add 16a trhough 16c]")}));
+                      {U("[Add 16a through 16c]")}));
   rows.push_back(Line("18. Total Additional Support Transfer Amount", "WS18f", "WS18m", "Text19",
                       {U("[Line 15 minus line 17; Enter any negative number a zero]")}));
   rows.push_back(Line("19. Total Support Owed From Petitioner To Respondent", "WS19f", "", "Text23",

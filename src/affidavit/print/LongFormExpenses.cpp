@@ -214,7 +214,7 @@ void Painter::Page5() {
   BoldLine(*this, QStringLiteral("MONTHLY EXPENSES FOR MINOR OR DEPENDENT CHILDREN COMMON TO BOTH "
                                  "PARTIES: "));
   CountLine(*this,
-            QStringLiteral("List the number of minor or dependent chilldren as defined in "
+            QStringLiteral("List the number of minor or dependent children as defined in "
                            "Section 743.07(2) DV Statutes common to both parties: "),
             1);
   Items(kCommonChildren, kLineStyle);
@@ -225,7 +225,7 @@ void Painter::Page6() {
   BoldLine(*this, QStringLiteral("MONTHLY EXPENSES FOR MINOR OR DEPENDENT CHILD(REN) FROM ANOTHER "
                                  "RELATIONSHIP"));
   CountLine(*this,
-            QStringLiteral("List the number of minor or dependent chilldren as defined in Dv "
+            QStringLiteral("List the number of minor or dependent children as defined in Dv "
                            "Statutes Section 743.07(2) from another relationship: "),
             0);
   EndAt(kLeft, QStringLiteral(" (other than court-ordered child support)"));

@@ -313,6 +313,9 @@ TEST_F(WorksheetWindowTest, CaptionsAndMenuItemsSpelledRight) {
   ASSERT_NE(division, nullptr);
   EXPECT_EQ(division->text(), "Division:");
   EXPECT_EQ(sheet.PreviewPrintWS->text(), "Preview And Print This Worksheet");
+  int through = 0;
+  for (const QLabel* label : sheet.findChildren<QLabel*>()) through += label->text() == "[Add 16a through 16c]";
+  EXPECT_EQ(through, 1);
 }
 
 // A shared-custody case typed on the Express screen, brought into the
