@@ -68,4 +68,20 @@ TEST(SheetRowsTest, EveryLineCellOnceAndGreyNamesUsedUp) {
     EXPECT_TRUE(named.count(worksheet::BoxName(*worksheet::BoxOfSlot(slot)))) << slot;
 }
 
+// Each parent's overnights sentence under line 12 names that parent's cell.
+TEST(SheetRowsTest, OvernightsSentencesNameTheirOwnCell) {
+  int sentences = 0;
+  for (const worksheet::SheetRow& row : worksheet::SheetRows())
+    for (const worksheet::UnderText& u : row.under) {
+      if (u.box == worksheet::Box::WSFatherDays) {
+        EXPECT_TRUE(u.text.contains("Petitioner") && u.text.contains("line 12A.")) << u.text.toStdString();
+      }
+      if (u.box == worksheet::Box::WSMotherDays) {
+        EXPECT_TRUE(u.text.contains("Respondent") && u.text.contains("line 12B.")) << u.text.toStdString();
+      }
+      sentences += u.box == worksheet::Box::WSFatherDays || u.box == worksheet::Box::WSMotherDays;
+    }
+  EXPECT_EQ(sentences, 2);
+}
+
 }  // namespace
