@@ -6,6 +6,8 @@
 #include "platform/document/DocumentPage.h"
 #include "prefs/Preferences.h"
 
+#include <QRegularExpression>
+
 namespace alimony {
 
 using casevars::Party;
@@ -19,6 +21,9 @@ constexpr double kClaimRight = kThird + 200;          // 4280
 constexpr double kPayerLeft = kThird + 700;           // 4780
 constexpr double kPayerRight = 2 * kThird + 200;      // 8360
 constexpr double kCaseDataLeft = 2 * kThird + 700;    // 8860
+// The left column's sentences share their lines with the Case Data column and
+// end before it.
+constexpr double kLeftColumnRight = kCaseDataLeft - 200;  // 8660
 
 struct Report {
   DrawingCursor& p;
@@ -34,6 +39,16 @@ struct Report {
     Font(14, true);
     p.PrintLine(QString::fromLatin1(text));
     Font(10, false);
+  }
+  // A sentence of the left column, each of its lines broken between words
+  // before the Case Data column; a further line starts after the indent blank.
+  void LeftLine(const QString& text) {
+    static const QRegularExpression kBreak(QStringLiteral("\r\n|\r|\n"));
+    for (const QString& line : text.split(kBreak)) {
+      const platform::TextPiece sentence[] = {{line}};
+      platform::PrintWrapped(p, sentence, p.MarginLeft() + p.TextWidth(QStringLiteral(" ")),
+                             kLeftColumnRight);
+    }
   }
   void Blank(int lines = 1) {
     for (int i = 0; i < lines; ++i) p.PrintLine(QStringLiteral(" "));
@@ -92,26 +107,26 @@ struct Report {
     p.PrintLine(in.CaseScore);
     p.SetFontBold(false);
     Blank();
-    p.PrintLine(a.CaseStrengthText);
+    LeftLine(a.CaseStrengthText);
     Blank();
     Heading("Alimony Term Recommendations");
     Blank();
-    p.PrintLine(a.TermRecommendation1);
-    p.PrintLine(a.TermRecommendation2);
+    LeftLine(a.TermRecommendation1);
+    LeftLine(a.TermRecommendation2);
     Blank();
     Heading("Suggested Alimony Award");
     Blank();
-    p.PrintLine(AwardSentence(a, QStringLiteral(" No Alimony Is Recommended")));
+    LeftLine(AwardSentence(a, QStringLiteral(" No Alimony Is Recommended")));
     // No cap line when the claimant's net income is not the lower.
     const float award = a.YrRecommendedAward;
     if (a.YrAlimonyCap > 0) {
       if (award == a.YrAlimonyCap)
-        p.PrintLine(QStringLiteral(" This is the maximum allowed under DV statute (35 percent of the "
-                                   "difference in the parties net income)."));
+        LeftLine(QStringLiteral(" This is the maximum allowed under DV statute (35 percent of the "
+                                "difference in the parties net income)."));
       else if (award > a.YrAlimonyCap)
-        p.PrintLine(QStringLiteral(" For alimony not under IRS Section 71, the maximum amount is ") +
-                    platform::Format(double(a.YrAlimonyCap), "$###,###,##0") +
-                    QStringLiteral(" (35% of net income difference)"));
+        LeftLine(QStringLiteral(" For alimony not under IRS Section 71, the maximum amount is ") +
+                 platform::Format(double(a.YrAlimonyCap), "$###,###,##0") +
+                 QStringLiteral(" (35% of net income difference)"));
     }
     Blank(6);
     return p.CurrentY();

@@ -168,9 +168,11 @@ bool Calculation::Pass(bool firstRun) {
   const QString& custody = ex.CustodyStatus;
   const float score = a.AlimonyCaseScore;
 
-  // Start of the pass.
+  // Start of the pass. The note goes into Picture9 once per calculation: a
+  // second pass's note replaces the first's.
   a.PresentValueOfAward.reset();
   a.AlimonyNoteText = QStringLiteral(" ");
+  out.Picture9.reset();
   mode_ = a.AlimonyTaxMode;
   const double targetShare = TargetShareOf(w);
 

@@ -107,11 +107,14 @@ std::vector<SheetRow> MakeRows() {
                          "share. Enter answer on line 11A. Multiply the number on line 10 by the percentage on line 3B "
                          "to determine the Respondent's share. Enter answer on line 11B.")}));
   const QString overnights = QStringLiteral("The child(ren) spend(s)") + spaces31 + QStringLiteral("overnight stays with the ");
-  const QString multiply = QStringLiteral(
-      " each year. Using the above number, multiply it by 100 and divide by 365. Enter this number on line 12A. ");
+  const auto multiply = [](const char* line) {
+    return QStringLiteral(" each year. Using the above number, multiply it by 100 and divide by 365. Enter this "
+                          "number on line %1. ")
+        .arg(QLatin1String(line));
+  };
   rows.push_back(Line("12. Percentage Of Overnight Stays With Each Parent", "WS12f", "WS12m", "",
-                      {{overnights + QStringLiteral("Petitioner") + multiply, Box::WSFatherDays, 2850, 585},
-                       {overnights + QStringLiteral("Respondent") + multiply, Box::WSMotherDays, 2850, 585}}));
+                      {{overnights + QStringLiteral("Petitioner") + multiply("12A"), Box::WSFatherDays, 2850, 585},
+                       {overnights + QStringLiteral("Respondent") + multiply("12B"), Box::WSMotherDays, 2850, 585}}));
   rows.push_back(Line("13. Parent's Support Multiplied By Other Parent's Percentage Of Overnights", "WS13f", "WS13m", "",
                       {U("[Multiply line 11A by line 12B. Enter this number in 13A. Multiply line 11B by line 12A. "
                          "Enter this number in 13B.]")}));
@@ -130,7 +133,7 @@ std::vector<SheetRow> MakeRows() {
   rows.push_back(Line("16b. Monthly Health Insurance Payments Actually Made", "WS16bf", "WS16bm", "Text12"));
   rows.push_back(Line(("16c. " + QByteArray(kOtherPayments)).constData(), "WS16cf", "WS16cm", "Text13"));
   rows.push_back(Line("17. Total Support Payments Actually Made", "WS17f", "ws17m", "Text14",
-                      {U("[Add 16a trhough 16c]")}));
+                      {U("[Add 16a through 16c]")}));
   rows.push_back(Line("18. Total Additional Support Transfer Amount", "WS18f", "WS18m", "Text19",
                       {U("[Line 15 minus line 17; Enter any negative number a zero]")}));
   rows.push_back(Line("19. Total Support Owed From Petitioner To Respondent", "WS19f", "", "Text23",

@@ -25,7 +25,7 @@ bool Clear_Click(WorksheetSheet& sheet, platform::Dialogs& dialogs);
 CalculationOutcome CalculateWSCommand_Click(WorksheetSheet& sheet, casevars::CaseVars& vars,
                                             bool sharedOption, platform::Dialogs& dialogs);
 
-// "Preview And Print Ths Worksheet": the document for the preview window, in
+// "Preview And Print This Worksheet": the document for the preview window, in
 // the worksheet font with the preparer's top margin, the input numbers
 // refreshed from the sheet first.
 platform::Document PreviewWorksheet(WorksheetSheet& sheet, casevars::CaseVars& vars,

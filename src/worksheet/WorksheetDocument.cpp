@@ -1,5 +1,7 @@
 #include "worksheet/WorksheetDocument.h"
 
+#include <QRegularExpression>
+
 #include "platform/NumberText.h"
 #include "platform/document/DocumentPage.h"
 #include "platform/document/TextMetrics.h"
@@ -189,10 +191,30 @@ void Painter::Cells(std::initializer_list<Cell> cells, bool endLine) {
 }
 
 void Painter::Instructions(std::initializer_list<Instruction> instructions) {
+  const double width = kLabelColumnRight - kInstructionX;
+  QString carried;  // words of the line before that did not fit
+  bool carriedSmall = false;
+  const auto printCarried = [&] {
+    vs.SetFontSize(carriedSmall ? fitSize : 10);
+    vs.SetCurrentX(kInstructionX);
+    const platform::TextPiece rest[] = {{QStringLiteral(" ") + carried}};
+    platform::PrintWrapped(vs, rest, kInstructionX, kLabelColumnRight);
+    carried.clear();
+  };
   for (const Instruction& line : instructions) {
+    if (!carried.isEmpty() && carriedSmall != line.small) printCarried();
     vs.SetFontSize(line.small ? fitSize : 10);
-    EndAt(kInstructionX, line.text);
+    QString text = line.text;
+    if (!carried.isEmpty()) {
+      const qsizetype blanks = text.size() - QString(text).remove(QRegularExpression("^ +")).size();
+      text.insert(blanks, carried + QLatin1Char(' '));
+    }
+    const auto [head, rest] = platform::SplitAtWidth(vs, text, width);
+    EndAt(kInstructionX, head);
+    carried = rest;
+    carriedSmall = line.small;
   }
+  if (!carried.isEmpty()) printCarried();
 }
 
 double Painter::BeginLine(const QString& label) {

@@ -1,5 +1,6 @@
 // Page 3 of the printed worksheet: lines 7a to 9 of the standard method and
 // lines 10 to 15 of the substantial time-sharing method.
+#include "platform/document/DocumentPage.h"
 #include "worksheet/WorksheetPainter.h"
 
 namespace worksheet::print {
@@ -58,19 +59,17 @@ void Painter::Page3() {
   // Line 12 and the overnights sentences.
   top = BeginLine(QStringLiteral(" 12. Percentage of Overnight Stays With Each Parent"));
   Cells({{Column::A, Box::WS12f}, {Column::B, Box::WS12m}});
+  // Each sentence wraps inside its cell, left of column A.
   const auto overnights = [this](Box days, const char* parent, const char* line) {
     Small();
-    At(kInstructionX, QStringLiteral("The child(ren) spend(s) "));
-    vs.SetFontBold(true);
-    vs.SetFontUnderline(true);
-    vs.PrintText(QStringLiteral("  ") + Text(days) + QStringLiteral("  "));
-    vs.SetFontBold(false);
-    vs.SetFontUnderline(false);
-    vs.PrintLine(QStringLiteral("overnight stays with the %1 each year. Using the number")
-                     .arg(QLatin1String(parent)));
-    EndAt(kInstructionX, QStringLiteral("on the above line, multiply it by 100 and divide by 365. "
-                                        "Enter this number on line %1.")
-                             .arg(QLatin1String(line)));
+    vs.SetCurrentX(kInstructionX);
+    const platform::TextPiece sentence[] = {
+        {QStringLiteral("The child(ren) spend(s) ")},
+        {QStringLiteral("  ") + Text(days) + QStringLiteral("  "), true, true, true},
+        {QStringLiteral("overnight stays with the %1 each year. Using the number on the above line, "
+                        "multiply it by 100 and divide by 365. Enter this number on line %2.")
+             .arg(QLatin1String(parent), QLatin1String(line))}};
+    platform::PrintWrapped(vs, sentence, kInstructionX, kLabelColumnRight);
   };
   overnights(Box::WSFatherDays, "Petitioner", "12A");
   overnights(Box::WSMotherDays, "Respondent", "12B");

@@ -22,6 +22,8 @@ inline constexpr double kInstructionX = kLabelX + 360;         // 1540
 inline constexpr double kColumnA = kTableLeft + 4.35 * 1440;   // 7344
 inline constexpr double kColumnB = kColumnA + 0.9 * 1440;      // 8640
 inline constexpr double kColumnTotal = kColumnB + 0.9 * 1440;  // 9936
+// Text of the label column ends before column A's rule (half its pen's width).
+inline constexpr double kLabelColumnRight = kColumnA - 8;  // 7336
 inline constexpr double kFooterY = 14760;
 inline constexpr int kShade = 14215660;
 
@@ -111,6 +113,8 @@ struct Painter {
   double BeginLine(const QString& label);
   double Line(const QString& label, std::initializer_list<Cell> cells,
               std::initializer_list<Instruction> instructions = {});
+  // The lines under a label at InstructionX; words that would cross column
+  // A's rule start the next line of the same size (or a line of their own).
   void Instructions(std::initializer_list<Instruction> instructions);
   // Ends a line begun at `top`: shading of the cells that do not apply and the
   // rule at its top, or, when nothing is shaded, a rule at its bottom if asked.

@@ -115,8 +115,23 @@ TEST(FinDecFile, LongFormRoundTripKeepsCommasSpacesAndGreyedChecks) {
             << ElementLabel(element).toStdString();
     }
     // Totals captions are written on every open.
-    EXPECT_EQ(opened.Text(E("Form122", "S4T", 39)), "Total Possiible Amount Owed on Contingent Liabilities");
+    EXPECT_EQ(opened.Text(E("Form122", "S4T", 39)), "Total Possible Amount Owed on Contingent Liabilities");
   }
+}
+
+// A file saved with the contingent liabilities total caption misspelt (as
+// earlier versions wrote it on every open) opens with the caption corrected.
+TEST(FinDecFile, MisspeltTotalsCaptionOpensCorrected) {
+  const QString misspelt = QStringLiteral("Total Possiible Amount Owed on Contingent Liabilities");
+  FakeAffidavitPages pages;
+  pages.SetText(E("Form122", "S4T", 39), misspelt);
+  const QByteArray bytes = FinDecBytes(BuildFinDecRecord(pages, {}));
+  ASSERT_EQ(Lines(bytes)[731], "\"" + misspelt.toLatin1() + "\"\r");
+  FakeAffidavitPages opened;
+  opened.SetText(E("Form122", "S4T", 39), misspelt);
+  FinDecSettings after;
+  RestoreFinDec(opened, Parsed(bytes), after);
+  EXPECT_EQ(opened.Text(E("Form122", "S4T", 39)), "Total Possible Amount Owed on Contingent Liabilities");
 }
 
 TEST(FinDecFile, RepeatedSlotsHoldEqualValues) {

@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "platform/document/PdfWriter.h"
+#include "platform/document/TextMetrics.h"
 #include "prefs/Preferences.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
@@ -95,8 +96,17 @@ TEST_F(AlimonyReportTest, OnePageInColumns) {
   EXPECT_TRUE(score->font.bold);
   EXPECT_TRUE(Find(page, " A Maximum Term Of 16.50 Years Is Possible Under DV Statute"));
   EXPECT_TRUE(Find(page, " Recommended Alimony Is $30,000 Per Year  Or  $2,500 Per Month."));
-  EXPECT_TRUE(Find(page, " For alimony not under IRS Section 71, the maximum amount is $28,000 (35% of net "
-                         "income difference)"));
+  // The cap line, broken before the Case Data column, its second line under its words.
+  const TextRun *cap = nullptr, *capEnd = nullptr;
+  for (const TextRun* r : page.textRuns())
+    if (r->text.startsWith(" For alimony not under")) cap = r;
+  ASSERT_TRUE(cap);
+  for (const TextRun* r : page.textRuns())
+    if (r->position.y() == cap->position.y() + cap->size.height() && r->position.x() < 4000) capEnd = r;
+  ASSERT_TRUE(capEnd);
+  EXPECT_EQ(cap->text + " " + capEnd->text,
+            " For alimony not under IRS Section 71, the maximum amount is $28,000 (35% of net income difference)");
+  EXPECT_NEAR(capEnd->position.x(), 700 + platform::TextMetrics({"Tahoma", 10}).width(" "), 0.01);
 
   // Case data: values after " = " at the tab; the caregiver line.
   const TextRun* years = Find(page, " Years Of Marriage");
@@ -150,6 +160,42 @@ TEST_F(AlimonyReportTest, OnePageInColumns) {
   const TextRun* footer = Find(page, "Kelvane 2026 - Dadudav");
   ASSERT_TRUE(footer);
   EXPECT_EQ(footer->position, QPointF(700, 14840));
+}
+
+// Above the income table the left column shares its lines with the Case Data
+// column: its longest sentences and the cap line break before they reach it.
+TEST_F(AlimonyReportTest, LeftColumnStaysLeftOfTheCaseDataColumn) {
+  CaseVars v = Results();
+  v.Express.CustodyStatus = "Shared";
+  v.Express.NumMinorChildren = 3;
+  v.Express.Claim.YrOvernights = 146;
+  v.Express.Payer.YrOvernights = 219;
+  v.Alimony.CaseStrengthText =
+      " This Is An Arguable/Possible Case For Bridge-The-Gap Or Rehabilitative Alimony.\r\n A Maximum "
+      "Term Of 16.50 Years Is Possible Under DV Statute";
+  v.Alimony.TermRecommendation2 = " But If Alimony Awarded, A Maximum Duration Of 3 To 5 Years Is Suggested.";
+  v.Alimony.YrRecommendedAward = 1234567;
+  v.Alimony.YrAlimonyCap = 1234000;
+  const Page page = AlimonyReportDocument(v, Inputs()).pages.at(0);
+  const TextRun* summary = Find(page, "Case Score Summary");
+  const TextRun* table = Find(page, "Claimant ");
+  ASSERT_TRUE(summary && table);
+  QStringList left;
+  for (const TextRun* r : page.textRuns()) {
+    const double y = r->position.y();
+    if (r->position.x() >= 8860 || y < summary->position.y() || y >= table->position.y()) continue;
+    EXPECT_LT(Right(r), 8860) << r->text.toStdString();
+    if (!r->text.trimmed().isEmpty()) left << r->text.trimmed();
+  }
+  const QString text = left.join(' ');
+  for (const char* sentence :
+       {"This Is An Arguable/Possible Case For Bridge-The-Gap Or Rehabilitative Alimony.",
+        "But If Alimony Awarded, A Maximum Duration Of 3 To 5 Years Is Suggested.",
+        "Recommended Alimony Is $1,234,567 Per Year  Or  $102,881 Per Month.",
+        "For alimony not under IRS Section 71, the maximum amount is $1,234,000 (35% of net income "
+        "difference)"})
+    EXPECT_TRUE(text.contains(QString::fromLatin1(sentence))) << sentence << "\n" << text.toStdString();
+  EXPECT_TRUE(Find(page, " Other Party = 0"));  // the Case Data column as it was
 }
 
 TEST_F(AlimonyReportTest, PresentValueWithTheEntriesThatProducedIt) {

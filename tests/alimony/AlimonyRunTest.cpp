@@ -270,6 +270,25 @@ TEST(AlimonyRun, TipsCountedAsWagesForTheFirstPassAreRestored) {
   EXPECT_EQ(ComputeAlimony(payerTips, Inputs()).Passes, 1);
 }
 
+// Two passes (the claimant's tips) with a user's award taxed to the payee:
+// the tax-treatment note is written once, by the pass that gives the figures.
+TEST(AlimonyRun, TwoPassesWriteTheTaxNoteOnce) {
+  CaseVars v = TipsCase();
+  v.Express.AwardChangedFlag = "Y";
+  v.Alimony.AlimonyTaxMode = 0;
+  AlimonyInputs in = Inputs();
+  in.NewAward = 12000;
+  const AlimonyOutcome out = ComputeAlimony(v, in);
+  ASSERT_TRUE(out.Completed) << out.Message.toStdString();
+  EXPECT_EQ(out.Passes, 2);
+  ASSERT_TRUE(out.Picture9);
+  EXPECT_FALSE(out.Picture9->Cleared);
+  ASSERT_EQ(out.Picture9->Lines.size(), 1);
+  EXPECT_EQ(out.Picture9->Lines.front().toStdString(),
+            "Calculation Shown Has Alimony Taxed To Payee. The Suggested Alimony Award Has Been Modified.");
+  EXPECT_EQ(v.Alimony.AlimonyNoteText, out.Picture9->Lines.front());
+}
+
 TEST(AlimonyRun, TipsAreRestoredWhenTheCalculationStops) {
   CaseVars v = TipsCase();
   v.Express.AwardChangedFlag = "Y";

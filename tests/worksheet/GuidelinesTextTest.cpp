@@ -40,8 +40,11 @@ TEST(GuidelinesTextTest, MissingFileGivesAnEmptyPage) {
 TEST(GuidelinesTextTest, ShippedTextExplainsTheMethod) {
   const platform::Document doc =
       worksheet::GuidelinesTextDocument(QDir::cleanPath(testenv::dataFile(".") + "/../../resources"));
-  for (const char* text : {"How the Child Support Guidelines Worksheet is figured", "73 overnights", "line 21"})
+  for (const char* text : {"How the Child Support Guidelines Worksheet is figured", "73 overnights", "line 21",
+                           "multiplied by each parent's income percentage (line 11)",
+                           "multiplied by the same percentages (line 6)"})
     EXPECT_TRUE(platform::FindText(doc, text)) << text;
+  EXPECT_FALSE(platform::FindText(doc, "divided by the"));  // lines 6 and 11 multiply
 }
 
 // Every cell of lines 0 to 21 appears once on the sheet's rows, and the grey
@@ -63,6 +66,22 @@ TEST(SheetRowsTest, EveryLineCellOnceAndGreyNamesUsedUp) {
   EXPECT_EQ(unnamedGrey, worksheet::GreyCellNames().size());
   for (int slot = 0; slot <= 56; ++slot)
     EXPECT_TRUE(named.count(worksheet::BoxName(*worksheet::BoxOfSlot(slot)))) << slot;
+}
+
+// Each parent's overnights sentence under line 12 names that parent's cell.
+TEST(SheetRowsTest, OvernightsSentencesNameTheirOwnCell) {
+  int sentences = 0;
+  for (const worksheet::SheetRow& row : worksheet::SheetRows())
+    for (const worksheet::UnderText& u : row.under) {
+      if (u.box == worksheet::Box::WSFatherDays) {
+        EXPECT_TRUE(u.text.contains("Petitioner") && u.text.contains("line 12A.")) << u.text.toStdString();
+      }
+      if (u.box == worksheet::Box::WSMotherDays) {
+        EXPECT_TRUE(u.text.contains("Respondent") && u.text.contains("line 12B.")) << u.text.toStdString();
+      }
+      sentences += u.box == worksheet::Box::WSFatherDays || u.box == worksheet::Box::WSMotherDays;
+    }
+  EXPECT_EQ(sentences, 2);
 }
 
 }  // namespace

@@ -119,7 +119,9 @@ TEST_F(WorksheetDocumentTest, FitRuleByTheWidthOfTheFitText) {
   EXPECT_DOUBLE_EQ(WorksheetFitSize("DejaVu Sans Mono"), 6);  // a wide face
   settings.fontName = "DejaVu Sans Mono";
   const platform::Document doc = Draw(2, 2);
-  const TextRun* instruction = Find(doc.pages[0], " share. Enter answer on line 6A.");
+  const TextRun* instruction = nullptr;  // in a wide face the words move along the lines
+  for (const TextRun* r : doc.pages[0].textRuns())
+    if (r->text.endsWith("Enter answer on line 6A.")) instruction = r;
   ASSERT_TRUE(instruction);
   EXPECT_DOUBLE_EQ(instruction->font.size, 6);
   EXPECT_EQ(instruction->font.name, "DejaVu Sans Mono");
@@ -301,6 +303,71 @@ TEST_F(WorksheetDocumentTest, PageThreeLinesAndOvernights) {
   EXPECT_TRUE(Find(page, "  219  "));
   EXPECT_DOUBLE_EQ(Find(page, "  219  ")->font.size, WorksheetFitSize("Tahoma"));
   EXPECT_DOUBLE_EQ(Find(page, " [Multiply line 2 by 1.5]")->position.x(), 1540);
+}
+
+// Line 12's overnights sentences stay left of column A's rule, whole, in a
+// narrow and a wide face, and the page still ends above its footer.
+TEST_F(WorksheetDocumentTest, PageThreeOvernightsSentencesStayInTheirCell) {
+  sheet[Box::WSFatherDays] = "182.5";
+  sheet[Box::WSMotherDays] = "182.5";
+  settings.preparerMargin = "OneOneHalf";
+  for (const QString font : {"Tahoma", "DejaVu Sans Mono"}) {
+    settings.fontName = font;
+    const Page page = Draw(3, 3).pages[0];
+    const TextRun* line12 = Find(page, " 12. Percentage of Overnight Stays With Each Parent");
+    const TextRun* line13 =
+        Find(page, " 13. Parent's Support Multiplied by Other Parent's Percentage of");
+    ASSERT_TRUE(line12 && line13);
+    QString sentences;
+    for (const TextRun* r : page.textRuns()) {
+      const double y = r->position.y();
+      if (y <= line12->position.y() || y >= line13->position.y()) continue;
+      EXPECT_LE(r->position.x() + r->size.width(), 7344) << r->text.toStdString() << " " << font.toStdString();
+      sentences += (sentences.isEmpty() || sentences.endsWith(' ') || r->text.startsWith(' ') ? "" : " ") + r->text;
+    }
+    for (const char* parent : {"Petitioner", "Respondent"})
+      EXPECT_TRUE(sentences.contains(
+          QStringLiteral("The child(ren) spend(s)   182.5  overnight stays with the %1 each year. Using the "
+                         "number on the above line, multiply it by 100 and divide by 365. Enter this "
+                         "number on line 12%2.")
+              .arg(parent, parent[0] == 'P' ? "A" : "B")))
+          << sentences.toStdString();
+    double lowest = 0;
+    for (const TextRun* r : page.textRuns())
+      if (r->text != kWorksheetFooter) lowest = std::max(lowest, r->position.y() + r->size.height());
+    EXPECT_LT(lowest, 14760) << font.toStdString();
+  }
+}
+
+// Labels and instruction lines of the table stay left of column A's rule: a
+// word that would cross it starts the next line of its instruction.
+TEST_F(WorksheetDocumentTest, LabelsAndInstructionsStayLeftOfColumnA) {
+  const platform::Document doc = Draw(2, 4);
+  QString text;
+  for (const Page& page : doc.pages)
+    for (const TextRun* r : page.textRuns()) {
+      const double x = r->position.x();
+      if (x != 1540 && (x != 1180 || r->font.bold || r->text == kWorksheetFooter)) continue;
+      EXPECT_LE(r->position.x() + r->size.width(), 7344) << r->text.toStdString();
+      text += r->text;
+    }
+  for (const char* words :
+       {" Multiply the number on line 2 by the percentage on line 3B to get Respondent's share of basic "
+        "obligation. Enter answer on line 4B.",
+        " [Comparing lines 19 and 20, subtract the smaller amount owed from the larger amount owed and enter "
+        "the result in the column for the parent that owes the larger amount of support]"})
+    EXPECT_TRUE(text.simplified().contains(QString::fromLatin1(words))) << words;
+  // The lines moved along still leave every page above its footer, in a wide face too.
+  settings.preparerMargin = "OneOneHalf";
+  for (const QString font : {"Tahoma", "DejaVu Sans Mono"}) {
+    settings.fontName = font;
+    for (const Page& page : Draw(2, 4).pages) {
+      double lowest = 0;
+      for (const TextRun* r : page.textRuns())
+        if (r->text != kWorksheetFooter) lowest = std::max(lowest, r->rect().bottom());
+      EXPECT_LT(lowest, 14760) << font.toStdString() << " " << Marker(page).toStdString();
+    }
+  }
 }
 
 TEST_F(WorksheetDocumentTest, PageFourColumnsChoicesAndBlanks) {

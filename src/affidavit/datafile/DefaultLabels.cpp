@@ -191,7 +191,7 @@ const std::vector<LabelEntry>& FDTotalsLabels() {
       {"Form122", "S4T", 40, "Total Amount Owed on NonMarital Liabilities (add column C)"},
       {"Form122", "S4T", 33, "Total Possible Value of Marital Contingent Assets (add column B)"},
       {"Form122", "S4T", 41, "Total Possible Value of Nonmarital Contingent Assets (add column C)"},
-      {"Form122", "S4T", 39, "Total Possiible Amount Owed on Contingent Liabilities"},
+      {"Form122", "S4T", 39, "Total Possible Amount Owed on Contingent Liabilities"},
   };
   return list;
 }

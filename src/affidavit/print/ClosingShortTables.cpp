@@ -4,6 +4,7 @@
 // one under another, pads the body with empty ruled lines and closes with its
 // stored total.
 #include "affidavit/print/ClosingPainter.h"
+#include "platform/document/DocumentPage.h"
 
 #include <array>
 
@@ -133,21 +134,23 @@ void Painter::SummaryPage() {
   vs.SetFontBold(true);
   EndAt(kLeft, QStringLiteral("SECTION III.  ASSETS AND LIABILITIES"));
   vs.SetFontSize(8);
-  EndAt(kLeft,
-        QStringLiteral(" Use the nonmarital column only if this is a petition for dissolution of "
-                       "marriage and you believe an item is 'nonmarital',"));
-  At(kLeft, QStringLiteral("meaning it belongs to only one of you and should not be divided. "));
-  vs.SetFontBold(false);
-  vs.PrintLine(QStringLiteral("  You should indicate to whom you believe the item(s)"));
-  EndAt(kLeft,
-        QStringLiteral("of debt belongs. (Typically, you will only use this column if "
-                       "property/debt was owned/owed by one spouse before the marriage. See the"));
+  // The paragraph in the form's small print, broken between words at the
+  // right edge.
   vs.SetCurrentX(kLeft);
-  Bold(QStringLiteral(" 'General Information for Self-Represented Litigants' "));
-  vs.PrintLine(QStringLiteral("found at the beginning of these forms and section 61.075(1),"));
-  EndAt(kLeft,
-        QStringLiteral("Dadudav Statutes, for definitions of 'marital' and 'nonmarital' assets and "
-                       "liabilities.)"));
+  const platform::TextPiece introduction[] = {
+      {QStringLiteral(" Use the nonmarital column only if this is a petition for dissolution of "
+                      "marriage and you believe an item is 'nonmarital', meaning it belongs to only "
+                      "one of you and should not be divided. "),
+       true},
+      {QStringLiteral("  You should indicate to whom you believe the item(s) of debt belongs. "
+                      "(Typically, you will only use this column if property/debt was owned/owed by "
+                      "one spouse before the marriage. See the")},
+      {QStringLiteral(" 'General Information for Self-Represented Litigants' "), true},
+      {QStringLiteral("found at the beginning of these forms and section 61.075(1), Dadudav "
+                      "Statutes, for definitions of 'marital' and 'nonmarital' assets and "
+                      "liabilities.)")}};
+  vs.SetFontBold(false);
+  platform::PrintWrapped(vs, introduction, kLeft, platform::kPageRightEdge);
   vs.SetFontSize(bodySize);
   vs.PrintLine();
 

@@ -7,10 +7,10 @@
 namespace affidavit {
 
 inline const QString kLongFormFooter = QStringLiteral(
-    "Dadudav Family Law Rules of Procedures Form 12.902(c), Family Law Financial Affidavit "
+    "Dadudav Family Law Rules of Procedure Form 12.902(c), Family Law Financial Affidavit "
     "(Long Form) (06/25)");
 inline const QString kShortFormFooter = QStringLiteral(
-    "Dadudav Family Law Rules of Procedures Form 12.902(b), Family Law Financial Affidavit "
+    "Dadudav Family Law Rules of Procedure Form 12.902(b), Family Law Financial Affidavit "
     "(Short Form) (10/21)");
 
 inline constexpr double kFooterY = 1440 * 10.45;    // 15048

@@ -164,10 +164,12 @@ void OtherHeading(Painter& p, const QString& heading) {
   p.vs.SetCurrentY(p.vs.CurrentY() - 100);
 }
 
-// A count line: its question, then the count as typed.
+// A count line: its question, then the count as typed, broken between words
+// where it would run past the right edge.
 void CountLine(Painter& p, const QString& question, int count) {
-  p.At(kLeft, question);
-  p.vs.PrintLine(p.Text("Text1", count));
+  p.vs.SetCurrentX(kLeft);
+  const platform::TextPiece line[] = {{question}, {p.Text("Text1", count)}};
+  platform::PrintWrapped(p.vs, line, kLeft, kRight);
 }
 
 void BoldLine(Painter& p, const QString& heading) {
@@ -212,7 +214,7 @@ void Painter::Page5() {
   BoldLine(*this, QStringLiteral("MONTHLY EXPENSES FOR MINOR OR DEPENDENT CHILDREN COMMON TO BOTH "
                                  "PARTIES: "));
   CountLine(*this,
-            QStringLiteral("List the number of minor or dependent chilldren as defined in "
+            QStringLiteral("List the number of minor or dependent children as defined in "
                            "Section 743.07(2) DV Statutes common to both parties: "),
             1);
   Items(kCommonChildren, kLineStyle);
@@ -223,7 +225,7 @@ void Painter::Page6() {
   BoldLine(*this, QStringLiteral("MONTHLY EXPENSES FOR MINOR OR DEPENDENT CHILD(REN) FROM ANOTHER "
                                  "RELATIONSHIP"));
   CountLine(*this,
-            QStringLiteral("List the number of minor or dependent chilldren as defined in Dv "
+            QStringLiteral("List the number of minor or dependent children as defined in Dv "
                            "Statutes Section 743.07(2) from another relationship: "),
             0);
   EndAt(kLeft, QStringLiteral(" (other than court-ordered child support)"));

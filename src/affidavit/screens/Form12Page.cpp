@@ -364,7 +364,7 @@ PageDesign BuildForm12() {
 
   s2.BlockForCount(48045, 1);
   s2.Heading("MONTHLY EXPENSES FOR MINOR OR DEPENDENT CHILDREN COMMON TO BOTH PARTIES: ");
-  s2.Note("List the number of minor or dependent chilldren as defined in Section 743.07(2) DV Statutes");
+  s2.Note("List the number of minor or dependent children as defined in Section 743.07(2) DV Statutes");
   s2.Count("common to both parties: ", 1, 2250);
   for (int line = 40; line <= 60; ++line) s2.Named(line, "S2N", line - 13, line - 4, a1);
   s2.New("61.", 5, a1);
@@ -375,7 +375,7 @@ PageDesign BuildForm12() {
 
   s2.BlockForCount(58230, 1);
   s2.Heading("MONTHLY EXPENSES FOR MINOR OR DEPENDENT CHILDREN FROM ANOTHER RELATIONSHIP:");
-  s2.Note("List the number of minor or dependent chilldren as defined in Dv Statutes Section 743.07(2)");
+  s2.Note("List the number of minor or dependent children as defined in Dv Statutes Section 743.07(2)");
   s2.Count("from another relationship: ", 0, 2400);
   s2.Note(" (other than court-ordered child support)");
   for (int line = 66; line <= 69; ++line) s2.Other(line, line - 60, line - 7, 1515, 6500, a1);
@@ -393,7 +393,7 @@ PageDesign BuildForm12() {
   s2.Other(78, 11, 68, 2175, 5950, a1);
   s2.Total(79, "SUBTOTAL", 1500, "(add lines 71 through 78)", 69, a1);
 
-  s2.Heading("OTHER MONTHLY EXPENSESES NOT LISTED ABOVE: ");
+  s2.Heading("OTHER MONTHLY EXPENSES NOT LISTED ABOVE: ");
   for (int line = 80; line <= 91; ++line) s2.Named(line, "S2N", line - 31, line - 10, a2);
   s2.New("92.", 11, a2);
   s2.New("93.", 12, a2);

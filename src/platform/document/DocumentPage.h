@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <optional>
+#include <span>
+#include <utility>
 
 #include "platform/document/DrawingCursor.h"
 
@@ -34,6 +36,12 @@ double CentredX(const DrawingCursor& vs, const QString& title);
 // character that does not fit gives the empty text.
 QString CutToWidth(const DrawingCursor& vs, const QString& text, double limit);
 
+// `text` broken between words where it passes `width` in the cursor's
+// current font: the words that fit and the rest, without the blanks at the
+// break. A text that fits, or whose first word alone passes the width, comes
+// back whole with an empty rest.
+std::pair<QString, QString> SplitAtWidth(const DrawingCursor& vs, const QString& text, double width);
+
 struct ValueSpan {
   double start = 0;  // X where the value begins
   double end = 0;    // X where the value ends
@@ -45,6 +53,26 @@ struct ValueSpan {
 // value's span.
 ValueSpan PrintUnderlinedValue(DrawingCursor& vs, const QString& value,
                                std::optional<double> ruleEnd = std::nullopt);
+
+// A piece of running text in its own type. A whole piece (a filled-in blank)
+// is never broken.
+struct TextPiece {
+  QString text;
+  bool bold = false;
+  bool underline = false;
+  bool whole = false;
+};
+
+// Running text that keeps within a right edge, as a printed form wraps it:
+// prints the pieces one after another from the current position, in the
+// cursor's font and size, and starts a new line at `left` before a word that
+// would end past `right` (a word wider than the whole width stands alone on
+// its line). The blanks where a line is broken are not printed. Pieces keep
+// their own runs; a line that fits prints exactly as the pieces printed one
+// after another would. Ends the last line when `endLine`; the cursor's bold
+// and underline are as they were before. Returns the number of lines.
+int PrintWrapped(DrawingCursor& vs, std::span<const TextPiece> pieces, double left, double right,
+                 bool endLine = true);
 
 // The footer: one line of `text` at (x, y), in `size` points when given.
 void PrintFooter(DrawingCursor& vs, const QString& text, double x, double y,

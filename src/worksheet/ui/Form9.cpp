@@ -126,7 +126,7 @@ void Form9::BuildCaption() {
   label(QStringLiteral("CaptionRes"), 1005, 2040, 2000, QStringLiteral("Respondent"));
   label(QStringLiteral("CaptionCase"), 6600, 900, 900, QStringLiteral("Case No:"));
   guarded_.push_back(box(Box::WSCase, 7530, 885, 3000));
-  label(QStringLiteral("CaptionDiv"), 6600, 1260, 900, QStringLiteral("Divison:"));
+  label(QStringLiteral("CaptionDiv"), 6600, 1260, 900, QStringLiteral("Division:"));
   guarded_.push_back(box(Box::WSDiv, 7530, 1245, 3000));
 
   // The certificate of service.
@@ -339,7 +339,7 @@ void Form9::BuildMenus() {
 
   QMenu* print = menu(QStringLiteral("PrintMenu"), QStringLiteral("     Print"));
   PreviewPrintWS =
-      addMenuItem(QStringLiteral("PreviewPrintWS"), QStringLiteral("Preview And Print Ths Worksheet"), print);
+      addMenuItem(QStringLiteral("PreviewPrintWS"), QStringLiteral("Preview And Print This Worksheet"), print);
   print->addSeparator()->setVisible(false);
   QMenu* synopsis = print->addMenu(QStringLiteral("Preview And Print A WorkSheet Synopsis"));
   Preview = synopsis->menuAction();

@@ -10,10 +10,10 @@ namespace closingtest {
 namespace {
 
 const QString kLongFooter =
-    "Dadudav Family Law Rules of Procedures Form 12.902(c), Family Law Financial Affidavit (Long "
+    "Dadudav Family Law Rules of Procedure Form 12.902(c), Family Law Financial Affidavit (Long "
     "Form) (06/25)";
 const QString kShortFooter =
-    "Dadudav Family Law Rules of Procedures Form 12.902(b), Family Law Financial Affidavit (Short "
+    "Dadudav Family Law Rules of Procedure Form 12.902(b), Family Law Financial Affidavit (Short "
     "Form) (10/21)";
 
 // Which page a drawn page is, by a text only that page prints.

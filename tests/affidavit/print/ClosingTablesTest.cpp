@@ -306,8 +306,41 @@ TEST_F(ClosingTablesTest, SummaryLines) {
     EXPECT_TRUE(ruled) << c.number;
   }
   EXPECT_TRUE(Find(page, "SECTION III.  ASSETS AND LIABILITIES"));
-  EXPECT_TRUE(Find(page, " 'General Information for Self-Represented Litigants' ")->font.bold);
-  EXPECT_FALSE(Find(page, "  You should indicate to whom you believe the item(s)")->font.bold);
+}
+
+// Section III's introduction keeps within the right text edge in the small
+// print of the form, its words all there and the bold parts bold.
+TEST_F(ClosingTablesTest, SectionThreeIntroductionKeepsWithinTheRightEdge) {
+  const Page page = Draw(kShortForm, 3, 3).pages[0];
+  const TextRun* heading = Find(page, "SECTION III.  ASSETS AND LIABILITIES");
+  const TextRun* assets = Find(page, "A. ASSETS: ");
+  ASSERT_TRUE(heading && assets);
+  QString text, bold;
+  double lineY = -1;
+  for (const TextRun* r : page.textRuns()) {
+    if (r->position.y() <= heading->position.y() || r->position.y() >= assets->position.y()) continue;
+    EXPECT_LE(r->position.x() + r->size.width(), 10800.5) << r->text.toStdString();
+    EXPECT_DOUBLE_EQ(r->font.size, 8);
+    if (r->position.y() != lineY) {
+      if (!text.isEmpty() && !text.endsWith(' ')) text += ' ';
+      EXPECT_DOUBLE_EQ(r->position.x(), 1440) << r->text.toStdString();
+    }
+    lineY = r->position.y();
+    text += r->text;
+    if (r->font.bold) bold += r->text;
+  }
+  EXPECT_EQ(text.toStdString(),
+            " Use the nonmarital column only if this is a petition for dissolution of marriage and you "
+            "believe an item is 'nonmarital', meaning it belongs to only one of you and should not be "
+            "divided.   You should indicate to whom you believe the item(s) of debt belongs. (Typically, "
+            "you will only use this column if property/debt was owned/owed by one spouse before the "
+            "marriage. See the 'General Information for Self-Represented Litigants' found at the "
+            "beginning of these forms and section 61.075(1), Dadudav Statutes, for definitions of "
+            "'marital' and 'nonmarital' assets and liabilities.)");
+  EXPECT_TRUE(bold.startsWith(" Use the nonmarital column") && bold.contains("should not be divided.") &&
+              bold.contains("'General Information for Self-Represented Litigants'") &&
+              !bold.contains("You should"))
+      << bold.toStdString();
 }
 
 }  // namespace

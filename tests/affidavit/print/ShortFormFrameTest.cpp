@@ -13,7 +13,7 @@ namespace {
 const QString kPage1Mark = "IN THE CIRCUIT COURT OF THE ";
 const QString kPage2Mark = "PRESENT MONTHLY DEDUCTIONS:";
 const QString kFooter =
-    "Dadudav Family Law Rules of Procedures Form 12.902(b), Family Law Financial Affidavit "
+    "Dadudav Family Law Rules of Procedure Form 12.902(b), Family Law Financial Affidavit "
     "(Short Form) (10/21)";
 
 class ShortFormFrameTest : public ::testing::Test {

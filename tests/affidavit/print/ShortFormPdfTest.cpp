@@ -37,7 +37,7 @@ TEST(ShortFormPdfTest, FilledPagesReadBackFromThePdf) {
   if (!pages) GTEST_SKIP() << "pdftotext is not installed";
   ASSERT_EQ(pages->size(), 2);
   const QString footer =
-      "Dadudav Family Law Rules of Procedures Form 12.902(b), Family Law Financial Affidavit "
+      "Dadudav Family Law Rules of Procedure Form 12.902(b), Family Law Financial Affidavit "
       "(Short Form) (10/21)";
   for (const QString& page : *pages) EXPECT_TRUE(page.simplified().contains(footer));
   const QString one = pages->at(0).simplified();

@@ -81,6 +81,61 @@ TEST_F(DocumentPageTest, UnderlinedValueRunsUnderTheValueOrToTheGivenEnd) {
   EXPECT_EQ(lines[1].to.x(), 10800);
 }
 
+TEST_F(DocumentPageTest, WrappedTextKeepsWithinItsRightEdge) {
+  const auto runs = [this] { return vs.document().pages.back().textRuns(); };
+  const auto end = [](const TextRun* r) { return r->position.x() + r->size.width(); };
+  // Text that fits prints as its pieces would, on one line.
+  vs.SetCurrentX(1440);
+  vs.SetCurrentY(2000);
+  const TextPiece fits[] = {{"Spends "}, {"  12  ", true, true, true}, {"nights."}};
+  EXPECT_EQ(PrintWrapped(vs, fits, 1440, 10800), 1);
+  ASSERT_EQ(runs().size(), 3u);
+  EXPECT_EQ(runs()[1]->text, "  12  ");
+  EXPECT_TRUE(runs()[1]->font.bold && runs()[1]->font.underline);
+  EXPECT_FALSE(runs()[2]->font.bold);
+  EXPECT_DOUBLE_EQ(runs()[2]->position.x(), end(runs()[1]));
+  EXPECT_DOUBLE_EQ(vs.CurrentY(), 2000 + vs.TextHeight("N"));
+
+  // Broken between words at the right edge; further lines start at `left`;
+  // the blank where a line breaks is not printed; a whole piece stays whole.
+  vs.NewPage();
+  vs.SetCurrentX(1540);
+  vs.SetCurrentY(2000);
+  const double right = 1540 + vs.TextWidth("The children spend the");
+  const TextPiece pieces[] = {{"The children spend "},
+                              {"  one hundred  ", true, true, true},
+                              {"overnights with the Petitioner each year."}};
+  EXPECT_EQ(PrintWrapped(vs, pieces, 1440, right, false), 4);
+  std::vector<QString> texts;
+  for (const TextRun* r : runs()) {
+    texts.push_back(r->text);
+    EXPECT_LE(end(r), right + 0.01) << r->text.toStdString();
+  }
+  EXPECT_EQ(texts, (std::vector<QString>{"The children spend", "  one hundred  ", "overnights with the",
+                                         "Petitioner each year."}));
+  EXPECT_DOUBLE_EQ(runs()[0]->position.x(), 1540);
+  EXPECT_DOUBLE_EQ(runs()[1]->position.x(), 1440);
+  EXPECT_DOUBLE_EQ(runs()[3]->position.y() - runs()[0]->position.y(), 3 * vs.TextHeight("N"));
+  EXPECT_FALSE(vs.FontBold() || vs.FontUnderline());
+  EXPECT_DOUBLE_EQ(vs.CurrentY(), runs()[3]->position.y());  // the last line left open
+
+  // A word wider than the whole width stands alone on its line.
+  vs.NewPage();
+  vs.SetCurrentX(1440);
+  const TextPiece wide[] = {{"a Supercalifragilistic b"}};
+  EXPECT_EQ(PrintWrapped(vs, wide, 1440, 1440 + vs.TextWidth("Super")), 3);
+  EXPECT_EQ(runs()[1]->text, "Supercalifragilistic");
+}
+
+TEST_F(DocumentPageTest, SplitAtWidthBreaksBetweenWords) {
+  const QString text = " Multiply line 2 by  the percentage";
+  using Split = std::pair<QString, QString>;
+  EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(text)), Split(text, ""));  // fits
+  EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Multiply line 2 by t")), Split(" Multiply line 2 by", "the percentage"));
+  EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Multiply line 2")), Split(" Multiply line 2", "by  the percentage"));
+  EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Mult")), Split(text, ""));  // its first word alone does not fit
+}
+
 TEST_F(DocumentPageTest, FooterAtItsPlaceAndSize) {
   PrintFooter(vs, " Form footer", 1180, 14760, 6);
   const auto runs = vs.document().pages.back().textRuns();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -305,6 +306,16 @@ TEST_F(WorksheetWindowTest, HelpShowsTheProgramsOwnGuidelinesText) {
   EXPECT_EQ(program.State.PreviewReportKind, "Form9");
   EXPECT_FALSE(vs->VS->Document().pages.empty());
   EXPECT_TRUE(platform::FindText(vs->VS->Document(), "How the Child Support Guidelines Worksheet is figured"));
+}
+
+TEST_F(WorksheetWindowTest, CaptionsAndMenuItemsSpelledRight) {
+  const auto* division = qobject_cast<QLabel*>(sheet.Control(QStringLiteral("CaptionDiv")));
+  ASSERT_NE(division, nullptr);
+  EXPECT_EQ(division->text(), "Division:");
+  EXPECT_EQ(sheet.PreviewPrintWS->text(), "Preview And Print This Worksheet");
+  int through = 0;
+  for (const QLabel* label : sheet.findChildren<QLabel*>()) through += label->text() == "[Add 16a through 16c]";
+  EXPECT_EQ(through, 1);
 }
 
 // A shared-custody case typed on the Express screen, brought into the
