@@ -137,7 +137,7 @@ childsupport::ChildSupportOutcome RunChildSupport(Program& program, bool writeEx
 std::unique_ptr<Form5> MakeForm5(Program& program) {
   Form5Link link;
   link.entryChecks = ExpressEntryChecks(program);
-  link.computeChildSupport = [&program] { RunChildSupport(program); };
+  link.computeChildSupport = [&program] { return RunChildSupport(program).Completed; };
   link.showExpressScreen = [&program] {
     if (program.State.QuitConfirmed == 1) return;  // the program is ending
     if (QWidget* help = program.Find(QStringLiteral("Form4"))) help->close();
