@@ -119,11 +119,13 @@ childsupport::ChildSupportServices ChildSupportRunServices(Program& program) {
   return services;
 }
 
-childsupport::ChildSupportOutcome RunChildSupport(Program& program, bool writeExpressField) {
+childsupport::ChildSupportOutcome RunChildSupport(Program& program, bool writeExpressField,
+                                                  const std::function<void()>& beforeMessage) {
   const childsupport::ChildSupportServices services = ChildSupportRunServices(program);
   const childsupport::ChildSupportOutcome outcome =
       childsupport::ComputeChildSupport(program.Case, ChildSupportRunInputs(program), services);
   if (!outcome.Completed) {
+    if (beforeMessage) beforeMessage();
     program.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, QStringLiteral("Child Support"));
     return outcome;
   }
