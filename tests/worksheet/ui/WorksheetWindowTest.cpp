@@ -18,6 +18,7 @@
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/Fonts.h"
+#include "platform/NumberText.h"
 #include "platform/document/TextSearch.h"
 #include "platform/ui/ButtonPlus.h"
 #include "prefs/Preferences.h"
@@ -401,6 +402,16 @@ TEST(WorksheetTransferTest, AStoppedRunTransfersNothingAndShowsTheExpressScreen)
   EXPECT_EQ(sheet->BoxControl(Box::WS1f)->text(), "$");
   EXPECT_TRUE(express.isVisible());
   EXPECT_TRUE(QTest::qWaitForWindowActive(&express, 1000));
+
+  // The entry put right, the worksheet command brings the worksheet (still
+  // open behind) to the front again and the transfer goes through.
+  ExpressFixture::Retype(express.ClaimStateTax, "1200");
+  QTest::mouseClick(express.RunWaWs, Qt::LeftButton);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(frame, 1000));
+  QTest::mouseClick(frame->GetDataFromCommand, Qt::LeftButton);
+  EXPECT_EQ(sheet->BoxControl(Box::WS1f)->text(),
+            platform::Format(run.program.Case.Support.Claim.MoNetIncome, "$ ###,##0"));
+  EXPECT_EQ(run.Prompts().size(), shown + 1) << run.Prompts().join(" | ").toStdString();
 }
 
 TEST(WorksheetStartupTest, LayoutPassFitsTheWorksheetInItsFrameAndShowsNeither) {
