@@ -279,8 +279,12 @@ bool Calculation::Pass(bool firstRun) {
     } else {
       Note("Calculation Shown Has Alimony Taxed To Payee.", true);
     }
-    // No award when the claimant's net income is not the lower.
-    if (!capApplies) a.YrAlimonyAward = a.YrRecommendedAward = suggested_ = 0;
+    // No suggested award when the claimant's net income is not the lower; an
+    // award the user put in force stands.
+    if (!capApplies) {
+      a.YrRecommendedAward = suggested_ = 0;
+      if (!userAward) a.YrAlimonyAward = 0;
+    }
   }
 
   // With the award; in payer-taxed mode once more with no award in the taxes.
@@ -310,7 +314,9 @@ bool Calculation::Pass(bool firstRun) {
     const float cap = std::max(a.YrAlimonyCap, 0.0f);
     if (userAward) {
       if (in_.NewAward > cap) {
-        out.Message = QStringLiteral("Alimony Can Not Exceed ") + platform::Format(double(cap), "$###,###.##") +
+        QString capText = platform::Format(double(cap), "$###,###.##");
+        if (capText == QLatin1String("$.")) capText = QStringLiteral("$0");  // no cap at all
+        out.Message = QStringLiteral("Alimony Can Not Exceed ") + capText +
                       QStringLiteral(" Which is 35 Percent of The Parties Net Income Difference. ReEnter The "
                                      "New Alimony Amount");
         return false;

@@ -18,6 +18,19 @@ bool RunEntryChecks(const NetIncomeServices& services) {
   return true;
 }
 
+// The run with the party's net entered or dropped; a run that stops leaves
+// ManualNetState as it was, so the window, the report and later runs agree.
+bool RunWithState(NetCommand command, Party party, casevars::ResultsVars& results,
+                  const NetIncomeServices& services) {
+  const std::int16_t before = results.ManualNetState;
+  results.ManualNetState = ManualNetStateAfter(before, command, party);
+  if (services.computeChildSupport && !services.computeChildSupport()) {
+    results.ManualNetState = before;
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::int16_t ManualNetStateAfter(std::int16_t before, NetCommand command, Party party) {
@@ -47,16 +60,15 @@ bool AdjustIncome(Party party, casevars::ResultsVars& results, const NetIncomeSe
                                     platform::kBoxOk, kEntryError);
     return false;
   }
-  results.ManualNetState = ManualNetStateAfter(results.ManualNetState, NetCommand::Adjust, party);
-  if (services.computeChildSupport) services.computeChildSupport();
-  return true;
+  return RunWithState(NetCommand::Adjust, party, results, services);
 }
 
 bool ResetIncome(Party party, casevars::ResultsVars& results, const NetIncomeServices& services) {
   if (!RunEntryChecks(services)) return false;
-  results.ManualNetState = ManualNetStateAfter(results.ManualNetState, NetCommand::Reset, party);
+  // The run reads no box of a party whose net is not entered, so the box is
+  // emptied after it: a run that stops keeps the figure the state still names.
+  if (!RunWithState(NetCommand::Reset, party, results, services)) return false;
   if (services.clearNetBox) services.clearNetBox(party);
-  if (services.computeChildSupport) services.computeChildSupport();
   return true;
 }
 

@@ -33,17 +33,21 @@ struct NetIncomeServices {
   std::function<void(casevars::Party)> clearNetBox{};
   std::function<void(casevars::Party)> focusNetBox{};
   // The child support run with the boxes as they stand; it redraws the window.
-  std::function<void()> computeChildSupport{};
+  // False when the run stopped (it has shown why) and changed nothing.
+  std::function<bool()> computeChildSupport{};
 };
 
 // "Adjust Income": after the entry checks, the party's box must hold a
 // number of 0 or more (currency characters allowed); then the party's net is
 // taken from it and the run redone. Returns true when the run was redone;
-// false when a check stopped it or the box was refused (with its message).
+// false when a check stopped it, the box was refused (with its message) or
+// the run stopped. ManualNetState changes only with a run that completes.
 bool AdjustIncome(casevars::Party party, casevars::ResultsVars& results, const NetIncomeServices& services);
 
 // "Reset Income": after the entry checks, the party's net is computed again:
-// its box is emptied and the run redone. Returns false when a check stopped it.
+// the run is redone without it and, once the run completes, its box is
+// emptied. Returns false when a check or the run stopped it; ManualNetState
+// and the box are then as they were.
 bool ResetIncome(casevars::Party party, casevars::ResultsVars& results, const NetIncomeServices& services);
 
 // Leaving the result window, by its return command or by closing it: no net

@@ -28,10 +28,14 @@ bool GetDataFrom(WorksheetSheet& sheet, const casevars::CaseVars& vars,
     return false;
   }
 
-  ResetNumbersForTransfer(sheet);
   const bool shared = express.SharedOption();
   if (shared) express.UpdateParentingTime();
-  links.childSupport.ComputeChildSupport();
+  // Line 1 takes the nets of this run only: a run that stops leaves the sheet.
+  if (!links.childSupport.ComputeChildSupport()) {
+    express.ShowExpressScreen();
+    return false;
+  }
+  ResetNumbersForTransfer(sheet);
 
   // Column A is the Petitioner's: the claimant's unless the claimant is the Respondent.
   const bool claimantInB = express.MParentOption();

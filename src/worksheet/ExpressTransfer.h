@@ -37,7 +37,8 @@ class IncomeWindowsLink {
 class ChildSupportDriver {
  public:
   virtual ~ChildSupportDriver() = default;
-  virtual void ComputeChildSupport() {}
+  // False when the run stopped, after showing why; it then changed nothing.
+  virtual bool ComputeChildSupport() { return true; }
 };
 
 struct TransferLinks {
@@ -48,10 +49,12 @@ struct TransferLinks {
 
 // MDIForm1.GetDataFrom. The income windows are totalled and the Express
 // screen's checks run first; a check that stops the transfer shows the Express
-// screen and leaves the sheet as it was (returns false). Then the sheet's
-// numbers are reset (ResetNumbersForTransfer), the parenting time is updated
-// when the children are in shared possession, child support is recomputed, and
-// the case variables (read after those steps) fill the sheet: the claimant in
+// screen and leaves the sheet as it was (returns false). Then the parenting
+// time is updated when the children are in shared possession and child support
+// is recomputed; a run that stops transfers nothing either: the sheet stays as
+// it was and the Express screen is shown (returns false). Then the sheet's
+// numbers are reset (ResetNumbersForTransfer) and the case variables (read
+// after those steps) fill the sheet: the claimant in
 // column A, or in column B when the claimant is the Respondent; line 0 as
 // yearly gross income / 12, line 1 the monthly net incomes, the payments on
 // line 7 (standard) or 16 (shared) with their totals on line 5 or 14, the

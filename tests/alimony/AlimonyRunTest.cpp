@@ -239,15 +239,78 @@ TEST(AlimonyRun, NegativeGrossIncomeOfTheOtherPartyGivesNoNegativeAward) {
   EXPECT_EQ(v.Alimony.YrRecommendedAward, 0);
 }
 
+// `tips` of the claimant's wages are qualified tips, deducted in full.
+void WithClaimTips(CaseVars& v, float tips) {
+  casevars::PartyIncome& in = v.Income.Claim;
+  in.YrEarned -= tips;
+  in.YrTips = tips;
+  v.Business.Claim.YrWagesForTax -= tips;
+  in.YrTipsDeduction = tips;
+  in.YrAGIBase -= tips;
+}
+
 // The claimant's tips: 5,000 of 25,000 wages.
 CaseVars TipsCase() {
   CaseVars v = WageCase("NoMinors", 0, 25000, 120000, 60);
-  v.Income.Claim.YrEarned = 20000;
-  v.Income.Claim.YrTips = 5000;
-  v.Business.Claim.YrWagesForTax = 20000;
-  v.Income.Claim.YrTipsDeduction = 5000;
-  v.Income.Claim.YrAGIBase = 20000;
+  WithClaimTips(v, 5000);
   return v;
+}
+
+// Awards worked by hand where no limit binds: each stays below the 35 percent
+// cap and below half the other party's gross income. Single wage earners, no
+// minor children (target share 0.5), no state tax and no credits; payroll
+// tax 7.65 percent; income tax on the 2026 brackets above the standard
+// deduction of 16,100 (10% to 12,400, 12% to 50,400, 22% to 105,700).
+TEST(AlimonyRun, HandWorkedAwards) {
+  const struct {
+    const char* rule;
+    float claimWages, payerWages, score, claimOtherSupport, claimTips;
+    std::int16_t taxMode;
+    float award;
+  } rows[] = {
+      // Taxed to the payee. Available incomes 90,000 - 6,885 = 83,115 and
+      // 170,000 - 13,005 = 156,995; gap 73,880: factor 0.91. (0.5 x 240,110 -
+      // 83,115) x 0.91 x 0.50 = 16,807.70; a claimant above 80,000 loses
+      // (90,000 - 70,000) x 0.02 / 20,000 = 2%: 16,471.55; 1,372.63 a month,
+      // 1,373 x 12. (Cap 0.35 x (127,461 - 72,145) = 19,360.60.)
+      {"claimant above 80,000 loses 2 percent", 90000, 170000, 50, 0, 0, 0, 16476},
+      // 73,880 and 156,995; gap 83,115: 0.91. (0.5 x 230,875 - 73,880) x 0.91
+      // x 0.50 = 18,908.66, not reduced at 80,000; 1,575.72 a month, 1,576 x 12.
+      // (Cap 0.35 x (127,461 - 65,110) = 21,822.85.)
+      {"claimant at 80,000 keeps it all", 80000, 170000, 50, 0, 0, 0, 18912},
+      // The claimant pays 3,000 of other child support, grossed up: no tax on
+      // 15,000, so k = 1.2 / (1 - 0.05 x 15,000 / 15,000) = 1.263158 and
+      // 3,789.47 comes off 15,000 - 1,147.50: 10,063.03; the other party
+      // 120,000 - 9,180 = 110,820. Gap 110,820 - 13,852.50 = 96,967.50: 0.91 -
+      // 6,967.50 / 200,000 x 0.212 = 0.902614. (0.5 x 120,883.03 - 10,063.03)
+      // x 0.902614 x 0.60 = 27,283.41; 2,273.62 a month, 2,274 x 12. (Cap 0.35
+      // x (93,250 - 13,852.50) = 27,789.13.)
+      {"expenses grossed up by 1.2", 15000, 120000, 60, 3000, 0, 0, 27288},
+      // Taxed to the payer, 5,000 of the claimant's 25,000 wages tips. Both
+      // passes suggest (0.5 x (110,820 + 23,087.50) - 23,087.50) x 0.91 x 0.60
+      // = 23,950.97: 1,996 x 12 = 23,952. First pass, tips as wages: with the
+      // award deductible the claimant's tax on 48,952 is 1,240 + 12% x 20,452
+      // = 3,694 and the other party's on 96,048 is 1,240 + 4,560 + 22% x
+      // 29,548 = 12,301; nets 25,000 + 23,952 - 1,912.50 - 3,694 = 43,345.50
+      // and 120,000 - 23,952 - 9,180 - 12,301 = 74,567: share 43,345.50 /
+      // 117,912.50 = 0.3676073. Second pass, tips deducted: without alimony
+      // the taxes are 390 and 17,570, the nets 22,697.50 and 93,250; award
+      // 0.3676073 x 115,947.50 - 22,697.50 = 19,925.65 (the second pass's own
+      // share, 0.3708090, would give 20,296.88). Cap 0.35 x 70,552.50 = 24,693.38.
+      {"payer-taxed award keeps the first pass's share", 25000, 120000, 60, 0, 5000, 2, 19925.65f},
+  };
+  for (const auto& r : rows) {
+    CaseVars v = WageCase("NoMinors", 0, r.claimWages, r.payerWages, r.score);
+    v.Income.Claim.YrOtherSupport = r.claimOtherSupport;
+    if (r.claimTips > 0) WithClaimTips(v, r.claimTips);
+    v.Alimony.AlimonyTaxMode = r.taxMode;
+    const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+    ASSERT_TRUE(out.Completed) << r.rule << ": " << out.Message.toStdString();
+    EXPECT_NEAR(v.Alimony.YrAlimonyAward, r.award, 0.01) << r.rule;
+    EXPECT_EQ(v.Alimony.YrRecommendedAward, v.Alimony.YrAlimonyAward) << r.rule;
+    EXPECT_LT(v.Alimony.YrAlimonyAward, v.Alimony.YrAlimonyCap) << r.rule;
+    EXPECT_LT(v.Alimony.YrAlimonyAward, r.payerWages / 2) << r.rule;
+  }
 }
 
 TEST(AlimonyRun, TipsCountedAsWagesForTheFirstPassAreRestored) {

@@ -37,7 +37,10 @@ class NetIncomeCommandsTest : public ::testing::Test {
     s.netBoxText = [this](Party p) { return box[p]; };
     s.clearNetBox = [this](Party p) { box[p].clear(); };
     s.focusNetBox = [this](Party p) { focused.push_back(p); };
-    s.computeChildSupport = [this] { ++runs; };
+    s.computeChildSupport = [this] {
+      ++runs;
+      return true;
+    };
     return s;
   }
 
@@ -117,6 +120,21 @@ TEST_F(NetIncomeCommandsTest, ResetEmptiesTheBoxAndRunsAgain) {
   EXPECT_EQ(runs, 2);
 }
 
+// A run that stops (it showed why) leaves the state and the box as they were,
+// for Adjust and Reset alike.
+TEST_F(NetIncomeCommandsTest, ARunThatStopsChangesNeitherTheStateNorTheBox) {
+  results::NetIncomeServices s = Services();
+  s.computeChildSupport = [] { return false; };
+  box.Claim = "2500";
+  box.Payer = "1e40";
+  results.ManualNetState = 2;
+  EXPECT_FALSE(results::AdjustIncome(Party::Payer, results, s));
+  EXPECT_EQ(results.ManualNetState, 2);
+  EXPECT_FALSE(results::ResetIncome(Party::Claim, results, s));
+  EXPECT_EQ(results.ManualNetState, 2);
+  EXPECT_EQ(box.Claim, "2500");
+}
+
 // The commands over the child support run, as the result window wires them:
 // the run reads the boxes, so an emptied box after leaving the window must
 // never count as a net of $0.
@@ -142,7 +160,10 @@ TEST_F(NetIncomeCommandsTest, WithTheRunAdjustResetAndLeave) {
   const float transfer = v.Support.MoChildSupportTransfer;
 
   results::NetIncomeServices s = Services();
-  s.computeChildSupport = run;
+  s.computeChildSupport = [&] {
+    run();
+    return true;
+  };
   box.Claim = "$1,000";
   ASSERT_TRUE(results::AdjustIncome(Party::Claim, v.Results, s));
   EXPECT_EQ(v.Support.Claim.MoNetIncome, 1'000);

@@ -16,6 +16,7 @@ struct FakeExpress : ExpressChecks, IncomeWindowsLink, ChildSupportDriver {
   int stopAtCheck = -1;  // 0, 1 or 3
   casevars::CaseVars* vars = nullptr;
   float netAfterDriver = 0;
+  bool driverStops = false;
 
   bool SharedOption() const override { return shared; }
   bool MParentOption() const override { return claimantIsRespondent; }
@@ -30,9 +31,10 @@ struct FakeExpress : ExpressChecks, IncomeWindowsLink, ChildSupportDriver {
   void ShowExpressScreen() override { steps << "express"; }
   void UpdateParentingTime() override { steps << "parenting"; }
   void TotalIncomeWindows() override { steps << "income"; }
-  void ComputeChildSupport() override {
+  bool ComputeChildSupport() override {
     steps << "driver";
     if (netAfterDriver) vars->Support.Claim.MoNetIncome = netAfterDriver;
+    return !driverStops;
   }
 };
 
@@ -118,18 +120,19 @@ TEST_F(ExpressTransfer, LineOneShowsTheNetIncomesTheDriverLeaves) {
   EXPECT_EQ(sheet[Box::WS1f], "$ 4,321");
 }
 
-TEST_F(ExpressTransfer, StoppedByACheckLeavesTheSheetAsItWas) {
-  for (int check : {0, 1, 3}) {
+TEST_F(ExpressTransfer, StoppedByACheckOrTheRunLeavesTheSheetAsItWas) {
+  for (int check : {0, 1, 3, -1}) {
     FakeExpress stopping;
     stopping.vars = &vars;
     stopping.stopAtCheck = check;
+    stopping.driverStops = check == -1;  // every check passes, the run stops
     WorksheetSheet before = sheet;
     before[Box::WS1f] = "$ 777";
     WorksheetSheet after = before;
     EXPECT_FALSE(GetDataFrom(after, vars, {stopping, stopping, stopping}));
     EXPECT_EQ(after.text, before.text) << check;
     EXPECT_EQ(stopping.steps.back(), "express");
-    EXPECT_FALSE(stopping.steps.contains("driver"));
+    EXPECT_EQ(stopping.steps.contains("driver"), check == -1);
   }
 }
 

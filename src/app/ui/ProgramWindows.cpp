@@ -123,6 +123,12 @@ void RegisterProgramWindows(Program& p) {
   Add<tools::ui::FormDepends>(p, "FormDepends", p);
   tools::ui::RegisterImputeWindow(p);
   tools::ui::RegisterBonusWindows(p);
+  // The dependency calculator and the tax credit window show and run the case
+  // they were opened for: another case closes them.
+  for (const char* name : {"FormDepends", "Form10"})
+    p.CaseReplacedSteps.push_back([&p, name] {
+      if (QWidget* w = p.Find(QLatin1String(name))) w->close();
+    });
   // The frame holds the worksheet and the affidavit pages; its affidavit bar
   // runs the affidavit's commands.
   p.Windows().SetFactory(QStringLiteral("MDIForm1"), [&p] {

@@ -47,6 +47,7 @@ bool SaveCase(shell::Program& program) {
 bool OpenCase(shell::Program& program, bool showExpressScreen) {
   CaseFileSession* session = Session(program);
   if (!session || !OpenCaseCommand(*session)) return false;
+  program.CaseReplaced();
   if (!showExpressScreen) return true;
   if (auto* form1 = program.Load<platform::ui::Form>(QStringLiteral("Form1"))) {
     form1->show();
@@ -58,7 +59,9 @@ bool OpenCase(shell::Program& program, bool showExpressScreen) {
 
 bool ClearData(shell::Program& program) {
   CaseFileSession* session = Session(program);
-  return session && casefile::ClearData(session->fields, session->dialogs);
+  if (!session || !casefile::ClearData(session->fields, session->dialogs)) return false;
+  program.CaseReplaced();
+  return true;
 }
 
 }  // namespace casefile::ui

@@ -22,7 +22,8 @@ bool SaveCase(shell::Program& program);
 // "Open Client Data From File" (the Express screen is shown once the case is
 // opened) / "Open WorkSheet Data From File" (`showExpressScreen` false: the
 // windows keep their visibility and the worksheet stays in front). Returns
-// whether opened.
+// whether opened. A case opened or cleared replaces the one before
+// (Program::CaseReplaced).
 bool OpenCase(shell::Program& program, bool showExpressScreen = true);
 
 // New case ("Clear Data"). Returns whether the case was cleared.

@@ -119,11 +119,13 @@ childsupport::ChildSupportServices ChildSupportRunServices(Program& program) {
   return services;
 }
 
-childsupport::ChildSupportOutcome RunChildSupport(Program& program, bool writeExpressField) {
+childsupport::ChildSupportOutcome RunChildSupport(Program& program, bool writeExpressField,
+                                                  const std::function<void()>& beforeMessage) {
   const childsupport::ChildSupportServices services = ChildSupportRunServices(program);
   const childsupport::ChildSupportOutcome outcome =
       childsupport::ComputeChildSupport(program.Case, ChildSupportRunInputs(program), services);
   if (!outcome.Completed) {
+    if (beforeMessage) beforeMessage();
     program.Dialogs.ShowMessageBox(outcome.Message, platform::kBoxOk, QStringLiteral("Child Support"));
     return outcome;
   }
@@ -137,7 +139,7 @@ childsupport::ChildSupportOutcome RunChildSupport(Program& program, bool writeEx
 std::unique_ptr<Form5> MakeForm5(Program& program) {
   Form5Link link;
   link.entryChecks = ExpressEntryChecks(program);
-  link.computeChildSupport = [&program] { RunChildSupport(program); };
+  link.computeChildSupport = [&program] { return RunChildSupport(program).Completed; };
   link.showExpressScreen = [&program] {
     if (program.State.QuitConfirmed == 1) return;  // the program is ending
     if (QWidget* help = program.Find(QStringLiteral("Form4"))) help->close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "engine/childsupport/ChildSupportRun.h"
@@ -38,8 +39,10 @@ Form5* ShowChildSupportResult(shell::Program& program);
 // nothing and its message is shown in the message box. The result window's
 // Adjust Income and Reset Income run this too. With `writeExpressField`
 // false the Express screen's box keeps its text (a what-if run that puts a
-// saved text back itself).
-childsupport::ChildSupportOutcome RunChildSupport(shell::Program& program, bool writeExpressField = true);
+// saved text back itself). `beforeMessage`, when given, runs before the
+// message of a run that stops (its caller brings a window forward).
+childsupport::ChildSupportOutcome RunChildSupport(shell::Program& program, bool writeExpressField = true,
+                                                  const std::function<void()>& beforeMessage = {});
 
 // The window inputs and services of such a run, for other callers of the
 // engine (the alimony run).

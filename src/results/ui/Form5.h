@@ -31,8 +31,8 @@ struct Form5Link {
   // The Express screen's entry checks, in order (see NetIncomeServices).
   std::vector<std::function<std::int16_t()>> entryChecks{};
   // A child support run that reads this window's net boxes (FillRunInputs)
-  // and draws through its TextHook.
-  std::function<void()> computeChildSupport{};
+  // and draws through its TextHook; false when it stopped.
+  std::function<bool()> computeChildSupport{};
   // Shows the Express screen again when the user leaves this window.
   std::function<void()> showExpressScreen{};
   // "Show Tax Credits" of a party: a fresh, fitted Form10 showing it.

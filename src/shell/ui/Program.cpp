@@ -60,6 +60,11 @@ void Program::QuitProgram() {
   EndProgram();
 }
 
+void Program::CaseReplaced() {
+  for (const std::function<void()>& step : CaseReplacedSteps)
+    if (step) step();
+}
+
 void Program::EndProgram() {
   ended_ = true;
   // Hiding runs no close handling; the windows are destroyed with the Program.

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "case/CaseVars.h"
 #include "platform/Dialogs.h"
@@ -89,6 +90,14 @@ class Program {
   // confirmation) and ends the program. On No nothing changes.
   void QuitProgram();
   bool Ended() const { return ended_; }
+
+  // What goes with a case when another replaces it in the windows (Clear
+  // Data, a case opened): the program's assembly adds a step for each window
+  // or figure made for one case (a what-if window closes, a what-if's last
+  // figures are dropped), and the case file commands call CaseReplaced()
+  // once the new case is in.
+  std::vector<std::function<void()>> CaseReplacedSteps;
+  void CaseReplaced();
 
  private:
   platform::ui::WindowRegistry windows_;

@@ -110,6 +110,11 @@ void RegisterBonusWindows(shell::Program& program) {
   program.Windows().SetFactory(QStringLiteral("FormBonusCS"),
                                [&program, support] { return std::make_unique<FormBonusCS>(program, support); });
   program.Windows().SetFactory(QStringLiteral("Form19"), [] { return std::make_unique<Form19>(); });
+  // The figures of a run belong to the case it ran on: another case starts without them.
+  program.CaseReplacedSteps.push_back([alimony, support] {
+    *alimony = BonusValues{};
+    *support = BonusValues{};
+  });
 }
 
 void OpenBonusCalculator(shell::Program& program, const QString& name, BonusServices services) {

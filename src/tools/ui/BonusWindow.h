@@ -70,7 +70,7 @@ class FormBonusCS : public BonusWindow {
 };
 
 // Registers both bonus windows with one store of figures each, kept for the
-// life of the program.
+// life of the program until another case replaces the one they ran on.
 void RegisterBonusWindows(shell::Program& program);
 
 // The result windows' "Run A Bonus Calculation": loads and fits the window

@@ -54,7 +54,12 @@ int ProgramTransferLinks::CheckDataEntry3() {
   return express::CheckDataEntry3(f.Fields(), program_.Case, f.Prompts());
 }
 
-void ProgramTransferLinks::ShowExpressScreen() { Express(program_).show(); }
+void ProgramTransferLinks::ShowExpressScreen() {
+  express::Form1& form = Express(program_);
+  form.show();
+  form.raise();
+  form.activateWindow();
+}
 
 void ProgramTransferLinks::UpdateParentingTime() {
   auto* time = program_.Load<express::Form16>(QStringLiteral("Form16"));
@@ -73,6 +78,9 @@ void ProgramTransferLinks::TotalIncomeWindows() {
   }
 }
 
-void ProgramTransferLinks::ComputeChildSupport() { results::ui::RunChildSupport(program_); }
+// A run that stops brings the Express screen forward before its message.
+bool ProgramTransferLinks::ComputeChildSupport() {
+  return results::ui::RunChildSupport(program_, true, [this] { ShowExpressScreen(); }).Completed;
+}
 
 }  // namespace worksheet::ui

@@ -26,10 +26,11 @@ class ProgramTransferLinks : public ExpressChecks, public IncomeWindowsLink, pub
   int CheckDataEntry0() override;
   int CheckDataEntry1() override;
   int CheckDataEntry3() override;
+  // Shown and brought to the front of the program's windows.
   void ShowExpressScreen() override;
   void UpdateParentingTime() override;
   void TotalIncomeWindows() override;
-  void ComputeChildSupport() override;
+  bool ComputeChildSupport() override;
 
  private:
   shell::Program& program_;

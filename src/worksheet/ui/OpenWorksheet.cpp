@@ -11,6 +11,8 @@ void OpenWorksheet(shell::Program& program) {
   auto* sheet = program.Load<Form9>(QStringLiteral("Form9"));
   if (!frame || !sheet) return;
   frame->show();
+  frame->raise();  // in front also when it stayed open behind the Express screen
+  frame->activateWindow();
   frame->ShowWorksheetBar(true);
   sheet->show();
   platform::ui::SetTop(sheet, 0);

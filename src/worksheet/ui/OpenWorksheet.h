@@ -6,8 +6,8 @@ class Program;
 
 namespace worksheet::ui {
 
-// The Express screen's "Run A Child Support Worksheet": the frame shown with
-// its worksheet bar (the affidavit bar hidden), the worksheet shown at the top
+// The Express screen's "Run A Child Support Worksheet": the frame shown in
+// front with its worksheet bar (the affidavit bar hidden), the worksheet shown at the top
 // of the frame, the affidavit pages' mode 3 (worksheet) and the four
 // affidavit pages hidden. The worksheet keeps its entries.
 void OpenWorksheet(shell::Program& program);

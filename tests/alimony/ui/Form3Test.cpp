@@ -248,6 +248,57 @@ TEST_F(Form3Test, AnAwardAboveTheCapLeavesTheAwardInForce) {
   EXPECT_EQ(Alimony().YrAlimonyAward, accepted);
 }
 
+// A claimant whose net income is the higher gets no suggested award, but an
+// award the user types stands: in full when taxed to the payee, refused
+// against the cap of $0 when taxed to the payer.
+TEST_F(Form3Test, TheUsersAwardStandsWhenTheClaimantEarnsMore) {
+  const auto click = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2)); };
+  ExpressFixture::Retype(express.NumChild, "0");  // no children: no minors
+  ASSERT_TRUE(express.NoMinorOption->isChecked());
+  ExpressFixture::Retype(express.ClaimDepend17, "0");
+  click(express.ClaimFiling[1]);  // single
+  for (auto [name, wages] : {std::pair{"Form13", "150000"}, {"Form14", "30000"}}) {
+    auto* income = program.Load<income::IncomeWindow>(QLatin1String(name));
+    income->show();
+    incometest::Type(income->Box("Earned"), wages);
+    income->close();
+  }
+  click(express.OptionTaxedToPayee);  // its note on the tax law is answered OK
+  Mark();
+  express.AlimonyButton->click();
+  auto* form = program.Find<Form3>(QStringLiteral("Form3"));
+  ASSERT_TRUE(form && form->isVisible()) << Prompts().join(" | ").toStdString();
+  ASSERT_LT(Alimony().YrAlimonyCap, 0);
+  EXPECT_EQ(Lines(form->Picture3).value(0), " No Alimony Is Recommended.");
+
+  form->NewAward->setFocus();
+  QTest::keyClicks(form->NewAward, "12000");
+  click(form->ChangeAward);
+  EXPECT_TRUE(Prompts().isEmpty()) << Prompts().join(" | ").toStdString();
+  EXPECT_EQ(Alimony().YrAlimonyAward, 12000);
+  EXPECT_EQ(Alimony().YrRecommendedAward, 0);
+  EXPECT_TRUE(Lines(form->Picture5).contains(" Alimony$12,000"));
+  EXPECT_TRUE(Lines(form->Picture6).contains(" Alimony-$12,000"));
+  EXPECT_EQ(Lines(form->Picture9), QStringList{"Calculation Shown Has Alimony Taxed To Payee. The Suggested "
+                                               "Alimony Award Has Been Modified."});
+  EXPECT_EQ(form->NewAward->text(), "12000");
+  click(form->ReturnToDataCommand);
+  DeleteClosed();
+
+  click(express.OptionTaxedToPayer);
+  express.AlimonyButton->click();
+  form = program.Find<Form3>(QStringLiteral("Form3"));
+  ASSERT_TRUE(form && form->isVisible()) << Prompts().join(" | ").toStdString();
+  Mark();
+  form->NewAward->setFocus();
+  QTest::keyClicks(form->NewAward, "12000");
+  click(form->ChangeAward);
+  EXPECT_EQ(Prompts().join(" | ").toStdString(),
+            "Alimony Can Not Exceed $0 Which is 35 Percent of The Parties Net Income Difference. ReEnter The New "
+            "Alimony Amount");
+  EXPECT_EQ(Alimony().YrAlimonyAward, 0);
+}
+
 // The present value of the award in force; a changed award clears it and Use
 // Suggested Award goes back to the suggestion, clearing it too.
 TEST_F(Form3Test, PresentValueThenChangeAndUseSuggestedClearIt) {

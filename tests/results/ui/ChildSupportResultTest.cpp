@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "express/ExpressChecks.h"
+#include "express/ui/TypedCase.h"
 #include "express/ui/Form1.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
@@ -25,6 +26,7 @@
 #include "results/ui/PictureBox.h"
 #include "results/ui/ScreenImage.h"
 #include "shell/ui/FormVS.h"
+#include "shell/ui/PreviewControl.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/Pictures.h"
 #include "support/ui/ProgramFixture.h"
@@ -301,6 +303,62 @@ TEST_F(ChildSupportResultTest, AfterARunAsAPicture) {
   const QImage picture = form->grab().toImage();
   EXPECT_GT(testenv::Colours(picture), 4);
   EXPECT_TRUE(testenv::SavePicture(picture, QStringLiteral("form5-after-run.png")));
+}
+
+// A hand-entered net the run cannot take (a figure too large to compute) is
+// refused with the run's message: which nets are entered by hand stays as
+// the window shows it, the report says the same, and later Adjusts work.
+TEST(ChildSupportResultAdjust, ARefusedAdjustLeavesTheEnteredNetsAsTheyWere) {
+  platform::RegisterTahomaIfMissing();
+  TypedCase run;
+  run.express.show();
+  QTest::mouseClick(run.express.ChildSupportButton, Qt::LeftButton);
+  auto* form = run.program.Find<Form5>(QStringLiteral("Form5"));
+  ASSERT_TRUE(form && form->isVisible()) << run.Prompts().join(" | ").toStdString();
+  const casevars::CaseVars& cv = run.program.Case;
+  const auto caseData = [form] { return form->Picture7->Canvas()->Lines(); };
+  const auto report = [&] {
+    form->MenuItem(QStringLiteral("PrintReport"))->trigger();
+    auto* preview = run.program.Find<shell::FormVS>(QStringLiteral("FormVS"));
+    QStringList texts;
+    for (const platform::TextRun* r : preview->VS->Document().pages.at(0).textRuns()) texts << r->text;
+    preview->Exit_Click();
+    return texts;
+  };
+
+  form->NewClaimNet->setFocus();
+  QTest::keyClicks(form->NewClaimNet, "$1,250");
+  QTest::mouseClick(form->ChangeClaimant, Qt::LeftButton);
+  ASSERT_EQ(cv.Results.ManualNetState, 2);
+  ASSERT_EQ(cv.Support.Claim.MoNetIncome, 1'250);
+  const float transfer = cv.Support.MoChildSupportTransfer;
+  const float payerNet = cv.Support.Payer.MoNetIncome;
+
+  form->NewOtherNet->setFocus();
+  QTest::keyClicks(form->NewOtherNet, "1e40");
+  QTest::mouseClick(form->ChangeOther, Qt::LeftButton);
+  ASSERT_EQ(run.Prompts().size(), 1) << run.Prompts().join(" | ").toStdString();
+  EXPECT_TRUE(run.Prompts()[0].startsWith("The child support calculation stopped")) << run.Prompts()[0].toStdString();
+  EXPECT_EQ(cv.Results.ManualNetState, 2);
+  EXPECT_EQ(cv.Support.Payer.MoNetIncome, payerNet);
+  EXPECT_EQ(cv.Support.MoChildSupportTransfer, transfer);
+  EXPECT_TRUE(caseData().contains(" Manual Inc Adj = Claimant")) << caseData().join(" | ").toStdString();
+  const QStringList printed = report();
+  EXPECT_TRUE(printed.contains(" Manual Inc Adj = Claimant")) << printed.join(" | ").toStdString();
+  EXPECT_FALSE(printed.contains(" Manual Inc Adj = Both"));
+
+  // The figure typed again: this Adjust runs, and so does the claimant's.
+  form->NewOtherNet->selectAll();
+  QTest::keyClicks(form->NewOtherNet, "$2,000");
+  QTest::mouseClick(form->ChangeOther, Qt::LeftButton);
+  EXPECT_EQ(cv.Results.ManualNetState, 4);
+  EXPECT_EQ(cv.Support.Payer.MoNetIncome, 2'000);
+  form->NewClaimNet->selectAll();
+  QTest::keyClicks(form->NewClaimNet, "$1,300");
+  QTest::mouseClick(form->ChangeClaimant, Qt::LeftButton);
+  EXPECT_EQ(cv.Support.Claim.MoNetIncome, 1'300);
+  EXPECT_TRUE(caseData().contains(" Manual Inc Adj = Both"));
+  EXPECT_EQ(run.Prompts().size(), 1) << run.Prompts().join(" | ").toStdString();
 }
 
 TEST(ScreenImageMonitorAdjustment, ANumberIsReadAndAnythingElseCountsAsOne) {

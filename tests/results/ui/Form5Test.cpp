@@ -41,7 +41,10 @@ class Form5Test : public ::testing::Test {
     }
     results::ui::Form5Link link;
     link.entryChecks = {[this]() -> std::int16_t { return stopChecks ? 1 : 0; }};
-    link.computeChildSupport = [this] { Run(); };
+    link.computeChildSupport = [this] {
+      Run();
+      return true;
+    };
     link.showExpressScreen = [this] { ++expressShown; };
     link.showTaxCredits = [this](Party p) { creditsShown.push_back(p); };
     form = std::make_unique<Form5>(vars, dialogs, std::move(link));

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
+#include <QTest>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -8,7 +10,9 @@
 #include "express/ui/TypedCase.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
+#include "platform/document/Document.h"
 #include "platform/ui/ButtonPlus.h"
+#include "results/ui/Form10.h"
 #include "results/ui/Form5.h"
 #include "results/ui/PictureBox.h"
 #include "results/ui/ResultWhatIfTools.h"
@@ -17,6 +21,7 @@
 #include "tools/ui/FormDepends.h"
 #include "tools/ui/FormOnight.h"
 #include "tools/ui/LinesPicture.h"
+#include "support/TestEnvironment.h"
 
 using casevars::Party;
 
@@ -154,6 +159,79 @@ TEST(ResultWhatIfTools, AlimonyBonusRunUsesTheProgramsAlimonyCalculation) {
   EXPECT_TRUE(share.endsWith('%'));
   EXPECT_EQ(run.program.Case.Alimony.YrAlimonyAward, award);
   EXPECT_EQ(run.Window(Party::Payer).Box("Earned")->text(), earned);
+}
+
+// A new case closes the windows opened for the old one: after Clear Data no
+// dependency calculator or tax credit window of the old case is left to run
+// or print.
+TEST(ResultWhatIfTools, ClearDataClosesTheWindowsOfTheOldCase) {
+  RunCase run;
+  ASSERT_NE(run.form, nullptr);
+  run.Item("RunFlipCalc")->trigger();
+  QTest::mouseClick(run.form->ClaimCreditsButton, Qt::LeftButton);
+  QTest::mouseClick(run.form->ReturnToDataCommand, Qt::LeftButton);
+  ASSERT_TRUE(run.express.isVisible());
+  for (const char* name : {"FormDepends", "Form10"}) ASSERT_TRUE(run.program.Find(QLatin1String(name))->isVisible());
+
+  run.dialogs.AnswerMessageBox(platform::kAnswerNo);  // not cleared: they stay
+  QTest::mouseClick(run.express.ClearData, Qt::LeftButton);
+  for (const char* name : {"FormDepends", "Form10"}) EXPECT_TRUE(run.program.Find(QLatin1String(name))->isVisible());
+
+  run.dialogs.AnswerMessageBox(platform::kAnswerYes);
+  QTest::mouseClick(run.express.ClearData, Qt::LeftButton);
+  ASSERT_TRUE(run.express.ClaimantName->text().isEmpty());
+  RunCase::DeleteClosed();
+  for (const char* name : {"FormDepends", "Form10"})
+    EXPECT_FALSE(run.program.IsFormLoaded(QLatin1String(name))) << name;
+}
+
+// A case opened from its file is a new case too: the dependency calculator
+// of the case before closes, and the bonus calculator's report no longer
+// prints the figures of the bonus run made on it.
+TEST(ResultWhatIfTools, OpeningACaseDropsTheBonusFiguresOfTheOldOne) {
+  RunCase run;
+  ASSERT_NE(run.form, nullptr);
+  const auto report = [&run] {
+    QStringList texts;
+    testenv::WhenModal<tools::ui::BonusWindow>([&](tools::ui::BonusWindow& w) {
+      w.Printer.setupFor = [](const platform::PrinterChoice&) { return platform::PrinterSetup{}; };
+      w.Printer.print = [&](const platform::Document& doc, const platform::PrinterChoice&) {
+        for (const platform::TextRun* r : doc.pages.at(0).textRuns()) texts << r->text;
+        return platform::OutputResult{};
+      };
+      run.dialogs.AnswerPrintDialog(platform::PrinterChoice{});
+      w.PrintReport_Click();
+      w.close();
+    });
+    run.Item("RunBonus")->trigger();
+    return texts;
+  };
+  const QString share = QStringLiteral("PerCent Of Yearly Bonus To Transfer As Child Support To Claimant = ");
+  testenv::WhenModal<tools::ui::BonusWindow>([](tools::ui::BonusWindow& w) {
+    QTest::keyClicks(w.Text2, "$24,000");
+    QTest::mouseClick(w.ButtonPlus1, Qt::LeftButton);
+    w.close();
+  });
+  run.Item("RunBonus")->trigger();
+  ASSERT_FALSE(report().contains(share + ".00%"));
+  run.Item("RunFlipCalc")->trigger();
+  QTest::mouseClick(run.form->ReturnToDataCommand, Qt::LeftButton);
+
+  const QString path = testenv::scratchFolder() + "/Opened Case.PVX";
+  QFile::remove(path);
+  run.dialogs.AnswerSaveDialog(testenv::scratchFolder() + "/Opened Case");
+  run.express.MenuItem(QStringLiteral("Save"))->trigger();
+  ASSERT_TRUE(QFile::exists(path)) << run.Failures();
+  run.dialogs.AnswerOpenDialog(path);
+  run.express.MenuItem(QStringLiteral("Open"))->trigger();
+  RunCase::DeleteClosed();
+  EXPECT_FALSE(run.program.IsFormLoaded(QStringLiteral("FormDepends")));
+
+  QTest::mouseClick(run.express.ChildSupportButton, Qt::LeftButton);
+  run.form = run.program.Find<results::ui::Form5>(QStringLiteral("Form5"));
+  ASSERT_TRUE(run.form && run.form->isVisible()) << run.Failures();
+  const QStringList printed = report();
+  EXPECT_TRUE(printed.contains(share + ".00%")) << printed.join(" | ").toStdString();
 }
 
 // "Overnight Count Estimator" opens the estimator beside the result window;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,9 +15,11 @@
 
 #include "app/ui/StartupLayout.h"
 #include "express/ui/ExpressFixture.h"
+#include "express/ui/TypedCase.h"
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/Fonts.h"
+#include "platform/NumberText.h"
 #include "platform/document/TextSearch.h"
 #include "platform/ui/ButtonPlus.h"
 #include "prefs/Preferences.h"
@@ -372,6 +375,55 @@ TEST_F(WorksheetWindowTest, SharedCustodyCaseFromExpressScreenToPdf) {
 }  // namespace
 
 namespace {
+
+// A child support run that stops (here on a state tax the run cannot
+// compute) transfers nothing: the sheet keeps what it showed, not the net
+// incomes of the run before, and the Express screen comes to the front with
+// the run's message.
+TEST(WorksheetTransferTest, AStoppedRunTransfersNothingAndShowsTheExpressScreen) {
+  platform::RegisterTahomaIfMissing();
+  TypedCase run;
+  worksheet::ui::FitWorksheetWindow(run.program);
+  express::Form1& express = run.express;
+  express.show();
+  QTest::mouseClick(express.ChildSupportButton, Qt::LeftButton);  // a run that completes
+  ASSERT_GT(run.program.Case.Support.Claim.MoNetIncome, 0) << run.Prompts().join(" | ").toStdString();
+  auto* result = run.program.Find<QWidget>(QStringLiteral("Form5"));
+  ASSERT_NE(result, nullptr);
+  QTest::mouseClick(result->findChild<QWidget*>(QStringLiteral("ReturnToDataCommand")), Qt::LeftButton);
+  ASSERT_TRUE(express.isVisible());
+
+  // The claimant's state tax as a yearly amount no run can compute with.
+  express.ClaimStateTaxCombo->setFocus();
+  QTest::keyClick(express.ClaimStateTaxCombo, Qt::Key_Down);
+  ASSERT_EQ(express.ClaimStateTaxCombo->currentText(), "As Amount");
+  ExpressFixture::Retype(express.ClaimStateTax, "1e39");
+  QTest::mouseClick(express.RunWaWs, Qt::LeftButton);
+  auto* frame = run.program.Find<MDIForm1>(QStringLiteral("MDIForm1"));
+  auto* sheet = run.program.Find<Form9>(QStringLiteral("Form9"));
+  ASSERT_TRUE(frame && sheet && frame->isVisible());
+  const worksheet::WorksheetSheet before = sheet->Sheet();
+  const std::size_t shown = run.Prompts().size();
+
+  QTest::mouseClick(frame->GetDataFromCommand, Qt::LeftButton);
+  const QStringList prompts = run.Prompts().mid(int(shown));
+  ASSERT_EQ(prompts.size(), 1) << prompts.join(" | ").toStdString();
+  EXPECT_TRUE(prompts[0].startsWith("The child support calculation stopped")) << prompts[0].toStdString();
+  EXPECT_EQ(sheet->Sheet().text, before.text);
+  EXPECT_EQ(sheet->BoxControl(Box::WS1f)->text(), "$");
+  EXPECT_TRUE(express.isVisible());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&express, 1000));
+
+  // The entry put right, the worksheet command brings the worksheet (still
+  // open behind) to the front again and the transfer goes through.
+  ExpressFixture::Retype(express.ClaimStateTax, "1200");
+  QTest::mouseClick(express.RunWaWs, Qt::LeftButton);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(frame, 1000));
+  QTest::mouseClick(frame->GetDataFromCommand, Qt::LeftButton);
+  EXPECT_EQ(sheet->BoxControl(Box::WS1f)->text(),
+            platform::Format(run.program.Case.Support.Claim.MoNetIncome, "$ ###,##0"));
+  EXPECT_EQ(run.Prompts().size(), shown + 1) << run.Prompts().join(" | ").toStdString();
+}
 
 TEST(WorksheetStartupTest, LayoutPassFitsTheWorksheetInItsFrameAndShowsNeither) {
   ProgramFixture run;
