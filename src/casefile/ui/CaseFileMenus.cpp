@@ -21,7 +21,7 @@ class SessionHolder final : public QObject {
   SessionHolder(shell::Program& program, QObject* parent)
       : QObject(parent),
         fields(program),
-        session{fields, program.Case, program.Dialogs, program.State.DataFolder, {}} {
+        session{fields, program.Case, program.Dialogs, program.State.DataFolder, program.State.CaseFolder} {
     setObjectName(kHolderName);
   }
 
@@ -58,7 +58,9 @@ bool OpenCase(shell::Program& program, bool showExpressScreen) {
 
 bool ClearData(shell::Program& program) {
   CaseFileSession* session = Session(program);
-  return session && casefile::ClearData(session->fields, session->dialogs);
+  if (!session || !casefile::ClearData(session->fields, session->dialogs)) return false;
+  session->caseFolder.clear();  // the new case has no file yet
+  return true;
 }
 
 }  // namespace casefile::ui
