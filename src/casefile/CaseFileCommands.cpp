@@ -1,13 +1,15 @@
 #include "casefile/CaseFileCommands.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLatin1String>
 
+#include <utility>
+
 #include "casefile/CaseRecord.h"
+#include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "platform/TextHelpers.h"
-#include "prefs/Preferences.h"
+#include "prefs/FileFolders.h"
 
 namespace casefile {
 
@@ -18,7 +20,28 @@ void Report(CaseFileSession& session, const QString& message, const QString& tit
 }
 
 void RememberFolder(CaseFileSession& session, const QString& path) {
-  session.lastFolder = QFileInfo(path).absolutePath();
+  session.caseFolder = QFileInfo(path).absolutePath();
+  prefs::RememberFileFolder(path);
+}
+
+// The windows of the case by the names a user knows them by.
+QString WindowTitle(const char* window) {
+  static const std::pair<const char*, const char*> kTitles[] = {
+      {"Form1", "Case Data Express Entry"},    {"Form9", "Worksheet"},
+      {"Form13", "Claimant's income"},         {"Form14", "Other party's income"},
+      {"Form16", "Parenting time"},            {"Form26", "Claimant's business income"},
+      {"Form27", "Other party's business income"},
+  };
+  for (const auto& [name, title] : kTitles)
+    if (QLatin1String(window) == QLatin1String(name)) return QLatin1String(title);
+  return QLatin1String(window);
+}
+
+QString EntryName(const Position& p) {
+  if (!p.window[0]) return QStringLiteral("Worksheet font");
+  const QString field = p.position == 1 ? QStringLiteral("Case Name")
+                                        : ControlLabel({QString(), QLatin1String(p.control), p.index});
+  return WindowTitle(p.window) + QStringLiteral(", ") + field;
 }
 
 }  // namespace
@@ -27,19 +50,19 @@ platform::FileRequest CaseFileRequest(CaseFileSession& session) {
   platform::FileRequest request;
   request.filter = QStringLiteral("Kelvane_2026 Files|*.PVX;*.pvx");
   request.defaultExtension = QStringLiteral("PVX");
-  if (prefs::FileSaveDefault.read() == QLatin1String("UserDefault")) {
-    session.dataFolder = prefs::DataLoc.read();
-    if (!session.dataFolder.isEmpty() && QDir(session.dataFolder).exists())
-      request.initialFolder = session.dataFolder;
-  } else {
-    request.initialFolder = session.lastFolder;
-  }
+  request.initialFolder = prefs::DialogStartFolder(session.dataFolder);
   return request;
 }
 
-QString WithCaseExtension(const QString& path) {
-  if (path.endsWith(QLatin1String(".PVX"), Qt::CaseInsensitive)) return path;
-  return path + QStringLiteral(".PVX");
+std::vector<platform::UnwritableEntry> UnwritableCaseEntries(const CaseFields& fields) {
+  std::vector<platform::UnwritableEntry> entries;
+  const QList<platform::SequentialValue> record = GatherCase(fields);
+  for (const Position& p : CasePositions()) {
+    const platform::SequentialValue& v = record[p.position - 1];
+    if (v.kind() == platform::SequentialValue::Kind::Text && !platform::FitsAnsi(v.text()))
+      entries.push_back({EntryName(p), v.text()});
+  }
+  return entries;
 }
 
 bool SaveCaseCommand(CaseFileSession& session) {
@@ -47,14 +70,14 @@ bool SaveCaseCommand(CaseFileSession& session) {
   request.fileName = platform::RemoveChars(
       session.fields.Text({QStringLiteral("Form1"), QStringLiteral("ClaimantName")}),
       u"\\/:*?<>|");
-  const std::optional<QString> chosen = session.dialogs.ShowSaveDialog(request);
-  if (!chosen) return false;
-  const QString path = WithCaseExtension(*chosen);
-  if (const auto error = SaveCase(session.fields, path)) {
+  const std::optional<QString> path = platform::ChooseFileToSave(session.dialogs, request);
+  if (!path) return false;
+  if (!platform::AgreeToQuestionMarks(session.dialogs, UnwritableCaseEntries(session.fields))) return false;
+  if (const auto error = SaveCase(session.fields, *path)) {
     Report(session, error->message, QStringLiteral("Case Not Saved"));
     return false;
   }
-  RememberFolder(session, path);
+  RememberFolder(session, *path);
   return true;
 }
 

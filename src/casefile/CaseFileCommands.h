@@ -2,14 +2,13 @@
 
 #include <QString>
 
+#include <vector>
+
 #include "casefile/CaseFields.h"
+#include "platform/SaveChecks.h"
 
 namespace casevars {
 struct CaseVars;
-}
-namespace platform {
-class Dialogs;
-struct FileRequest;
 }
 
 // The case file commands of the Express screen and the worksheet: "Save
@@ -20,30 +19,31 @@ struct FileRequest;
 namespace casefile {
 
 // What the commands work on. `dataFolder` is the program's `DataFolder`;
-// `lastFolder` the folder of the last case opened or saved in this run, where
-// the dialogs open with "Always Open To The Last Location".
+// `caseFolder` the program's `CaseFolder`, the folder of the case file last
+// opened or saved.
 struct CaseFileSession {
   CaseFields& fields;
   casevars::CaseVars& vars;
   platform::Dialogs& dialogs;
   QString& dataFolder;
-  QString lastFolder;
+  QString& caseFolder;
 };
 
-// The dialog's request: the filter lists *.PVX and *.pvx, the extension PVX.
-// With the "UserDefault" folder preference the dialog opens in the data
-// folder (`DataLoc`, kept in `dataFolder`) or, when that folder no longer
-// exists, in the dialog's own default folder; otherwise in the folder of the
-// last case opened or saved, or the dialog's default before the first.
+// The dialog's request: the filter lists *.PVX and *.pvx, the extension PVX,
+// the starting folder as prefs::DialogStartFolder gives it.
 platform::FileRequest CaseFileRequest(CaseFileSession& session);
 
-// A chosen file name with ".PVX" added unless it already ends in it (in
-// either case): "Smith v. Jones" -> "Smith v. Jones.PVX".
-QString WithCaseExtension(const QString& path);
+// The entries of the case whose text a case file cannot hold as it stands,
+// each named by its window and field.
+std::vector<platform::UnwritableEntry> UnwritableCaseEntries(const CaseFields& fields);
 
-// Save: proposes the case name less \ / : * ? < > |, saves the whole case
-// (SaveCase) to the chosen file. A failure is reported in the message box
-// and leaves the old file whole; Cancel does nothing. Returns whether saved.
+// Save: proposes the case name less \ / : * ? < > |; the chosen file always
+// ends in ".PVX" ("Smith v. Jones" -> "Smith v. Jones.PVX"), and a file that
+// exists is replaced only when the user agrees; entries holding characters
+// the file cannot hold are named and saved with "?" only when the user
+// agrees. Then saves the whole case (SaveCase). A failure is reported in the
+// message box and leaves the old file whole; Cancel or No does nothing.
+// Returns whether saved.
 bool SaveCaseCommand(CaseFileSession& session);
 
 // Open: opens the chosen file (OpenCase). A file that cannot be read or is

@@ -9,6 +9,7 @@
 #include "case/CaseVars.h"
 #include "casefile/Placing.h"
 #include "express/CheckSupport.h"
+#include "platform/Dialogs.h"
 #include "platform/NumberText.h"
 #include "platform/Rounding.h"
 
@@ -204,7 +205,10 @@ platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialReco
       case OnReading::FontSize: {
         const auto size = v.kind() == SequentialValue::Kind::Text ? std::nullopt : AsNumber(v);
         out.size = size.value_or(0);
-        out.keep = !(out.size > 0) || !std::isfinite(out.size);
+        // Only a size the font dialog could have given; any other (0, a
+        // negative or an enormous number) keeps the font's own size, so that
+        // the case can be saved again.
+        out.keep = !platform::IsDialogFontSize(out.size);
         break;
       }
       case OnReading::Ignored: break;

@@ -40,7 +40,7 @@ struct PlacedValue {
   QString text;     // text positions, the font name
   int value = 0;    // options (0, 1) and check boxes (0, 1, 2)
   double size = 0;  // the font size
-  bool keep = false;  // the font: an empty name or a size not above 0 keeps the font's own
+  bool keep = false;  // the font: an empty name, or a size no font dialog gives, keeps the font's own
 };
 
 // A case file read and checked whole, ready to be placed.

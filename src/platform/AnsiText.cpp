@@ -36,6 +36,12 @@ QByteArray toAnsi(const QString& text) {
   return out;
 }
 
+bool FitsAnsi(const QString& text) {
+  for (const QChar c : text)
+    if (toByte(c.unicode()) == '?' && c != u'?') return false;
+  return true;
+}
+
 QString fromAnsi(QByteArrayView bytes) {
   QString out;
   out.reserve(bytes.size());

@@ -17,4 +17,8 @@ namespace platform {
 QByteArray toAnsi(const QString& text);
 QString fromAnsi(QByteArrayView bytes);
 
+// True when toAnsi writes every character of the text as itself, so that it
+// reads back unchanged; false when one of them would become "?".
+bool FitsAnsi(const QString& text);
+
 }  // namespace platform

@@ -2,7 +2,12 @@
 
 namespace platform {
 
-FontChoice WithinSizeLimits(FontChoice choice, const FontRequest& request) {
+bool IsDialogFontSize(double points) {
+  return points >= kSmallestDialogFontSize && points <= kLargestDialogFontSize;
+}
+
+FontChoice WithinRequest(FontChoice choice, const FontRequest& request) {
+  if (choice.face.trimmed().isEmpty()) choice.face = request.font.face;
   if (request.minSize > 0 && choice.size < request.minSize) choice.size = request.minSize;
   if (request.maxSize > 0 && choice.size > request.maxSize) choice.size = request.maxSize;
   return choice;

@@ -37,7 +37,10 @@ struct PrintRequest {
   int16_t fromPage = 1;
   int16_t toPage = 1;
   bool noSelection = true;     // no choice of printing a selection
-  bool noPrintToFile = false;  // printing to a file disabled
+  // Printing to a (PDF) file disabled. The program's printouts leave it
+  // offered, so that a printout reaches paper or a file on any machine, with
+  // no printer installed too.
+  bool noPrintToFile = false;
 };
 
 // The printer the user chose; the printers and the print renderer use it.
@@ -64,12 +67,20 @@ struct FontRequest {
   bool faceOnly = false;  // the faces alone at the one size minSize (FaceOnlyFontRequest)
 };
 
-// The choice with its size brought into the request's limits.
-FontChoice WithinSizeLimits(FontChoice choice, const FontRequest& request);
+// The sizes a font dialog of the platform gives, in points.
+inline constexpr double kSmallestDialogFontSize = 1;
+inline constexpr double kLargestDialogFontSize = 512;
+bool IsDialogFontSize(double points);
+
+// The choice as the request allows it: its size brought into the request's
+// limits, and an empty face (a face box left empty) replaced by the face the
+// dialog started from.
+FontChoice WithinRequest(FontChoice choice, const FontRequest& request);
 
 // A request for a font face at one fixed size (the worksheet's 10 points, the
-// affidavit's 9): the program's font dialog then offers the faces alone, and
-// the choice comes back at that size, regular.
+// affidavit's 9): the program's font dialog then offers the installed faces
+// alone, with no size, style or effect to choose, and the choice comes back
+// at that size, regular.
 FontRequest FaceOnlyFontRequest(const QString& face, float points);
 
 // The dialogs the program shows: the program's own message box and the

@@ -162,6 +162,12 @@ std::optional<PrinterChoice> ScriptedDialogs::ShowPrintDialog(const PrintRequest
   // The dialog opens on the current printer: an answer that names neither a
   // printer nor a file is OK on that printer.
   auto choice = std::get<std::optional<PrinterChoice>>(answer->value);
+  if (choice && !choice->outputFile.isEmpty() && request.noPrintToFile) {
+    // A person cannot choose a file the dialog does not offer: Cancel.
+    fail(QStringLiteral("print dialog answered with the file \"%1\", but it offers no printing to a file")
+             .arg(choice->outputFile));
+    return std::nullopt;
+  }
   if (choice && choice->printerName.isEmpty() && choice->outputFile.isEmpty()) choice->printerName = printerName_;
   Answer onCurrent{DialogKind::Print, choice};
   return choosePrinter(&onCurrent);
@@ -178,7 +184,7 @@ std::optional<FontChoice> ScriptedDialogs::ShowFontDialog(const FontRequest& req
   if (!a) return std::nullopt;
   const auto& choice = std::get<std::optional<FontChoice>>(a->value);
   if (!choice) return std::nullopt;
-  return WithinSizeLimits(*choice, request);
+  return WithinRequest(*choice, request);
 }
 
 std::optional<uint32_t> ScriptedDialogs::ShowColorDialog(uint32_t initialColor) {

@@ -52,7 +52,8 @@ class ScriptedDialogs final : public Dialogs {
   void AnswerOpenDialog(std::optional<QString> path);  // no value: Cancel
   void AnswerSaveDialog(std::optional<QString> path);
   // A choice naming no printer and no file is OK on the current printer, the
-  // one the print dialog opens with.
+  // one the print dialog opens with. A choice of a file, where the request
+  // offers no printing to a file, is a failure and answered with Cancel.
   void AnswerPrintDialog(std::optional<PrinterChoice> choice);
   void AnswerPrinterSetup(std::optional<PrinterChoice> choice);
   void AnswerFontDialog(std::optional<FontChoice> choice);

@@ -54,8 +54,14 @@ inline constexpr Preference NameCheck{kCaseApp, "NameCheck", nullptr};
 inline constexpr Preference OfficeCheck{kCaseApp, "OfficeCheck", nullptr};
 inline constexpr Preference DateCheck{kCaseApp, "DateCheck", nullptr};
 
-// Data folder; its default depends on where the program lies, so start-up
-// computes it (the program's folder followed by "/Pvx Data").
+// Data folder; its default depends on the user, so start-up computes it: the
+// "Pvx Data" folder in the user's documents folder (FileFolders.h), created
+// when a dialog first starts in it.
 inline constexpr Preference DataLoc{kDataApp, "DataLoc", nullptr};
+
+// The folder of the file last opened or saved through the program's file
+// dialogs, kept from one run to the next: with "Always Open To The Last
+// Location" the dialogs start there. Absent until the first file.
+inline constexpr Preference LastFolder{kDataApp, "LastFolder", nullptr};
 
 }  // namespace prefs

@@ -44,6 +44,10 @@ struct ProgramState {
   // The folder the file dialogs start in when the user chose a default folder.
   QString DataFolder;
 
+  // The folder of the case file last opened or saved in this run; "" for a
+  // case that has no file yet (start-up, Clear Data). A PDF save starts there.
+  QString CaseFolder;
+
   // The window the financial, pension and 72(t) calculators return to: 3 the
   // alimony result window, 5 the child support result window, any other value
   // the Express screen. Set by the Tools menus that open them.

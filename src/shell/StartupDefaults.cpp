@@ -1,7 +1,6 @@
 #include "shell/StartupDefaults.h"
 
-#include <QDir>
-
+#include "prefs/FileFolders.h"
 #include "prefs/Preferences.h"
 
 namespace shell {
@@ -13,17 +12,11 @@ void FillDisplayDefaults() {
     p->fillDefault();
 }
 
-void FillRemainingDefaults(const QString& programFolder) {
-  if (prefs::DataLoc.read().isEmpty()) prefs::DataLoc.write(DefaultDataFolder(programFolder));
+void FillRemainingDefaults() {
+  if (prefs::DataLoc.read().isEmpty()) prefs::DataLoc.write(prefs::DefaultDataFolder());
   for (const prefs::Preference* p : {&prefs::MaintMode, &prefs::SplitDefault, &prefs::InterpDefault,
                                      &prefs::PreparerMargin, &prefs::MonAdj, &prefs::FileSaveDefault})
     p->fillDefault();
-}
-
-QString DefaultDataFolder(const QString& programFolder) {
-  QString folder = QDir::cleanPath(programFolder);
-  if (folder.endsWith('/')) folder.chop(1);
-  return QDir::toNativeSeparators(folder + QStringLiteral("/Pvx Data"));
 }
 
 }  // namespace shell

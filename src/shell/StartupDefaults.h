@@ -8,10 +8,9 @@ namespace shell {
 // text, recognised or not, keeps it). The display keys and the income period
 // come first, before the splash window shows; the rest (data folder,
 // calculation choices, top margin, monitor adjustment, save-folder rule) follow.
+// The data folder a first run proposes is "Pvx Data" in the user's documents
+// folder (prefs::DefaultDataFolder), not yet created.
 void FillDisplayDefaults();
-void FillRemainingDefaults(const QString& programFolder);
-
-// The data folder a first run proposes: the program's folder followed by "Pvx Data".
-QString DefaultDataFolder(const QString& programFolder);
+void FillRemainingDefaults();
 
 }  // namespace shell

@@ -7,6 +7,7 @@
 #include "affidavit/calc/AffidavitCalc.h"
 #include "affidavit/calc/ClearAffidavit.h"
 #include "affidavit/datafile/FinDecCommands.h"
+#include "platform/AnsiText.h"
 #include "platform/ScriptedDialogs.h"
 #include "prefs/Preferences.h"
 #include "support/TestEnvironment.h"
@@ -123,17 +124,31 @@ TEST(FinDecCommands, OpenRefusesBrokenFilesAndRecomputes) {
   EXPECT_EQ(empty.pages.Text(E("Form122", "S4", 42)), "$0");
 }
 
+// A save that fails on the very file it was to replace leaves that file whole.
 TEST(FinDecCommands, FailedSaveIsReportedAndKeepsTheOldFile) {
   Commands c;
-  const QString path = Scratch(QStringLiteral("Kept.FIN"));
-  c.dialogs.AnswerSaveDialog(path);
+  c.dialogs.AnswerSaveDialog(Scratch(QStringLiteral("Kept.FIN")));
   ASSERT_TRUE(SaveTheFinDec(c.session));
-  const QByteArray before = Bytes(path);
-  c.dialogs.AnswerSaveDialog(Scratch(QStringLiteral("no folder/Kept.FIN")));
+  const QByteArray before = Bytes(Scratch(QStringLiteral("Kept.FIN")));
+  // An old file whose name is so long that no temporary file fits beside it.
+  const QString old = Scratch(QString(250, u'k') + QStringLiteral(".FIN"));
+  {
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(before);
+  }
+  c.pages.SetText(E("Form12", "S0T", 5), QStringLiteral("Changed"));
+  c.dialogs.AnswerSaveDialog(old);
+  c.dialogs.AnswerMessageBox(platform::kAnswerYes);  // replace it
+  c.dialogs.AnswerMessageBox(platform::kAnswerOk);   // the failure
   EXPECT_FALSE(SaveTheFinDec(c.session));
-  ASSERT_EQ(c.dialogs.CallsOf(DialogKind::MessageBox).size(), 1u);
-  EXPECT_EQ(Bytes(path), before);
+  const auto boxes = c.dialogs.CallsOf(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].title, "Affidavit Data File");
+  EXPECT_TRUE(boxes[1].prompt.contains(old));
+  EXPECT_EQ(Bytes(old), before);
   // Two saves of the same pages are the same file.
+  c.pages.SetText(E("Form12", "S0T", 5), QString());
   c.dialogs.AnswerSaveDialog(Scratch(QStringLiteral("Again.fin")));
   ASSERT_TRUE(SaveTheFinDec(c.session));
   EXPECT_EQ(Bytes(Scratch(QStringLiteral("Again.fin"))), before);
@@ -142,7 +157,41 @@ TEST(FinDecCommands, FailedSaveIsReportedAndKeepsTheOldFile) {
   EXPECT_FALSE(SaveTheFinDec(c.session));
   c.dialogs.AnswerOpenDialog(std::nullopt);
   EXPECT_FALSE(OpenTheFinDec(c.session));
-  EXPECT_EQ(c.dialogs.CallsOf(DialogKind::MessageBox).size(), 1u);
+  EXPECT_EQ(c.dialogs.CallsOf(DialogKind::MessageBox).size(), 2u);
+  EXPECT_FALSE(c.dialogs.Failed()) << c.dialogs.Failures().join(u'\n').toStdString();
+}
+
+// A name with an initial is saved with ".FIN" added, and saving over it asks
+// first; entries the file cannot hold are named before anything is written.
+TEST(FinDecCommands, SavingOverAFileAndCharactersItCannotHoldAreAskedAbout) {
+  Commands c;
+  const QString chosen = Scratch(QStringLiteral("Pat J. Smith"));
+  const QString file = chosen + QStringLiteral(".FIN");
+  c.dialogs.AnswerSaveDialog(chosen);
+  ASSERT_TRUE(SaveTheFinDec(c.session));
+  const QByteArray first = Bytes(file);
+
+  c.pages.SetText(E("Form12", "S0T", 5), QStringLiteral("Paweł Łódź"));
+  c.dialogs.AnswerSaveDialog(chosen);
+  c.dialogs.AnswerMessageBox(platform::kAnswerNo);  // do not replace
+  EXPECT_FALSE(SaveTheFinDec(c.session));
+  c.dialogs.AnswerSaveDialog(chosen);
+  c.dialogs.AnswerMessageBox(platform::kAnswerYes);  // replace
+  c.dialogs.AnswerMessageBox(platform::kAnswerNo);   // but not with "?"
+  EXPECT_FALSE(SaveTheFinDec(c.session));
+  EXPECT_EQ(Bytes(file), first);
+  c.dialogs.AnswerSaveDialog(chosen);
+  c.dialogs.AnswerMessageBox(platform::kAnswerYes);
+  c.dialogs.AnswerMessageBox(platform::kAnswerYes);
+  ASSERT_TRUE(SaveTheFinDec(c.session));
+  EXPECT_TRUE(Bytes(file).contains(platform::toAnsi(QStringLiteral("\"Pawe? ?ód?\""))));
+
+  const auto boxes = c.dialogs.CallsOf(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 5u);
+  EXPECT_EQ(boxes[0].prompt, "Pat J. Smith.FIN already exists.\r\nDo you want to replace it?");
+  EXPECT_TRUE(boxes[2].prompt.contains(QStringLiteral("Long form, page 1, S0T(5): \"Paweł Łódź\"")))
+      << boxes[2].prompt.toStdString();
+  EXPECT_FALSE(c.dialogs.Failed()) << c.dialogs.Failures().join(u'\n').toStdString();
 }
 
 TEST(FinDecCommands, DialogsOpenInTheDataFolderWhenItExists) {
@@ -157,5 +206,12 @@ TEST(FinDecCommands, DialogsOpenInTheDataFolderWhenItExists) {
     EXPECT_EQ(c.dialogs.CallsOf(DialogKind::OpenFile).at(0).file.initialFolder, folder == data ? data : QString());
     EXPECT_EQ(c.dataFolder, folder);
   }
+  // "Always Open To The Last Location": where the last file was saved.
   prefs::FileSaveDefault.write(QStringLiteral("WindowsDefault"));
+  Commands c;
+  c.dialogs.AnswerSaveDialog(data + QStringLiteral("/Saved"));
+  ASSERT_TRUE(SaveTheFinDec(c.session));
+  c.dialogs.AnswerOpenDialog(std::nullopt);
+  OpenTheFinDec(c.session);
+  EXPECT_EQ(c.dialogs.CallsOf(DialogKind::OpenFile).at(0).file.initialFolder, data);
 }

@@ -9,6 +9,7 @@
 #include "casefile/CaseRecord.h"
 #include "casefile/NewCase.h"
 #include "platform/ScriptedDialogs.h"
+#include "prefs/FileFolders.h"
 #include "prefs/Preferences.h"
 
 using namespace casefile;
@@ -22,7 +23,8 @@ struct Commands {
   casevars::CaseVars vars;
   platform::ScriptedDialogs dialogs;
   QString dataFolder;
-  CaseFileSession session{fields, vars, dialogs, dataFolder, {}};
+  QString caseFolder;
+  CaseFileSession session{fields, vars, dialogs, dataFolder, caseFolder};
 };
 
 QString Scratch(const QString& name) { return QDir(testenv::scratchFolder()).filePath(name); }
@@ -44,9 +46,69 @@ TEST(CaseFileCommands, SaveProposesTheCaseNameAndAlwaysEndsInPVX) {
   EXPECT_TRUE(QFileInfo::exists(Scratch(QStringLiteral("Smith v. Jones.PVX"))));
   EXPECT_TRUE(c.dialogs.CallsOf(DialogKind::MessageBox).empty());
   EXPECT_EQ(QDir::currentPath(), current);
+}
 
-  EXPECT_EQ(WithCaseExtension(QStringLiteral("/x/case.pvx")), "/x/case.pvx");
-  EXPECT_EQ(WithCaseExtension(QStringLiteral("/x/case.txt")), "/x/case.txt.PVX");
+// A name holding a period is no extension: the second save of "Case No. 12"
+// writes the same file, and asks before it replaces it.
+TEST(CaseFileCommands, SavingOverACaseAsksFirstAndNoKeepsIt) {
+  Commands c;
+  const QString chosen = Scratch(QStringLiteral("Case No. 12"));
+  const QString file = chosen + QStringLiteral(".PVX");
+  c.fields.SetText(C("Form1", "ClaimantName"), QStringLiteral("First"));
+  c.dialogs.AnswerSaveDialog(chosen);
+  ASSERT_TRUE(SaveCaseCommand(c.session));
+  const QByteArray first = FileBytes(file);
+  EXPECT_TRUE(c.dialogs.CallsOf(DialogKind::MessageBox).empty());
+
+  c.fields.SetText(C("Form1", "ClaimantName"), QStringLiteral("Second"));
+  c.dialogs.AnswerSaveDialog(chosen);
+  c.dialogs.AnswerMessageBox(platform::kAnswerNo);
+  EXPECT_FALSE(SaveCaseCommand(c.session));
+  EXPECT_EQ(FileBytes(file), first);
+
+  c.dialogs.AnswerSaveDialog(chosen);
+  c.dialogs.AnswerMessageBox(platform::kAnswerYes);
+  ASSERT_TRUE(SaveCaseCommand(c.session));
+  EXPECT_TRUE(FileBytes(file).startsWith("\"Second\""));
+  const auto boxes = c.dialogs.CallsOf(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].prompt, "Case No. 12.PVX already exists.\r\nDo you want to replace it?");
+  EXPECT_FALSE(c.dialogs.Failed()) << c.dialogs.Failures().join(u'\n').toStdString();
+}
+
+// Characters the file cannot hold are named before anything is written: No
+// leaves the file as it was, Yes saves them as "?".
+TEST(CaseFileCommands, CharactersTheFileCannotHoldAreNamedFirst) {
+  Commands c;
+  const QString file = Scratch(QStringLiteral("Kowalski.PVX"));
+  c.dialogs.AnswerSaveDialog(file);
+  ASSERT_TRUE(SaveCaseCommand(c.session));
+  const QByteArray before = FileBytes(file);
+
+  c.fields.SetText(C("Form1", "ClaimantName"), QStringLiteral("Łódź v. Kowalski"));
+  c.fields.SetText(C("Form9", "WSPet"), QStringLiteral("Zoë Müller"));  // Western: saved as typed
+  c.fields.SetText(C("Form9", "WSRes"), QStringLiteral("Paweł Kowalski"));
+  for (const int answer : {platform::kAnswerNo, platform::kAnswerYes}) {
+    c.dialogs.AnswerSaveDialog(file);
+    c.dialogs.AnswerMessageBox(platform::kAnswerYes);  // replace
+    c.dialogs.AnswerMessageBox(answer);
+    EXPECT_EQ(SaveCaseCommand(c.session), answer == platform::kAnswerYes);
+    if (answer == platform::kAnswerNo) {
+      EXPECT_EQ(FileBytes(file), before);
+    }
+  }
+  const QString question = c.dialogs.CallsOf(DialogKind::MessageBox).at(1).prompt;
+  EXPECT_TRUE(question.contains(QStringLiteral("Case Data Express Entry, Case Name: \"Łódź v. Kowalski\"")))
+      << question.toStdString();
+  EXPECT_TRUE(question.contains(QStringLiteral("Worksheet, WSRes: \"Paweł Kowalski\"")));
+  EXPECT_FALSE(question.contains(QStringLiteral("Zoë")));
+
+  FakeCaseFields reopened;
+  casevars::CaseVars vars;
+  ASSERT_FALSE(OpenCase(reopened, vars, file));
+  EXPECT_EQ(reopened.Text(C("Form1", "ClaimantName")), "?ód? v. Kowalski");
+  EXPECT_EQ(reopened.Text(C("Form9", "WSPet")), "Zoë Müller");
+  EXPECT_FALSE(c.dialogs.Failed()) << c.dialogs.Failures().join(u'\n').toStdString();
 }
 
 TEST(CaseFileCommands, CancelIsSilent) {
@@ -80,41 +142,55 @@ TEST(CaseFileCommands, FailuresAreReported) {
 TEST(CaseFileCommands, DialogsOpenWhereTheFolderPreferenceSays) {
   const QString data = Scratch(QStringLiteral("data"));
   QDir().mkpath(data);
+  const QString defaultData = prefs::DefaultDataFolder();
+  ASSERT_TRUE(defaultData.endsWith(QLatin1String("/Pvx Data")));
   const QString current = QDir::currentPath();
+  auto startFolder = [](Commands& c) {
+    c.dialogs.AnswerOpenDialog(std::nullopt);
+    OpenCaseCommand(c.session);
+    return c.dialogs.CallsOf(DialogKind::OpenFile).back().file.initialFolder;
+  };
 
+  prefs::FileSaveDefault.write(QStringLiteral("UserDefault"));
   // The data folder.
   {
     Commands c;
-    prefs::FileSaveDefault.write(QStringLiteral("UserDefault"));
     prefs::DataLoc.write(data);
-    c.dialogs.AnswerOpenDialog(std::nullopt);
-    OpenCaseCommand(c.session);
-    EXPECT_EQ(c.dialogs.CallsOf(DialogKind::OpenFile).at(0).file.initialFolder, data);
+    EXPECT_EQ(startFolder(c), data);
     EXPECT_EQ(c.dataFolder, data);
   }
-  // A data folder that no longer exists: the dialog's own default folder, and the dialog is shown.
+  // A chosen data folder that no longer exists: the dialog's own default folder.
   {
     Commands c;
     prefs::DataLoc.write(data + QStringLiteral("/gone"));
-    c.dialogs.AnswerSaveDialog(std::nullopt);
-    SaveCaseCommand(c.session);
-    const auto calls = c.dialogs.CallsOf(DialogKind::SaveFile);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].file.initialFolder, "");
+    EXPECT_EQ(startFolder(c), "");
+    EXPECT_FALSE(QFileInfo::exists(data + QStringLiteral("/gone")));
   }
-  // "Always Open To The Last Location": the folder of the last case opened or saved.
+  // The default data folder is made when first used.
   {
     Commands c;
-    prefs::FileSaveDefault.write(QStringLiteral("WindowsDefault"));
-    c.dialogs.AnswerOpenDialog(std::nullopt);
-    OpenCaseCommand(c.session);
+    QDir(defaultData).removeRecursively();
+    prefs::DataLoc.write(defaultData);
+    EXPECT_EQ(startFolder(c), defaultData);
+    EXPECT_TRUE(QFileInfo(defaultData).isDir());
+  }
+  // "Always Open To The Last Location": the default data folder before any
+  // file, then the folder of the last file opened or saved, in a later run too.
+  prefs::FileSaveDefault.write(QStringLiteral("WindowsDefault"));
+  {
+    Commands c;
+    QDir(defaultData).removeRecursively();
+    EXPECT_EQ(startFolder(c), defaultData);
+    EXPECT_TRUE(QFileInfo(defaultData).isDir());
     c.dialogs.AnswerSaveDialog(data + QStringLiteral("/Kept.PVX"));
     ASSERT_TRUE(SaveCaseCommand(c.session));
-    c.dialogs.AnswerOpenDialog(std::nullopt);
-    OpenCaseCommand(c.session);
-    const auto opens = c.dialogs.CallsOf(DialogKind::OpenFile);
-    EXPECT_EQ(opens.at(0).file.initialFolder, "");
-    EXPECT_EQ(opens.at(1).file.initialFolder, data);
+    EXPECT_EQ(startFolder(c), data);
+    EXPECT_EQ(c.caseFolder, data);
+  }
+  {
+    Commands nextRun;
+    EXPECT_EQ(startFolder(nextRun), data);
+    EXPECT_EQ(nextRun.caseFolder, "");
   }
   EXPECT_EQ(QDir::currentPath(), current);
 }

@@ -194,13 +194,23 @@ TEST(CaseFileOpen, RefusedFilesNameTheBlockOrPositionAndChangeNothing) {
   }
 }
 
-TEST(CaseFileOpen, EmptyFontNameOrSizeKeepsTheWorksheetFont) {
-  Opened o;
-  o.fields.SetFont({QStringLiteral("Verdana"), 12});
-  OpenBytes(o, LineOf(With(HandTokens(), {{41, "\"\""}, {42, "0"}}), 399));
-  ASSERT_FALSE(o.error);
-  EXPECT_EQ(o.fields.Font().name, "Verdana");
-  EXPECT_EQ(o.fields.Font().size, 12);
+// The font takes only what its font dialog could have given; anything else
+// keeps the worksheet font's own name or size, and the case saves again.
+TEST(CaseFileOpen, AFontNoFontDialogGivesKeepsTheWorksheetFont) {
+  const struct {
+    const char* size;
+    double kept;
+  } cases[] = {{"0", 12}, {"-3", 12}, {"1E+300", 12}, {"513", 12}, {"0.5", 12}, {"8.25", 8.25}, {"512", 512}};
+  for (const auto& c : cases) {
+    Opened o;
+    o.fields.SetFont({QStringLiteral("Verdana"), 12});
+    OpenBytes(o, LineOf(With(HandTokens(), {{41, "\"\""}, {42, c.size}}), 399));
+    ASSERT_FALSE(o.error) << c.size;
+    EXPECT_EQ(o.fields.Font().name, "Verdana");
+    EXPECT_EQ(o.fields.Font().size, c.kept) << c.size;
+    const auto saved = SaveCase(o.fields, QDir(testenv::scratchFolder()).filePath(QStringLiteral("Again.PVX")));
+    EXPECT_FALSE(saved) << c.size << ": " << saved->message.toStdString();
+  }
 }
 
 TEST(CaseFileOpen, SplitCountsReactOnceBothArePlacedAndNoQuestionIsAsked) {

@@ -103,6 +103,13 @@ TEST(ScriptedDialogs, ChosenPrinterBecomesCurrentAndCancelKeepsIt) {
   EXPECT_EQ(choice->toPage, 1);
   EXPECT_EQ(d.CurrentPrinterName(), "Front Desk");
   EXPECT_TRUE(d.Calls()[1].print.noPrintToFile);
+  // A file the dialog does not offer cannot be chosen: Cancel, and a failure.
+  PrinterChoice toFile;
+  toFile.outputFile = "/tmp/out.pdf";
+  d.AnswerPrintDialog(toFile);
+  EXPECT_EQ(d.ShowPrintDialog(oneOfOne), std::nullopt);
+  EXPECT_TRUE(d.Failed());
+  EXPECT_EQ(d.CurrentPrinterName(), "Front Desk");
   // OK without naming a printer prints on the one the dialog opened with.
   d.AnswerPrintDialog(PrinterChoice{});
   const auto unchanged = d.ShowPrintDialog(oneOfOne);

@@ -30,7 +30,7 @@ TEST(StartupDefaults, StoredTextStaysAndEmptyTextIsRefilled) {
   platform::SettingsStore::write(prefs::kCaseApp, "TIMEDEFAULT", "monthly");
 
   shell::FillDisplayDefaults();
-  shell::FillRemainingDefaults("/opt/kelvane");
+  shell::FillRemainingDefaults();
 
   for (const Row& r : stored) EXPECT_EQ(r.pref->read(), r.value) << r.pref->key;
   EXPECT_EQ(prefs::BackColor.read(), "12632319");

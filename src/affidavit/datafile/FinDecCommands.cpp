@@ -1,12 +1,10 @@
 #include "affidavit/datafile/FinDecCommands.h"
 
-#include <QDir>
-#include <QLatin1String>
-
 #include "affidavit/calc/AffidavitCalc.h"
 #include "platform/Dialogs.h"
+#include "platform/SaveChecks.h"
 #include "platform/TextHelpers.h"
-#include "prefs/Preferences.h"
+#include "prefs/FileFolders.h"
 
 namespace affidavit {
 
@@ -20,29 +18,22 @@ platform::FileRequest FinDecFileRequest(FinDecSession& session) {
   platform::FileRequest request;
   request.filter = QStringLiteral("Kelvane 2026 Financial Affidavit|*.FIN;*.fin");
   request.defaultExtension = QStringLiteral("FIN");
-  if (prefs::FileSaveDefault.read() == QLatin1String("UserDefault")) {
-    session.dataFolder = prefs::DataLoc.read();
-    if (!session.dataFolder.isEmpty() && QDir(session.dataFolder).exists())
-      request.initialFolder = session.dataFolder;
-  }
+  request.initialFolder = prefs::DialogStartFolder(session.dataFolder);
   return request;
-}
-
-QString WithFinDecExtension(const QString& path) {
-  if (path.endsWith(QLatin1String(".FIN"), Qt::CaseInsensitive)) return path;
-  return path + QStringLiteral(".FIN");
 }
 
 bool SaveTheFinDec(FinDecSession& session) {
   platform::FileRequest request = FinDecFileRequest(session);
   request.fileName = platform::RemoveChars(session.caseName, u"\\/:*?<>|");
-  const std::optional<QString> chosen = session.dialogs.ShowSaveDialog(request);
-  if (!chosen) return false;
-  const QString path = WithFinDecExtension(*chosen);
-  if (const auto error = SaveFinDec(session.pages, session.settings, path)) {
+  const std::optional<QString> path = platform::ChooseFileToSave(session.dialogs, request);
+  if (!path) return false;
+  if (!platform::AgreeToQuestionMarks(session.dialogs, UnwritableFinDecEntries(session.pages, session.settings)))
+    return false;
+  if (const auto error = SaveFinDec(session.pages, session.settings, *path)) {
     session.dialogs.ShowMessageBox(error->message, platform::kBoxExclamation, kTitle);
     return false;
   }
+  prefs::RememberFileFolder(*path);
   return true;
 }
 
@@ -54,6 +45,7 @@ bool OpenTheFinDec(FinDecSession& session) {
     session.dialogs.ShowMessageBox(file.error().message, platform::kBoxExclamation, kTitle);
     return false;
   }
+  prefs::RememberFileFolder(*chosen);
   RestoreFinDec(session.pages, file.value(), session.settings);
   if (session.applyLayout) session.applyLayout(file.value().mode);
   AssignFDVars(session.pages, session.settings.formType, session.values);

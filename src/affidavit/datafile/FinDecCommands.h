@@ -29,16 +29,15 @@ struct FinDecSession {
   std::function<void(AffidavitMode)> applyLayout = {};
 };
 
-// The dialogs' request: the filter lists *.FIN and *.fin, the extension FIN.
-// With the "UserDefault" folder preference the dialog opens in the data
-// folder (`DataLoc`) or, when that folder does not exist, in its own default.
+// The dialogs' request: the filter lists *.FIN and *.fin, the extension FIN,
+// the starting folder as prefs::DialogStartFolder gives it.
 platform::FileRequest FinDecFileRequest(FinDecSession& session);
 
-// A chosen name with ".FIN" added unless it already ends in it (either case).
-QString WithFinDecExtension(const QString& path);
-
-// Save: writes the pages of the form in use. A failure is reported and leaves
-// the old file whole; Cancel does nothing. Returns whether saved.
+// Save: writes the pages of the form in use to the chosen file, which always
+// ends in ".FIN"; a file that exists is replaced, and entries holding
+// characters the file cannot hold are saved with "?", only when the user
+// agrees (platform/SaveChecks.h). A failure is reported and leaves the old
+// file whole; Cancel or No does nothing. Returns whether saved.
 bool SaveTheFinDec(FinDecSession& session);
 
 // Open: reads and checks the whole file, then fills the pages, switches the

@@ -1,8 +1,10 @@
 #include "affidavit/datafile/FinDecFile.h"
 
 #include <array>
+#include <set>
 
 #include "affidavit/datafile/DefaultLabels.h"
+#include "platform/AnsiText.h"
 
 namespace affidavit {
 
@@ -85,14 +87,45 @@ platform::SequentialResult<FinDecFile> Accept(platform::SequentialRecord record)
   return file;
 }
 
+// The maps a save of the form writes from the pages, in the order it writes them.
+std::array<const std::vector<SlotSource>*, 2> SaveMaps(std::int16_t formType) {
+  return {formType == kLongForm ? &LongFormSaveSlots() : &ShortFormSaveSlots(), &BothFormsSaveSlots()};
+}
+
+QString PageTitle(const QString& page) {
+  if (page == QLatin1String("Form12")) return QStringLiteral("Long form, page 1");
+  if (page == QLatin1String("Form122")) return QStringLiteral("Long form, page 2");
+  if (page == QLatin1String("Form121")) return QStringLiteral("Short form, page 1");
+  if (page == QLatin1String("Form123")) return QStringLiteral("Short form, page 2");
+  return page;
+}
+
 }  // namespace
+
+std::vector<platform::UnwritableEntry> UnwritableFinDecEntries(const AffidavitPages& pages,
+                                                               const FinDecSettings& settings) {
+  std::vector<platform::UnwritableEntry> entries;
+  std::set<PageElement> named;
+  for (const std::vector<SlotSource>* map : SaveMaps(settings.formType))
+    for (const SlotSource& source : *map) {
+      if (source.kind != SlotKind::Text || !named.insert(source.element).second) continue;
+      const QString text = pages.Text(source.element);
+      if (platform::FitsAnsi(text)) continue;
+      QString field = source.element.array;
+      if (source.element.index != kSingle) field += QStringLiteral("(%1)").arg(source.element.index);
+      entries.push_back({PageTitle(source.element.page) + QStringLiteral(", ") + field, text});
+    }
+  if (!platform::FitsAnsi(settings.font.name)) entries.push_back({QStringLiteral("Affidavit font"), settings.font.name});
+  return entries;
+}
 
 QList<SequentialValue> BuildFinDecRecord(const AffidavitPages& pages, const FinDecSettings& settings) {
   QList<SequentialValue> record(kFinDecSlots);
   const bool longForm = settings.formType == kLongForm;
-  Fill(record, pages, longForm ? LongFormSaveSlots() : ShortFormSaveSlots());
+  const auto maps = SaveMaps(settings.formType);
+  Fill(record, pages, *maps[0]);
   FillEmptyTexts(record, longForm ? LongFormEmptyTextSlots() : ShortFormEmptyTextSlots());
-  Fill(record, pages, BothFormsSaveSlots());
+  Fill(record, pages, *maps[1]);
   FillEmptyTexts(record, BothFormsEmptyTextSlots());
   record[kFinDecFontSizeSlot - 1] = SequentialValue::fromCurrency(settings.font.size);
   record[kFinDecFontNameSlot - 1] = SequentialValue::fromText(settings.font.name);

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "affidavit/datafile/AffidavitPages.h"
 #include "affidavit/datafile/FinDecSlots.h"
+#include "platform/SaveChecks.h"
 #include "platform/SequentialFile.h"
 
 // The affidavit data file: 1,270 values, one a line (FinDecSlots.h says
@@ -32,6 +34,11 @@ struct FinDecSettings {
 // The 1,270 values of a save, slot n at element n - 1.
 QList<platform::SequentialValue> BuildFinDecRecord(const AffidavitPages& pages,
                                                    const FinDecSettings& settings);
+
+// The text entries of the form in use, and the font's name, that the file
+// cannot hold as they stand, each named by its page and field.
+std::vector<platform::UnwritableEntry> UnwritableFinDecEntries(const AffidavitPages& pages,
+                                                               const FinDecSettings& settings);
 
 // The record's bytes: one value a line, each ending in CR LF.
 QByteArray FinDecBytes(const QList<platform::SequentialValue>& record);

@@ -40,7 +40,7 @@ void StartProgram(Program& program) {
   platform::WaitWhileHandlingEvents(program.SplashWaitSeconds);
 
   // Every default is in place before the layout pass reads the save-folder rule.
-  shell::FillRemainingDefaults(program.ProgramFolder);
+  shell::FillRemainingDefaults();
   FitStartupWindows(program);
   MarkIncomePeriod(program);
   program.Case.Income.IncomePeriodFactor = 1.0f;

@@ -21,7 +21,7 @@ class SessionHolder final : public QObject {
   SessionHolder(shell::Program& program, QObject* parent)
       : QObject(parent),
         fields(program),
-        session{fields, program.Case, program.Dialogs, program.State.DataFolder, {}} {
+        session{fields, program.Case, program.Dialogs, program.State.DataFolder, program.State.CaseFolder} {
     setObjectName(kHolderName);
   }
 
@@ -60,6 +60,7 @@ bool OpenCase(shell::Program& program, bool showExpressScreen) {
 bool ClearData(shell::Program& program) {
   CaseFileSession* session = Session(program);
   if (!session || !casefile::ClearData(session->fields, session->dialogs)) return false;
+  session->caseFolder.clear();  // the new case has no file yet
   program.CaseReplaced();
   return true;
 }

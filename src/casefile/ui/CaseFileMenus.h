@@ -8,8 +8,8 @@ struct CaseFileSession;
 }
 
 // The case file items of the Express screen's and the worksheet's File menus,
-// over the program's windows. One session serves the whole run, so the
-// dialogs remember the folder of the last case opened or saved.
+// over the program's windows. One session serves the whole run; it keeps the
+// folder of the case file in the program's `CaseFolder`.
 namespace casefile::ui {
 
 // The run's case file session (created on first use, kept with the Express
@@ -26,7 +26,8 @@ bool SaveCase(shell::Program& program);
 // (Program::CaseReplaced).
 bool OpenCase(shell::Program& program, bool showExpressScreen = true);
 
-// New case ("Clear Data"). Returns whether the case was cleared.
+// New case ("Clear Data"). Returns whether the case was cleared; a cleared
+// case has no file, so a PDF save no longer starts in the old case's folder.
 bool ClearData(shell::Program& program);
 
 }  // namespace casefile::ui

@@ -173,7 +173,6 @@ void Form16::closeEvent(QCloseEvent* event) {
 void Form16::PrintParentingTime_Click() {
   platform::PrintRequest request;
   request.noSelection = true;
-  request.noPrintToFile = true;
   const std::optional<platform::PrinterChoice> choice = program_.Dialogs.ShowPrintDialog(request);
   if (!choice) return;
   if (program_.PrinterSetupOf) program_.Printer.SetPrinterSetup(program_.PrinterSetupOf(*choice));

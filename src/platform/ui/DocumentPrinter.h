@@ -12,6 +12,11 @@ namespace platform {
 // What PrintDocument reports when there is no printer to print on.
 inline constexpr char kNoPrinterMessage[] = "No printer is available.";
 
+// What the print dialog says when the system knows no printer.
+inline constexpr char kNoPrinterInstalledNote[] =
+    "No printer is installed. Choose \"Print to File (PDF)\" to save the printout as a PDF file, "
+    "which can be printed on another machine.";
+
 // True when the system knows at least one printer.
 bool PrinterAvailable();
 

@@ -1,12 +1,14 @@
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontComboBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -19,6 +21,7 @@
 #include "platform/ColorValue.h"
 #include "platform/FileFilter.h"
 #include "platform/SpecialFolders.h"
+#include "platform/ui/DocumentPrinter.h"
 
 namespace platform::ui {
 
@@ -82,6 +85,9 @@ std::optional<QString> QtDialogs::showFileDialog(const FileRequest& request, boo
   const QStringList filters = NameFiltersFromPairs(request.filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(request.defaultExtension);
+  // The program asks about replacing a file itself, once the extension is
+  // added (ChooseFileToSave): the dialog does not ask a second time.
+  if (save) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();
@@ -107,6 +113,16 @@ std::optional<PrinterChoice> QtDialogs::ShowPrintDialog(const PrintRequest& requ
   if (!request.noSelection) options |= QAbstractPrintDialog::PrintSelection;
   if (!request.noPrintToFile) options |= QAbstractPrintDialog::PrintToFile;
   dialog.setOptions(options);
+  if (!PrinterAvailable()) {
+    // Printing to a file is then the one choice the dialog offers: say why.
+    auto* note = new QLabel(request.noPrintToFile ? QStringLiteral("No printer is installed.")
+                                                  : QString::fromUtf8(kNoPrinterInstalledNote),
+                            &dialog);
+    note->setObjectName(QStringLiteral("NoPrinterNote"));
+    note->setWordWrap(true);
+    if (auto* box = qobject_cast<QBoxLayout*>(dialog.layout())) box->insertWidget(0, note);
+    else note->hide();
+  }
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
 
   PrinterChoice choice;
@@ -139,6 +155,8 @@ std::optional<FontChoice> ChooseFaceOnly(const FontRequest& request) {
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(new QLabel(QStringLiteral("Font:"), &dialog));
   auto* faces = new QFontComboBox(&dialog);
+  faces->setEditable(false);  // a face from the list, never a typed or empty one
+  faces->setWritingSystem(QFontDatabase::Latin);
   faces->setCurrentFont(QFont(request.font.face));
   layout->addWidget(faces);
   layout->addWidget(new QLabel(QStringLiteral("Size: %1").arg(double(request.minSize)), &dialog));
@@ -147,7 +165,7 @@ std::optional<FontChoice> ChooseFaceOnly(const FontRequest& request) {
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return FontChoice{faces->currentFont().family(), request.minSize, false, false};
+  return WithinRequest(FontChoice{faces->currentFont().family(), request.minSize, false, false}, request);
 }
 
 }  // namespace
@@ -162,7 +180,7 @@ std::optional<FontChoice> QtDialogs::ShowFontDialog(const FontRequest& request) 
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QFont f = dialog.selectedFont();
   FontChoice choice{f.family(), static_cast<float>(f.pointSizeF()), f.bold(), f.italic()};
-  return WithinSizeLimits(choice, request);
+  return WithinRequest(choice, request);
 }
 
 std::optional<uint32_t> QtDialogs::ShowColorDialog(uint32_t initialColor) {

@@ -160,7 +160,6 @@ void Form6::DrawImagePage(platform::DrawingCursor& printer, const QImage& pictur
 bool Form6::PrintImage(platform::PageOrientation orientation) {
   platform::PrintRequest request;  // page 1 of 1
   request.noSelection = true;
-  request.noPrintToFile = true;
   const std::optional<platform::PrinterChoice> choice = program_.Dialogs.ShowPrintDialog(request);
   bool printed = false;
   if (choice) {

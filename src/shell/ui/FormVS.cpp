@@ -3,14 +3,16 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
 
 #include "platform/Dialogs.h"
+#include "platform/SaveChecks.h"
 #include "platform/Waits.h"
 #include "platform/document/PdfWriter.h"
 #include "platform/ui/DocumentPrinter.h"
-#include "prefs/Preferences.h"
+#include "prefs/FileFolders.h"
 #include "shell/ui/Form17.h"
 #include "shell/ui/FormFind.h"
 #include "shell/ui/PreviewControl.h"
@@ -162,14 +164,15 @@ void FormVS::Findtxt_Click() {
 
 void FormVS::SaveAsPDFile_Click() {
   platform::FileRequest request;
-  if (prefs::FileSaveDefault.read() == QLatin1String("UserDefault")) {
-    program_.State.DataFolder = prefs::DataLoc.read();
-    QDir::setCurrent(program_.State.DataFolder);
-    request.initialFolder = program_.State.DataFolder;
-  }
+  // The folder of the case when it has one; otherwise where the folder
+  // preference says.
+  const QString& caseFolder = program_.State.CaseFolder;
+  request.initialFolder = !caseFolder.isEmpty() && QFileInfo(caseFolder).isDir()
+                              ? caseFolder
+                              : prefs::DialogStartFolder(program_.State.DataFolder);
   request.defaultExtension = QStringLiteral("pdf");
   request.filter = QStringLiteral("Portable Document File (PDF)|*.pdf");
-  const std::optional<QString> path = program_.Dialogs.ShowSaveDialog(request);
+  const std::optional<QString> path = platform::ChooseFileToSave(program_.Dialogs, request);
   if (!path) return;
 
   auto* notice = program_.Load<Form17>(QStringLiteral("Form17"));
@@ -188,6 +191,7 @@ void FormVS::SaveAsPDFile_Click() {
         platform::kBoxExclamation, QStringLiteral("PDF File Not Saved"));
     return;
   }
+  prefs::RememberFileFolder(*path);
   if (notice) notice->ShowSaved();
 }
 

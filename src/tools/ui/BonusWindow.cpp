@@ -85,8 +85,7 @@ void BonusWindow::ButtonPlus2_Click() {
 }
 
 bool BonusWindow::PrintReport_Click() {
-  platform::PrintRequest request;  // page 1 of 1, no selection, no printing to a file
-  request.noPrintToFile = true;
+  platform::PrintRequest request;  // page 1 of 1, no selection
   const std::optional<platform::PrinterChoice> choice = program_.Dialogs.ShowPrintDialog(request);
   if (!choice) return false;
   auto* express = program_.Find<platform::ui::Form>(QStringLiteral("Form1"));

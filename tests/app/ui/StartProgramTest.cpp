@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "business/ui/BusinessWindow.h"
@@ -28,18 +31,25 @@ struct StartProgramTest : ::testing::Test, ProgramFixture {
 }  // namespace
 
 TEST_F(StartProgramTest, FirstRunOnAnEmptyStore) {
+  const QString data = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                                       QStringLiteral("/Pvx Data"));
+  QDir(data).removeRecursively();
   app::StartProgram(program);
 
   const std::pair<const prefs::Preference*, const char*> rows[] = {
       {&prefs::ThemeColor, "8421504"},   {&prefs::BackColor, "12632319"},
       {&prefs::ForeColor, "0"},          {&prefs::VisualStyle, "False"},
       {&prefs::BorderStyle, "5"},        {&prefs::ScreenDefault, "TV"},
-      {&prefs::TimeDefault, "Yearly"},   {&prefs::DataLoc, "/opt/kelvane/Pvx Data"},
-      {&prefs::MaintMode, "MaintFirst"}, {&prefs::SplitDefault, "Winters"},
+      {&prefs::TimeDefault, "Yearly"},   {&prefs::MaintMode, "MaintFirst"},
+      {&prefs::SplitDefault, "Winters"},
       {&prefs::InterpDefault, "Closest"}, {&prefs::PreparerMargin, "One"},
       {&prefs::MonAdj, "1"},             {&prefs::FileSaveDefault, "WindowsDefault"},
   };
   for (const auto& [pref, value] : rows) EXPECT_EQ(pref->read(), value) << pref->key;
+  // The data folder is proposed in the user's documents folder, not beside
+  // the program, and made only when a dialog first starts in it.
+  EXPECT_EQ(prefs::DataLoc.read(), data);
+  EXPECT_FALSE(QFileInfo::exists(data));
   for (const prefs::Preference* p : {&prefs::PreparerName, &prefs::PreparerOffice, &prefs::NameCheck,
                                      &prefs::OfficeCheck, &prefs::DateCheck})
     EXPECT_EQ(platform::SettingsStore::read(p->application, p->key), "") << p->key;

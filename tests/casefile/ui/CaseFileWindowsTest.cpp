@@ -325,6 +325,37 @@ TEST_F(CaseFileWindowsTest, TheSessionLastsTheRunAndRemembersTheFolder) {
   EXPECT_TRUE(dialogs.CallsOf(platform::DialogKind::MessageBox).empty());
 }
 
+// "Save Client Data To File" twice under a case name with a period: the
+// dialog gives back the name as typed, the program adds ".PVX" and asks
+// before it replaces the first file; a name holding characters the file
+// cannot hold is named before anything is written, and No writes nothing.
+TEST_F(CaseFileWindowsTest, SavingOverACaseAsksAndNamesWhatTheFileCannotHold) {
+  Form1& e = Express();
+  incometest::Type(e.ClaimantName, "Case No. 12");
+  const QString chosen = Scratch("Case No. 12");
+  dialogs.AnswerSaveDialog(chosen);
+  e.MenuItem("Save")->trigger();
+  QFile file(chosen + ".PVX");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray first = file.readAll();
+  file.close();
+  EXPECT_EQ(dialogs.CallsOf(platform::DialogKind::SaveFile).at(0).file.fileName, "Case No. 12");
+
+  for (const QChar c : QStringLiteral(" Łódź")) incometest::KeyClick(e.ClaimantName, c.toUpper().unicode(), QString(c));
+  ASSERT_EQ(e.ClaimantName->text(), "Case No. 12 Łódź");
+  dialogs.AnswerSaveDialog(chosen);
+  dialogs.AnswerMessageBox(platform::kAnswerYes);  // replace
+  dialogs.AnswerMessageBox(platform::kAnswerNo);   // not with "?"
+  e.MenuItem("Save")->trigger();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), first);
+  const auto boxes = dialogs.CallsOf(platform::DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].prompt, "Case No. 12.PVX already exists.\r\nDo you want to replace it?");
+  EXPECT_TRUE(boxes[1].prompt.contains("Case Data Express Entry, Case Name: \"Case No. 12 Łódź\""));
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
+}
+
 TEST_F(CaseFileWindowsTest, NewCaseOnNoKeepsTheCase) {
   incometest::Type(Express().ClaimantName, "Doe");
   dialogs.AnswerMessageBox(platform::kAnswerNo);

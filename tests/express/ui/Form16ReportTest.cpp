@@ -21,7 +21,9 @@ TEST(Form16Report, PrintsOnTheChosenPrinterWithThePrintersFont) {
 
   run.express.ClaimantName->setText("Smith v. Smith");
   run.program.Printer.SetFontName("Courier New");
-  run.dialogs.AnswerPrintDialog(platform::PrinterChoice{});
+  platform::PrinterChoice toFile;  // the dialog offers a PDF file, with no printer too
+  toFile.outputFile = "/tmp/Parenting time.pdf";
+  run.dialogs.AnswerPrintDialog(toFile);
   run.time.MenuItem("PrintParentingTime")->trigger();
   ASSERT_EQ(printed.size(), 1u);
   const auto runs = printed[0].pages.front().textRuns();

@@ -5,12 +5,15 @@
 #include <QFileDialog>
 #include <QFontComboBox>
 #include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QTest>
 
 #include "platform/ColorValue.h"
 #include "platform/Fonts.h"
+#include "platform/ui/DocumentPrinter.h"
 #include "platform/ui/QtDialogs.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/ModalDriver.h"
@@ -57,6 +60,8 @@ TEST(QtDialogs, SaveDialogProposesTheNameAndAddsTheExtension) {
     EXPECT_EQ(d.nameFilters(), QStringList{"Kelvane_2026 Files (*.PVX)"});
     EXPECT_EQ(QDir(d.directory()).canonicalPath(), QDir(folder).canonicalPath());
     EXPECT_EQ(d.acceptMode(), QFileDialog::AcceptSave);
+    // The program asks about replacing a file itself, once its extension is added.
+    EXPECT_TRUE(d.testOption(QFileDialog::DontConfirmOverwrite));
     static_cast<QDialog&>(d).accept();
   });
   const auto chosen = dialogs.ShowSaveDialog(caseFile("Save Case", folder, "Smith"));
@@ -130,6 +135,7 @@ TEST(QtDialogs, FaceOnlyFontDialogOffersFacesAtItsOneSize) {
     ASSERT_NE(faces, nullptr);
     EXPECT_EQ(faces->currentFont().family(), "Tahoma");
     EXPECT_EQ(d.findChildren<QComboBox*>().size(), 1);  // no size or style to choose
+    EXPECT_FALSE(faces->isEditable());                   // nor a face typed or left empty
     faces->setCurrentFont(QFont("DejaVu Sans"));
     d.accept();
   });
@@ -142,17 +148,37 @@ TEST(QtDialogs, FaceOnlyFontDialogOffersFacesAtItsOneSize) {
   EXPECT_EQ(dialogs.ShowFontDialog(FaceOnlyFontRequest("Tahoma", 10)), std::nullopt);
 }
 
-TEST(QtDialogs, PrintDialogOffersTheAskedPagesAndOptions) {
+// With no printer installed (the test platform has none) the dialog says so
+// and still offers printing to a PDF file.
+TEST(QtDialogs, PrintDialogOffersTheAskedPagesAndAPdfFileWithoutAPrinter) {
+  ASSERT_FALSE(PrinterAvailable());
   ui::QtDialogs dialogs;
-  PrintRequest request;
-  request.noPrintToFile = true;
-  testenv::WhenModal<QPrintDialog>([](QPrintDialog& d) {
+  const QString pdf = testenv::scratchFolder() + "/Printed.pdf";
+  testenv::WhenModal<QPrintDialog>([&](QPrintDialog& d) {
     EXPECT_EQ(d.minPage(), 1);
     EXPECT_EQ(d.maxPage(), 1);
     EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintSelection));
+    EXPECT_TRUE(d.testOption(QAbstractPrintDialog::PrintToFile));
+    auto* note = d.findChild<QLabel*>("NoPrinterNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().startsWith("No printer is installed."));
+    // The one printer it lists is the PDF file; the user types its name.
+    auto* file = d.findChild<QLineEdit*>("filename");
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->isEnabled());
+    file->setText(pdf);
+    d.accept();
+  });
+  const auto choice = dialogs.ShowPrintDialog(PrintRequest{});
+  ASSERT_TRUE(choice);
+  EXPECT_EQ(choice->outputFile, pdf);
+  EXPECT_EQ(dialogs.CurrentPrinterName(), "");
+  PrintRequest noFile;
+  noFile.noPrintToFile = true;
+  testenv::WhenModal<QPrintDialog>([](QPrintDialog& d) {
     EXPECT_FALSE(d.testOption(QAbstractPrintDialog::PrintToFile));
     d.reject();
   });
-  EXPECT_EQ(dialogs.ShowPrintDialog(request), std::nullopt);
-  EXPECT_EQ(dialogs.CurrentPrinterName(), "");
+  EXPECT_EQ(dialogs.ShowPrintDialog(noFile), std::nullopt);
 }

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
+#include <QTest>
 
 #include "calculators/ui/CalculatorWindow.h"
 #include "platform/Fonts.h"
+#include "platform/ui/ButtonPlus.h"
+#include "platform/ui/DocumentPrinter.h"
 #include "prefs/Preferences.h"
 #include "results/ui/Form6.h"
+#include "support/PdfText.h"
+#include "support/TestEnvironment.h"
 #include "support/ui/ProgramFixture.h"
 #include "tools/ui/FormDepends.h"
 #include "tools/ui/FormOnight.h"
@@ -106,6 +112,31 @@ TEST_F(ScreenImageCallersTest, MonitorAdjustmentDecidesTheFinancialCalculatorsSt
     w->close();
     DeleteClosed();
   }
+}
+
+}  // namespace
+
+namespace {
+
+// With no printer installed (the test platform has none), a screen image
+// still reaches a file: the print dialog offers printing to a PDF file, and
+// "Print Report LANDSCAPE" writes the picture on a landscape page.
+TEST_F(ScreenImageCallersTest, AScreenImagePrintsToAPdfFileWithNoPrinterInstalled) {
+  ASSERT_FALSE(platform::PrinterAvailable());
+  platform::ui::Form* w = Open(QStringLiteral("FormFin"));
+  ASSERT_NE(w, nullptr);
+  results::ui::Form6* form6 = TakePicture(*w, "PrintScreen");
+  ASSERT_NE(form6, nullptr);
+  platform::PrinterChoice toFile;
+  toFile.outputFile = testenv::scratchFolder() + QStringLiteral("/Screen image.pdf");
+  dialogs.AnswerPrintDialog(toFile);
+  QTest::mouseClick(form6->Command1, Qt::LeftButton);
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
+  EXPECT_TRUE(dialogs.CallsOf(platform::DialogKind::MessageBox).empty());  // no "No printer is available."
+  ASSERT_TRUE(QFile::exists(toFile.outputFile));
+  const auto sizes = testenv::PdfPageSizes(toFile.outputFile);
+  if (!sizes) GTEST_SKIP() << "pdfinfo is not installed";
+  EXPECT_EQ(*sizes, QStringList{"792 x 612"});
 }
 
 }  // namespace

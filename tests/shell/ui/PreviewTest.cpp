@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "platform/document/DrawingCursor.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/Form.h"
+#include "prefs/FileFolders.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Form17.h"
 #include "shell/ui/FormFind.h"
@@ -217,7 +219,6 @@ TEST_F(PreviewTest, SaveAsPdfWritesTheDocumentAndKeepsTheNoticeUntilOk) {
   EXPECT_EQ(calls[0].file.initialFolder, testenv::scratchFolder());
   EXPECT_EQ(calls[0].file.defaultExtension, "pdf");
   EXPECT_EQ(calls[0].file.filter, "Portable Document File (PDF)|*.pdf");
-  EXPECT_EQ(QDir::current().absolutePath(), QDir(testenv::scratchFolder()).absolutePath());
 
   auto* notice = program.Find<shell::Form17>("Form17");
   ASSERT_NE(notice, nullptr);
@@ -232,18 +233,59 @@ TEST_F(PreviewTest, SaveAsPdfWritesTheDocumentAndKeepsTheNoticeUntilOk) {
   EXPECT_TRUE((*pages)[2].contains("Present value of the alimony award"));
 }
 
-TEST_F(PreviewTest, SaveDialogOpensWhereThePlatformPutsItUnlessAFolderIsChosen) {
+// The PDF dialog starts in the folder of the case when the case has a file,
+// else where the folder preference says: before any file, the default data
+// folder in the user's documents, made when first used.
+TEST_F(PreviewTest, SaveDialogStartsInTheFolderOfTheCase) {
   prefs::FileSaveDefault.write("WindowsDefault");
-  prefs::DataLoc.write(testenv::scratchFolder());
+  const QString defaultData = prefs::DefaultDataFolder();
+  QDir(defaultData).removeRecursively();
   const QString before = QDir::currentPath();
   dialogs.AnswerSaveDialog(std::nullopt);  // cancelled
   OpenPreview("CS")->SaveAsPDFile_Click();
+  const QString cases = testenv::scratchFolder() + "/cases";
+  QDir().mkpath(cases);
+  program.State.CaseFolder = cases;
+  dialogs.AnswerSaveDialog(std::nullopt);
+  OpenPreview("CS")->SaveAsPDFile_Click();
   const auto calls = dialogs.CallsOf(DialogKind::SaveFile);
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].file.initialFolder, "");
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].file.initialFolder, defaultData);
+  EXPECT_TRUE(QFileInfo(defaultData).isDir());
+  EXPECT_EQ(calls[1].file.initialFolder, cases);
   EXPECT_EQ(QDir::currentPath(), before);
   EXPECT_FALSE(program.IsFormLoaded("Form17"));
   EXPECT_TRUE(dialogs.CallsOf(DialogKind::MessageBox).empty());
+}
+
+// A name with a period gets ".pdf" too, and an existing PDF is replaced only
+// when the user agrees.
+TEST_F(PreviewTest, SavingOverAPdfAsksFirst) {
+  const QString chosen = testenv::scratchFolder() + "/Report v. 2";
+  const QString file = chosen + ".pdf";
+  {
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+  }
+  dialogs.AnswerSaveDialog(chosen);
+  dialogs.AnswerMessageBox(platform::kAnswerNo);
+  OpenPreview("CS")->SaveAsPDFile_Click();
+  EXPECT_FALSE(program.IsFormLoaded("Form17"));
+  QFile kept(file);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), "old");
+  kept.close();
+
+  dialogs.AnswerSaveDialog(chosen);
+  dialogs.AnswerMessageBox(platform::kAnswerYes);
+  OpenPreview("CS")->SaveAsPDFile_Click();
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(kept.readAll().startsWith("%PDF"));
+  const auto boxes = dialogs.CallsOf(DialogKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].prompt, "Report v. 2.pdf already exists.\r\nDo you want to replace it?");
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
 }
 
 TEST_F(PreviewTest, PdfThatCannotBeWrittenIsReportedAndTheNoticeCloses) {

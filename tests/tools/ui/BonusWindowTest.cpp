@@ -84,7 +84,9 @@ TEST_F(BonusWindowTest, ChildSupportRunShowsTheShareAndTheReportPrintsItAfterReo
     KeepPages(w);
     dialogs.AnswerPrintDialog(std::nullopt);  // Cancel prints nothing
     EXPECT_FALSE(w.PrintReport_Click());
-    dialogs.AnswerPrintDialog(platform::PrinterChoice{});
+    platform::PrinterChoice toFile;  // the dialog offers a PDF file, with no printer too
+    toFile.outputFile = "/tmp/Bonus.pdf";
+    dialogs.AnswerPrintDialog(toFile);
     EXPECT_TRUE(w.PrintReport_Click());
     w.close();
   });

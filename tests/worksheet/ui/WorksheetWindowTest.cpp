@@ -299,6 +299,12 @@ TEST_F(WorksheetWindowTest, ChangeFontOffersFacesAtTenPointsAndCancelKeepsTheFon
   EXPECT_EQ(program.Case.Worksheet.WSFontSize, 10);
   EXPECT_EQ(program.Printer.FontName(), "DejaVu Sans");
   EXPECT_EQ(run.Box(Box::WSCourt)->font().family(), "DejaVu Sans");
+  // A face box left empty keeps the face the worksheet has.
+  dialogs.AnswerFontDialog(platform::FontChoice{"", 10});
+  sheet.ChangeFont->trigger();
+  EXPECT_TRUE(dialogs.CallsOf(DialogKind::Font).back().font.faceOnly);
+  EXPECT_EQ(program.Case.Worksheet.WSFontName, "DejaVu Sans");
+  EXPECT_EQ(run.Box(Box::WSCourt)->font().family(), "DejaVu Sans");
 }
 
 TEST_F(WorksheetWindowTest, HelpShowsTheProgramsOwnGuidelinesText) {

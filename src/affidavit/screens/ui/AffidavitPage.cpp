@@ -335,12 +335,8 @@ void AffidavitPage::ZoomOutOK() { RestoreAffidavitSheets(program_, id_); }
 
 void AffidavitPage::ChangeFont_Click() {
   auto& vars = program_.Case.AffidavitPages;
-  platform::FontRequest request;
-  request.font.face = vars.FDFontName;
-  request.font.size = 9;
-  request.minSize = 9;
-  request.maxSize = 9;
-  const auto choice = program_.Dialogs.ShowFontDialog(request);
+  // Printer faces at 9 points only: no size, style or effect to choose.
+  const auto choice = program_.Dialogs.ShowFontDialog(platform::FaceOnlyFontRequest(vars.FDFontName, 9));
   if (!choice) return;  // Cancel changes nothing
   program_.Printer.SetFontSize(9);
   program_.Printer.SetFontName(choice->face);

@@ -198,6 +198,7 @@ TEST_F(AffidavitPagesTest, FontCommandFacesAndSizes) {
   EXPECT_EQ(request.minSize, 9);
   EXPECT_EQ(request.maxSize, 9);
   EXPECT_EQ(request.font.face, "Tahoma");
+  EXPECT_TRUE(request.faceOnly);  // faces at 9 points: no size, style or effect offered
 
   dialogs.AnswerFontDialog(platform::FontChoice{"DejaVu Sans", 9});
   P(PageId::Form122)->ChangeFont_Click();
@@ -209,6 +210,11 @@ TEST_F(AffidavitPagesTest, FontCommandFacesAndSizes) {
   EXPECT_EQ(heading->font().family(), "DejaVu Sans");
   // The short pages are not touched by a long page's command.
   EXPECT_NE(P(PageId::Form121)->Element("S2", 3)->font().family(), "DejaVu Sans");
+  // A face box left empty keeps the face.
+  dialogs.AnswerFontDialog(platform::FontChoice{"", 9});
+  P(PageId::Form12)->ChangeFont_Click();
+  EXPECT_EQ(program.Case.AffidavitPages.FDFontName, "DejaVu Sans");
+  EXPECT_EQ(heading->font().family(), "DejaVu Sans");
 
   // Short form: face only, notes at 8 x ScaleFactorMin.
   RunAffidavit(program, false);
