@@ -9,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -127,18 +126,15 @@ void Form16::CalculateTierTotal() {
 }
 
 bool Form16::eventFilter(QObject* watched, QEvent* event) {
-  const bool press = event->type() == QEvent::KeyPress, release = event->type() == QEvent::KeyRelease;
-  if ((press || release) && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-    for (int row = 0; row < kRows - 1; ++row) {
-      const std::pair<QLineEdit*, TimeBox> boxes[4] = {{ClaimDays[size_t(row)], TimeBox::ClaimDays},
-                                                       {PayerDays[size_t(row)], TimeBox::PayerDays},
-                                                       {PercentOfTimeValue[size_t(row)], TimeBox::PercentOfTimeValue},
-                                                       {PayerPerCent[size_t(row)], TimeBox::PayerPerCent}};
-      for (const auto& [box, kind] : boxes) {
-        if (box != watched) continue;
-        if (press) textBefore_ = box->text();
-        else ConvertChildTime(fields_, ExpressScreen(), program_.Case.Express, prompter_, row, kind, textBefore_);
-      }
+  for (int row = 0; row < kRows - 1; ++row) {
+    const std::pair<QLineEdit*, TimeBox> boxes[4] = {{ClaimDays[size_t(row)], TimeBox::ClaimDays},
+                                                     {PayerDays[size_t(row)], TimeBox::PayerDays},
+                                                     {PercentOfTimeValue[size_t(row)], TimeBox::PercentOfTimeValue},
+                                                     {PayerPerCent[size_t(row)], TimeBox::PayerPerCent}};
+    for (const auto& [box, kind] : boxes) {
+      if (box != watched) continue;
+      if (const std::optional<QString> before = keys_.Track(box, event))
+        ConvertChildTime(fields_, ExpressScreen(), program_.Case.Express, prompter_, row, kind, *before);
     }
   }
   return Form::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 #include "platform/document/Document.h"
 #include "platform/document/OutputResult.h"
 #include "express/ui/FormFields.h"
+#include "express/ui/TimeBoxKeys.h"
 #include "platform/ui/Form.h"
 
 class QGroupBox;
@@ -79,7 +80,7 @@ class Form16 : public platform::ui::Form {
   FormFields fields_{*this};
   Prompter prompter_;
   FakeExpressFields noExpressScreen_;
-  QString textBefore_;
+  TimeBoxKeys keys_;
   bool snapping_ = false;
 };
 

@@ -34,6 +34,12 @@ struct ExpressFixture : ProgramFixture {
     box->end(false);
     QTest::keyClicks(box, text);
   }
+  // A real Tab from the box that has the focus: the key goes down there, the
+  // focus moves on, and the key comes up in the box the focus reached.
+  static void PressTab(QWidget* window) {
+    QTest::keyPress(window->focusWidget(), Qt::Key_Tab);
+    QTest::keyRelease(window->focusWidget(), Qt::Key_Tab);
+  }
   static void Retype(QLineEdit* box, const QString& text) {
     box->selectAll();
     box->setFocus();

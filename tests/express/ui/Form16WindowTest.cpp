@@ -36,7 +36,8 @@ TEST(Form16Window, SharedParentingTimeTypedChildByChild) {
     EXPECT_EQ(f.PayerPerCent[0]->text(), ".600");
     EXPECT_EQ(f.PercentOfTimeValue[0]->text(), ".400");
     // Moving into a share box by Tab converts nothing.
-    QTest::keyClick(f.ClaimDays[0], Qt::Key_Tab);
+    ExpressFixture::PressTab(&f);
+    EXPECT_EQ(f.focusWidget(), f.PercentOfTimeValue[0]);
     QTest::keyClick(f.PercentOfTimeValue[0], Qt::Key_Right);
     EXPECT_EQ(f.ClaimDays[0]->text(), "146");
     ExpressFixture::Type(f.PayerPerCent[1], ".2");
@@ -78,6 +79,40 @@ TEST(Form16Window, SharedParentingTimeTypedChildByChild) {
   w.SharedCalc_Click();
   EXPECT_FLOAT_EQ(ev.Claim.TierNights[3], 146);
   EXPECT_EQ(w.ClaimDays->text(), "146.0");
+  EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
+}
+
+// A figure typed and left by Tab is the figure kept: 182.6 nights stay more
+// than half the year, in the row, the average and the tiers, whichever box
+// the Tab lands in.
+TEST(Form16Window, TabKeepsTheFigureJustTyped) {
+  ExpressFixture run;
+  express::Form1& w = run.express;
+  w.show();
+  ExpressFixture::Type(w.NumChild, "1");
+  ExpressFixture::Type(w.MinChild, "1");
+  QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
+  testenv::WhenModal<express::Form16>([&](express::Form16& f) {
+    ExpressFixture::Type(f.ClaimDays[0], "182.6");
+    ExpressFixture::PressTab(&f);
+    EXPECT_NE(f.focusWidget(), f.ClaimDays[0]);
+    ExpressFixture::PressTab(&f);
+    EXPECT_EQ(f.ClaimDays[0]->text(), "182.6");
+    EXPECT_EQ(f.PayerDays[0]->text(), "182.4");
+    EXPECT_EQ(f.ClaimDays[6]->text(), "182.6");
+    f.close();
+  });
+  w.SharedCalc_Click();
+  const auto& ev = run.program.Case.Express;
+  EXPECT_FLOAT_EQ(ev.Claim.TierNights[1], 182.6f);
+  EXPECT_EQ(w.ClaimDays->text(), "182.6");
+  EXPECT_EQ(w.PercentOfTimeValue->text(), ".500");
+  // Tab through the Express screen's own time boxes changes nothing either.
+  w.ClaimDays->setFocus();
+  ASSERT_EQ(w.focusWidget(), w.ClaimDays);
+  for (int i = 0; i < 4; ++i) ExpressFixture::PressTab(&w);
+  EXPECT_EQ(w.ClaimDays->text(), "182.6");
+  EXPECT_EQ(w.PayerDays->text(), "182.4");
   EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
 }
 
