@@ -44,8 +44,10 @@ Form16::Form16(shell::Program& program, QWidget* parent)
   QAction* printTime = addMenuItem(QStringLiteral("PrintParentingTime"), QStringLiteral("Print Parenting Time"), print);
   connect(printTime, &QAction::triggered, this, [this] { PrintParentingTime_Click(); });
   SendToPrinter = income::ReportPrinter::ChosenPrinter().print;
-  const double menuTwips = MenuBar()->sizeHint().height() * TwipsPerPixelY();
-  platform::ui::Place(this, 0, 0, kDesignWidth, 6570 + menuTwips);
+  // The design gives the client area below the menu bar, so that the frame
+  // and title bar of a window manager never cut the average row.
+  SetDesignedByClientArea(true);
+  platform::ui::Place(this, 0, 0, kDesignWidth, kDesignHeight);
 
   for (int i = 0; i < kRows; ++i) {
     const bool average = i == kRows - 1;

@@ -38,7 +38,8 @@ class Form16 : public platform::ui::Form {
   explicit Form16(shell::Program& program, QWidget* parent = nullptr);
 
   static constexpr int kRows = 7;  // six children and the average (index 6)
-  static constexpr double kDesignWidth = 8865;
+  static constexpr double kDesignWidth = 8865;   // client area, twips
+  static constexpr double kDesignHeight = 6570;  // client area below the menu bar
 
   // The per-child frames (0 to 5) and the average frame (6).
   std::array<QGroupBox*, kRows> ShareFrame{};

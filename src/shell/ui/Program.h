@@ -60,9 +60,10 @@ class Program {
   bool IsFormLoaded(const QString& name) const { return windows_.IsFormLoaded(name); }
 
   // The screen windows are fitted to: the one the window shows on, unless a
-  // screen is pinned (tests and benchmarks).
+  // screen is pinned (tests and benchmarks). A pinned screen is also the work
+  // area windows open in.
   ScreenInfo Screen(const QWidget* window = nullptr) const;
-  void PinScreen(std::optional<ScreenInfo> screen) { pinnedScreen_ = screen; }
+  void PinScreen(std::optional<ScreenInfo> screen);
 
   // The window fittings, leaving the screen factors in State.Screen.
   void FitFormToScreen(platform::ui::Form& window);

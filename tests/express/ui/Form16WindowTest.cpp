@@ -116,6 +116,27 @@ TEST(Form16Window, TabKeepsTheFigureJustTyped) {
   EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
 }
 
+// The window has no button of its own to leave it: Escape closes it as its
+// title bar does, bringing the tiers and the Express screen up to date.
+TEST(Form16Window, EscapeClosesItAsItsTitleBarDoes) {
+  ExpressFixture run;
+  express::Form1& w = run.express;
+  w.show();
+  ExpressFixture::Type(w.NumChild, "1");
+  ExpressFixture::Type(w.MinChild, "1");
+  QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
+  testenv::WhenModal<express::Form16>([](express::Form16& f) {
+    ExpressFixture::Type(f.ClaimDays[0], "200");
+    QTest::keyClick(f.ClaimDays[0], Qt::Key_Escape);
+  });
+  w.SharedCalc_Click();
+  EXPECT_FALSE(run.time.isVisible());
+  EXPECT_EQ(run.time.ClaimDays[0]->text(), "200");
+  EXPECT_FLOAT_EQ(run.program.Case.Express.Claim.TierNights[1], 200);
+  EXPECT_EQ(w.ClaimDays->text(), "200.0");
+  EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
+}
+
 // Without a minor count the window does not open.
 TEST(Form16Window, NoMinorCountNoWindow) {
   ExpressFixture run;
@@ -132,9 +153,8 @@ TEST(Form16Window, WidthSnapsBackToTheFittedWidth) {
   ExpressFixture run;
   run.time.show();
   const int fitted = run.time.width();
-  // The fitted width counts the window's frame.
-  const QMargins frame = run.time.FrameMargins();
-  EXPECT_EQ(fitted + frame.left() + frame.right(), qRound(express::Form16::kDesignWidth * 1024 / 12000.0));
+  // The fitted width is the client area's; the frame comes on top.
+  EXPECT_EQ(fitted, qRound(express::Form16::kDesignWidth * 1024 / 12000.0));
   run.time.resize(fitted / 2, run.time.height());
   EXPECT_EQ(run.time.width(), fitted);
   run.time.hide();
@@ -150,14 +170,14 @@ TEST(Form16Window, FittedAtStartUpAndShownAtItsWidth) {
   auto& w = *run.program.Find<express::Form1>("Form1");
   EXPECT_TRUE(time.isHidden());
   EXPECT_TRUE(time.windowState() & Qt::WindowMaximized);
-  EXPECT_NEAR(platform::ui::Height(&time), (6570 + time.MenuBar()->sizeHint().height() * 15) * 1.28, 1);
+  EXPECT_NEAR(platform::ui::Height(&time), express::Form16::kDesignHeight * 1.28, 1);
   w.show();
   ExpressFixture::Type(w.NumChild, "1");
   ExpressFixture::Type(w.MinChild, "1");
   testenv::WhenModal<express::Form16>([](express::Form16& f) {
     EXPECT_EQ(f.windowState(), Qt::WindowNoState);
-    const QMargins frame = f.FrameMargins();
-    EXPECT_EQ(f.width() + frame.left() + frame.right(), qRound(express::Form16::kDesignWidth * 1.28 / 15));
+    EXPECT_EQ(f.width(), qRound(express::Form16::kDesignWidth * 1.28 / 15));
+    EXPECT_EQ(f.height(), qRound(express::Form16::kDesignHeight * 1.28 / 15) + f.MenuBar()->sizeHint().height());
     EXPECT_EQ(f.ShareFrame[0]->title(), "Only Child");
     EXPECT_FALSE(f.ShareFrame[1]->isVisibleTo(&f));
     f.close();
