@@ -49,6 +49,15 @@ struct ExpressFixture : ProgramFixture {
     QTest::keyClicks(box, text);
   }
 
+  // The Express screen shown with `children` born and minor, and "Children
+  // are in Shared Possession" clicked.
+  void ChooseShared(const QString& children) {
+    express.show();
+    Type(express.NumChild, children);
+    Type(express.MinChild, children);
+    QTest::mouseClick(express.SharedOption, Qt::LeftButton, {}, QPoint(6, express.SharedOption->height() / 2));
+  }
+
   // A shared-custody case with two children, typed in as a preparer would.
   void FillSharedCase() {
     express::Form1& w = express;

@@ -21,10 +21,7 @@ TEST(Form16Window, SharedParentingTimeTypedChildByChild) {
   ExpressFixture run;
   express::Form1& w = run.express;
   express::Form16& time = run.time;
-  w.show();
-  ExpressFixture::Type(w.NumChild, "3");
-  ExpressFixture::Type(w.MinChild, "3");
-  QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
+  run.ChooseShared("3");
 
   run.dialogs.AnswerMessageBox(platform::kAnswerOk);
   testenv::WhenModal<express::Form16>([&](express::Form16& f) {
@@ -88,10 +85,7 @@ TEST(Form16Window, SharedParentingTimeTypedChildByChild) {
 TEST(Form16Window, TabKeepsTheFigureJustTyped) {
   ExpressFixture run;
   express::Form1& w = run.express;
-  w.show();
-  ExpressFixture::Type(w.NumChild, "1");
-  ExpressFixture::Type(w.MinChild, "1");
-  QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
+  run.ChooseShared("1");
   testenv::WhenModal<express::Form16>([&](express::Form16& f) {
     ExpressFixture::Type(f.ClaimDays[0], "182.6");
     ExpressFixture::PressTab(&f);
@@ -121,10 +115,7 @@ TEST(Form16Window, TabKeepsTheFigureJustTyped) {
 TEST(Form16Window, EscapeClosesItAsItsTitleBarDoes) {
   ExpressFixture run;
   express::Form1& w = run.express;
-  w.show();
-  ExpressFixture::Type(w.NumChild, "1");
-  ExpressFixture::Type(w.MinChild, "1");
-  QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
+  run.ChooseShared("1");
   testenv::WhenModal<express::Form16>([](express::Form16& f) {
     ExpressFixture::Type(f.ClaimDays[0], "200");
     QTest::keyClick(f.ClaimDays[0], Qt::Key_Escape);
