@@ -379,6 +379,13 @@ void SetCaption(QWidget* control, const QString& caption) {
     plain->setPlainText(caption);
 }
 
+void BringToFront(QWidget& window) {
+  if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
 Form* FormOf(const QWidget* control) {
   for (const QWidget* w = control; w; w = w->parentWidget())
     if (auto* form = qobject_cast<const Form*>(w)) return const_cast<Form*>(form);

@@ -204,6 +204,10 @@ class Form : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
+// Shows a window, restored if minimised, in front of the program's others
+// and active; its size and place stay as they are.
+void BringToFront(QWidget& window);
+
 // The Form a control belongs to (itself when it is one), or null.
 Form* FormOf(const QWidget* control);
 

@@ -51,6 +51,20 @@ void Program::FitTabFormToScreen(platform::ui::Form& window) {
   shell::FitTabFormToScreen(window, State.Screen, Screen(&window));
 }
 
+bool Program::FitOnOpening(platform::ui::Form& window) {
+  if (window.Fitted) return false;
+  FitFormToScreen(window);
+  window.Fitted = true;
+  return true;
+}
+
+bool Program::FitTabFormOnOpening(platform::ui::Form& window) {
+  if (window.Fitted) return false;
+  FitTabFormToScreen(window);
+  window.Fitted = true;
+  return true;
+}
+
 void Program::RecomputeScreenFactors() {
   State.Screen = ComputeScreenFactors(Screen());
   ApplyMonitorAdjustment(State.Screen, MonitorAdjustment(prefs::MonAdj.read()));

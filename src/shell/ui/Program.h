@@ -68,6 +68,11 @@ class Program {
   // The window fittings, leaving the screen factors in State.Screen.
   void FitFormToScreen(platform::ui::Form& window);
   void FitTabFormToScreen(platform::ui::Form& window);
+  // The fitting of a window fitted as it opens, once a loading: a window
+  // already fitted (one open on the screen) is not scaled again, and the
+  // command that opens it brings it to the front as it is. True when it fitted.
+  bool FitOnOpening(platform::ui::Form& window);
+  bool FitTabFormOnOpening(platform::ui::Form& window);
   // The factors of the screen times the monitor adjustment, without a fit.
   void RecomputeScreenFactors();
 
