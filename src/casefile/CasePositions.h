@@ -29,7 +29,7 @@ enum class OnReading {
   Tick,             // into the check box's Value as 0, 1 or 2
   ServiceTick,      // True / -1 made 1, False / 0 / empty made 0, then Tick
   ServiceTickText,  // the same, then Text
-  StateTaxText,     // Text; an empty text then becomes "As Rate" (after position 279)
+  StateTaxText,     // Text; an empty text then becomes "As Rate" (after position 279), any other but "As Rate" "As Amount"
   FontName,         // the worksheet font's name
   FontSize,         // the worksheet font's size
   Ignored,          // read and not used

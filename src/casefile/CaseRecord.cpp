@@ -27,6 +27,12 @@ ControlRef RefOf(const Position& p) {
 const ControlRef kClaimStateTaxCombo{QStringLiteral("Form1"), QStringLiteral("ClaimStateTaxCombo")};
 const ControlRef kPayerStateTaxCombo{QStringLiteral("Form1"), QStringLiteral("PayerStateTaxCombo")};
 const QString kAsRate = QStringLiteral("As Rate");
+const QString kAsAmount = QStringLiteral("As Amount");
+
+// The state-tax combo boxes offer "As Rate" and "As Amount" only. Every text
+// but "As Rate" is read as an amount, so any other text opens as "As Amount";
+// an empty one is left for the "As Rate" default.
+QString StateTaxChoice(const QString& text) { return text.isEmpty() || text == kAsRate ? text : kAsAmount; }
 
 // The four windows whose amounts the record holds as yearly amounts.
 const char* const kPeriodWindows[] = {"Form13", "Form14", "Form26", "Form27"};
@@ -181,8 +187,8 @@ platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialReco
     if (v.kind() == SequentialValue::Kind::Null)
       return Refusal(record.path(), p, v, QStringLiteral("no position may hold #NULL#"));
     switch (p.onReading) {
-      case OnReading::Text:
-      case OnReading::StateTaxText: out.text = AsText(v); break;
+      case OnReading::Text: out.text = AsText(v); break;
+      case OnReading::StateTaxText: out.text = StateTaxChoice(AsText(v)); break;
       case OnReading::ServiceTickText: out.text = AsText(ServiceValue(v)); break;
       case OnReading::Choice: {
         const auto choice = AsChoice(v);

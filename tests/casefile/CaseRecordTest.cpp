@@ -143,11 +143,13 @@ TEST(CaseFileOpen, ShorterFilesLeaveTheLaterPositionsBlank) {
 
 TEST(CaseFileOpen, StateTaxMethodsAndServiceBoxes) {
   Opened o;
-  OpenBytes(o, LineOf(With(HandTokens(), {{208, "\"\""}, {209, "\"As Amount\""}, {172, "#TRUE#"},
+  OpenBytes(o, LineOf(With(HandTokens(), {{208, "\"\""}, {209, "\"As Amt\""}, {172, "#TRUE#"},
                                           {173, "#FALSE#"}, {174, "#TRUE#"}, {175, "2"}}),
                       399));
   ASSERT_FALSE(o.error);
   EXPECT_EQ(o.fields.Text(C("Form1", "ClaimStateTaxCombo")), "As Rate");
+  // The combo boxes offer their two items only: a text other than "As Rate",
+  // read as an amount, opens as "As Amount".
   EXPECT_EQ(o.fields.Text(C("Form1", "PayerStateTaxCombo")), "As Amount");
   EXPECT_EQ(o.fields.Text(C("Form9", "WSFax")), "1");
   EXPECT_EQ(o.fields.Value(C("Form9", "WSMailed")), 0);

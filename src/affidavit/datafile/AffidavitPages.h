@@ -46,8 +46,9 @@ class AffidavitPages {
   virtual QString Text(const PageElement& element) const = 0;
   virtual void SetText(const PageElement& element, const QString& text) = 0;
 
-  // Value of a check box (0 clear, 1 ticked, 2 greyed) or of an option button
-  // (0, 1). Selecting an option turns the other options of its group off.
+  // Value of a check box (0 clear, 1 ticked; the pages take any other value
+  // written, such as a 2 read from a data file, as ticked) or of an option
+  // button (0, 1). Selecting an option turns the other options of its group off.
   virtual int Value(const PageElement& element) const = 0;
   virtual void SetValue(const PageElement& element, int value) = 0;
 };

@@ -15,7 +15,7 @@ enum class PageId { Form12, Form122, Form121, Form123 };
 enum class ControlKind {
   Text,    // description or name box, left-aligned
   Amount,  // amount box, design text "$", centred
-  Check,   // check box, value 0, 1 or 2 (greyed)
+  Check,   // check box, value 0 or 1
   Option,  // option button, grouped by its container
   Label,   // fixed text
   Heading, // fixed text, bold (blue for block headings)
@@ -42,7 +42,7 @@ struct PageControl {
   bool locked = false;
   bool hidden = false;
   bool selected = false;  // option buttons selected at design
-  int checkValue = 0;     // check boxes: 0, 1 or 2
+  int checkValue = 0;     // check boxes: 0 or 1
   bool disabled = false;  // sample check boxes
   bool bold = false;
   bool blue = false;  // block headings

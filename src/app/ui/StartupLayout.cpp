@@ -1,8 +1,6 @@
 #include "app/ui/StartupLayout.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
 
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "platform/ui/Form.h"
@@ -69,14 +67,6 @@ void FitStartupWindows(Program& program) {
 
   program.State.FDZoomState = QStringLiteral("Large");
   program.State.FDZoomFactor = 1;
-
-  Guarded([&] {
-    auto* express = program.Find<platform::ui::Form>(QStringLiteral("Form1"));
-    if (!express) return;
-    for (const char* name : {"ClaimStateTaxCombo", "PayerStateTaxCombo"})
-      if (auto* combo = qobject_cast<QComboBox*>(express->Control(QString::fromLatin1(name))))
-        if (combo->lineEdit()) combo->lineEdit()->setCursorPosition(0);
-  });
 }
 
 }  // namespace app

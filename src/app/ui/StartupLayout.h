@@ -37,8 +37,8 @@ inline constexpr StartupWindow kStartupWindows[] = {
 
 // The start-up layout pass: the scheme's background colour, the windows
 // above, the Express screen's save-folder menu, the windows of the
-// multiple-document frame, the default printer's font, the sheet zoom states
-// and the state tax combo boxes. A step that fails is passed over.
+// multiple-document frame, the default printer's font and the sheet zoom
+// states. A step that fails is passed over.
 void FitStartupWindows(Program& program);
 
 }  // namespace app

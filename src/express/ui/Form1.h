@@ -9,6 +9,7 @@
 #include "engine/childsupport/ChildSupportRun.h"
 #include "express/Prompter.h"
 #include "express/ui/FormFields.h"
+#include "express/ui/TimeBoxKeys.h"
 #include "income/IncomeLinks.h"
 #include "platform/ui/Form.h"
 
@@ -250,13 +251,14 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
   void StateTaxCombo_Click(QComboBox* combo, QLineEdit* box);
   void ParentOption_Click(QRadioButton* clicked);
 
-  // Key handling of the time-sharing boxes: the text before the key.
+  // Key handling of the time-sharing boxes: a key released in the box it was
+  // pressed in converts from the text before it.
   bool TimeBoxKey(QObject* watched, QEvent* event);
 
   shell::Program& program_;
   FormFields fields_{*this};
   Prompter prompter_;
-  QString timeBoxTextBefore_;
+  TimeBoxKeys timeBoxKeys_;
   QImage screenImage_;
 };
 

@@ -9,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -45,8 +44,10 @@ Form16::Form16(shell::Program& program, QWidget* parent)
   QAction* printTime = addMenuItem(QStringLiteral("PrintParentingTime"), QStringLiteral("Print Parenting Time"), print);
   connect(printTime, &QAction::triggered, this, [this] { PrintParentingTime_Click(); });
   SendToPrinter = income::ReportPrinter::ChosenPrinter().print;
-  const double menuTwips = MenuBar()->sizeHint().height() * TwipsPerPixelY();
-  platform::ui::Place(this, 0, 0, kDesignWidth, 6570 + menuTwips);
+  // The design gives the client area below the menu bar, so that the frame
+  // and title bar of a window manager never cut the average row.
+  SetDesignedByClientArea(true);
+  platform::ui::Place(this, 0, 0, kDesignWidth, kDesignHeight);
 
   for (int i = 0; i < kRows; ++i) {
     const bool average = i == kRows - 1;
@@ -127,18 +128,15 @@ void Form16::CalculateTierTotal() {
 }
 
 bool Form16::eventFilter(QObject* watched, QEvent* event) {
-  const bool press = event->type() == QEvent::KeyPress, release = event->type() == QEvent::KeyRelease;
-  if ((press || release) && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-    for (int row = 0; row < kRows - 1; ++row) {
-      const std::pair<QLineEdit*, TimeBox> boxes[4] = {{ClaimDays[size_t(row)], TimeBox::ClaimDays},
-                                                       {PayerDays[size_t(row)], TimeBox::PayerDays},
-                                                       {PercentOfTimeValue[size_t(row)], TimeBox::PercentOfTimeValue},
-                                                       {PayerPerCent[size_t(row)], TimeBox::PayerPerCent}};
-      for (const auto& [box, kind] : boxes) {
-        if (box != watched) continue;
-        if (press) textBefore_ = box->text();
-        else ConvertChildTime(fields_, ExpressScreen(), program_.Case.Express, prompter_, row, kind, textBefore_);
-      }
+  for (int row = 0; row < kRows - 1; ++row) {
+    const std::pair<QLineEdit*, TimeBox> boxes[4] = {{ClaimDays[size_t(row)], TimeBox::ClaimDays},
+                                                     {PayerDays[size_t(row)], TimeBox::PayerDays},
+                                                     {PercentOfTimeValue[size_t(row)], TimeBox::PercentOfTimeValue},
+                                                     {PayerPerCent[size_t(row)], TimeBox::PayerPerCent}};
+    for (const auto& [box, kind] : boxes) {
+      if (box != watched) continue;
+      if (const std::optional<QString> before = keys_.Track(box, event))
+        ConvertChildTime(fields_, ExpressScreen(), program_.Case.Express, prompter_, row, kind, *before);
     }
   }
   return Form::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 #include "platform/document/Document.h"
 #include "platform/document/OutputResult.h"
 #include "express/ui/FormFields.h"
+#include "express/ui/TimeBoxKeys.h"
 #include "platform/ui/Form.h"
 
 class QGroupBox;
@@ -37,7 +38,8 @@ class Form16 : public platform::ui::Form {
   explicit Form16(shell::Program& program, QWidget* parent = nullptr);
 
   static constexpr int kRows = 7;  // six children and the average (index 6)
-  static constexpr double kDesignWidth = 8865;
+  static constexpr double kDesignWidth = 8865;   // client area, twips
+  static constexpr double kDesignHeight = 6570;  // client area below the menu bar
 
   // The per-child frames (0 to 5) and the average frame (6).
   std::array<QGroupBox*, kRows> ShareFrame{};
@@ -79,7 +81,7 @@ class Form16 : public platform::ui::Form {
   FormFields fields_{*this};
   Prompter prompter_;
   FakeExpressFields noExpressScreen_;
-  QString textBefore_;
+  TimeBoxKeys keys_;
   bool snapping_ = false;
 };
 

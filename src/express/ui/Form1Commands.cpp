@@ -46,9 +46,8 @@ void Form1::ButtonPlus1_Click() { affidavit::ui::RunAffidavit(program_, false); 
 void Form1::EdSkillsCommand_Click() {
   auto* table = program_.Load<platform::ui::Form>(QStringLiteral("Form2"));
   if (!table) return;
-  program_.FitTabFormToScreen(*table);
-  table->show();
-  table->raise();
+  program_.FitTabFormOnOpening(*table);
+  platform::ui::BringToFront(*table);
 }
 
 void Form1::PrinterSetup_Click() {

@@ -2,7 +2,6 @@
 // clicks and edits run the Express area's screen code (custody states, split
 // rows, time-sharing boxes) on the window's fields, and "Enter Shared
 // Parenting Time" opens the parenting-time window.
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -38,10 +37,8 @@ bool Form1::TimeBoxKey(QObject* watched, QEvent* event) {
                                                    {PayerPerCent, TimeBox::PayerPerCent}};
   for (const auto& [box, kind] : boxes) {
     if (watched != box) continue;
-    if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
-      timeBoxTextBefore_ = box->text();
-    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
-      ConvertTimeSharing(fields_, program_.Case.Express, prompter_, kind, timeBoxTextBefore_);
+    if (const std::optional<QString> before = timeBoxKeys_.Track(box, event))
+      ConvertTimeSharing(fields_, program_.Case.Express, prompter_, kind, *before);
     return true;
   }
   return false;

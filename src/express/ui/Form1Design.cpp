@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 #include <utility>
 
@@ -42,6 +44,12 @@ struct Form1Builder {
     if (maxLength > 0) b->setMaxLength(maxLength);
     return b;
   }
+  // A count of children: digits only, typed or pasted.
+  QLineEdit* count(const char* name, QWidget* in, double left, double top, double width, int maxLength) {
+    QLineEdit* b = box(name, in, left, top, width, maxLength);
+    b->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), b));
+    return b;
+  }
   QLineEdit* locked(const char* name, QWidget* in, double left, double top, double width) {
     QLineEdit* b = box(name, in, left, top, width);
     b->setReadOnly(true);
@@ -66,9 +74,9 @@ void Form1::BuildFields() {
   // Children and the claimant's personal status.
   QGroupBox* ages = b.frame("AgesFrame", nullptr, 120, 60, 4590, 900, "Children");
   b.label("NumChildLabel", ages, 120, 270, 3540, "Number of Children Born during Marriage");
-  NumChild = b.box("NumChild", ages, 3780, 240, 690, 2);
+  NumChild = b.count("NumChild", ages, 3780, 240, 690, 2);
   MinChildLabel = b.label("MinChildLabel", ages, 120, 600, 3540, "Number of Minor Children Remaining");
-  MinChild = b.box("MinChild", ages, 3780, 570, 690, 2);
+  MinChild = b.count("MinChild", ages, 3780, 570, 690, 2);
 
   QGroupBox* personal = b.frame("Frame4", nullptr, 120, 1020, 4590, 1620, "Claimant's Personal Status");
   b.label("ParentLabel", personal, 120, 270, 1980, "On Worksheet Claimant is:");
@@ -78,11 +86,11 @@ void Form1::BuildFields() {
   b.label("Label11", personal, 120, 600, 1020, "Case Name");
   ClaimantName = b.box("ClaimantName", personal, 1200, 570, 3270);
   b.label("Label2", personal, 120, 930, 1500, "Years of Marriage");
-  YrsMarriage = b.box("YrsMarriage", personal, 1680, 900, 690);
+  YrsMarriage = b.box("YrsMarriage", personal, 1680, 900, 690, 5);
   b.label("Label3", personal, 2520, 930, 1200, "Age of Claimant");
-  ClaimAge = b.box("ClaimAge", personal, 3780, 900, 690);
+  ClaimAge = b.box("ClaimAge", personal, 3780, 900, 690, 5);
   b.label("Label5", personal, 120, 1260, 3600, "Claimant's Weighted Education And Skills Score");
-  EdSkillScore = b.box("EdSkillScore", personal, 3780, 1230, 690);
+  EdSkillScore = b.box("EdSkillScore", personal, 3780, 1230, 690, 5);
 
   BuildCustodyFrame();
   BuildIncomeFrames();
@@ -195,13 +203,16 @@ void Form1::BuildCostFrames() {
   Form1Builder b{*this};
   // Label and box rows: a one-line label, a two-line label, and so on.
   auto rows = [&](QGroupBox* frame, const char* const (&names)[4][2], const char* const (&texts)[4],
-                  QLineEdit** const (&boxes)[4], bool allTwoLines) {
+                  QLineEdit** const (&boxes)[4], bool allTwoLines, bool counts) {
     double top = 240;
     for (int i = 0; i < 4; ++i) {
       const bool twoLines = allTwoLines || i % 2 == 1;
       const double height = twoLines ? 390 : 255;
       b.label(names[i][0], frame, 120, top, 2520, texts[i], height);
-      *boxes[i] = b.box(names[i][1], frame, 2700, top + (height - kRow) / 2, 960);
+      // The day care counts (odd rows of the day care frame) are counts.
+      const double boxTop = top + (height - kRow) / 2;
+      *boxes[i] = counts && i % 2 == 1 ? b.count(names[i][1], frame, 2700, boxTop, 960, 5)
+                                       : b.box(names[i][1], frame, 2700, boxTop, 960);
       top += twoLines ? 405 : 315;
     }
   };
@@ -213,7 +224,7 @@ void Form1::BuildCostFrames() {
         {"PayerNumCareLabel", "OtherNumCare"}},
        {"Claimant's Monthly Day Care", "No. of Children Qualified For Day Care Tax Credit",
         "Other Party's Monthly Day Care", "No. of Children Qualified For Day Care Tax Credit"},
-       {&ClaimDayCare, &ClaimNumCare, &OtherDayCare, &OtherNumCare}, false);
+       {&ClaimDayCare, &ClaimNumCare, &OtherDayCare, &OtherNumCare}, false, true);
   QGroupBox* health = b.frame("Frame8", nullptr, 8160, 4455, 3720, 1890, "Child Health Care Expenses");
   rows(health,
        {{"ClaimHealthCareLabel", "ClaimHealthCare"},
@@ -223,7 +234,7 @@ void Form1::BuildCostFrames() {
        {"Claimant's Monthly Health Insurance Paid for Children",
         "Other Party's Monthly Health Insurance Paid for Children", "Claimant's Monthly Non-covered Health Expenses",
         "Other Party's Monthly Non-covered Health Expenses"},
-       {&ClaimHealthCare, &OtherHealthCare, &ClaimSpecial, &OtherSpecial}, true);
+       {&ClaimHealthCare, &OtherHealthCare, &ClaimSpecial, &OtherSpecial}, true, false);
 }
 
 void Form1::BuildIncomeFrames() {
@@ -269,7 +280,7 @@ void Form1::BuildIncomeFrames() {
     QLineEdit* gross = b.locked(d.gross, f, 2880, 300, 960);
     b.label(d.dependLabel, f, 120, 720, 2460,
             "Number of Children Under Age 17 at Year End Qualified for Fed Tax Credit", 600);
-    QLineEdit* depend = b.box(d.depend, f, 2640, 870, 1200);
+    QLineEdit* depend = b.count(d.depend, f, 2640, 870, 1200, 2);
     QGroupBox* options = b.frame(d.options, f, 120, 1380, 3780, 690, "");
     auto& buttons = claim ? ClaimFiling : PayerFiling;
     for (int i = 0; i < 4; ++i)
@@ -280,7 +291,6 @@ void Form1::BuildIncomeFrames() {
     QLineEdit* tax = b.box(d.tax, f, 1620, 2160, 900);
     tax->setText(QStringLiteral(".00"));
     auto* combo = add<QComboBox>(QString::fromLatin1(d.combo), f, 2580, 2160, 1260, 315);
-    combo->setEditable(true);
     combo->addItems({QStringLiteral("As Rate"), QStringLiteral("As Amount")});
     combo->setCurrentIndex(0);
     b.label(d.comboLabel, f, 1620, 2490, 2220, "As Rate or Amount/Yr");

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVariant>
 #include <QWindow>
@@ -57,11 +60,20 @@ void SetGeometryProp(QWidget* w, const char* name, double twips) {
 }
 
 QMargins g_assumedFrame;
+std::optional<QRect> g_workArea;
 
 }  // namespace
 
 QMargins AssumedFrameMargins() { return g_assumedFrame; }
 void SetAssumedFrameMargins(const QMargins& frame) { g_assumedFrame = frame; }
+
+QRect WorkArea(const QWidget* window) {
+  if (g_workArea) return *g_workArea;
+  const QScreen* screen = window ? window->screen() : nullptr;
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect();
+}
+void SetWorkArea(const std::optional<QRect>& area) { g_workArea = area; }
 
 QSize ClientSize(QSize outer, const QMargins& frame) {
   return QSize(std::max(1, outer.width() - frame.left() - frame.right()),
@@ -225,6 +237,23 @@ void Form::PlaceWindow() {
   sizeClient();
   if (!sizedBySystem())
     move(ToPixels(Prop(this, kLeft), twipsPerPixelX_), ToPixels(Prop(this, kTop), twipsPerPixelY_));
+  if (isVisible()) KeepInWorkArea();
+}
+
+void Form::KeepInWorkArea() {
+  if (!isWindow() || sizedBySystem()) return;
+  const QRect area = WorkArea(this);
+  if (area.isEmpty()) return;
+  const QMargins frame = FrameMargins();
+  const QRect outer = geometry().marginsAdded(frame);
+  QPoint to = outer.topLeft();
+  to.setX(std::max(area.left(), std::min(to.x(), area.right() + 1 - outer.width())));
+  to.setY(std::max(area.top(), std::min(to.y(), area.bottom() + 1 - outer.height())));
+  // The client area moves by what the frame's corner must: placed so, the
+  // window stands where asked whether or not the window system has told its
+  // frame yet, and an edge already inside stays where it is.
+  const QPoint shift = to - outer.topLeft();
+  if (!shift.isNull()) setGeometry(QRect(geometry().topLeft() + shift, size()));
 }
 
 bool Form::sizedBySystem() const {
@@ -265,15 +294,37 @@ bool Form::event(QEvent* event) {
   const bool handled = QWidget::event(event);
   switch (event->type()) {
     case QEvent::Show:
+      opening_ = true;
+      [[fallthrough]];
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowStateChange:
       noteFrame();
+      if (opening_ && isWindow()) {
+        // Under a window manager the frame of a window's first showing is
+        // known only once the window is up, and the window may have been put
+        // with its title bar off the screen meanwhile.
+        KeepInWorkArea();
+        const QWindow* handle = windowHandle();
+        if (handle && !handle->frameMargins().isNull()) opening_ = false;
+      }
+      break;
+    case QEvent::Hide:
+      opening_ = false;
       break;
     default:
       break;
   }
   return handled;
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isWindow() &&
+      windowModality() != Qt::NonModal) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void Form::layoutClient() {
@@ -326,6 +377,13 @@ void SetCaption(QWidget* control, const QString& caption) {
     edit->setText(caption);
   else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
     plain->setPlainText(caption);
+}
+
+void BringToFront(QWidget& window) {
+  if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+  window.show();
+  window.raise();
+  window.activateWindow();
 }
 
 Form* FormOf(const QWidget* control) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -76,6 +77,11 @@ void SetAssumedFrameMargins(const QMargins& frame);
 // least one pixel each way).
 QSize ClientSize(QSize outer, const QMargins& frame);
 
+// The area windows open in: the work area of the window's screen (the screen
+// less the desktop's panels), unless an area is set (a pinned screen).
+QRect WorkArea(const QWidget* window);
+void SetWorkArea(const std::optional<QRect>& area);
+
 // A window of the program. Its name (the Qt object name) is the program's name
 // for it ("Form13"); its Width, Height, Left and Top are in twips like its
 // controls'. Controls are created through add() so the window keeps them in
@@ -148,6 +154,12 @@ class Form : public QWidget {
   // full-screen window is left to the window system.
   void PlaceWindow();
 
+  // A window opens inside the work area, frame and title bar included: one
+  // that would reach past it is moved in (one larger than the area keeps its
+  // top-left corner, and so its title bar, in view). Runs when the window is
+  // shown or placed, and as the window system settles the new window's frame.
+  void KeepInWorkArea();
+
   // Shows the window modally over the whole program and returns once it is
   // hidden (or, for a window destroyed on closing, once it is gone). `afterShow` runs once the window is up (an activation
   // handler); when it hides the window, ShowModal returns at once.
@@ -181,12 +193,20 @@ class Form : public QWidget {
   bool sizedBySystem() const;  // maximised or full screen
   // Takes up the frame the window system reports, once it does.
   void noteFrame();
+  // Set from the showing until the window system has reported the frame.
+  bool opening_ = false;
 
  protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  // Escape closes a modal window as its title bar's close does.
+  void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Shows a window, restored if minimised, in front of the program's others
+// and active; its size and place stay as they are.
+void BringToFront(QWidget& window);
 
 // The Form a control belongs to (itself when it is one), or null.
 Form* FormOf(const QWidget* control);

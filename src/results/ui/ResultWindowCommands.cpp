@@ -86,7 +86,7 @@ void ResultWindowCommands::PreviewReport_Click() {
   auto* preview = program_.Load<shell::FormVS>(QStringLiteral("FormVS"));
   if (!preview || !kind_.buildReport) return;
   program_.State.PreviewReportKind = kind_.previewReportKind;
-  preview->ShowDocument(kind_.buildReport());  // fits the preview every time
+  preview->ShowDocument(kind_.buildReport());
 }
 
 void ResultWindowCommands::PrinterSetup_Click() { program_.SetUpPrinter(); }

@@ -78,8 +78,8 @@ FormVS::FormVS(Program& program, QWidget* parent)
 
 void FormVS::ShowDocument(platform::Document document) {
   VS->SetDocument(std::move(document));
-  program_.FitFormToScreen(*this);
-  show();
+  program_.FitOnOpening(*this);
+  platform::ui::BringToFront(*this);
 }
 
 void FormVS::ReturnToCaller() {

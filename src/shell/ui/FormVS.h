@@ -20,7 +20,8 @@ class FormVS : public platform::ui::Form {
  public:
   explicit FormVS(Program& program, QWidget* parent = nullptr);
 
-  // Puts the document in the preview, fits the window and shows it.
+  // Puts the document in the preview and shows the window in front, fitted
+  // as it opens (a preview already open keeps its size).
   void ShowDocument(platform::Document document);
 
   void Exit_Click();           // "Exit Preview"

@@ -10,6 +10,7 @@
 #include "platform/Fonts.h"
 #include "platform/WebPage.h"
 #include "platform/ui/DocumentPrinter.h"
+#include "platform/ui/Form.h"
 #include "prefs/Preferences.h"
 #include "shell/ui/Fitting.h"
 
@@ -28,7 +29,15 @@ std::optional<platform::PrinterChoice> Program::SetUpPrinter() {
   return choice;
 }
 
-Program::~Program() = default;
+Program::~Program() {
+  if (pinnedScreen_) platform::ui::SetWorkArea(std::nullopt);
+}
+
+void Program::PinScreen(std::optional<ScreenInfo> screen) {
+  pinnedScreen_ = screen;
+  if (screen) platform::ui::SetWorkArea(QRect(0, 0, int(screen->widthPx), int(screen->heightPx)));
+  else platform::ui::SetWorkArea(std::nullopt);
+}
 
 ScreenInfo Program::Screen(const QWidget* window) const {
   return pinnedScreen_ ? *pinnedScreen_ : CurrentScreenInfo(window);
@@ -40,6 +49,20 @@ void Program::FitFormToScreen(platform::ui::Form& window) {
 
 void Program::FitTabFormToScreen(platform::ui::Form& window) {
   shell::FitTabFormToScreen(window, State.Screen, Screen(&window));
+}
+
+bool Program::FitOnOpening(platform::ui::Form& window) {
+  if (window.Fitted) return false;
+  FitFormToScreen(window);
+  window.Fitted = true;
+  return true;
+}
+
+bool Program::FitTabFormOnOpening(platform::ui::Form& window) {
+  if (window.Fitted) return false;
+  FitTabFormToScreen(window);
+  window.Fitted = true;
+  return true;
 }
 
 void Program::RecomputeScreenFactors() {

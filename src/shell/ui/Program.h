@@ -61,13 +61,19 @@ class Program {
   bool IsFormLoaded(const QString& name) const { return windows_.IsFormLoaded(name); }
 
   // The screen windows are fitted to: the one the window shows on, unless a
-  // screen is pinned (tests and benchmarks).
+  // screen is pinned (tests and benchmarks). A pinned screen is also the work
+  // area windows open in.
   ScreenInfo Screen(const QWidget* window = nullptr) const;
-  void PinScreen(std::optional<ScreenInfo> screen) { pinnedScreen_ = screen; }
+  void PinScreen(std::optional<ScreenInfo> screen);
 
   // The window fittings, leaving the screen factors in State.Screen.
   void FitFormToScreen(platform::ui::Form& window);
   void FitTabFormToScreen(platform::ui::Form& window);
+  // The fitting of a window fitted as it opens, once a loading: a window
+  // already fitted (one open on the screen) is not scaled again, and the
+  // command that opens it brings it to the front as it is. True when it fitted.
+  bool FitOnOpening(platform::ui::Form& window);
+  bool FitTabFormOnOpening(platform::ui::Form& window);
   // The factors of the screen times the monitor adjustment, without a fit.
   void RecomputeScreenFactors();
 

@@ -13,9 +13,8 @@ namespace {
 void OpenHelp(Program& program, const char* name) {
   auto* help = program.Load<HelpWindow>(QString::fromLatin1(name));
   if (!help) return;
-  program.FitFormToScreen(*help);
-  help->SetTextSize(12 * program.State.Screen.ScaleFactorMin);
-  help->show();
+  if (program.FitOnOpening(*help)) help->SetTextSize(12 * program.State.Screen.ScaleFactorMin);
+  platform::ui::BringToFront(*help);
 }
 
 }  // namespace
@@ -23,9 +22,9 @@ void OpenHelp(Program& program, const char* name) {
 void OpenPreparerDialog(Program& program) {
   auto* dialog = program.Load<Form18>(QStringLiteral("Form18"));
   if (!dialog) return;
-  program.FitFormToScreen(*dialog);
-  dialog->show();
-  dialog->FillFromSettings();
+  const bool opening = program.FitOnOpening(*dialog);
+  platform::ui::BringToFront(*dialog);
+  if (opening) dialog->FillFromSettings();
 }
 
 void OpenPresentValueHelp(Program& program) { OpenHelp(program, "Form4"); }

@@ -9,7 +9,8 @@ namespace shell {
 class Program;
 
 // What the menus of other windows call to open the shell's dialogs: each is
-// loaded, fitted to the screen and shown.
+// loaded, fitted to the screen and shown; one already open comes to the
+// front as it is.
 
 // "Preparer's Name and Office", not modal, filled from the stored preferences.
 void OpenPreparerDialog(Program& program);

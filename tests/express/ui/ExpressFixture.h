@@ -34,6 +34,12 @@ struct ExpressFixture : ProgramFixture {
     box->end(false);
     QTest::keyClicks(box, text);
   }
+  // A real Tab from the box that has the focus: the key goes down there, the
+  // focus moves on, and the key comes up in the box the focus reached.
+  static void PressTab(QWidget* window) {
+    QTest::keyPress(window->focusWidget(), Qt::Key_Tab);
+    QTest::keyRelease(window->focusWidget(), Qt::Key_Tab);
+  }
   static void Retype(QLineEdit* box, const QString& text) {
     box->selectAll();
     box->setFocus();
@@ -41,6 +47,15 @@ struct ExpressFixture : ProgramFixture {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, text);
+  }
+
+  // The Express screen shown with `children` born and minor, and "Children
+  // are in Shared Possession" clicked.
+  void ChooseShared(const QString& children) {
+    express.show();
+    Type(express.NumChild, children);
+    Type(express.MinChild, children);
+    QTest::mouseClick(express.SharedOption, Qt::LeftButton, {}, QPoint(6, express.SharedOption->height() / 2));
   }
 
   // A shared-custody case with two children, typed in as a preparer would.

@@ -48,6 +48,16 @@ TEST_P(ExpressLayoutTest, EveryControlWithinTheClientAreaOfAFramedWindow) {
     for (QWidget* c : run.express.Controls())
       EXPECT_TRUE(run.express.rect().contains(QRect(c->mapTo(&run.express, QPoint(0, 0)), c->size())))
           << c->objectName().toStdString();
+    // The parenting-time window as it first opens: whole, with its frame and
+    // title bar on the screen.
+    run.time.show();
+    const QRect screen(0, 0, int(GetParam().widthPx), int(GetParam().heightPx));
+    EXPECT_TRUE(screen.contains(run.time.geometry().marginsAdded(run.time.FrameMargins())))
+        << run.time.geometry().marginsAdded(run.time.FrameMargins()).top();
+    for (QWidget* c : run.time.Controls())
+      EXPECT_TRUE(run.time.rect().contains(QRect(c->mapTo(&run.time, QPoint(0, 0)), c->size())))
+          << c->objectName().toStdString();
+    run.time.hide();
   }
   platform::ui::SetAssumedFrameMargins(before);
 }

@@ -21,10 +21,7 @@ TEST(Form16Window, SharedParentingTimeTypedChildByChild) {
   ExpressFixture run;
   express::Form1& w = run.express;
   express::Form16& time = run.time;
-  w.show();
-  ExpressFixture::Type(w.NumChild, "3");
-  ExpressFixture::Type(w.MinChild, "3");
-  QTest::mouseClick(w.SharedOption, Qt::LeftButton, {}, QPoint(6, w.SharedOption->height() / 2));
+  run.ChooseShared("3");
 
   run.dialogs.AnswerMessageBox(platform::kAnswerOk);
   testenv::WhenModal<express::Form16>([&](express::Form16& f) {
@@ -36,7 +33,8 @@ TEST(Form16Window, SharedParentingTimeTypedChildByChild) {
     EXPECT_EQ(f.PayerPerCent[0]->text(), ".600");
     EXPECT_EQ(f.PercentOfTimeValue[0]->text(), ".400");
     // Moving into a share box by Tab converts nothing.
-    QTest::keyClick(f.ClaimDays[0], Qt::Key_Tab);
+    ExpressFixture::PressTab(&f);
+    EXPECT_EQ(f.focusWidget(), f.PercentOfTimeValue[0]);
     QTest::keyClick(f.PercentOfTimeValue[0], Qt::Key_Right);
     EXPECT_EQ(f.ClaimDays[0]->text(), "146");
     ExpressFixture::Type(f.PayerPerCent[1], ".2");
@@ -81,6 +79,55 @@ TEST(Form16Window, SharedParentingTimeTypedChildByChild) {
   EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
 }
 
+// A figure typed and left by Tab is the figure kept: 182.6 nights stay more
+// than half the year, in the row, the average and the tiers, whichever box
+// the Tab lands in.
+TEST(Form16Window, TabKeepsTheFigureJustTyped) {
+  ExpressFixture run;
+  express::Form1& w = run.express;
+  run.ChooseShared("1");
+  testenv::WhenModal<express::Form16>([&](express::Form16& f) {
+    ExpressFixture::Type(f.ClaimDays[0], "182.6");
+    ExpressFixture::PressTab(&f);
+    EXPECT_NE(f.focusWidget(), f.ClaimDays[0]);
+    ExpressFixture::PressTab(&f);
+    EXPECT_EQ(f.ClaimDays[0]->text(), "182.6");
+    EXPECT_EQ(f.PayerDays[0]->text(), "182.4");
+    EXPECT_EQ(f.ClaimDays[6]->text(), "182.6");
+    f.close();
+  });
+  w.SharedCalc_Click();
+  const auto& ev = run.program.Case.Express;
+  EXPECT_FLOAT_EQ(ev.Claim.TierNights[1], 182.6f);
+  EXPECT_EQ(w.ClaimDays->text(), "182.6");
+  EXPECT_EQ(w.PercentOfTimeValue->text(), ".500");
+  // Tab through the Express screen's own time boxes changes nothing either.
+  w.ClaimDays->setFocus();
+  ASSERT_EQ(w.focusWidget(), w.ClaimDays);
+  for (int i = 0; i < 4; ++i) ExpressFixture::PressTab(&w);
+  EXPECT_EQ(w.ClaimDays->text(), "182.6");
+  EXPECT_EQ(w.PayerDays->text(), "182.4");
+  EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
+}
+
+// The window has no button of its own to leave it: Escape closes it as its
+// title bar does, bringing the tiers and the Express screen up to date.
+TEST(Form16Window, EscapeClosesItAsItsTitleBarDoes) {
+  ExpressFixture run;
+  express::Form1& w = run.express;
+  run.ChooseShared("1");
+  testenv::WhenModal<express::Form16>([](express::Form16& f) {
+    ExpressFixture::Type(f.ClaimDays[0], "200");
+    QTest::keyClick(f.ClaimDays[0], Qt::Key_Escape);
+  });
+  w.SharedCalc_Click();
+  EXPECT_FALSE(run.time.isVisible());
+  EXPECT_EQ(run.time.ClaimDays[0]->text(), "200");
+  EXPECT_FLOAT_EQ(run.program.Case.Express.Claim.TierNights[1], 200);
+  EXPECT_EQ(w.ClaimDays->text(), "200.0");
+  EXPECT_FALSE(run.dialogs.Failed()) << run.dialogs.Failures().join('\n').toStdString();
+}
+
 // Without a minor count the window does not open.
 TEST(Form16Window, NoMinorCountNoWindow) {
   ExpressFixture run;
@@ -97,9 +144,8 @@ TEST(Form16Window, WidthSnapsBackToTheFittedWidth) {
   ExpressFixture run;
   run.time.show();
   const int fitted = run.time.width();
-  // The fitted width counts the window's frame.
-  const QMargins frame = run.time.FrameMargins();
-  EXPECT_EQ(fitted + frame.left() + frame.right(), qRound(express::Form16::kDesignWidth * 1024 / 12000.0));
+  // The fitted width is the client area's; the frame comes on top.
+  EXPECT_EQ(fitted, qRound(express::Form16::kDesignWidth * 1024 / 12000.0));
   run.time.resize(fitted / 2, run.time.height());
   EXPECT_EQ(run.time.width(), fitted);
   run.time.hide();
@@ -115,14 +161,14 @@ TEST(Form16Window, FittedAtStartUpAndShownAtItsWidth) {
   auto& w = *run.program.Find<express::Form1>("Form1");
   EXPECT_TRUE(time.isHidden());
   EXPECT_TRUE(time.windowState() & Qt::WindowMaximized);
-  EXPECT_NEAR(platform::ui::Height(&time), (6570 + time.MenuBar()->sizeHint().height() * 15) * 1.28, 1);
+  EXPECT_NEAR(platform::ui::Height(&time), express::Form16::kDesignHeight * 1.28, 1);
   w.show();
   ExpressFixture::Type(w.NumChild, "1");
   ExpressFixture::Type(w.MinChild, "1");
   testenv::WhenModal<express::Form16>([](express::Form16& f) {
     EXPECT_EQ(f.windowState(), Qt::WindowNoState);
-    const QMargins frame = f.FrameMargins();
-    EXPECT_EQ(f.width() + frame.left() + frame.right(), qRound(express::Form16::kDesignWidth * 1.28 / 15));
+    EXPECT_EQ(f.width(), qRound(express::Form16::kDesignWidth * 1.28 / 15));
+    EXPECT_EQ(f.height(), qRound(express::Form16::kDesignHeight * 1.28 / 15) + f.MenuBar()->sizeHint().height());
     EXPECT_EQ(f.ShareFrame[0]->title(), "Only Child");
     EXPECT_FALSE(f.ShareFrame[1]->isVisibleTo(&f));
     f.close();

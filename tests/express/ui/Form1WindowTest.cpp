@@ -117,10 +117,6 @@ TEST(Form1Window, TypedDoubleQuoteBecomesAnApostropheInEveryField) {
   EXPECT_EQ(w.ClaimantName->text(), "The 'Smith' case");
   ExpressFixture::Type(w.YrsMarriage, "1\"");
   EXPECT_EQ(w.YrsMarriage->text(), "1'");
-  w.ClaimStateTaxCombo->setFocus();
-  w.ClaimStateTaxCombo->lineEdit()->selectAll();
-  QTest::keyClicks(w.ClaimStateTaxCombo->lineEdit(), "x\"");
-  EXPECT_EQ(w.ClaimStateTaxCombo->currentText(), "x'");
 }
 
 // The plain code finds every control it names on the two windows.
@@ -177,6 +173,40 @@ TEST(Form1Window, StateTaxChoiceResetsTheBox) {
   QTest::keyClick(w.PayerStateTaxCombo, Qt::Key_Up);
   EXPECT_EQ(w.PayerStateTax->text(), ".00");
   EXPECT_EQ(w.ClaimStateTax->text(), ".00");
+}
+
+// What the boxes take as typed: the counts digits only, two or five
+// characters; the years, age and score five characters; the state-tax combo
+// boxes their two items, whatever is typed into them.
+TEST(Form1Window, BoxesTakeTheirLengthsAndCountsTheirDigits) {
+  ExpressFixture run;
+  express::Form1& w = run.express;
+  w.show();
+  struct Case {
+    QLineEdit* box;
+    const char* typed;
+    const char* kept;
+  };
+  const Case cases[] = {
+      {w.NumChild, "a1b2c3", "12"},       {w.MinChild, "-4x", "4"},
+      {w.ClaimDepend17, "123", "12"},     {w.PayerDepend17, "1.5", "15"},
+      {w.ClaimNumCare, "1,234,567", "12345"}, {w.OtherNumCare, "x2", "2"},
+      {w.YrsMarriage, "12.5678", "12.56"}, {w.ClaimAge, "45.5 years", "45.5 "},
+      {w.EdSkillScore, "123456", "12345"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.box->objectName().toStdString());
+    ExpressFixture::Retype(c.box, QString::fromLatin1(c.typed));
+    EXPECT_EQ(c.box->text(), QString::fromLatin1(c.kept));
+  }
+  for (QComboBox* combo : {w.ClaimStateTaxCombo, w.PayerStateTaxCombo}) {
+    combo->setFocus();
+    QTest::keyClicks(combo, "As Amt");
+    QTest::keyClick(combo, Qt::Key_Return);
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_TRUE(combo->currentText() == "As Rate" || combo->currentText() == "As Amount")
+        << combo->currentText().toStdString();
+  }
 }
 
 // Children counts and custody options typed and clicked as a preparer does.

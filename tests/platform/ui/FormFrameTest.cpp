@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "platform/ui/Form.h"
+#include "support/ui/ModalDriver.h"
 
 using namespace platform::ui;
 
@@ -15,7 +16,10 @@ namespace {
 class FormFrameTest : public ::testing::Test {
  protected:
   void SetUp() override { SetAssumedFrameMargins(kFrame); }
-  void TearDown() override { SetAssumedFrameMargins({}); }
+  void TearDown() override {
+    SetAssumedFrameMargins({});
+    SetWorkArea(std::nullopt);
+  }
   static inline const QMargins kFrame{4, 22, 4, 4};
 };
 
@@ -77,4 +81,50 @@ TEST_F(FormFrameTest, AWindowDesignedByItsClientAreaHasTheFrameOnTop) {
   EXPECT_EQ(Width(&window), 500 * 15);
   EXPECT_EQ(Height(&window), 400 * 15);
   window.hide();
+}
+
+// A window opens inside the work area with its frame: one placed past an edge
+// is moved in, one larger than the area shows its top-left corner (and so its
+// title bar) at the area's.
+TEST_F(FormFrameTest, AWindowOpensInsideTheWorkAreaWithItsTitleBarInView) {
+  const QRect area(0, 30, 800, 570);  // a panel across the top of an 800 x 600 screen
+  SetWorkArea(area);
+  struct Case {
+    const char* name;
+    double left, top, width, height;  // twips, frame included
+    int cornerY;                      // where the frame's top edge ends
+  };
+  const Case cases[] = {
+      {"at the screen's corner, under the panel", 0, 0, 6000, 4500, 30},
+      {"above the screen", 1500, -900, 6000, 4500, 30},
+      {"past the right and bottom edges", 9000, 6000, 6000, 4500, 300},
+      {"larger than the area", 3000, 3000, 13500, 9600, 30},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form window(QStringLiteral("Form7"));
+    Place(&window, c.left, c.top, c.width, c.height);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect outer = window.geometry().marginsAdded(window.FrameMargins());
+    EXPECT_EQ(outer.top(), c.cornerY);
+    if (outer.width() <= area.width()) EXPECT_TRUE(area.contains(outer)) << outer.left() << "," << outer.right();
+    else EXPECT_EQ(outer.left(), area.left());
+    window.hide();
+  }
+}
+
+// Escape closes a modal window as its title bar does; a window beside the
+// others keeps Escape for its fields.
+TEST_F(FormFrameTest, EscapeClosesAModalWindow) {
+  Form modal(QStringLiteral("Form16"));
+  testenv::WhenModal<Form>([](Form& w) { QTest::keyClick(&w, Qt::Key_Escape); });
+  modal.ShowModal();
+  EXPECT_FALSE(modal.isVisible());
+
+  Form beside(QStringLiteral("FormOnight"));
+  beside.show();
+  QTest::keyClick(&beside, Qt::Key_Escape);
+  EXPECT_TRUE(beside.isVisible());
+  beside.hide();
 }

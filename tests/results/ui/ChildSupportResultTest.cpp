@@ -154,16 +154,22 @@ TEST_F(ChildSupportResultTest, TheReportPreviewStaysOverTheResultWindowAndGoesBa
   EXPECT_TRUE(form->isVisible());
 }
 
+// Each of the three calculators, the 72(t) one included, hides the window
+// while it is open and its closing shows the window again.
 TEST_F(ChildSupportResultTest, ACalculatorHidesTheResultWindowAndItsReturnShowsItAgain) {
   RunFromExpressScreen();
-  Item("FinancialCalc")->trigger();
-  auto* calculator = program.Find<QWidget>(QStringLiteral("FormFin"));
-  ASSERT_NE(calculator, nullptr);
-  EXPECT_TRUE(calculator->isVisible());
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(program.State.CalculatorCaller, 5);
-  calculator->close();
-  EXPECT_TRUE(form->isVisible());
+  for (auto [item, name] : {std::pair{"DefinedBenefit", "Form7"}, std::pair{"FinancialCalc", "FormFin"},
+                            std::pair{"Withdrawal72t", "Form72t"}}) {
+    SCOPED_TRACE(item);
+    Item(item)->trigger();
+    auto* calculator = program.Find<QWidget>(QLatin1String(name));
+    ASSERT_NE(calculator, nullptr);
+    EXPECT_TRUE(calculator->isVisible());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(program.State.CalculatorCaller, 5);
+    calculator->close();
+    EXPECT_TRUE(form->isVisible());
+  }
 }
 
 TEST_F(ChildSupportResultTest, TheDoubleQuoteTypedInTheNetBoxArrivesAsAnApostrophe) {

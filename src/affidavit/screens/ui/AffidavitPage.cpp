@@ -147,7 +147,6 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
     }
     case ControlKind::Check: {
       auto* box = add<QCheckBox>(name, container, c.left, c.top, c.width, c.height, c.text);
-      box->setTristate(true);
       SetCheckValue(box, c.checkValue);
       box->setEnabled(!c.disabled);
       w = box;
@@ -212,17 +211,10 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
   return w;
 }
 
-int AffidavitPage::CheckValue(const QCheckBox* box) {
-  switch (box->checkState()) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
-  }
-  return 0;
-}
+int AffidavitPage::CheckValue(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 
 void AffidavitPage::SetCheckValue(QCheckBox* box, int value) {
-  box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+  box->setCheckState(value != 0 ? Qt::Checked : Qt::Unchecked);
 }
 
 QString AffidavitPage::Text(const QString& array, int index) const {

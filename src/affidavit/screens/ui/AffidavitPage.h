@@ -44,10 +44,12 @@ class AffidavitPage : public platform::ui::Form {
   // The page's entries (the pages' AffidavitPages by page).
   QString Text(const QString& array, int index) const;
   void SetText(const QString& array, int index, const QString& text);
-  int Value(const QString& array, int index) const;  // check 0/1/2, option 1/0
+  int Value(const QString& array, int index) const;  // check 0/1, option 1/0
   void SetValue(const QString& array, int index, int value);
 
-  // Check boxes keep 0, 1 and 2 (greyed), mapped to Qt's states explicitly.
+  // Check boxes hold 0 or 1: a click ticks, the next clears. Any other value
+  // written to one (a 2 that an older data file holds) shows it ticked, and it
+  // then reads and prints as 1.
   static int CheckValue(const QCheckBox* box);
   static void SetCheckValue(QCheckBox* box, int value);
 

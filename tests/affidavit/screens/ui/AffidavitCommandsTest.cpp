@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 
+#include "affidavit/datafile/FinDecSlots.h"
 #include "affidavit/screens/ui/AffidavitCommands.h"
 #include "affidavit/screens/ui/AffidavitPage.h"
 #include "affidavit/screens/ui/AffidavitPages.h"
@@ -42,6 +45,33 @@ struct AffidavitCommandsTest : ::testing::Test, ProgramFixture {
   MDIForm1& Frame() { return *program.Find<MDIForm1>("MDIForm1"); }
   bool Shown(PageId id) { return P(id)->isVisible(); }
   QString Path(const char* name) { return QDir(testenv::scratchFolder()).filePath(name); }
+
+  // The line of a data file that holds an element of the pages.
+  static int SlotOf(const PageElement& element) {
+    for (const auto* table : {&LongFormSaveSlots(), &ShortFormSaveSlots(), &BothFormsSaveSlots()})
+      for (const SlotSource& s : *table)
+        if (s.element == element) return s.slot;
+    ADD_FAILURE() << ElementLabel(element).toStdString() << " has no slot";
+    return 0;
+  }
+  static QStringList Lines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
+  }
+  static QString SlotText(const QString& path, const PageElement& element) {
+    return Lines(path).value(SlotOf(element) - 1);
+  }
+  static void SetSlotText(const QString& path, const PageElement& element, const QString& text) {
+    QStringList lines = Lines(path);
+    const int slot = SlotOf(element);
+    ASSERT_GT(slot, 0);
+    ASSERT_LT(slot - 1, lines.size());
+    lines[slot - 1] = text;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(lines.join(QStringLiteral("\r\n")).toLatin1());
+  }
 };
 
 TEST_F(AffidavitCommandsTest, SavedAffidavitOpensAgainWithItsEntriesAndTotals) {
@@ -66,10 +96,18 @@ TEST_F(AffidavitCommandsTest, SavedAffidavitOpensAgainWithItsEntriesAndTotals) {
     first->SetText("S1", 33, "$ 200.40");
     first->SetValue("S1FileOp", 1, 1);
     P(c.second)->SetText("S3", 1, "$ 12,500");
-    P(c.second)->SetValue("S3c", 1, 2);
+    if (c.longForm) P(PageId::Form12)->Command2_Click();
+    else P(PageId::Form121)->ButtonPlus1_Click();
+    auto* mark = qobject_cast<QCheckBox*>(P(c.second)->Element("S3c", 1));
+    ASSERT_NE(mark, nullptr);
+    QTest::mouseClick(mark, Qt::LeftButton, {}, QPoint(6, mark->height() / 2));
     dialogs.AnswerSaveDialog(Path(c.file));
     first->SaveFinDec_Click();
     ASSERT_TRUE(QFile::exists(Path(c.file)));
+    // The ticked box is saved as 1; a file that holds 2 there (as older files
+    // may) opens with the box ticked.
+    EXPECT_EQ(SlotText(Path(c.file), {SecondPage(c.longForm ? kLongForm : kShortForm), "S3c", 1}), "1");
+    SetSlotText(Path(c.file), {SecondPage(c.longForm ? kLongForm : kShortForm), "S3c", 1}, "2");
 
     dialogs.AnswerMessageBox(platform::kAnswerYes);
     Frame().ClearFinDec->click();
@@ -87,7 +125,8 @@ TEST_F(AffidavitCommandsTest, SavedAffidavitOpensAgainWithItsEntriesAndTotals) {
     EXPECT_EQ(first->Text("S1", 33), "$ 200.40");
     EXPECT_EQ(first->Value("S1FileOp", 1), 1);
     EXPECT_EQ(P(c.second)->Text("S3", 1), "$ 12,500");
-    EXPECT_EQ(P(c.second)->Value("S3c", 1), 2);
+    EXPECT_EQ(P(c.second)->Value("S3c", 1), 1);
+    EXPECT_EQ(mark->checkState(), Qt::Checked);
     // Opening totals the affidavit: line 1 is 1a plus 1b.
     EXPECT_EQ(first->Text("S1", 1), "$1,200");
     EXPECT_EQ(P(PageId::Form12)->MenuItem("PreviewFinDec")->isEnabled(), c.longForm);

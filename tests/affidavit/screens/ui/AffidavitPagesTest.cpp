@@ -33,6 +33,23 @@ struct AffidavitPagesTest : ::testing::Test, ProgramFixture {
     return qobject_cast<QLineEdit*>(P(id)->Element(array, index));
   }
   bool Shown(PageId id) { return P(id)->isVisible(); }
+  QCheckBox* Check(PageId id, const char* array, int index) {
+    auto* box = qobject_cast<QCheckBox*>(P(id)->Element(array, index));
+    EXPECT_NE(box, nullptr) << array << index;
+    return box;
+  }
+  // A click on the box itself, as the user clicks it.
+  static void Click(QCheckBox* box) {
+    if (box) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  }
+  // Every text of the document in the preview.
+  QStringList PreviewTexts() {
+    QStringList texts;
+    if (auto* vs = program.Find<shell::FormVS>("FormVS"))
+      for (const platform::Page& page : vs->VS->Document().pages)
+        for (const platform::TextRun* run : page.textRuns()) texts << run->text;
+    return texts;
+  }
 };
 
 TEST_F(AffidavitPagesTest, FreshPagesHoldTheirDesignState) {
@@ -60,15 +77,35 @@ TEST_F(AffidavitPagesTest, FreshPagesHoldTheirDesignState) {
   EXPECT_EQ(frame->Children->size(), P(PageId::Form12)->size());
 }
 
-TEST_F(AffidavitPagesTest, CheckBoxesKeepZeroOneTwoAndOptionsGoByContainer) {
-  AffidavitPage* p = P(PageId::Form122);
-  for (int v : {1, 2, 0}) {
-    p->SetValue("S3c", 4, v);
-    EXPECT_EQ(p->Value("S3c", 4), v);
+// A check box of the pages ticks on one click and clears on the next, and
+// what is ticked prints its mark: the amended title, the asset requested and
+// the means of service.
+TEST_F(AffidavitPagesTest, ACheckBoxClickedOnceTicksAndPrintsItsMark) {
+  RunAffidavit(program, true);
+  QCheckBox* amended = Check(PageId::Form12, "FaAmended", -1);
+  for (int expected : {1, 0, 1}) {
+    Click(amended);
+    EXPECT_EQ(P(PageId::Form12)->Value("FaAmended", -1), expected);
+    EXPECT_EQ(amended->checkState(), expected ? Qt::Checked : Qt::Unchecked);
   }
-  EXPECT_EQ(qobject_cast<QCheckBox*>(p->Element("S3c", 4))->checkState(), Qt::Unchecked);
-  p->SetValue("S3c", 4, 2);
-  EXPECT_EQ(qobject_cast<QCheckBox*>(p->Element("S3c", 4))->checkState(), Qt::PartiallyChecked);
+  Click(Check(PageId::Form12, "S1Check", 1));  // a. Unemployed
+  EXPECT_EQ(P(PageId::Form12)->Value("S1Check", 1), 1);
+  P(PageId::Form12)->Command2_Click();
+  Click(Check(PageId::Form122, "S3c", 1));
+  Click(Check(PageId::Form122, "S5opMailed", 0));
+  EXPECT_EQ(P(PageId::Form122)->Value("S3c", 1), 1);
+  EXPECT_EQ(P(PageId::Form122)->Value("S5opMailed", 0), 1);
+
+  P(PageId::Form122)->PreviewFinDec_Click();
+  const QStringList texts = PreviewTexts();
+  EXPECT_TRUE(texts.contains("AMENDED - FAMILY LAW FINANCIAL AFFIDAVIT (LONG FORM)"));
+  EXPECT_TRUE(texts.contains(" X "));          // the employment blank of a. Unemployed
+  EXPECT_TRUE(texts.contains("X"));            // the asset's mark in column A
+  EXPECT_TRUE(texts.contains(" (X) mailed "));
+}
+
+TEST_F(AffidavitPagesTest, OptionsGoByContainer) {
+  AffidavitPage* p = P(PageId::Form122);
   // Choosing 2 deselects 1 only; 6 and 13 stay.
   qobject_cast<QRadioButton*>(p->Element("S5op", 2))->click();
   EXPECT_EQ(p->Value("S5op", 1), 0);
@@ -352,7 +389,7 @@ TEST_F(AffidavitPagesTest, Screenshots) {
   p12->SetText("S0T", 7, "Jane Doe");
   p12->SetText("S1T", 1, "41");
   p12->SetText("S1T", 2, "Nurse");
-  p12->SetValue("S1Check", 2, 1);
+  Click(Check(PageId::Form12, "S1Check", 2));
   p12->SetText("S1T", 5, "County Hospital");
   p12->SetValue("S1Op", 2, 1);
   p12->SetText("S1T", 9, "$ 2,400");
@@ -364,10 +401,10 @@ TEST_F(AffidavitPagesTest, Screenshots) {
   p122->SetText("S3", 0, "$ 350");
   p122->SetText("S3O", 1, "Joint");
   p122->SetText("S3", 1, "$ 12,500");
-  p122->SetValue("S3c", 1, 1);
+  Click(Check(PageId::Form122, "S3c", 1));
   p122->SetText("S3T", 2, "Savings at First Bank");
   p122->SetText("S3", 2, "$ 4,000");
-  p122->SetValue("S4c", 28, 1);
+  Click(Check(PageId::Form122, "S4c", 28));
   p122->SetText("S4T", 28, "Inheritance from an aunt's estate");
   p122->SetText("S4D", 28, "Wife");
   p122->SetText("S4", 28, "$ 20,000");
@@ -383,7 +420,7 @@ TEST_F(AffidavitPagesTest, Screenshots) {
   P(PageId::Form121)->ButtonPlus1_Click();
   AffidavitPage* p123 = P(PageId::Form123);
   p123->SetText("S3", 0, "$ 350");
-  p123->SetValue("s3ch", 0, 1);
+  Click(Check(PageId::Form123, "s3ch", 0));
   p123->resize(1000, 740);
   EXPECT_TRUE(testenv::SavePicture(p123->grab().toImage(), "affidavit-form123.png"));
 }
