@@ -135,7 +135,9 @@ void Form9::BuildCaption() {
       ->setFont(SheetFont(9, true));
   auto check = [&](const QString& name, double left, double width, const QString& caption) {
     auto* c = add<QCheckBox>(name, service, left, 90, width, 300, caption);
-    c->setTristate(true);
+    // A click ticks or clears; only a value set by code (a case file's 2)
+    // greys the box, and the next click leaves the grey for good.
+    connect(c, &QCheckBox::clicked, c, [c] { c->setTristate(false); });
     c->setFont(SheetFont(9));
     return c;
   };

@@ -307,6 +307,30 @@ TEST_F(WorksheetWindowTest, ChangeFontOffersFacesAtTenPointsAndCancelKeepsTheFon
   EXPECT_EQ(run.Box(Box::WSCourt)->font().family(), "DejaVu Sans");
 }
 
+// A service box clicked once is ticked and prints its mark on the notice; a
+// second click clears it. Only a case file brings the greyed state.
+TEST_F(WorksheetWindowTest, AServiceBoxClickedOnceTicksAndPrintsItsMark) {
+  frame.Sheet->ensureWidgetVisible(sheet.WSMailed);
+  QTest::mouseClick(sheet.WSMailed, Qt::LeftButton);
+  QTest::mouseClick(sheet.WSHand, Qt::LeftButton);
+  QTest::mouseClick(sheet.WSHand, Qt::LeftButton);
+  EXPECT_EQ(sheet.WSMailed->checkState(), Qt::Checked);
+  EXPECT_EQ(sheet.WSHand->checkState(), Qt::Unchecked);
+
+  sheet.PreviewPrintWS->trigger();
+  auto* vs = program.Find<shell::FormVS>(QStringLiteral("FormVS"));
+  ASSERT_NE(vs, nullptr);
+  EXPECT_TRUE(platform::FindText(vs->VS->Document(), "(X) mailed"));
+  EXPECT_TRUE(platform::FindText(vs->VS->Document(), "( ) hand delivered"));
+
+  // A greyed box from a file goes to a tick or a clear with the user's clicks, never back to grey.
+  sheet.WSEmailed->setCheckState(Qt::PartiallyChecked);
+  for (int click = 0; click < 4; ++click) {
+    QTest::mouseClick(sheet.WSEmailed, Qt::LeftButton);
+    EXPECT_NE(sheet.WSEmailed->checkState(), Qt::PartiallyChecked) << "click " << click;
+  }
+}
+
 TEST_F(WorksheetWindowTest, HelpShowsTheProgramsOwnGuidelinesText) {
   program.ProgramFolder = QDir::cleanPath(testenv::dataFile(".") + "/../../resources");
   sheet.WSInstructions->trigger();
