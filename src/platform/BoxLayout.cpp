@@ -12,7 +12,7 @@ constexpr double kPromptMargin = 750;   // window width beyond a short prompt
 constexpr double kTextPadding = 100;    // text area height beyond its lines
 constexpr double kBottomMargin = 700;   // window height below the buttons
 constexpr double kButtonGap = 750;      // between "Yes" and "No"
-constexpr double kCaptionExtras = 1200; // icon and close button beside the title
+constexpr double kCaptionExtras = 1800; // the title bar's icon, its three buttons and their margins
 }  // namespace
 
 BoxLayout ComputeBoxLayout(const BoxMeasures& m) {

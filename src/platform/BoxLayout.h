@@ -15,7 +15,7 @@ struct BoxMeasures {
   int16_t buttons = 0;
   double promptWidth = 0;   // widest line of the prompt in the measuring font
   double promptHeight = 0;  // height of all its lines
-  double titleWidth = 0;    // the title's text
+  double titleWidth = 0;    // the title's text as a title bar shows it (bold)
   double windowWidth = 0;
   double measureWidth = 0;  // the hidden measuring area `Picture1`
   double textLeft = 0;      // `Text1`
@@ -46,7 +46,8 @@ struct BoxLayout {
 // "OK" alone (buttons 0) is centred in the area within the frame, "Yes" and
 // "No" (buttons 4) are centred there as a pair 750 apart, "OK" of any other
 // box stays at its place. The window is always wide enough for its buttons
-// with a margin as wide as the text area's on either side, and for its title.
+// with a margin as wide as the text area's on either side, and for its title
+// beside the title bar's icon and buttons (1800 more).
 BoxLayout ComputeBoxLayout(const BoxMeasures& m);
 
 // Where a box `outer` pixels in size (frame included) goes: centred on the

@@ -98,12 +98,29 @@ std::vector<CreditLine> TaxCreditLines(const CaseVars& vars, Party party, Credit
 
 TextCanvas TaxCreditsPicture() { return TextCanvas(6015, 4335, {QStringLiteral("Tahoma"), 8.25}); }
 
+namespace {
+
+// A line too wide for the picture goes on below, broken before a blank (the
+// next line starts with it, as every line does), so that the whole line shows.
+void PrintWithinWidth(TextCanvas& picture, const QString& text, const QString& amount) {
+  QString rest = text;
+  while (picture.TextWidth(rest + amount) > picture.Width()) {
+    int cut = rest.lastIndexOf(QLatin1Char(' '));
+    while (cut > 0 && picture.TextWidth(rest.left(cut)) > picture.Width()) cut = rest.lastIndexOf(QLatin1Char(' '), cut - 1);
+    if (cut <= 0) break;
+    picture.PrintLine(rest.left(cut));
+    rest = rest.mid(cut);
+  }
+  picture.PrintText(rest);
+  picture.PrintLine(amount);
+}
+
+}  // namespace
+
 void DrawTaxCredits(TextCanvas& picture, const CaseVars& vars, Party party) {
   picture.Cls();
-  for (const CreditLine& line : TaxCreditLines(vars, party, CreditsLayout::Window)) {
-    picture.PrintText(line.text);
-    picture.PrintLine(line.amount);
-  }
+  for (const CreditLine& line : TaxCreditLines(vars, party, CreditsLayout::Window))
+    PrintWithinWidth(picture, line.text, line.amount);
 }
 
 void PrintTaxCredits(platform::DrawingCursor& printer, const CaseVars& vars, const TaxCreditsPrintInputs& inputs) {

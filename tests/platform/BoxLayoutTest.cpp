@@ -45,8 +45,8 @@ TEST(BoxLayout, SizesToThePrompt) {
       {"prompt 2.5 measuring widths: four lines, width kept", designed(0, 12337.5), 4, 5340},
       {"prompt exactly one measuring width: three lines", designed(0, 4935), 3, 5340},
       {"prompt just under one measuring width: two lines", designed(0, 4934), 2, 5684},
-      // title 4000 + 1200 beats 3000 + 750
-      {"long title widens the box", designed(0, 3000, 4000), 2, 5200},
+      // title 4000 + 1800 (the title bar's icon and buttons) beats 3000 + 750
+      {"long title widens the box", designed(0, 3000, 4000), 2, 5800},
   };
   for (const auto& c : cases) {
     const BoxLayout l = ComputeBoxLayout(c.in);
@@ -76,10 +76,10 @@ TEST(BoxLayout, PlacesTheButtons) {
       // 180 + 1050 + 750 + 1050 + 180 = 3210
       {"tiny Yes/No prompt widens the box, never a negative left", designed(4, 300), 3210, 180,
        1980},
-      // 180 + 1050 + 180
-      {"tiny prompt keeps the OK box wide enough for OK", designed(0, 300, 0), 1410, 180, 0},
-      // 600 + 1200
-      {"short title keeps the box wide enough for the title", designed(0, 300), 1800, 375, 0},
+      // no title: the title bar's icon and buttons (1800) need more than 180 + 1050 + 180; (1800 - 1050) / 2
+      {"tiny prompt and no title keep room for the title bar", designed(0, 300, 0), 1800, 375, 0},
+      // 600 + 1800; (2400 - 1050) / 2
+      {"short title keeps the box wide enough for the title", designed(0, 300), 2400, 675, 0},
       // (3750 - 120 - 2850) / 2 = 390: centred within the frame
       {"Yes and No centred within the frame", framed(designed(4, 3000), 120), 3750, 390, 2190},
       // (3750 - 120 - 1050) / 2

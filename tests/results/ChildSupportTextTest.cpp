@@ -5,6 +5,7 @@
 
 #include "engine/childsupport/ChildSupportRun.h"
 #include "platform/Fonts.h"
+#include "platform/document/TextMetrics.h"
 #include "results/ChildSupportText.h"
 #include "results/ResultCases.h"
 #include "results/ResultRows.h"
@@ -369,6 +370,32 @@ TEST_F(ChildSupportTextTest, RunDrawsItsResultsThroughTheHook) {
   EXPECT_TRUE(pictures.Picture5.Lines().contains(" Adj Net/Month" + results::Dollars(computedNet - 150)));
   EXPECT_EQ(v.Results.ManualNetStateText, "Claimant");
   EXPECT_NE(results::Dollars(v.Support.MoChildSupportTransfer), transfer);
+}
+
+}  // namespace
+
+namespace {
+
+// On screen each slash of a picture stands in the middle of its advance
+// ("Net/Month" shows no gap after the slash), and the text keeps its
+// measured width; the picture's text itself is unchanged.
+TEST(TextCanvasPicture, SlashStandsInTheMiddleOfItsAdvance) {
+  platform::RegisterTahomaIfMissing();
+  TextCanvas p(3675, 3855, {QStringLiteral("Tahoma"), 8.25, true});
+  p.PrintLine(QStringLiteral(" Pre Adj Net/Month"));
+  const platform::Page page = p.AsPage();
+  ASSERT_EQ(page.items.size(), 3u);
+  const auto& before = std::get<TextRun>(page.items[0]);
+  const auto& slash = std::get<TextRun>(page.items[1]);
+  const auto& after = std::get<TextRun>(page.items[2]);
+  EXPECT_EQ(before.text + slash.text + after.text, " Pre Adj Net/Month");
+  const platform::TextMetrics m(slash.font);
+  const QRectF ink = m.ink(QLatin1Char('/')).translated(slash.position.x(), 0);
+  const double left = ink.left() - (before.position.x() + before.size.width());
+  const double right = after.position.x() - ink.right();
+  EXPECT_NEAR(left, right, 1);
+  EXPECT_NEAR(after.position.x() + after.size.width(), p.TextWidth(QStringLiteral(" Pre Adj Net/Month")), 1);
+  EXPECT_EQ(p.Lines(), QStringList{QStringLiteral(" Pre Adj Net/Month")});
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 #include "platform/Fonts.h"
@@ -92,6 +94,16 @@ TEST(TaxCreditLines, ClaimantsWindowLines) {
   EXPECT_DOUBLE_EQ(care.position.x(), picture.TextWidth(" Child Care Credit  = "));
   EXPECT_DOUBLE_EQ(care.position.y(), 4 * picture.TextHeight());  // two empty lines under the title
   EXPECT_FALSE(care.font.bold);
+
+  // A line wider than the picture goes on below, broken between words: the
+  // note shows whole and every line ends within the picture.
+  for (const platform::TextRun& run : picture.Runs())
+    EXPECT_LE(run.position.x() + picture.TextWidth(run.text), picture.Width()) << run.text.toStdString();
+  const QStringList drawn = picture.Lines();
+  const auto note = drawn.indexOf(QRegularExpression(" Note:.*"));
+  ASSERT_GE(note, 0);
+  EXPECT_EQ(drawn[note] + drawn[note + 1],
+            " Note:The Refundable Portion Of The Child Tax Credit Is Called The Additional Child Tax Credit");
 }
 
 TEST(TaxCreditLines, OtherPartysJointReturnAndDeductionLines) {

@@ -99,6 +99,21 @@ FontCommandSizes FontCommandSizesFor(PageId from, int affidavitMode, bool reduce
   return sizes;
 }
 
+const std::vector<SectionTwoWidths>& FormLayoutWidths(bool longForm) {
+  // S2T: 0-4 lines 22-26, 5 line 38, 6-9 lines 66-69 (children from another
+  // relationship, which the short form does not have), 10-11 lines 77-78,
+  // 12-15 lines 101-104, 16-28 the creditors.
+  static const std::vector<SectionTwoWidths> kLong = {
+      {"S2N", 0, 67, 6780},    {"S2NNew", 1, 16, 6780}, {"S2T", 0, 5, 6100},   {"S2T", 6, 9, std::nullopt, true},
+      {"S2T", 10, 11, 5920},   {"S2T", 12, 15, 6780},   {"S2T", 16, 28, 6135},
+  };
+  static const std::vector<SectionTwoWidths> kShort = {
+      {"S2N", 0, 67, 3150},  {"S2NNew", 1, 16, 3150}, {"S2T", 0, 5, 3150},
+      {"S2T", 6, 9, std::nullopt, false}, {"S2T", 10, 28, 3150},
+  };
+  return longForm ? kLong : kShort;
+}
+
 QStringList PreviewHides(PageId from, bool longForm) {
   QStringList hides = {QStringLiteral("Form9"), QStringLiteral("Form12")};
   if (IsFirstPage(from)) hides << (longForm ? QStringLiteral("Form122") : QStringLiteral("Form123"));

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 #include "affidavit/screens/PageTables.h"
 #include "worksheet/SheetLayout.h"
@@ -92,6 +93,21 @@ struct FontCommandSizes {
 // reduced, else 1) and the pages' own fitted ScaleFactorMin.
 FontCommandSizes FontCommandSizesFor(PageId from, int affidavitMode, bool reduced, double zoomFactor,
                                      double fittedScaleFactorMin, double screenFontSize);
+
+// ---- Form layout ----
+// The long page Form12's Section II boxes as the form in use lays them out:
+// the members `first` to `last` of `array` take `width` twips of the design
+// grid (times the page's ScaleFactorX), or keep their width when it is empty;
+// `enabled` says whether they take entries. The long form's widths let the
+// names and descriptions run across the page; the short form's are 3150.
+struct SectionTwoWidths {
+  const char* array;
+  int first;
+  int last;
+  std::optional<double> width;
+  bool enabled = true;
+};
+const std::vector<SectionTwoWidths>& FormLayoutWidths(bool longForm);
 
 // ---- Previews ----
 // The windows a preview command hides (in order), by the page it was chosen on.

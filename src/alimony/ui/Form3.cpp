@@ -114,12 +114,13 @@ void Form3::Build() {
   Frame1 = frame("Frame1", 150, 3705, 4110, 2835, "Claimant");
   pui::SetFontSize(Frame1, kPartyFrameFont);
   Picture5 = picture("Picture5", Frame1, 180, 270, 3735, 2475, pictures_.Picture5);
+  // The credits buttons stand on the frames' edge and end above the pictures.
   // On the frame's top edge, at its right end, clear of the longest role caption.
-  ClaimCreditsButton = button("ClaimCreditsButton", Frame1, 2520, 0, 1575, 285, "Show Tax Credits");
+  ClaimCreditsButton = button("ClaimCreditsButton", Frame1, 2520, 0, 1575, 255, "Show Tax Credits");
   Frame2 = frame("Frame2", 4320, 3705, 4125, 2835, "Other Party");
   pui::SetFontSize(Frame2, kPartyFrameFont);
   Picture6 = picture("Picture6", Frame2, 180, 270, 3735, 2475, pictures_.Picture6);
-  OtherCreditsButton = button("OtherCreditsButton", Frame2, 2520, 0, 1575, 285, "Show Tax Credits");
+  OtherCreditsButton = button("OtherCreditsButton", Frame2, 2520, 0, 1575, 255, "Show Tax Credits");
 
   QGroupBox* frame8 = frame("Frame8", 150, 6600, 11565, 1060, "Additional Comments");
   Picture9 = picture("Picture9", frame8, 120, 240, 8175, 285, pictures_.Picture9);

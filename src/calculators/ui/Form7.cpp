@@ -31,7 +31,9 @@ void ClearOptions(std::initializer_list<QRadioButton*> options) {
 Form7::Form7(shell::Program& program, QWidget* parent)
     : CalculatorWindow(QStringLiteral("Form7"), program, parent) {
   setWindowTitle(QStringLiteral("Defined Benefit Plans"));
-  platform::ui::Place(this, 0, 0, 11520, 8400);
+  // The client area below the menu bar holds the frames; the window's frame comes on top.
+  platform::ui::Place(this, 0, 0, 11520, 8040);
+  SetDesignedByClientArea(true);
   AddCommandMenus({"FIle", "     File", "QuitProgram", "PrintScreenImage", "line2"});
 
   auto frame = [this](const char* name, QWidget* in, double l, double t, double w, double h, const char* caption) {

@@ -18,7 +18,9 @@ using platform::ui::ButtonPlus;
 Form72t::Form72t(shell::Program& program, QWidget* parent)
     : CalculatorWindow(QStringLiteral("Form72t"), program, parent) {
   setWindowTitle(QStringLiteral("72(t) IRA Withdrawals"));
-  platform::ui::Place(this, 0, 0, 11520, 8880);
+  // The client area below the menu bar holds the frames; the window's frame comes on top.
+  platform::ui::Place(this, 0, 0, 11520, 8160);
+  SetDesignedByClientArea(true);
   AddCommandMenus({"FIle", "     File", "QuitProgram", "PrintScreenImage", "line2"});
 
   auto frame = [this](const char* name, QWidget* in, double l, double t, double w, double h, const char* caption) {
@@ -74,8 +76,9 @@ Form72t::Form72t(shell::Program& program, QWidget* parent)
   AnnuityYearly = box("AnnuityYearly", f17, 2640, 1530, 1260);
   AnnuityMonthly = box("AnnuityMonthly", f17, 4020, 1530, 1260);
 
-  Frame12 = frame("Frame12", nullptr, 120, 5160, 11280, 3240, "Projected IRA Account Balance/Yr ");
-  Picture2 = add<QScrollArea>("Picture2", Frame12, 120, 300, 11040, 2820);
+  // The projection scrolls, so the window stays within an 800 x 600 screen.
+  Frame12 = frame("Frame12", nullptr, 120, 5160, 11280, 2880, "Projected IRA Account Balance/Yr ");
+  Picture2 = add<QScrollArea>("Picture2", Frame12, 120, 300, 11040, 2460);
   Picture2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Picture2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Picture2->setWidgetResizable(true);

@@ -33,7 +33,9 @@ void SetUnderline(QWidget* w, bool on) {
 FormFin::FormFin(shell::Program& program, QWidget* parent)
     : CalculatorWindow(QStringLiteral("FormFin"), program, parent) {
   setWindowTitle(QStringLiteral("Financial Calculations"));
-  platform::ui::Place(this, 0, 0, 11040, 8040);
+  // The client area below the menu bar holds the frames; the window's frame comes on top.
+  platform::ui::Place(this, 0, 0, 11040, 7740);
+  SetDesignedByClientArea(true);
   AddCommandMenus({"File", "File", "Quit", "PrintScreen", "anotherline"});
 
   Frame3 = add<QGroupBox>("Frame3", nullptr, 120, 120, 6240, 7500, QStringLiteral("Calculation Options"));

@@ -32,6 +32,8 @@ class TextMetrics {
   double ascent() const { return metrics_.ascent(); }
   double underlinePosition() const { return metrics_.underlinePos(); }  // below the baseline
   double lineWidth() const { return metrics_.lineWidth(); }
+  // Where a character's ink stands within its advance (left edge, width).
+  QRectF ink(QChar c) const { return metrics_.boundingRect(c); }
 
  private:
   FontSpec spec_;

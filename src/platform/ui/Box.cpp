@@ -33,6 +33,17 @@ QStringList promptLines(const QString& prompt) {
   return text.split('\n');
 }
 
+// The title as a title bar shows it: window managers set it in bold, in
+// the desktop's title font where Qt knows it, at least as large as the box's.
+double TitleWidth(const QString& title, const QFont& boxFont) {
+  QFont bar = QApplication::font("QMdiSubWindowTitleBar");
+  bar.setPointSizeF(std::max(bar.pointSizeF(), boxFont.pointSizeF()));
+  bar.setBold(true);
+  QFont bold = boxFont;
+  bold.setBold(true);
+  return std::max(QFontMetricsF(bar).horizontalAdvance(title), QFontMetricsF(bold).horizontalAdvance(title));
+}
+
 }  // namespace
 
 Box::Box(QWidget* parent)
@@ -89,7 +100,7 @@ void Box::Prepare(const QString& prompt, int16_t buttons, const QString& title) 
   m.buttons = buttons;
   m.promptWidth = widest * tx;
   m.promptHeight = measure.lineSpacing() * lines.size() * ty;
-  m.titleWidth = QFontMetricsF(font()).horizontalAdvance(title) * tx;
+  m.titleWidth = TitleWidth(title, font()) * tx;
   m.windowWidth = Width(this);
   m.measureWidth = Width(&Picture1);
   m.textLeft = Left(&Text1);

@@ -120,23 +120,28 @@ static std::optional<OleColor> ColourProp(const QWidget* control, const char* na
 std::optional<OleColor> BackColor(const QWidget* control) { return ColourProp(control, kBackColor); }
 std::optional<OleColor> ForeColor(const QWidget* control) { return ColourProp(control, kForeColor); }
 
+// `everywhere` roles take the colour in every state; `enabledOnly` roles
+// only while the control is enabled, so that a disabled control shows the
+// desktop's greyed text and entry background.
 static void SetColourProp(QWidget* control, const char* name, OleColor colour,
-                          std::initializer_list<QPalette::ColorRole> roles) {
+                          std::initializer_list<QPalette::ColorRole> everywhere,
+                          std::initializer_list<QPalette::ColorRole> enabledOnly) {
   control->setProperty(name, static_cast<uint>(colour));
   QPalette p = control->palette();
   const QColor c = ToQColor(colour);
-  for (auto role : roles) p.setColor(role, c);
+  for (auto role : everywhere) p.setColor(role, c);
+  for (auto role : enabledOnly)
+    for (auto group : {QPalette::Active, QPalette::Inactive}) p.setColor(group, role, c);
   control->setPalette(p);
 }
 
 void SetBackColor(QWidget* control, OleColor colour) {
-  SetColourProp(control, kBackColor, colour, {QPalette::Window, QPalette::Base, QPalette::Button});
+  SetColourProp(control, kBackColor, colour, {QPalette::Window, QPalette::Button}, {QPalette::Base});
   control->setAutoFillBackground(true);
 }
 
 void SetForeColor(QWidget* control, OleColor colour) {
-  SetColourProp(control, kForeColor, colour,
-                {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
+  SetColourProp(control, kForeColor, colour, {}, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
 }
 
 Form::Form(const QString& name, QWidget* parent) : QWidget(parent) {

@@ -85,7 +85,8 @@ void Form5::Build() {
   for (PartyControls& p : parties) {
     p.frame = frame(p.frameName, p.left, 60, 4095, 4710, p.frameCaption);
     p.picture = picture(p.pictureName, p.frame, 210, 270, 3675, 3855, p.canvas);
-    p.credits = button(p.creditsName, p.frame, 2520, 0, 1575, 285, QStringLiteral("Show Tax Credits"));
+    // On the frame's edge, ending above the picture so that it never covers the first line.
+    p.credits = button(p.creditsName, p.frame, 2520, 0, 1575, 255, QStringLiteral("Show Tax Credits"));
     p.reset = button(p.resetName, p.frame, 180, 4170, 945, 465, QStringLiteral("Reset Income"));
     p.change = button(p.changeName, p.frame, 1215, 4170, 1065, 465, QStringLiteral("Adjust Income"));
     QLabel* label = add<QLabel>(p.labelName, p.frame, 2370, 4200, 880, 420, QStringLiteral("New Net Per Month"));

@@ -9,7 +9,10 @@ namespace results::ui {
 
 namespace ui = platform::ui;
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);  // a two-pixel sunken edge, as picture boxes have
+}
 
 PictureBox::~PictureBox() {
   if (canvas_) canvas_->SetChangedHandler({});
@@ -24,17 +27,23 @@ void PictureBox::Attach(TextCanvas* canvas) {
 
 void PictureBox::SyncCanvas() {
   if (!canvas_) return;
-  if (ui::HasGeometry(this)) canvas_->SetSize(ui::Width(this), ui::Height(this));
+  const ui::Form* form = ui::FormOf(this);
+  const double edgeX = 2 * frameWidth() * (form ? form->TwipsPerPixelX() : 15.0);
+  const double edgeY = 2 * frameWidth() * (form ? form->TwipsPerPixelY() : 15.0);
+  if (ui::HasGeometry(this)) canvas_->SetSize(ui::Width(this) - edgeX, ui::Height(this) - edgeY);
   if (ui::HasFont(this)) canvas_->SetFontSize(ui::FontSize(this));
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
+  drawFrame(&painter);
   if (!canvas_) return;
   const ui::Form* form = ui::FormOf(this);
   const double twipsPerPixel = form ? form->TwipsPerPixelX() : 15.0;
-  painter.setClipRect(rect());
+  const QRect inside = contentsRect();
+  painter.setClipRect(inside);
+  painter.translate(inside.topLeft());
   platform::PaintPage(painter, canvas_->AsPage(), 1.0 / twipsPerPixel);
 }
 

@@ -249,11 +249,15 @@ void Form20::ApplySchemeOn(QWidget& window, ScreenScheme scheme) {
   const OleColor face = SchemeFaceColour(scheme);
   for (QWidget* c : ControlsOf(window)) RecolourControl(c, scheme);
   if (window.objectName() == QLatin1String("Form16")) platform::ui::SetBackColor(&window, face);
-  // The income windows' tab controls take the scheme's face colour.
+  // The income windows' tab controls paint in the scheme's face colour.
   for (const char* name : {"Form13", "Form14"})
     if (QWidget* w = program_.Find(QString::fromLatin1(name)))
-      if (auto* tabs = w->findChild<platform::ui::TabControl*>(QStringLiteral("SSTab1")))
+      if (auto* tabs = w->findChild<platform::ui::TabControl*>(QStringLiteral("SSTab1"))) {
         platform::ui::SetBackColor(tabs, face);
+        platform::ui::SetTabPaintStyle(*tabs, 0);
+        platform::ui::SetTabSolidColor(*tabs, face);
+        platform::ui::HookTabControl(*tabs);
+      }
   prefs::ScreenDefault.write(scheme == ScreenScheme::Program ? QStringLiteral("TV") : QStringLiteral("Sys"));
 }
 

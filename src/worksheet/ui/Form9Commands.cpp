@@ -4,6 +4,7 @@
 
 #include "casefile/ui/CaseFileMenus.h"
 #include "platform/Dialogs.h"
+#include "platform/ui/CaptionFit.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "shell/ui/ShellDialogs.h"
@@ -75,6 +76,7 @@ void Form9::ScaleWorksheet() {
   }
   for (size_t i = 0; i < L.size(); ++i) L[i] = SheetLine(fittedLines_[i], scale);
   platform::ui::Place(this, 0, 0, fittedWidth_ * scale, fittedHeight_ * scale);
+  platform::ui::FitCaptionFonts(controls);  // sizes scaled in points may not scale their text alike
   show();
   platform::ui::SetTop(this, 0);
   update();
@@ -91,12 +93,14 @@ void Form9::ChangeFont_Click() {
   ws.WSFontName = choice->face;
   ws.WSFontSize = choice->size;
   program_.Printer.SetFontSize(choice->size);
-  // The fields take the face; their sizes on screen stay.
+  // The fields take the face; their sizes on screen stay, but for a caption
+  // that the face makes too wide.
   for (QWidget* c : Controls()) {
     QFont f = c->font();
     f.setFamily(choice->face);
     c->setFont(f);
   }
+  platform::ui::FitCaptionFonts(Controls());
 }
 
 // --- preview, help, quit ---------------------------------------------------------

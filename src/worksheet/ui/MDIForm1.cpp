@@ -24,6 +24,7 @@ namespace worksheet::ui {
 namespace {
 
 constexpr double kBarHeight = 630;
+const QString kWorksheetTitle = QStringLiteral("Child Support Guidelines Worksheet");
 
 void Show(shell::Program& program, const char* name, bool visible) {
   QWidget* w = visible ? program.Load(QString::fromLatin1(name)) : program.Find(QString::fromLatin1(name));
@@ -34,7 +35,7 @@ void Show(shell::Program& program, const char* name, bool visible) {
 
 MDIForm1::MDIForm1(shell::Program& program, QWidget* parent)
     : Form(QStringLiteral("MDIForm1"), parent), program_(program) {
-  setWindowTitle(QStringLiteral("Child Support Guidelines Worksheet"));
+  setWindowTitle(kWorksheetTitle);
   // The frame has no minimise or maximise button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
@@ -143,6 +144,8 @@ void MDIForm1::MakeCurrent(QWidget* child) {
     resizeEvent(&relayout);
   }
   current_ = child;
+  // The title names the form shown.
+  setWindowTitle(child->windowTitle().isEmpty() ? kWorksheetTitle : child->windowTitle());
   // One window of the frame shows at a time.
   for (QWidget* other : children_.keys())
     if (other != child) other->hide();
@@ -155,6 +158,13 @@ void MDIForm1::MakeCurrent(QWidget* child) {
 void MDIForm1::ShowWorksheetBar(bool worksheet) {
   Picture1->setVisible(worksheet);
   Picture5->setVisible(!worksheet);
+}
+
+void MDIForm1::ShowInFront() {
+  show();
+  raise();
+  activateWindow();
+  Show(program_, "Form1", false);
 }
 
 void MDIForm1::FitFrame(const shell::ScreenFactors& factors) {

@@ -29,7 +29,8 @@ class Form9;
 // and, below them, a scrolled area holding the windows of the frame (the
 // worksheet and the four affidavit pages), one shown at a time. The window
 // shown scrolls there with the scroll bars and the mouse wheel; the frame's
-// menu bar holds its menus, and its own button bar is the one visible.
+// menu bar holds its menus, its title names it, and its own button bar is
+// the one visible.
 class MDIForm1 : public platform::ui::Form {
   Q_OBJECT
  public:
@@ -58,6 +59,10 @@ class MDIForm1 : public platform::ui::Form {
   QWidget* Current() const { return current_; }
   // Shows the worksheet bar and hides the affidavit bar, or the reverse.
   void ShowWorksheetBar(bool worksheet);
+  // Shows the frame in front, with the Express screen hidden behind it until
+  // a Return To Express Form (or a check that stops on the Express screen)
+  // shows it again.
+  void ShowInFront();
 
   // The start-up fit of the frame: the window by the screen factors (its
   // left edge too), each control's font by ScaleFactorMin and its place by

@@ -10,9 +10,7 @@ void OpenWorksheet(shell::Program& program) {
   auto* frame = program.Load<MDIForm1>(QStringLiteral("MDIForm1"));
   auto* sheet = program.Load<Form9>(QStringLiteral("Form9"));
   if (!frame || !sheet) return;
-  frame->show();
-  frame->raise();  // in front also when it stayed open behind the Express screen
-  frame->activateWindow();
+  frame->ShowInFront();  // in front also when it stayed open behind the Express screen
   frame->ShowWorksheetBar(true);
   sheet->show();
   platform::ui::SetTop(sheet, 0);

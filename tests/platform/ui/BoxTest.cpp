@@ -76,6 +76,17 @@ TEST_F(BoxTest, ShortPromptShrinksTheBoxToThePrompt) {
   EXPECT_EQ(box.windowTitle(), "Entry Error");
 }
 
+// A short message under a long title: the box is as wide as the title set
+// in bold, as title bars show it, beside the bar's icon and three buttons.
+TEST_F(BoxTest, BoxIsAsWideAsItsTitle) {
+  Box box;
+  const QString title = QStringLiteral("Print This Calculation");
+  box.Prepare(QStringLiteral("No printer is available."), kBoxOk, title);
+  QFont bold = box.font();
+  bold.setBold(true);
+  EXPECT_GE(outer(box).width(), QFontMetricsF(bold).horizontalAdvance(title) + 120);
+}
+
 TEST_F(BoxTest, LongPromptKeepsTheWidthAndAddsLines) {
   Box box;
   box.Prepare(kLongPrompt, kBoxOk, QString());

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
+
 #include "express/ExpressChecks.h"
 #include "express/ui/TypedCase.h"
 #include "express/ui/Form1.h"
@@ -365,6 +367,37 @@ TEST(ChildSupportResultAdjust, ARefusedAdjustLeavesTheEnteredNetsAsTheyWere) {
   EXPECT_EQ(cv.Support.Claim.MoNetIncome, 1'300);
   EXPECT_TRUE(caseData().contains(" Manual Inc Adj = Both"));
   EXPECT_EQ(run.Prompts().size(), 1) << run.Prompts().join(" | ").toStdString();
+}
+
+// On the small and the wide screen the window's figures stand whole: each
+// picture's first line inside its panel's edge and clear of the "Show Tax
+// Credits" button on the frame's edge (pictures form5-800x600.png and
+// form5-1920x1080.png with KELVANE_SCREENSHOT_DIR).
+TEST_F(ChildSupportResultTest, FiguresStandClearOnEachScreen) {
+  prefs::ScreenDefault.write("TV");
+  for (const shell::ScreenInfo& screen :
+       {shell::ScreenInfo{800, 600, 15, 15}, shell::ScreenInfo{1024, 768, 15, 15}, shell::ScreenInfo{1920, 1080, 15, 15}}) {
+    const std::string size = std::to_string(int(screen.widthPx)) + "x" + std::to_string(int(screen.heightPx));
+    SCOPED_TRACE(size);
+    program.PinScreen(screen);
+    RunFromExpressScreen();
+    QCoreApplication::processEvents();
+    for (auto [picture, button] : {std::pair{form->Picture5, form->ClaimCreditsButton},
+                                   std::pair{form->Picture6, form->OtherCreditsButton}}) {
+      const QRect inside = picture->contentsRect().translated(picture->pos());
+      EXPECT_GT(inside.top(), picture->y());  // the text starts inside the panel's edge
+      const int lineHeight = int(std::ceil(picture->Canvas()->TextHeight() / form->TwipsPerPixelY()));
+      const QRect firstLine(inside.topLeft(), QSize(inside.width(), lineHeight));
+      EXPECT_FALSE(button->geometry().intersects(firstLine)) << "the button covers \""
+                                                            << Lines(picture).value(0).toStdString() << "\"";
+    }
+    if (size != "1024x768") {
+      EXPECT_TRUE(testenv::SavePicture(form->grab().toImage(), QStringLiteral("form5-%1.png").arg(QString::fromStdString(size))));
+    }
+    form->close();
+    DeleteClosed();
+  }
+  EXPECT_FALSE(dialogs.Failed()) << Failures();
 }
 
 TEST(ScreenImageMonitorAdjustment, ANumberIsReadAndAnythingElseCountsAsOne) {

@@ -153,8 +153,8 @@ TEST_F(Form5Test, AfterARunAsAPicture) {
   Run(factors.ScaleFactorX);
   const QString transfer = results::Dollars(vars.Support.MoChildSupportTransfer);
   EXPECT_TRUE(Lines(form->Picture3).at(0).startsWith("Child Support Is " + transfer));
-  // The values end 200 x the screen factor inside the fitted picture.
-  EXPECT_NEAR(form->Picture5->Canvas()->Width(), 3675 * factors.ScaleFactorX, 1);
+  // The values end 200 x the screen factor inside the fitted picture's edge.
+  EXPECT_NEAR(form->Picture5->Canvas()->Width(), 3675 * factors.ScaleFactorX - 2 * form->Picture5->frameWidth() * 15, 1);
   const QImage picture = form->grab().toImage();
   // The picture in docs/ is the program's window (ChildSupportResultTest).
   EXPECT_TRUE(picture.save(QDir(testenv::scratchFolder()).filePath("form5-alone-after-run.png")));

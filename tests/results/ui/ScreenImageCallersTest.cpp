@@ -69,6 +69,7 @@ TEST_F(ScreenImageCallersTest, EachWindowGoesThroughForm6AndComesBackGrey) {
     ASSERT_NE(form6, nullptr);
     EXPECT_TRUE(form6->isVisible());
     EXPECT_FALSE(form6->Capture().isNull());
+    EXPECT_EQ(form6->Capture().size(), w->Client()->size());  // the menu bar is no part of it
     EXPECT_EQ(program.State.PrintImageCaller, c.code);
     EXPECT_FALSE(w->isVisible());
     for (const char* b : c.buttons) EXPECT_FALSE(w->Control(QLatin1String(b))->isVisibleTo(w)) << b;

@@ -2,9 +2,11 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QTabBar>
 
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/TabControl.h"
 #include "prefs/Preferences.h"
 #include "shell/StartupDefaults.h"
 #include "shell/ui/Form20.h"
@@ -181,4 +183,29 @@ TEST_F(Form20Test, SchemeChangeReachesEveryLoadedWindowAndTheIncomeTabs) {
   picker->FormDefault->setChecked(true);
   EXPECT_EQ(platform::ui::BackColor(other->faceLabel), platform::kSchemeFace);
   EXPECT_EQ(platform::ui::BackColor(tabs), platform::kSchemeFace);
+}
+
+// The income windows' tabs are painted in the scheme chosen at once: the
+// strip beside the tabs and the face of the tab shown, read from the painted
+// control.
+TEST_F(Form20Test, IncomeTabsArePaintedInTheSchemeChosen) {
+  auto* income = static_cast<platform::ui::Form*>(program.Load("Form13"));
+  ASSERT_NE(income, nullptr);
+  auto* tabs = income->findChild<platform::ui::TabControl*>("SSTab1");
+  ASSERT_NE(tabs, nullptr);
+  auto painted = [tabs] {
+    const QImage picture = tabs->grab().toImage();
+    const QRect face = tabs->Bar()->tabRect(tabs->Tab());
+    return std::pair{picture.pixelColor(tabs->width() - 3, 3), picture.pixelColor(face.left() + 3, face.center().y())};
+  };
+  const QColor beige = platform::ToQColor(platform::kSchemeFace);
+  EXPECT_EQ(painted(), std::pair(beige, beige));  // loaded with the program's scheme
+
+  Form20* picker = Open();
+  picker->FormWin->setChecked(true);
+  const QColor system = platform::ToQColor(platform::kSysButtonFace);
+  ASSERT_NE(system, beige);
+  EXPECT_EQ(painted(), std::pair(system, system));
+  picker->FormDefault->setChecked(true);
+  EXPECT_EQ(painted(), std::pair(beige, beige));
 }

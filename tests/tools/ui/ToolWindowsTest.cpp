@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
@@ -134,6 +136,33 @@ TEST_F(ToolWindowsTest, DoNotImputeLeavesTheEarnedWagesAlone) {
   EXPECT_EQ(program.Case.Income.Claim.YrEarned, 48000.0f);
   EXPECT_EQ(income.Box("Earned")->text(), "$ 48,000.00");
   EXPECT_FALSE(dialogs.Failed());
+}
+
+// The sections an imputation choice leaves off look so: greyed captions and
+// boxes, painted differently from the same section once chosen.
+TEST_F(ToolWindowsTest, SectionsNotChosenLookDisabled) {
+  IncomeWindow<income::Form13>("Form13", casevars::Party::Claim, 0);
+  auto darkest = [](QWidget* w) {
+    const QImage picture = w->grab().toImage();
+    int dark = 255;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) dark = std::min(dark, qGray(picture.pixel(x, y)));
+    return dark;
+  };
+  auto inside = [](QWidget* box) { return box->grab().toImage().pixelColor(box->width() - 4, box->height() / 2); };
+  testenv::WhenModal<Form23>([&](Form23& w) {
+    // "Do Not Impute": the wage section is off.
+    ASSERT_FALSE(w.Hourly->isEnabled());
+    const int offCaption = darkest(w.Label3);
+    const QColor offBox = inside(w.Hourly);
+    QTest::mouseClick(w.WageImpute, Qt::LeftButton, {}, QPoint(6, w.WageImpute->height() / 2));
+    ASSERT_TRUE(w.Hourly->isEnabled());
+    EXPECT_LT(darkest(w.Label3) + 60, offCaption);  // dark text once chosen, grey before
+    EXPECT_EQ(inside(w.Hourly), QColor(Qt::white));
+    EXPECT_NE(offBox, QColor(Qt::white));
+    w.close();
+  });
+  program.Find<income::Form13>("Form13")->Impute->trigger();
 }
 
 }  // namespace

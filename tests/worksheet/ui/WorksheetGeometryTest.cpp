@@ -46,17 +46,31 @@ bool StandsInItsInstruction(const Placed& box, const Placed& label) {
   return box.rect.center().y() > label.rect.top() && box.rect.center().y() < label.rect.top() + box.rect.height();
 }
 
-class WorksheetGeometryTest : public ::testing::TestWithParam<QSize> {
+// The sheet as the user may see it: as fitted, reduced by "Reduce Sheet
+// Size", and in a face wider than Tahoma chosen with "Change Worksheet Font".
+enum class Sheet { FullSize, Reduced, WideFace };
+struct Screen {
+  QSize size;
+  Sheet sheet;
+};
+
+class WorksheetGeometryTest : public ::testing::TestWithParam<Screen> {
  protected:
   static void SetUpTestSuite() { platform::RegisterTahomaIfMissing(); }
 };
 
 TEST_P(WorksheetGeometryTest, NothingOnTheSheetLiesOverAnythingElse) {
   ProgramFixture run;
-  run.program.PinScreen(shell::ScreenInfo{double(GetParam().width()), double(GetParam().height()), 15, 15});
+  const QSize screen = GetParam().size;
+  run.program.PinScreen(shell::ScreenInfo{double(screen.width()), double(screen.height()), 15, 15});
   worksheet::ui::FitWorksheetWindow(run.program);
   auto* sheet = run.program.Find<Form9>(QStringLiteral("Form9"));
   ASSERT_NE(sheet, nullptr);
+  if (GetParam().sheet == Sheet::Reduced) sheet->ZoomIn_Click();
+  if (GetParam().sheet == Sheet::WideFace) {
+    run.dialogs.AnswerFontDialog(platform::FontChoice{QStringLiteral("DejaVu Sans"), 10});
+    sheet->ChangeFont_Click();
+  }
   const std::vector<Placed> placed = PlacedControls(*sheet);
   ASSERT_GT(placed.size(), 200u);
 
@@ -107,10 +121,17 @@ TEST_P(WorksheetGeometryTest, NothingOnTheSheetLiesOverAnythingElse) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, WorksheetGeometryTest,
-                         ::testing::Values(QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)),
-                         [](const auto& info) {
-                           return QStringLiteral("At%1x%2").arg(info.param.width()).arg(info.param.height()).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Screens, WorksheetGeometryTest,
+    ::testing::ValuesIn([] {
+      std::vector<Screen> screens;
+      for (QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)})
+        for (Sheet sheet : {Sheet::FullSize, Sheet::Reduced, Sheet::WideFace}) screens.push_back({size, sheet});
+      return screens;
+    }()),
+    [](const auto& info) {
+      const char* sheet = info.param.sheet == Sheet::Reduced ? "Reduced" : info.param.sheet == Sheet::WideFace ? "WideFace" : "";
+      return QStringLiteral("At%1x%2%3").arg(info.param.size.width()).arg(info.param.size.height()).arg(sheet).toStdString();
+    });
 
 }  // namespace

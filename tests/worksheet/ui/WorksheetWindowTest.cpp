@@ -200,6 +200,8 @@ TEST_F(WorksheetWindowTest, ReduceAndFullSizeReturnExactlyToTheFittedLayout) {
   EXPECT_FLOAT_EQ(sheet.L[5].y1, float(line.y1 * 0.75));
   EXPECT_NEAR(platform::ui::Height(&sheet), sheetHeight * 0.75, 1e-6);
   EXPECT_TRUE(sheet.isVisible());
+  frame.resize(1024, 768);
+  EXPECT_TRUE(testenv::SavePicture(frame.grab().toImage(), "worksheet-reduced-1024x768.png"));
   sheet.ZoomIn_Click();  // a second reduce does nothing
   EXPECT_DOUBLE_EQ(platform::ui::Left(box), left * 0.75);
   // The screen changes before Full Size: the sheet still returns to its fitted layout.

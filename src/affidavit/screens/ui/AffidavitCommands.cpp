@@ -64,7 +64,7 @@ void ApplyOpenedForm(shell::Program& program, AffidavitMode mode) {
     RestoreAffidavitSheets(program, PageId::Form12);
   }
   const bool longForm = mode == kLongForm;
-  SetFormMenus(program, longForm);
+  ApplyFormLayout(program, longForm);
   const QString face = program.Case.AffidavitPages.FDFontName;
   for (PageId page : kAllPages)
     if (AffidavitPage* p = Page(program, page)) p->ApplyFont(face, std::nullopt, std::nullopt, true);
@@ -81,6 +81,7 @@ bool WithFinDecSession(shell::Program& program, bool open) {
   session.applyLayout = [&](AffidavitMode mode) {
     TakeSettings(program, settings);
     ApplyOpenedForm(program, mode);
+    settings = SettingsOf(program);  // the layout's form and font sizes stand
   };
   const bool opened = OpenTheFinDec(session);
   if (opened) TakeSettings(program, settings);

@@ -15,6 +15,7 @@
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
+#include "platform/ui/CaptionFit.h"
 #include "shell/ui/Program.h"
 
 namespace affidavit::ui {
@@ -42,7 +43,9 @@ AffidavitPage::AffidavitPage(shell::Program& program, PageId id, std::shared_ptr
       id_(id),
       design_(affidavit::Design(id)),
       services_(std::move(services)) {
-  setWindowTitle(QString());
+  // The frame shows the page under this title.
+  setWindowTitle(IsLongForm(id) ? QStringLiteral("Family Law Financial Affidavit (Long Form)")
+                                : QStringLiteral("Family Law Financial Affidavit (Short Form)"));
   BuildMenus();
   Build();
 }
@@ -277,7 +280,17 @@ void AffidavitPage::ApplySheetScale(double scale, const std::optional<SheetFonts
       platform::ui::SetFontSize(c, it->fontSize);
     }
   }
+  platform::ui::FitCaptionFonts(Controls());  // one size for all may be too large for a caption's cell
   SizeToSheet();
+}
+
+void AffidavitPage::SetFullSizeWidth(const QString& array, int index, double twips) {
+  QWidget* c = Element(array, index);
+  if (!c) return;
+  if (!isFitted_) RecordFit(fitted_);
+  platform::ui::SetWidth(c, twips);
+  const auto it = fittedControls_.find(c);
+  if (it != fittedControls_.end()) it->geometry.width = twips;
 }
 
 void AffidavitPage::ApplyFont(const QString& face, std::optional<double> size, std::optional<double> noteSize,
@@ -289,10 +302,16 @@ void AffidavitPage::ApplyFont(const QString& face, std::optional<double> size, s
     c->setFont(font);
     const bool note = IsNoteLabel(c->objectName());
     std::optional<double> newSize = note && noteSize ? noteSize : size;
-    if (!newSize) continue;
+    if (!newSize) {
+      // At full size a caption narrowed for an earlier face gets its size back.
+      const auto it = fittedControls_.constFind(c);
+      if (fullSize && it != fittedControls_.constEnd()) platform::ui::SetFontSize(c, it->fontSize);
+      continue;
+    }
     platform::ui::SetFontSize(c, *newSize);
     if (fullSize) fittedControls_[c].fontSize = *newSize;
   }
+  platform::ui::FitCaptionFonts(Controls());  // a wider face may not fit a caption's cell
 }
 
 void AffidavitPage::ButtonPlus1_Click() {

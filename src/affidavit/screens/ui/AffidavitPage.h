@@ -66,6 +66,10 @@ class AffidavitPage : public platform::ui::Form {
   // the note labels' size.
   void ApplyFont(const QString& face, std::optional<double> size, std::optional<double> noteSize, bool fullSize);
 
+  // A full-size width of an element (twips), kept as its fitted width so that
+  // the sheet sizes return to it.
+  void SetFullSizeWidth(const QString& array, int index, double twips);
+
   // The width check of a key going down in a member of a checked array.
   void CheckWidth(QWidget* field, const QString& array, int index, int keyCode);
   WidthGuard& Guard() { return guard_; }

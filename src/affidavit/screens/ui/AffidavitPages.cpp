@@ -53,7 +53,7 @@ void ShowPage(shell::Program& program, PageId page, bool top, bool left) {
     return;
   }
   const int across = frame->Sheet->horizontalScrollBar()->value();
-  frame->show();
+  frame->ShowInFront();
   p->show();
   frame->ShowWorksheetBar(false);
   if (top) frame->Sheet->verticalScrollBar()->setValue(0);
@@ -88,13 +88,33 @@ void RunAffidavit(shell::Program& program, bool longForm) {
   HideAllPages(program);
   if (AffidavitPage* p = Page(program, PageId::Form12)) p->ZoomOut_Click();
   HideAllPages(program);
-  SetFormMenus(program, longForm);
+  // The layout of the form chosen, whatever form a data file opened last.
+  ApplyFormLayout(program, longForm);
   Enable(program, PageId::Form12, "PrintBlankFA", !longForm);
-  program.State.FinDecFormType = longForm ? 1 : 0;
   auto& vars = program.Case.AffidavitPages;
   vars.FDFontSizePoints = vars.FDScreenFontSize;
   vars.FDFontSize = 9;
   ShowPage(program, longForm ? PageId::Form12 : PageId::Form121);
+}
+
+void ApplyFormLayout(shell::Program& program, bool longForm) {
+  SetFormMenus(program, longForm);
+  if (AffidavitPage* page = Page(program, PageId::Form12)) {
+    const double scaleX = page->FittedFactors().ScaleFactorX;
+    for (const SectionTwoWidths& boxes : FormLayoutWidths(longForm)) {
+      const QString array = QString::fromLatin1(boxes.array);
+      for (int i = boxes.first; i <= boxes.last; ++i) {
+        if (boxes.width) page->SetFullSizeWidth(array, i, static_cast<float>(*boxes.width * scaleX));
+        if (QWidget* box = page->Element(array, i)) box->setEnabled(boxes.enabled);
+      }
+    }
+  }
+  program.State.FinDecFormType = longForm ? 1 : 0;
+  if (!longForm) {
+    auto& vars = program.Case.AffidavitPages;
+    vars.FDFontSizePoints = vars.FDScreenFontSize;
+    vars.FDFontSize = 9;
+  }
 }
 
 void ReduceAffidavitSheets(shell::Program& program, PageId from) {

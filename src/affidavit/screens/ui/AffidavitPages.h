@@ -44,6 +44,12 @@ void ReduceAffidavitSheets(shell::Program& program, PageId from);
 // The restoration to the fitted layout, leaving `from`'s pair placed (ZoomOutOK).
 void RestoreAffidavitSheets(shell::Program& program, PageId from);
 
+// The pages laid out for the form in use (at full size): the menu states
+// below, the widths and entry of the long page's Section II boxes
+// (FormLayoutWidths, times the page's ScaleFactorX), AffidavitMode; the short
+// form also takes the screen font size and the print size 9.
+void ApplyFormLayout(shell::Program& program, bool longForm);
+
 // Menu states of the form in use on the long pages: the long-form preview
 // enabled and the short-form one greyed, or the reverse.
 void SetFormMenus(shell::Program& program, bool longForm);

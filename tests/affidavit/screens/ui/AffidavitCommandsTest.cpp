@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QLineEdit>
 #include <QTest>
 
 #include "affidavit/datafile/FinDecSlots.h"
@@ -16,6 +17,7 @@
 #include "app/ui/StartupLayout.h"
 #include "casefile/ui/WindowCaseFields.h"
 #include "express/ui/ExpressFixture.h"
+#include "express/ui/Form1.h"
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/NumberText.h"
@@ -134,6 +136,70 @@ TEST_F(AffidavitCommandsTest, SavedAffidavitOpensAgainWithItsEntriesAndTotals) {
   EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
 }
 
+// A data file opens in its form's layout: the long page's Section II names
+// and descriptions narrow for the short form, whose lines 66 to 69 take no
+// entries, and widen again for the long form; the Express screen's long-form
+// command lays the pages out for the long form whatever file opened last.
+TEST_F(AffidavitCommandsTest, OpenedFileSetsItsFormsLayout) {
+  for (bool longForm : {false, true}) {
+    RunAffidavit(program, longForm);
+    dialogs.AnswerSaveDialog(Path(longForm ? "long.FIN" : "short.FIN"));
+    P(longForm ? PageId::Form12 : PageId::Form121)->SaveFinDec_Click();
+  }
+  AffidavitPage* p = P(PageId::Form12);
+  const double x = p->FittedFactors().ScaleFactorX;  // 1.28 at 1024 x 768
+  auto width = [&](const char* array, int i) { return platform::ui::Width(p->Element(array, i)); };
+  auto typed = [&](int i) {
+    auto* box = qobject_cast<QLineEdit*>(p->Element("S2T", i));
+    box->clear();
+    QTest::keyClicks(box, "Tutor");
+    return box->text();
+  };
+  program.Case.AffidavitPages.FDFontSizePoints = 12;
+  auto open = [&](const char* file) {
+    dialogs.AnswerOpenDialog(Path(file));
+    dialogs.AnswerMessageBox(platform::kAnswerOk);
+    p->OpenFinDec_Click();
+  };
+
+  open("short.FIN");
+  EXPECT_EQ(program.State.FinDecFormType, 0);
+  for (auto [array, i] : {std::pair{"S2N", 0}, {"S2N", 67}, {"S2NNew", 1}, {"S2NNew", 16}, {"S2T", 0}, {"S2T", 5},
+                          {"S2T", 10}, {"S2T", 28}})
+    EXPECT_FLOAT_EQ(width(array, i), float(3150 * x)) << array << i;
+  EXPECT_EQ(typed(6), "");
+  EXPECT_EQ(typed(9), "");
+  for (PageId page : {PageId::Form12, PageId::Form122}) {
+    EXPECT_FALSE(P(page)->MenuItem("PreviewFinDec")->isEnabled());
+    EXPECT_TRUE(P(page)->MenuItem("ShortFinDec")->isEnabled());
+  }
+  EXPECT_DOUBLE_EQ(program.Case.AffidavitPages.FDFontSizePoints, program.Case.AffidavitPages.FDScreenFontSize);
+  EXPECT_EQ(program.Case.AffidavitPages.FDFontSize, 9);
+  // Reduced and back, the boxes keep the width the form gave them.
+  p->ZoomIn_Click();
+  p->ZoomOut_Click();
+  EXPECT_FLOAT_EQ(width("S2N", 3), float(3150 * x));
+
+  open("long.FIN");
+  EXPECT_EQ(program.State.FinDecFormType, 1);
+  const struct {
+    const char* array;
+    int index;
+    double width;
+  } longWidths[] = {{"S2N", 0, 6780}, {"S2N", 66, 6780}, {"S2NNew", 9, 6780}, {"S2T", 5, 6100},
+                    {"S2T", 11, 5920}, {"S2T", 12, 6780}, {"S2T", 28, 6135}};
+  for (const auto& w : longWidths) EXPECT_FLOAT_EQ(width(w.array, w.index), float(w.width * x)) << w.array << w.index;
+  EXPECT_EQ(typed(6), "Tutor");
+  EXPECT_TRUE(p->MenuItem("PreviewFinDec")->isEnabled());
+  EXPECT_FALSE(p->MenuItem("ShortFinDec")->isEnabled());
+
+  open("short.FIN");
+  RunAffidavit(program, true);
+  EXPECT_FLOAT_EQ(width("S2N", 0), float(6780 * x));
+  EXPECT_EQ(typed(7), "Tutor");
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
+}
+
 TEST_F(AffidavitCommandsTest, ClearFormActsOnYesOnlyAndCalculateShowsTheTotals) {
   RunAffidavit(program, true);
   AffidavitPage* p = P(PageId::Form12);
@@ -217,6 +283,38 @@ TEST_F(AffidavitCommandsTest, PagesStandInTheFrameWithTheirOwnBarAndMenus) {
   EXPECT_FALSE(P(PageId::Form122)->isVisible());
   EXPECT_EQ(frame.MenuBar()->actions().front()->text(), "     File");
   EXPECT_EQ(frame.Current(), program.Find<worksheet::ui::Form9>("Form9"));
+}
+
+// The frame's title names the form it shows, and while the frame is up the
+// Express screen (whose row of buttons stood out below it) is hidden; each
+// Return To Express Form brings the Express screen back.
+TEST_F(AffidavitCommandsTest, FrameNamesTheFormShownAndHidesTheExpressScreen) {
+  MDIForm1& frame = Frame();
+  auto* express = program.Find<express::Form1>("Form1");
+  ASSERT_NE(express, nullptr);
+  express->show();
+  const struct {
+    platform::ui::ButtonPlus* command;
+    platform::ui::ButtonPlus* back;
+    const char* title;
+  } runs[] = {{express->RunAffadavit, frame.Command4, "Family Law Financial Affidavit (Long Form)"},
+              {express->ButtonPlus1, frame.Command4, "Family Law Financial Affidavit (Short Form)"},
+              {express->RunWaWs, frame.Return, "Child Support Guidelines Worksheet"}};
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.title);
+    QTest::mouseClick(run.command, Qt::LeftButton);
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.windowTitle(), run.title);
+    EXPECT_FALSE(express->isVisible());
+    QTest::mouseClick(run.back, Qt::LeftButton);
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_TRUE(express->isVisible());
+  }
+  // Page 2 of a form is the same form.
+  QTest::mouseClick(express->RunAffadavit, Qt::LeftButton);
+  P(PageId::Form12)->Command2_Click();
+  EXPECT_EQ(frame.Current(), P(PageId::Form122));
+  EXPECT_EQ(frame.windowTitle(), "Family Law Financial Affidavit (Long Form)");
 }
 
 }  // namespace

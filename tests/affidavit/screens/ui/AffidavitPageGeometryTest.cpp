@@ -37,39 +37,62 @@ QString Caption(QWidget* w) {
   return {};
 }
 
-// After the start-up fit on the screens the program is laid out for, every
-// caption of the four pages is whole: one line within its control's width, a
-// broken caption within its height.
-TEST(AffidavitPageGeometry, EveryCaptionWholeAfterTheStartUpFit) {
-  platform::RegisterTahomaIfMissing();
-  const shell::ScreenInfo screens[] = {{800, 600, 15, 15}, {1024, 768, 15, 15}, {1920, 1080, 15, 15}};
-  for (const shell::ScreenInfo& screen : screens) {
-    SCOPED_TRACE(std::to_string(int(screen.widthPx)) + "x" + std::to_string(int(screen.heightPx)));
-    ProgramFixture f;
-    f.program.PinScreen(screen);
-    FitAffidavitPages(f.program);
-    for (PageId id : {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123}) {
-      AffidavitPage* page = Page(f.program, id);
-      ASSERT_NE(page, nullptr);
-      int captions = 0;
-      for (QWidget* w : page->Sheet->findChildren<QWidget*>()) {
-        const QString text = Caption(w);
-        if (text.trimmed().isEmpty() || !w->isVisibleTo(page->Sheet)) continue;
-        ++captions;
-        const std::string name = PageName(id).toStdString() + " " + w->objectName().toStdString();
-        const QFontMetrics m(w->font());
-        auto* label = qobject_cast<QLabel*>(w);
-        if (label && label->wordWrap()) {
-          const QRect r = m.boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), text);
-          EXPECT_LE(r.height(), label->contentsRect().height()) << name;
-          continue;
-        }
-        EXPECT_LE(m.horizontalAdvance(text), CaptionRoom(w)) << name;
-        EXPECT_LE(m.height(), w->height()) << name;
-      }
-      EXPECT_GT(captions, 20) << PageName(id).toStdString();
+// The pages as the user may see them: after the start-up fit, reduced by
+// "Reduce Sheet Size", and in a face wider than Tahoma chosen with "Change
+// Affidavit Font" on each form.
+enum class Sheet { FullSize, Reduced, WideFace };
+
+void Prepare(shell::Program& program, platform::ScriptedDialogs& dialogs, Sheet sheet) {
+  if (sheet == Sheet::Reduced) {
+    RunAffidavit(program, true);
+    Page(program, PageId::Form12)->ZoomIn_Click();
+  }
+  if (sheet == Sheet::WideFace) {
+    for (auto [longForm, page] : {std::pair{true, PageId::Form12}, std::pair{false, PageId::Form121}}) {
+      RunAffidavit(program, longForm);
+      dialogs.AnswerFontDialog(platform::FontChoice{QStringLiteral("DejaVu Sans"), 9});
+      Page(program, page)->ChangeFont_Click();
     }
   }
+}
+
+// Every caption of the four pages is whole on the screens the program is laid
+// out for: one line within its control's width, a broken caption within its
+// height.
+TEST(AffidavitPageGeometry, EveryCaptionWholeFullSizeReducedAndInAWideFace) {
+  platform::RegisterTahomaIfMissing();
+  const shell::ScreenInfo screens[] = {{800, 600, 15, 15}, {1024, 768, 15, 15}, {1920, 1080, 15, 15}};
+  for (const shell::ScreenInfo& screen : screens)
+    for (Sheet sheet : {Sheet::FullSize, Sheet::Reduced, Sheet::WideFace}) {
+      SCOPED_TRACE(std::to_string(int(screen.widthPx)) + "x" + std::to_string(int(screen.heightPx)) +
+                   (sheet == Sheet::Reduced ? " reduced" : sheet == Sheet::WideFace ? " wide face" : ""));
+      ProgramFixture f;
+      f.program.PinScreen(screen);
+      FitAffidavitPages(f.program);
+      Prepare(f.program, f.dialogs, sheet);
+      for (PageId id : {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123}) {
+        AffidavitPage* page = Page(f.program, id);
+        ASSERT_NE(page, nullptr);
+        int captions = 0;
+        for (QWidget* w : page->Sheet->findChildren<QWidget*>()) {
+          const QString text = Caption(w);
+          if (text.trimmed().isEmpty() || !w->isVisibleTo(page->Sheet)) continue;
+          ++captions;
+          const std::string name = PageName(id).toStdString() + " " + w->objectName().toStdString();
+          const QFontMetrics m(w->font());
+          auto* label = qobject_cast<QLabel*>(w);
+          if (label && label->wordWrap()) {
+            const QRect r = m.boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), text);
+            EXPECT_LE(r.height(), label->contentsRect().height()) << name;
+            continue;
+          }
+          EXPECT_LE(m.horizontalAdvance(text), CaptionRoom(w)) << name << " \"" << text.toStdString() << "\"";
+          EXPECT_LE(m.height(), w->height()) << name;
+        }
+        EXPECT_GT(captions, 20) << PageName(id).toStdString();
+      }
+      EXPECT_FALSE(f.dialogs.Failed()) << f.dialogs.Failures().join("\n").toStdString();
+    }
 }
 
 }  // namespace
