@@ -6,7 +6,7 @@
 set -u
 src=${1:?source folder}
 cd "$src" || exit 2
-windows='express|income|business|results|alimony|worksheet|casefile|affidavit|tools|calculators'
+windows='express|income|business|results|alimony|worksheet|casefile|affidavit|tools|calculators|screenimage'
 fail=0
 check() {  # check <folder> <forbidden include regex> <why>
   local hits

@@ -9,13 +9,13 @@
 #include "alimony/ui/Form3.h"
 #include "business/ui/BusinessWindow.h"
 #include "engine/childsupport/ChildSupportRun.h"
-#include "express/ui/Form1.h"
+#include "express/ExpressScreen.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
 #include "results/ui/ChildSupportResult.h"
 #include "results/ui/ResultWindowCommands.h"
-#include "results/ui/ScreenImage.h"
+#include "screenimage/ui/ScreenImage.h"
 #include "shell/ui/Program.h"
 #include "shell/ui/ShellDialogs.h"
 
@@ -28,7 +28,9 @@ namespace {
 
 const QString kForm3 = QStringLiteral("Form3");
 
-express::Form1* ExpressScreen(Program& program) { return program.Find<express::Form1>(QStringLiteral("Form1")); }
+express::ExpressScreen* ExpressScreen(Program& program) {
+  return express::AsExpressScreen(program.Find(QStringLiteral("Form1")));
+}
 
 // "Use Suggested Award"'s child support run. With child support calculated
 // before alimony the Express screen's ChildSupport box keeps the figure the
@@ -53,6 +55,17 @@ Form3* LoadAlimonyResult(Program& program) {
   return form;
 }
 
+bool ShowAlimonyRun(Program& program, const QString& caseName) {
+  Form3* form = LoadAlimonyResult(program);
+  if (!form) return false;
+  RunCaseScore(program);
+  form->ClaimantName->setText(QStringLiteral(" ") + caseName);
+  form->NewAward->clear();
+  if (!RunAlimony(program, true).Completed) return false;
+  form->show();
+  return true;
+}
+
 CaseScoreResult RunCaseScore(Program& program) {
   const CaseScoreResult score = ComputeCaseScore(program.Case);
   if (Form3* form = LoadAlimonyResult(program)) form->ShowCaseScore(score);
@@ -68,7 +81,7 @@ AlimonyInputs AlimonyRunInputs(Program& program) {
     inputs.ServiceTrades.Payer = payer->ServiceTrades();
   if (auto* window = program.Load<income::IncomeWindow>(QStringLiteral("Form13"))) {
     income::DeductionChoices& d = inputs.ClaimDeductions;
-    if (express::Form1* express = ExpressScreen(program)) d.filing = express->Filing(Party::Claim);
+    if (express::ExpressScreen* express = ExpressScreen(program)) d.filing = express->Filing(Party::Claim);
     d.standardDeduction = window->StandardDeduction->isChecked();
     d.eicCheck = window->EICCheck->isChecked();
     for (int i = 0; i < int(window->EICChoices.size()); ++i)
@@ -96,9 +109,9 @@ AlimonyOutcome RunAlimony(Program& program, bool clearNotes) {
     form->ShowOutcome(outcome, program.State.Screen.ScaleFactorX);
   }
   if (outcome.ChildSupport)
-    if (express::Form1* express = ExpressScreen(program))
-      express->ChildSupport->setText(
-          platform::Format(*outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
+    if (express::ExpressScreen* express = ExpressScreen(program))
+      express->Fields().SetText(QStringLiteral("ChildSupport"),
+                                platform::Format(*outcome.ChildSupport, childsupport::kChildSupportFieldPattern));
   return outcome;
 }
 
@@ -112,7 +125,8 @@ std::unique_ptr<Form3> MakeForm3(Program& program) {
     if (QWidget* express = program.Load(QStringLiteral("Form1"))) express->show();
   };
   link.setCurrentMaintTransfer = [&program](const QString& text) {
-    if (express::Form1* express = ExpressScreen(program)) express->CurrentMaintTransfer->setText(text);
+    if (express::ExpressScreen* express = ExpressScreen(program))
+      express->Fields().SetText(QStringLiteral("CurrentMaintTransfer"), text);
   };
   link.showTaxCredits = [&program](Party party) { results::ui::ShowTaxCredits(program, party); };
   link.showPresentValueHelp = [&program] { shell::OpenPresentValueHelp(program); };
@@ -140,7 +154,7 @@ std::unique_ptr<Form3> MakeForm3(Program& program) {
     return AlimonyReportDocument(program.Case, inputs);
   };
   kind.printScreenImage = [&program, window] {
-    results::ui::TakeScreenImage(program, *window, 3, [window] {
+    screenimage::ui::TakeScreenImage(program, *window, 3, [window] {
       window->HideForm3Buttons();
       window->MakeForm3White();
     });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 #include "alimony/AlimonyRun.h"
@@ -13,17 +15,16 @@ namespace alimony::ui {
 
 class Form3;
 
-// What the Express screen's "Alimony Recommendation" calls once its entry
-// checks have passed, the incomes and tiers are handed over and, with alimony
-// calculated first, child support has run:
-//
-//   Form3* form = alimony::ui::LoadAlimonyResult(program);  // fitted, not shown
-//   alimony::ui::RunCaseScore(program);
-//   ... the case name and an empty award box ...
-//   if (alimony::ui::RunAlimony(program, true).Completed) ... show it ...
-//
-// The alimony bonus calculator runs RunCaseScore and RunAlimony(program,
-// false) the same way.
+// What the Express screen's "Alimony Recommendation" runs (through the
+// program's window commands) once its entry checks have passed, the incomes
+// and tiers are handed over and, with alimony calculated first, child support
+// has run: the result window loaded and fitted, the case score, the case name
+// and an empty award box, the calculation, and the window shown when it
+// completed. False (nothing shown) when it did not.
+bool ShowAlimonyRun(shell::Program& program, const QString& caseName);
+
+// Its steps. The alimony bonus calculator runs RunCaseScore and
+// RunAlimony(program, false) the same way.
 
 // The result window "Form3" through the window registry, fitted to the screen
 // once per loading; null when the program has none.

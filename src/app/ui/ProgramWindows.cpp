@@ -10,11 +10,14 @@
 #include "alimony/ui/AlimonyResult.h"
 #include "alimony/ui/Form2.h"
 #include "alimony/ui/Form3.h"
+#include "app/ui/frmSplash.h"
 #include "business/ui/BusinessWindow.h"
+#include "calculators/ui/CalculatorWindow.h"
+#include "calculators/ui/Form7.h"
 #include "calculators/ui/Form72t.h"
 #include "calculators/ui/Form72tHelp.h"
-#include "calculators/ui/Form7.h"
 #include "calculators/ui/FormFin.h"
+#include "casefile/ui/CaseFileMenus.h"
 #include "express/ui/Form1.h"
 #include "express/ui/Form16.h"
 #include "income/ui/BusinessWindowLink.h"
@@ -22,7 +25,7 @@
 #include "results/ui/ChildSupportResult.h"
 #include "results/ui/Form10.h"
 #include "results/ui/Form5.h"
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 #include "shell/ui/Form17.h"
 #include "shell/ui/Form18.h"
 #include "shell/ui/Form20.h"
@@ -31,13 +34,14 @@
 #include "shell/ui/FormScaling.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
-#include "app/ui/frmSplash.h"
 #include "tools/ui/BonusWindow.h"
 #include "tools/ui/FormDepends.h"
 #include "tools/ui/FormOnight.h"
 #include "tools/ui/ImputeWindowLink.h"
+#include "tools/ui/ResultWhatIfTools.h"
 #include "worksheet/ui/Form9.h"
 #include "worksheet/ui/MDIForm1.h"
+#include "worksheet/ui/OpenWorksheet.h"
 
 namespace app {
 
@@ -93,9 +97,31 @@ void AddIncomeWindow(Program& program, const char* name) {
   });
 }
 
+// How the windows open and run one another's (shell::WindowCommands).
+void SetWindowCommands(Program& p) {
+  shell::WindowCommands& c = p.Commands;
+  c.SaveCase = [&p] { return casefile::ui::SaveCase(p); };
+  c.OpenCase = [&p] { return casefile::ui::OpenCase(p); };
+  c.ClearData = [&p] { return casefile::ui::ClearData(p); };
+  c.OpenWorksheet = [&p] { worksheet::ui::OpenWorksheet(p); };
+  c.RunAffidavit = [&p](bool longForm) { affidavit::ui::RunAffidavit(p, longForm); };
+  c.OpenCalculator = [&p](const QString& name, std::int16_t caller) {
+    return calculators::ui::OpenCalculator(p, name, caller) != nullptr;
+  };
+  c.OpenOvernightEstimator = [&p] { tools::ui::OpenOvernightEstimator(p); };
+  c.OpenDependsCalculator = [&p] { tools::ui::OpenResultDependsCalculator(p); };
+  c.OpenBonusCalculator = [&p](const QString& bonusWindow, std::function<void()> runAlimony) {
+    tools::ui::OpenResultBonusCalculator(p, bonusWindow, std::move(runAlimony));
+  };
+  c.ShowChildSupportResult = [&p]() -> QWidget* { return results::ui::ShowChildSupportResult(p); };
+  c.RunChildSupport = [&p] { return results::ui::RunChildSupport(p).Completed; };
+  c.RunAlimony = [&p](const QString& caseName) { return alimony::ui::ShowAlimonyRun(p, caseName); };
+}
+
 }  // namespace
 
 void RegisterProgramWindows(Program& p) {
+  SetWindowCommands(p);
   Add<frmSplash>(p, "frmSplash", p);
   Add<express::Form1>(p, "Form1", p);
   Add<alimony::Form2>(p, "Form2");
@@ -106,7 +132,7 @@ void RegisterProgramWindows(Program& p) {
   AddBusinessWindow<business::Form26>(p, "Form26");
   AddBusinessWindow<business::Form27>(p, "Form27");
   p.Windows().SetFactory(QStringLiteral("Form5"), [&p] { return results::ui::MakeForm5(p); });
-  Add<results::ui::Form6>(p, "Form6", p);
+  Add<screenimage::ui::Form6>(p, "Form6", p);
   p.Windows().SetFactory(QStringLiteral("Form10"), [&p] { return results::ui::MakeForm10(p); });
   Add<shell::Form4>(p, "Form4");
   Add<shell::Form8>(p, "Form8");

@@ -101,7 +101,7 @@ void CalculatorWindow::QuitProgram_Click() { program_.QuitProgram(); }
 void CalculatorWindow::PrinterSetup_Click() { program_.SetUpPrinter(); }
 
 void CalculatorWindow::PrintScreenImage_Click() {
-  results::ui::TakeScreenImage(
+  screenimage::ui::TakeScreenImage(
       program_, *this, imageParts_.callerCode,
       [this] {
         for (QWidget* b : imageParts_.hiddenButtons) b->hide();

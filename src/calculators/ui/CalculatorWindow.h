@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/ui/Form.h"
-#include "results/ui/ScreenImage.h"
+#include "screenimage/ui/ScreenImage.h"
 
 class QAction;
 class QCloseEvent;
@@ -101,7 +101,7 @@ class CalculatorWindow : public platform::ui::Form {
     std::int16_t callerCode = 0;
     std::vector<QWidget*> hiddenButtons;
     QWidget* tradeMark = nullptr;
-    results::ui::ImageWindowState state = results::ui::ImageWindowState::MaximisedOnReturn;
+    screenimage::ui::ImageWindowState state = screenimage::ui::ImageWindowState::MaximisedOnReturn;
   };
   void SetScreenImageParts(ScreenImageParts parts) { imageParts_ = std::move(parts); }
 

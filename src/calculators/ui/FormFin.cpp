@@ -75,7 +75,7 @@ FormFin::FormFin(shell::Program& program, QWidget* parent)
   scheme.push_back(lblAnswerNote);
   scheme.insert(scheme.end(), Option.begin(), Option.end());
   SetSchemeControls(std::move(scheme));
-  SetScreenImageParts({9, {CmdAnswer, CmdClear, cmdReturn}, nullptr, results::ui::ImageWindowState::AsCaptured});
+  SetScreenImageParts({9, {CmdAnswer, CmdClear, cmdReturn}, nullptr, screenimage::ui::ImageWindowState::AsCaptured});
 
   connect(CmdAnswer, &ButtonPlus::clicked, this, &FormFin::CmdAnswer_Click);
   connect(CmdClear, &ButtonPlus::clicked, this, &FormFin::CmdClear_Click);

@@ -8,8 +8,7 @@
 #include "express/CustodyStates.h"
 #include "express/SplitCustody.h"
 #include "express/TimeSharing.h"
-#include "express/ui/Form1.h"
-#include "express/ui/Form16.h"
+#include "express/ExpressScreen.h"
 #include "express/ui/FormFields.h"
 #include "income/IncomeFields.h"
 #include "income/ui/IncomeWindow.h"
@@ -69,7 +68,7 @@ void WindowCaseFields::React(const ControlRef& c) {
 }
 
 void WindowCaseFields::ReactExpress(const ControlRef& c) {
-  auto* form1 = program_.Load<express::Form1>(QStringLiteral("Form1"));
+  auto* form1 = express::AsExpressScreen(program_.Load(QStringLiteral("Form1")));
   if (!form1) return;
   express::ExpressFields& f = form1->Fields();
   express::Prompter& prompter = form1->Prompts();
@@ -131,7 +130,7 @@ bool WindowCaseFields::Run(const QString& window, const char* m, int column) {
     else if (Is(m, method::ClearBusinessVars)) business->ClearBusinessVars();
     return true;
   }
-  if (auto* time = program_.Load<express::Form16>(window)) {
+  if (auto* time = express::AsParentingTimeWindow(program_.Load(window))) {
     if (Is(m, method::AssignTierVars)) time->AssignTierVars();
     else if (Is(m, method::CalculateAvTime)) time->CalculateAvTime();
     else if (Is(m, method::CalculateTierTotal)) time->CalculateTierTotal();

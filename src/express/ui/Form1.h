@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "engine/childsupport/ChildSupportRun.h"
+#include "express/ExpressScreen.h"
 #include "express/Prompter.h"
 #include "express/ui/FormFields.h"
 #include "express/ui/TimeBoxKeys.h"
@@ -37,7 +38,7 @@ namespace express {
 // them. Closing the window asks whether to quit the program; a double quote
 // typed into any of its fields becomes an apostrophe. It gives the income
 // windows what they read and write of it as their ExpressLink.
-class Form1 : public platform::ui::Form, public income::ExpressLink {
+class Form1 : public platform::ui::Form, public ExpressScreen {
   Q_OBJECT
  public:
   explicit Form1(shell::Program& program, QWidget* parent = nullptr);
@@ -215,8 +216,8 @@ class Form1 : public platform::ui::Form, public income::ExpressLink {
 
   // Children, custody and time-sharing (Form1Custody.cpp): the user's
   // clicks and edits run the Express area's screen code on these fields.
-  ExpressFields& Fields() { return fields_; }
-  Prompter& Prompts() { return prompter_; }
+  ExpressFields& Fields() override { return fields_; }
+  Prompter& Prompts() override { return prompter_; }
   // Opens the parenting-time window and refreshes the tiers.
   void SharedCalc_Click();
 

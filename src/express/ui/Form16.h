@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "express/ExpressScreen.h"
 #include "express/Prompter.h"
 #include "platform/Dialogs.h"
 #include "platform/document/Document.h"
@@ -32,7 +33,7 @@ namespace express {
 // on the Express screen. Closing it only hides it, so its boxes keep the
 // case's time; each close brings the tier values up to date. The entry code
 // itself is the Express area's plain code over the window's fields.
-class Form16 : public platform::ui::Form {
+class Form16 : public platform::ui::Form, public ParentingTimeWindow {
   Q_OBJECT
  public:
   explicit Form16(shell::Program& program, QWidget* parent = nullptr);
@@ -52,9 +53,9 @@ class Form16 : public platform::ui::Form {
   ExpressFields& Fields() { return fields_; }
 
   // The tier values from the window's boxes (read by every run).
-  void AssignTierVars();
-  void CalculateAvTime();
-  void CalculateTierTotal();
+  void AssignTierVars() override;
+  void CalculateAvTime() override;
+  void CalculateTierTotal() override;
 
   // "Print Parenting Time": the print dialog, then the report on the chosen
   // printer. A cancel or a printing failure ends it quietly.

@@ -2,9 +2,6 @@
 #include <QDir>
 #include <QUrl>
 
-#include "affidavit/screens/ui/AffidavitPages.h"
-#include "calculators/ui/CalculatorWindow.h"
-#include "casefile/ui/CaseFileMenus.h"
 #include "express/ui/Form1.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
@@ -13,8 +10,6 @@
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "shell/ui/ShellDialogs.h"
-#include "tools/ui/FormOnight.h"
-#include "worksheet/ui/OpenWorksheet.h"
 
 namespace express {
 
@@ -31,17 +26,17 @@ void Form1::NotAvailableYet(const QString& what) {
                                   platform::kBoxOk, windowTitle());
 }
 
-void Form1::Save_Click() { casefile::ui::SaveCase(program_); }
+void Form1::Save_Click() { program_.Commands.SaveCase(); }
 
-void Form1::Open_Click() { casefile::ui::OpenCase(program_); }
+void Form1::Open_Click() { program_.Commands.OpenCase(); }
 
-void Form1::ClearData_Click() { casefile::ui::ClearData(program_); }
+void Form1::ClearData_Click() { program_.Commands.ClearData(); }
 
-void Form1::RunWaWs_Click() { worksheet::ui::OpenWorksheet(program_); }
+void Form1::RunWaWs_Click() { program_.Commands.OpenWorksheet(); }
 
-void Form1::RunAffadavit_Click() { affidavit::ui::RunAffidavit(program_, true); }
+void Form1::RunAffadavit_Click() { program_.Commands.RunAffidavit(true); }
 
-void Form1::ButtonPlus1_Click() { affidavit::ui::RunAffidavit(program_, false); }
+void Form1::ButtonPlus1_Click() { program_.Commands.RunAffidavit(false); }
 
 void Form1::EdSkillsCommand_Click() {
   auto* table = program_.Load<platform::ui::Form>(QStringLiteral("Form2"));
@@ -59,19 +54,19 @@ void Form1::Color_Click() { shell::OpenButtonColorPicker(program_); }
 void Form1::Scaling_Click() { shell::OpenDisplayScaling(program_); }
 
 void Form1::DB_Click() {
-  if (!calculators::ui::OpenCalculator(program_, QStringLiteral("Form7"), 1)) return;
+  if (!program_.Commands.OpenCalculator(QStringLiteral("Form7"), 1)) return;
   HideForResults();
 }
 
 void Form1::IRA_Click() {
-  if (calculators::ui::OpenCalculator(program_, QStringLiteral("Form72t"), 1)) hide();
+  if (program_.Commands.OpenCalculator(QStringLiteral("Form72t"), 1)) hide();
 }
 
 void Form1::FinCalc_Click() {
-  if (calculators::ui::OpenCalculator(program_, QStringLiteral("FormFin"), 1)) hide();
+  if (program_.Commands.OpenCalculator(QStringLiteral("FormFin"), 1)) hide();
 }
 
-void Form1::OnightsE_Click() { tools::ui::OpenOvernightEstimator(program_); }
+void Form1::OnightsE_Click() { program_.Commands.OpenOvernightEstimator(); }
 
 void Form1::InteractiveHelp_Click() {
   if (program_.OpenWebPage)

@@ -4,16 +4,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "alimony/ui/AlimonyResult.h"
-#include "alimony/ui/Form3.h"
 #include "express/ExpressChecks.h"
 #include "express/ui/Form1.h"
 #include "express/ui/Form16.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
-#include "results/ui/ChildSupportResult.h"
-#include "results/ui/Form5.h"
 #include "shell/ui/Program.h"
 
 namespace express {
@@ -48,7 +44,7 @@ void Form1::HideForResults() {
     if (QWidget* window = program_.Find<QWidget>(name)) window->hide();
 }
 
-bool Form1::ComputeChildSupport() { return results::ui::RunChildSupport(program_).Completed; }
+bool Form1::ComputeChildSupport() { return program_.Commands.RunChildSupport(); }
 
 void Form1::ChildSupportButton_Click() {
   casevars::CaseVars& cv = program_.Case;
@@ -62,10 +58,10 @@ void Form1::ChildSupportButton_Click() {
     cv.Express.MaintAppliedToCS = 0;
     cv.Express.MoAlimonyTransfer = 0;
   }
-  results::ui::Form5* form5 = results::ui::ShowChildSupportResult(program_);
-  if (!ComputeChildSupport() && form5) {
+  QWidget* result = program_.Commands.ShowChildSupportResult();
+  if (!ComputeChildSupport() && result) {
     // A run the engine could not finish shows the Express screen again.
-    form5->hide();
+    result->hide();
     show();
   }
 }
@@ -86,13 +82,7 @@ void Form1::AlimonyButton_Click() {
     if (!ComputeChildSupport()) return;
   }
 
-  alimony::ui::Form3* form3 = alimony::ui::LoadAlimonyResult(program_);
-  if (!form3) return;
-  alimony::ui::RunCaseScore(program_);
-  form3->ClaimantName->setText(QStringLiteral(" ") + ClaimantName->text());
-  form3->NewAward->clear();
-  if (!alimony::ui::RunAlimony(program_, true).Completed) return;
-  form3->show();
+  if (!program_.Commands.RunAlimony(ClaimantName->text())) return;
   HideForResults();
 }
 

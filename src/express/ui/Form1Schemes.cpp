@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "express/ui/Form1.h"
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/CaptureForm.h"
 #include "prefs/Preferences.h"
@@ -68,7 +68,7 @@ void Form1::MakeScreenGrey() {
 }
 
 void Form1::PrintScreenImage_Click() {
-  auto* form6 = program_.Load<results::ui::Form6>(QStringLiteral("Form6"));
+  auto* form6 = program_.Load<screenimage::ui::Form6>(QStringLiteral("Form6"));
   if (!form6) {
     NotAvailableYet(QStringLiteral("Print Screen Image"));
     return;

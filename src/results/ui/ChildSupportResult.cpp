@@ -10,15 +10,14 @@
 
 #include "business/ui/BusinessWindow.h"
 #include "express/ExpressChecks.h"
-#include "express/ui/Form1.h"
+#include "express/ExpressScreen.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
 #include "results/ChildSupportReport.h"
 #include "results/ui/Form10.h"
 #include "results/ui/Form5.h"
-#include "results/ui/ResultWhatIfTools.h"
 #include "results/ui/ResultWindowCommands.h"
-#include "results/ui/ScreenImage.h"
+#include "screenimage/ui/ScreenImage.h"
 #include "shell/ui/Program.h"
 
 namespace results::ui {
@@ -55,12 +54,12 @@ std::vector<std::function<std::int16_t()>> ExpressEntryChecks(Program& program) 
   std::vector<std::function<std::int16_t()>> checks;
   const Check second = &express::CheckDataEntry1, third = &express::CheckDataEntry3;
   checks.push_back([&program]() -> std::int16_t {
-    auto* express = program.Load<express::Form1>(QStringLiteral("Form1"));
+    auto* express = express::AsExpressScreen(program.Load(QStringLiteral("Form1")));
     return express ? express::CheckDataEntry0(express->Fields(), program.Case, express->Prompts()) : 0;
   });
   for (Check check : {second, third})
     checks.push_back([&program, check]() -> std::int16_t {
-      auto* express = program.Load<express::Form1>(QStringLiteral("Form1"));
+      auto* express = express::AsExpressScreen(program.Load(QStringLiteral("Form1")));
       return express ? check(express->Fields(), program.Case, express->Prompts()) : 0;
     });
   return checks;
@@ -147,7 +146,7 @@ std::unique_ptr<Form5> MakeForm5(Program& program) {
   };
   link.showTaxCredits = [&program](Party party) { ShowTaxCredits(program, party); };
   link.schemeBackColor = [&program] { return program.State.SchemeBackColor; };
-  link.openDependsCalculator = [&program] { OpenResultDependsCalculator(program); };
+  link.openDependsCalculator = [&program] { program.Commands.OpenDependsCalculator(); };
   auto form = std::make_unique<Form5>(program.Case, program.Dialogs, std::move(link));
   form->setAttribute(Qt::WA_DeleteOnClose);
 
@@ -162,7 +161,7 @@ std::unique_ptr<Form5> MakeForm5(Program& program) {
     return BuildChildSupportReport(program.Case, {window->ClaimantName->text(), QDate::currentDate()});
   };
   kind.printScreenImage = [&program, window] {
-    TakeScreenImage(program, *window, 5, [window] {
+    screenimage::ui::TakeScreenImage(program, *window, 5, [window] {
       window->HideForm5Buttons();
       window->MakeForm5White();
     });

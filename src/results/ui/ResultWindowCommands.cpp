@@ -5,15 +5,12 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "calculators/ui/CalculatorWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/KeyPreview.h"
-#include "results/ui/ResultWhatIfTools.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "shell/ui/ShellDialogs.h"
-#include "tools/ui/FormOnight.h"
 
 namespace results::ui {
 
@@ -63,11 +60,11 @@ void ResultWindowCommands::BuildMenus() {
        [this] { OpenCalculator(QStringLiteral("Form72t")); });
   separator(tools, "ToolsLine3");
   item("OvernightEstimator", QStringLiteral("Overnight Count Estimator"), tools,
-       [this] { tools::ui::OpenOvernightEstimator(program_); });
+       [this] { program_.Commands.OpenOvernightEstimator(); });
 
   QMenu* bonus = w.addMenu(QStringLiteral("Bonus"), QStringLiteral("     Bonus Calculator"));
   item("RunBonus", QStringLiteral("Run A Bonus Calculation"), bonus,
-       [this] { OpenResultBonusCalculator(program_, kind_.bonusWindow, kind_.runAlimony); });
+       [this] { program_.Commands.OpenBonusCalculator(kind_.bonusWindow, kind_.runAlimony); });
 }
 
 void ResultWindowCommands::PreviewKeys() {
@@ -94,7 +91,7 @@ void ResultWindowCommands::PrinterSetup_Click() { program_.SetUpPrinter(); }
 void ResultWindowCommands::PreparerDefaults_Click() { shell::OpenPreparerDialog(program_); }
 
 void ResultWindowCommands::OpenCalculator(const QString& name) {
-  if (calculators::ui::OpenCalculator(program_, name, kind_.callerCode)) window_.hide();
+  if (program_.Commands.OpenCalculator(name, kind_.callerCode)) window_.hide();
 }
 
 }  // namespace results::ui

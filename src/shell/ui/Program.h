@@ -12,6 +12,7 @@
 #include "platform/ui/WindowRegistry.h"
 #include "shell/ProgramState.h"
 #include "shell/ScreenFactors.h"
+#include "shell/ui/WindowCommands.h"
 
 class QWidget;
 
@@ -104,6 +105,10 @@ class Program {
   // once the new case is in.
   std::vector<std::function<void()>> CaseReplacedSteps;
   void CaseReplaced();
+
+  // How windows open and run other subsystems' windows (set by the program's
+  // assembly).
+  WindowCommands Commands;
 
  private:
   platform::ui::WindowRegistry windows_;

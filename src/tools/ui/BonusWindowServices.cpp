@@ -1,10 +1,9 @@
 #include "tools/ui/BonusWindowServices.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 
 #include "business/ui/BusinessWindow.h"
-#include "express/ui/Form1.h"
+#include "express/ExpressScreen.h"
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
 #include "shell/ui/Program.h"
@@ -14,7 +13,7 @@ namespace tools::ui {
 BonusServices BonusWindowServices(shell::Program& program) {
   BonusServices s;
   auto payer = [&program] { return program.Load<income::IncomeWindow>(QStringLiteral("Form14")); };
-  auto express = [&program] { return program.Load<express::Form1>(QStringLiteral("Form1")); };
+  auto express = [&program] { return express::AsExpressScreen(program.Load(QStringLiteral("Form1"))); };
   s.payerEarnedText = [payer] {
     auto* w = payer();
     return w ? w->Box("Earned")->text() : QString();
@@ -33,19 +32,19 @@ BonusServices BonusWindowServices(shell::Program& program) {
   };
   s.childSupportText = [express] {
     auto* f = express();
-    return f ? f->ChildSupport->text() : QString();
+    return f ? f->Fields().Text(QStringLiteral("ChildSupport")) : QString();
   };
   s.setChildSupportText = [express](const QString& text) {
-    if (auto* f = express()) f->ChildSupport->setText(text);
+    if (auto* f = express()) f->Fields().SetText(QStringLiteral("ChildSupport"), text);
   };
   s.currentMaintText = [express] {
     auto* f = express();
-    return f ? f->CurrentMaintTransfer->text() : QString();
+    return f ? f->Fields().Text(QStringLiteral("CurrentMaintTransfer")) : QString();
   };
   s.setCurrentMaintText = [express](const QString& text) {
-    if (auto* f = express()) f->CurrentMaintTransfer->setText(text);
+    if (auto* f = express()) f->Fields().SetText(QStringLiteral("CurrentMaintTransfer"), text);
   };
-  if (auto* f = express()) s.applyMaintToCS = f->ApplyMaintToCS->isChecked();
+  if (auto* f = express()) s.applyMaintToCS = f->Fields().Value(QStringLiteral("ApplyMaintToCS")) == express::kOn;
   return s;
 }
 

@@ -13,7 +13,7 @@
 #include "platform/NumberText.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
-#include "results/ui/ScreenImage.h"
+#include "screenimage/ui/ScreenImage.h"
 #include "shell/ui/Program.h"
 #include "tools/ui/TaggedButton.h"
 #include "tools/ui/LinesPicture.h"
@@ -182,13 +182,13 @@ void FormDepends::HideFormDependsButtons() {
 }
 
 void FormDepends::PrintRevised_Click() {
-  results::ui::TakeScreenImage(
+  screenimage::ui::TakeScreenImage(
       program_, *this, 22,
       [this] {
         HideFormDependsButtons();
         MakeFormDependsWhite();
       },
-      {results::ui::ImageWindowState::Unchanged});
+      {screenimage::ui::ImageWindowState::Unchanged});
 }
 
 FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices services) {

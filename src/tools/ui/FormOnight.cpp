@@ -11,7 +11,7 @@
 #include "platform/Colors.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
-#include "results/ui/ScreenImage.h"
+#include "screenimage/ui/ScreenImage.h"
 #include "shell/ui/Program.h"
 #include "tools/ui/TaggedButton.h"
 
@@ -220,8 +220,8 @@ void FormOnight::MakeFormOnightWhite() {
 }
 
 void FormOnight::PrintImage_Click() {
-  results::ui::TakeScreenImage(program_, *this, 17, [this] { MakeFormOnightWhite(); },
-                               {results::ui::ImageWindowState::Unchanged, true});
+  screenimage::ui::TakeScreenImage(program_, *this, 17, [this] { MakeFormOnightWhite(); },
+                               {screenimage::ui::ImageWindowState::Unchanged, true});
 }
 
 FormOnight* OpenOvernightEstimator(shell::Program& program) {

@@ -10,8 +10,7 @@
 #include "business/ui/BusinessWindow.h"
 #include "engine/childsupport/ChildSupportRun.h"
 #include "express/ExpressChecks.h"
-#include "express/ui/Form1.h"
-#include "express/ui/Form16.h"
+#include "express/ExpressScreen.h"
 #include "income/ui/IncomeWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
@@ -21,48 +20,55 @@ namespace worksheet::ui {
 
 namespace {
 
-express::Form1& Express(shell::Program& program) { return *program.Load<express::Form1>(QStringLiteral("Form1")); }
+express::ExpressScreen& Express(shell::Program& program) {
+  return *express::AsExpressScreen(program.Load(QStringLiteral("Form1")));
+}
+
+// A radio button of the Express screen, when it is loaded.
+bool ExpressOption(shell::Program& program, const QString& name) {
+  auto* express = express::AsExpressScreen(program.Find(QStringLiteral("Form1")));
+  return express && express->Fields().Value(name) == express::kOn;
+}
 
 }  // namespace
 
 bool SharedPossession(shell::Program& program) {
-  auto* express = program.Find<express::Form1>(QStringLiteral("Form1"));
-  return express && express->SharedOption->isChecked();
+  return ExpressOption(program, QStringLiteral("SharedOption"));
 }
 
 bool ProgramTransferLinks::SharedOption() const { return SharedPossession(program_); }
 
 bool ProgramTransferLinks::MParentOption() const {
-  auto* express = program_.Find<express::Form1>(QStringLiteral("Form1"));
-  return express && express->MParentOption->isChecked();
+  return ExpressOption(program_, QStringLiteral("MParentOption"));
 }
 
 int ProgramTransferLinks::CheckDataEntry0() {
-  express::Form1& f = Express(program_);
+  express::ExpressScreen& f = Express(program_);
   express::Check0Mode mode;
   mode.FDTaxCheckMode = static_cast<std::int16_t>(checkMode_);
   return express::CheckDataEntry0(f.Fields(), program_.Case, f.Prompts(), mode);
 }
 
 int ProgramTransferLinks::CheckDataEntry1() {
-  express::Form1& f = Express(program_);
+  express::ExpressScreen& f = Express(program_);
   return express::CheckDataEntry1(f.Fields(), program_.Case, f.Prompts());
 }
 
 int ProgramTransferLinks::CheckDataEntry3() {
-  express::Form1& f = Express(program_);
+  express::ExpressScreen& f = Express(program_);
   return express::CheckDataEntry3(f.Fields(), program_.Case, f.Prompts());
 }
 
 void ProgramTransferLinks::ShowExpressScreen() {
-  express::Form1& form = Express(program_);
-  form.show();
-  form.raise();
-  form.activateWindow();
+  if (QWidget* form = program_.Load(QStringLiteral("Form1"))) {
+    form->show();
+    form->raise();
+    form->activateWindow();
+  }
 }
 
 void ProgramTransferLinks::UpdateParentingTime() {
-  auto* time = program_.Load<express::Form16>(QStringLiteral("Form16"));
+  auto* time = express::AsParentingTimeWindow(program_.Load(QStringLiteral("Form16")));
   time->AssignTierVars();
   time->CalculateAvTime();
   time->CalculateTierTotal();

@@ -25,7 +25,7 @@
 #include "results/ResultRows.h"
 #include "results/ui/Form10.h"
 #include "results/ui/Form5.h"
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 #include "results/ui/PictureBox.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/PreviewControl.h"
@@ -474,7 +474,7 @@ TEST_F(Form3Test, AScreenImageGivesTheWindowBackInItsScreenColours) {
   ASSERT_NE(form, nullptr);
   program.State.SchemeBackColor = platform::kSchemeFace;
   Item(form, "PrintScreenImage")->trigger();
-  auto* form6 = program.Find<results::ui::Form6>(QStringLiteral("Form6"));
+  auto* form6 = program.Find<screenimage::ui::Form6>(QStringLiteral("Form6"));
   ASSERT_NE(form6, nullptr);
   EXPECT_EQ(program.State.PrintImageCaller, 3);
   EXPECT_FALSE(form6->Capture().isNull());

@@ -11,7 +11,7 @@
 #include "express/ui/ExpressFixture.h"
 #include "platform/Fonts.h"
 #include "results/ui/Form10.h"
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 #include "tools/ui/BonusWindow.h"
 
 namespace {
@@ -59,7 +59,7 @@ class PrinterSettingsTest : public ::testing::Test {
 TEST_F(PrinterSettingsTest, EachPrintoutStartsFromTheSettingsTheLastOneLeft) {
   auto* credits = run.program.Load<results::ui::Form10>(QStringLiteral("Form10"));
   auto* bonus = run.program.Load<tools::ui::BonusWindow>(QStringLiteral("FormBonusCS"));
-  auto* image = run.program.Load<results::ui::Form6>(QStringLiteral("Form6"));
+  auto* image = run.program.Load<screenimage::ui::Form6>(QStringLiteral("Form6"));
   ASSERT_TRUE(credits && bonus && image);
   Keep(credits->Printer);
   Keep(bonus->Printer);

@@ -20,7 +20,7 @@
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
 #include "platform/ui/ButtonPlus.h"
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/PreviewControl.h"
 
@@ -240,7 +240,7 @@ TEST(Form1ScreenImage, ThePictureReachesPrintScreenImagesAndTheScreenComesBack) 
   ExpressFixture run;
   run.express.show();
   run.express.MenuItem(QStringLiteral("PrintScreenImage"))->trigger();
-  auto* form6 = run.program.Find<results::ui::Form6>(QStringLiteral("Form6"));
+  auto* form6 = run.program.Find<screenimage::ui::Form6>(QStringLiteral("Form6"));
   ASSERT_NE(form6, nullptr);
   EXPECT_FALSE(form6->Capture().isNull());
   EXPECT_EQ(form6->Capture().size(), run.express.ScreenImage().size());

@@ -24,9 +24,9 @@
 #include "results/ui/ChildSupportResult.h"
 #include "results/ui/Form10.h"
 #include "results/ui/Form5.h"
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 #include "results/ui/PictureBox.h"
-#include "results/ui/ScreenImage.h"
+#include "screenimage/ui/ScreenImage.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/PreviewControl.h"
 #include "support/TestEnvironment.h"
@@ -199,7 +199,7 @@ TEST_F(ChildSupportResultTest, AScreenImageCapturesThePrintAppearanceAndGivesThe
   RunFromExpressScreen();
   program.State.SchemeBackColor = platform::kSchemeFace;
   Item("PrintScreenImage")->trigger();
-  auto* form6 = program.Find<results::ui::Form6>(QStringLiteral("Form6"));
+  auto* form6 = program.Find<screenimage::ui::Form6>(QStringLiteral("Form6"));
   ASSERT_NE(form6, nullptr);
   EXPECT_TRUE(form6->isVisible());
   EXPECT_FALSE(form->isVisible());
@@ -236,7 +236,7 @@ TEST_F(ChildSupportResultTest, TheScreenImagePrintsThePictureOverTheWholePage) {
   RunFromExpressScreen();
   Item("PrintScreenImage")->trigger();
   DeleteClosed();
-  auto* form6 = program.Find<results::ui::Form6>(QStringLiteral("Form6"));
+  auto* form6 = program.Find<screenimage::ui::Form6>(QStringLiteral("Form6"));
   ASSERT_NE(form6, nullptr);
   std::optional<platform::Document> printed;
   form6->Printer.setupFor = [](const platform::PrinterChoice&) { return platform::PrinterSetup{}; };
@@ -290,10 +290,10 @@ TEST_F(ChildSupportResultTest, PreparerDefaultsOpenThePreparerDialogAndPrinterSe
 TEST_F(ChildSupportResultTest, NoSecondScreenImageStartsDuringTheWait) {
   RunFromExpressScreen();
   bool asked = false;
-  results::ui::Form6* second = nullptr;
+  screenimage::ui::Form6* second = nullptr;
   QTimer::singleShot(50, [&] {
     asked = true;
-    second = results::ui::TakeScreenImage(program, *form, 5, {});
+    second = screenimage::ui::TakeScreenImage(program, *form, 5, {});
   });
   Item("PrintScreenImage")->trigger();
   EXPECT_TRUE(asked);
@@ -401,10 +401,10 @@ TEST_F(ChildSupportResultTest, FiguresStandClearOnEachScreen) {
 }
 
 TEST(ScreenImageMonitorAdjustment, ANumberIsReadAndAnythingElseCountsAsOne) {
-  EXPECT_EQ(results::ui::ScreenImageMonitorAdjustment("1"), 1);
-  EXPECT_EQ(results::ui::ScreenImageMonitorAdjustment("0.8"), 0.8);
-  EXPECT_EQ(results::ui::ScreenImageMonitorAdjustment(""), 1);
-  EXPECT_EQ(results::ui::ScreenImageMonitorAdjustment("big"), 1);
+  EXPECT_EQ(screenimage::ui::ScreenImageMonitorAdjustment("1"), 1);
+  EXPECT_EQ(screenimage::ui::ScreenImageMonitorAdjustment("0.8"), 0.8);
+  EXPECT_EQ(screenimage::ui::ScreenImageMonitorAdjustment(""), 1);
+  EXPECT_EQ(screenimage::ui::ScreenImageMonitorAdjustment("big"), 1);
 }
 
 }  // namespace

@@ -6,14 +6,14 @@
 #include "affidavit/calc/AffidavitTaxEstimate.h"
 #include "affidavit/calc/ClearAffidavit.h"
 #include "affidavit/calc/ExpressTransfers.h"
-#include "affidavit/datafile/FinDecCommands.h"
+#include "affidavit/screens/FinDecCommands.h"
 #include "affidavit/print/AffidavitPrinters.h"
 #include "affidavit/screens/PageRules.h"
 #include "affidavit/screens/ui/AffidavitPage.h"
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "business/ui/BusinessWindow.h"
 #include "casefile/ui/WindowCaseFields.h"
-#include "express/ui/Form1.h"
+#include "express/ExpressScreen.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/ButtonPlus.h"
 #include "prefs/Preferences.h"
@@ -52,7 +52,7 @@ void TakeSettings(shell::Program& program, const FinDecSettings& settings) {
 }
 
 QString CaseName(shell::Program& program) {
-  auto* express = program.Find<express::Form1>(QStringLiteral("Form1"));
+  auto* express = express::AsExpressScreen(program.Find(QStringLiteral("Form1")));
   return express ? express->CaseName() : QString();
 }
 
@@ -154,7 +154,7 @@ void TransferDataToExpress_Click(shell::Program& program) {
 }
 
 bool EstimateTaxes_Click(shell::Program& program) {
-  auto* express = program.Load<express::Form1>(QStringLiteral("Form1"));
+  auto* express = express::AsExpressScreen(program.Load(QStringLiteral("Form1")));
   if (!express) return false;
   ProgramAffidavitPages pages(program);
   casefile::ui::WindowCaseFields windows(program);

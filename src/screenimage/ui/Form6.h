@@ -18,7 +18,7 @@ namespace shell {
 class Program;
 }
 
-namespace results::ui {
+namespace screenimage::ui {
 
 // "Print Screen Images": prints the picture another window took of itself on
 // one page, landscape or portrait, stretched over the printable area. It
@@ -78,4 +78,4 @@ class Form6 : public platform::ui::Form {
   QImage capture_;
 };
 
-}  // namespace results::ui
+}  // namespace screenimage::ui

@@ -1,13 +1,13 @@
-#include "results/ui/ScreenImage.h"
+#include "screenimage/ui/ScreenImage.h"
 
 #include "platform/NumberText.h"
 #include "platform/Waits.h"
 #include "platform/ui/CaptureForm.h"
 #include "prefs/Preferences.h"
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 #include "shell/ui/Program.h"
 
-namespace results::ui {
+namespace screenimage::ui {
 
 double ScreenImageMonitorAdjustment(const QString& stored) {
   const QString text = stored.trimmed();
@@ -44,4 +44,4 @@ Form6* TakeScreenImage(shell::Program& program, platform::ui::Form& window, std:
   return form6;
 }
 
-}  // namespace results::ui
+}  // namespace screenimage::ui

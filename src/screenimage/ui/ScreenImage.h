@@ -12,7 +12,7 @@ namespace shell {
 class Program;
 }
 
-namespace results::ui {
+namespace screenimage::ui {
 
 class Form6;
 
@@ -57,4 +57,4 @@ struct ScreenImageSteps {
 Form6* TakeScreenImage(shell::Program& program, platform::ui::Form& window, std::int16_t callerCode,
                        const std::function<void()>& printAppearance, ScreenImageSteps steps = {});
 
-}  // namespace results::ui
+}  // namespace screenimage::ui

@@ -1,4 +1,4 @@
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -13,7 +13,7 @@
 #include "platform/ui/ButtonPlus.h"
 #include "shell/ui/Program.h"
 
-namespace results::ui {
+namespace screenimage::ui {
 
 namespace pui = platform::ui;
 
@@ -208,4 +208,4 @@ void Form6::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-}  // namespace results::ui
+}  // namespace screenimage::ui

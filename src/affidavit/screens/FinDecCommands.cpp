@@ -1,4 +1,4 @@
-#include "affidavit/datafile/FinDecCommands.h"
+#include "affidavit/screens/FinDecCommands.h"
 
 #include "affidavit/calc/AffidavitCalc.h"
 #include "platform/Dialogs.h"

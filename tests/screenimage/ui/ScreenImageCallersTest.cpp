@@ -9,7 +9,7 @@
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/DocumentPrinter.h"
 #include "prefs/Preferences.h"
-#include "results/ui/Form6.h"
+#include "screenimage/ui/Form6.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/ProgramFixture.h"
@@ -45,9 +45,9 @@ struct ScreenImageCallersTest : ::testing::Test, ProgramFixture {
     if (name == "FormDepends") return tools::ui::OpenDependsCalculator(program, {});
     return calculators::ui::OpenCalculator(program, name, 1);
   }
-  results::ui::Form6* TakePicture(platform::ui::Form& w, const char* item) {
+  screenimage::ui::Form6* TakePicture(platform::ui::Form& w, const char* item) {
     w.MenuItem(QLatin1String(item))->trigger();
-    return program.Find<results::ui::Form6>(QStringLiteral("Form6"));
+    return program.Find<screenimage::ui::Form6>(QStringLiteral("Form6"));
   }
 };
 
@@ -65,7 +65,7 @@ TEST_F(ScreenImageCallersTest, EachWindowGoesThroughForm6AndComesBackGrey) {
     QWidget* mark = w->Control(QStringLiteral("TradeMark"));
     ASSERT_EQ(mark != nullptr, c.tradeMark);
 
-    results::ui::Form6* form6 = TakePicture(*w, c.item);
+    screenimage::ui::Form6* form6 = TakePicture(*w, c.item);
     ASSERT_NE(form6, nullptr);
     EXPECT_TRUE(form6->isVisible());
     EXPECT_FALSE(form6->Capture().isNull());
@@ -103,7 +103,7 @@ TEST_F(ScreenImageCallersTest, MonitorAdjustmentDecidesTheFinancialCalculatorsSt
                                        {"Form7", "PrintScreenImage", true}, {"FormOnight", "PrintImage", false}}) {
     SCOPED_TRACE(name);
     platform::ui::Form* w = Open(QLatin1String(name));
-    results::ui::Form6* form6 = TakePicture(*w, item);
+    screenimage::ui::Form6* form6 = TakePicture(*w, item);
     ASSERT_NE(form6, nullptr);
     dialogs.AnswerPrintDialog(std::nullopt);  // a cancelled print gives the window back too
     EXPECT_FALSE(form6->Command3_Click());
@@ -126,7 +126,7 @@ TEST_F(ScreenImageCallersTest, AScreenImagePrintsToAPdfFileWithNoPrinterInstalle
   ASSERT_FALSE(platform::PrinterAvailable());
   platform::ui::Form* w = Open(QStringLiteral("FormFin"));
   ASSERT_NE(w, nullptr);
-  results::ui::Form6* form6 = TakePicture(*w, "PrintScreen");
+  screenimage::ui::Form6* form6 = TakePicture(*w, "PrintScreen");
   ASSERT_NE(form6, nullptr);
   platform::PrinterChoice toFile;
   toFile.outputFile = testenv::scratchFolder() + QStringLiteral("/Screen image.pdf");

@@ -15,7 +15,7 @@
 #include "results/ui/Form10.h"
 #include "results/ui/Form5.h"
 #include "results/ui/PictureBox.h"
-#include "results/ui/ResultWhatIfTools.h"
+#include "tools/ui/ResultWhatIfTools.h"
 #include "alimony/ui/Form3.h"
 #include "tools/ui/BonusWindow.h"
 #include "tools/ui/FormDepends.h"

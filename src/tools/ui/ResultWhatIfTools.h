@@ -13,7 +13,7 @@ class Program;
 
 // The what-if calculators the result windows open, wired to the program's
 // windows and engines. Both result windows open them from here.
-namespace results::ui {
+namespace tools::ui {
 
 // The dependency calculator's driver: the child support run with the
 // program's windows (RunChildSupport, which redraws the child support result
@@ -22,7 +22,7 @@ namespace results::ui {
 tools::DependsServices DependsRunServices(shell::Program& program);
 
 // The bonus calculators' services: the program's windows
-// (tools::ui::BonusWindowServices) with the child support run, writing the
+// (BonusWindowServices) with the child support run, writing the
 // Express screen's box or not, and the alimony result window's run.
 tools::BonusServices BonusRunServices(shell::Program& program, std::function<void()> runAlimony);
 
@@ -35,4 +35,4 @@ void OpenResultDependsCalculator(shell::Program& program);
 void OpenResultBonusCalculator(shell::Program& program, const QString& bonusWindow,
                                std::function<void()> runAlimony = {});
 
-}  // namespace results::ui
+}  // namespace tools::ui
