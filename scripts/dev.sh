@@ -2,8 +2,15 @@
 # Installs what is missing on a Debian 12 machine, builds, and then
 #   run   starts the program
 #   test  runs every test (under the sanitizers) and prints the benchmark figures
+# JOBS=n sets how many compilers and tests run at once (default: every core).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+jobs=${JOBS:-$(nproc)}
+if [[ ! "$jobs" =~ ^[0-9]+$ ]] || (( 10#$jobs < 1 )); then
+  echo "JOBS must be a whole number of at least 1, not \"$jobs\"" >&2
+  exit 2
+fi
 
 packages=(g++ cmake ninja-build ccache pkg-config qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-wine poppler-utils xvfb xauth)
@@ -19,7 +26,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
 fi
 
-jobs=$(nproc)
 case "${1:-run}" in
   run)
     cmake --preset app >/dev/null
