@@ -11,8 +11,8 @@ namespace {
 struct BoxInfo {
   const char* name;  // tips boxes: without the party prefix
   bool tips;
-  float PartyBusiness::*column0;
-  float PartyBusiness::*column1;
+  double PartyBusiness::*column0;
+  double PartyBusiness::*column1;
   Box next;
 };
 
@@ -53,16 +53,16 @@ QString BoxName(Box box, casevars::Party party) {
 
 Box EnterMovesTo(Box box) { return Info(box).next; }
 
-float& BoxVar(PartyBusiness& vars, Box box, int column) {
+double& BoxVar(PartyBusiness& vars, Box box, int column) {
   const BoxInfo& info = Info(box);
   return vars.*(ColumnOf(column) == 0 ? info.column0 : info.column1);
 }
 
-float BoxVar(const PartyBusiness& vars, Box box, int column) {
+double BoxVar(const PartyBusiness& vars, Box box, int column) {
   return BoxVar(const_cast<PartyBusiness&>(vars), box, column);
 }
 
-std::optional<float> ReadAmount(const QString& text) {
+std::optional<double> ReadAmount(const QString& text) {
   const platform::AmountReading r = platform::ReadAmount(text);
   if (!r.isAmount()) return std::nullopt;
   return r.value;

@@ -41,17 +41,17 @@ QString BoxName(Box box, casevars::Party party);
 Box EnterMovesTo(Box box);
 
 // The case variable behind a box of a column.
-float& BoxVar(casevars::PartyBusiness& vars, Box box, int column);
-float BoxVar(const casevars::PartyBusiness& vars, Box box, int column);
+double& BoxVar(casevars::PartyBusiness& vars, Box box, int column);
+double BoxVar(const casevars::PartyBusiness& vars, Box box, int column);
 
 // The amount pattern of every box and total of the window.
 inline constexpr const char* kAmountPattern = "$ ###,###.#0";
 
 // The value of an amount text as the boxes read it: a copy is cleaned of
-// "$", ",", blanks and "%"; a text that is then numeric gives its value in
-// single precision, any other text (the empty text included) none. A number
+// "$", ",", blanks and "%"; a text that is then numeric gives its value, any
+// other text (the empty text included) none. A number
 // beyond the program's amount limit (platform/AmountLimit.h) counts as not
 // numeric, so no box ever holds an amount beyond it.
-std::optional<float> ReadAmount(const QString& text);
+std::optional<double> ReadAmount(const QString& text);
 
 }  // namespace business

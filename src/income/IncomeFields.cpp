@@ -13,20 +13,20 @@ constexpr auto Move = EnterAction::Move;
 constexpr auto Recompute = EnterAction::RecomputeAndMove;
 
 // An income box of the gross income tab.
-AmountField Income(const char* suffix, int index, float PartyIncome::*v, Column c, EnterAction enter,
+AmountField Income(const char* suffix, int index, double PartyIncome::*v, Column c, EnterAction enter,
                    const char* next, int nextIndex = -1) {
   return {suffix, index, v, 0, c, true, false, true, true, true, true, enter, next, nextIndex};
 }
 
 // A box of the other tabs: `rescaled` for the allowable deductions (entry
 // period), yearly otherwise.
-AmountField Other(const char* suffix, float PartyIncome::*v, int tab, Column c, bool keyUp,
+AmountField Other(const char* suffix, double PartyIncome::*v, int tab, Column c, bool keyUp,
                   bool keyPress, bool gotFocus, const char* next = nullptr) {
   return {suffix, -1, v, tab, c, false, false, tab == 3, keyUp, keyPress, gotFocus,
           next ? Move : Stay, next, -1};
 }
 
-AmountField Total(const char* suffix, float PartyIncome::*v, Column c) {
+AmountField Total(const char* suffix, double PartyIncome::*v, Column c) {
   return {suffix, -1, v, 0, c, false, true, true, false, false, false, Stay, nullptr, -1};
 }
 

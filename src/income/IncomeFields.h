@@ -26,7 +26,7 @@ enum class EnterAction : std::uint8_t {
 struct AmountField {
   const char* suffix;  // "Earned", "Tips", "PriorMaintPaid3"
   int index;           // element of a control array, -1 for a single box
-  float casevars::PartyIncome::*variable;
+  double casevars::PartyIncome::*variable;
   int tab;             // 0 gross income, 1 adjustments, 2 credits and deductions, 3 allowable deductions
   Column column;
   bool income;    // an income box of the gross income tab: redrawn and totalled, recomputes on leaving

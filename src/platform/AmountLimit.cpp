@@ -27,7 +27,7 @@ AmountReading ReadAmount(QStringView text) {
   if (!IsNumeric(working)) return {};
   const double value = Val(working);
   if (!WithinAmountLimit(value)) return {AmountReading::TooLarge, 0};
-  return {AmountReading::Amount, static_cast<float>(value)};
+  return {AmountReading::Amount, value};
 }
 
 }  // namespace platform

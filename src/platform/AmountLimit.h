@@ -29,7 +29,7 @@ QString ConversionTooLargeMessage(const QString& periodName);
 struct AmountReading {
   enum Kind { NotANumber, TooLarge, Amount };
   Kind kind = NotANumber;
-  float value = 0;  // single precision; set for Amount
+  double value = 0;  // set for Amount
   bool isAmount() const { return kind == Amount; }
   bool isNumber() const { return kind != NotANumber; }
 };

@@ -138,8 +138,8 @@ TEST_F(NetIncomeCommandsTest, WithTheRunAdjustResetAndLeave) {
     ASSERT_TRUE(childsupport::ComputeChildSupport(v, in).Completed);
   };
   run();
-  const float computed = v.Support.Claim.MoNetIncome;
-  const float transfer = v.Support.MoChildSupportTransfer;
+  const double computed = v.Support.Claim.MoNetIncome;
+  const double transfer = v.Support.MoChildSupportTransfer;
 
   results::NetIncomeServices s = Services();
   s.computeChildSupport = run;

@@ -203,7 +203,7 @@ void Form3::ChangeAward_Click() {
   // force and its results as they were.
   QString& flag = vars_.Express.AwardChangedFlag;
   const QString flagBefore = flag;
-  const float awardBefore = awardInForce_;
+  const double awardBefore = awardInForce_;
   flag = QStringLiteral("Y");
   awardInForce_ = *reading.Award;
   if (!link_.computeAlimony || !link_.computeAlimony(true)) {
@@ -241,7 +241,7 @@ void Form3::PVHelp_Click() {
 void Form3::ReturnToDataCommand_Click() {
   if (link_.setCurrentMaintTransfer)
     link_.setCurrentMaintTransfer(vars_.Express.SequencingMode == 1
-                                      ? platform::Format(vars_.Alimony.YrAlimonyAward / 12.0f, "$###,##0")
+                                      ? platform::Format(vars_.Alimony.YrAlimonyAward / 12.0, "$###,##0")
                                       : QString());
   close();
 }

@@ -53,7 +53,7 @@ struct ChildSupportOutcome {
   QString Message;
   // The monthly transfer for the Express screen's ChildSupport field,
   // formatted "$###,##0" by the caller.
-  float ChildSupport = 0;
+  double ChildSupport = 0;
 };
 
 inline constexpr const char* kChildSupportFieldPattern = "$###,##0";

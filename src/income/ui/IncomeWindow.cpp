@@ -118,8 +118,8 @@ void IncomeWindow::AddIncomeVars() {
   in_.YrTotal1 = ColumnTotal(in_, Column::Spouse);
   Box("Total1")->setText(FormatAmount(in_.YrTotal1, kIncomePattern));
   const GrossIncome gross = GrossIncomeOf(in_.YrTotal, period_);
-  Or(services_.express).SetGrossIncome(party_, FormatAmount(static_cast<float>(gross.monthly), kDeductionPattern));
-  in_.YrGrossIncome = static_cast<float>(gross.yearly);
+  Or(services_.express).SetGrossIncome(party_, FormatAmount(gross.monthly, kDeductionPattern));
+  in_.YrGrossIncome = gross.yearly;
 }
 
 void IncomeWindow::ReadRule(const AmountField& f) {
@@ -159,7 +159,7 @@ void IncomeWindow::AssignDeductVars() {
   choices.age65 = Age65->isChecked();
   choices.spouseAge65 = SpouseAge65->isChecked();
   BusinessLink& business = Or(services_.business);
-  ApplyDeductions(in_, choices, business.Tips(party_), [this, &business](float agiBase) {
+  ApplyDeductions(in_, choices, business.Tips(party_), [this, &business](double agiBase) {
     business.GetBusinessDeduction(party_, agiBase);
     return vars_.Business[party_].YrBusDeduction;
   });
@@ -176,7 +176,7 @@ bool IncomeWindow::Hourly_Click() { return ChangePeriod(IncomePeriod::Hourly); }
 bool IncomeWindow::ChangePeriod(IncomePeriod period) {
   AddIncomeVars();
   AssignDeductVars();
-  const float factor = period == period_ ? 1.0f : PeriodFactor(period_, period);
+  const double factor = period == period_ ? 1.0 : PeriodFactor(period_, period);
   if (!CanRescale(in_, factor)) {
     ShowPeriod();  // a menu click may have moved a check mark
     EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));

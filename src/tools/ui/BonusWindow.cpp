@@ -60,7 +60,7 @@ BonusWindow::BonusWindow(BonusKind kind, shell::Program& program, std::shared_pt
 }
 
 void BonusWindow::ButtonPlus1_Click() {
-  const std::optional<float> bonus = BonusEntry(Text2->text());
+  const std::optional<double> bonus = BonusEntry(Text2->text());
   if (!bonus) {
     Text2->setFocus();
     express::Prompter prompter(program_.Dialogs, [] { platform::ui::Beep(); });

@@ -65,11 +65,11 @@ struct FakeExpress : income::ExpressLink {
 // A business window that records what it is asked.
 struct FakeBusiness : income::BusinessLink {
   income::BusinessTips tips;
-  float deduction = 0;
+  double deduction = 0;
   casevars::CaseVars* vars = nullptr;
   QStringList calls;
   income::BusinessTips Tips(casevars::Party) const override { return tips; }
-  void GetBusinessDeduction(casevars::Party p, float agi) override {
+  void GetBusinessDeduction(casevars::Party p, double agi) override {
     calls << QStringLiteral("GetBusinessDeduction %1").arg(double(agi));
     vars->Business[p].YrBusDeduction = deduction;
   }

@@ -69,7 +69,7 @@ class ChildSupportResultTest : public ::testing::Test, public ProgramFixture {
     ASSERT_NE(express::CheckDataEntry1(f, program.Case, express->Prompts()), 1) << Failures();
     ASSERT_NE(express::CheckDataEntry3(f, program.Case, express->Prompts()), 1) << Failures();
     for (Party p : casevars::kParties) {
-      const float yearly = p == Party::Claim ? 30'000 : 60'000;
+      const double yearly = p == Party::Claim ? 30'000 : 60'000;
       program.Case.Business[p].YrWagesForTax = program.Case.Income[p].YrGrossIncome = program.Case.Income[p].YrTotal =
           program.Case.Income[p].YrAGIBase = yearly;
       program.Case.Income[p].YrEarned = yearly;
@@ -109,7 +109,7 @@ TEST_F(ChildSupportResultTest, ARunShowsTheResultWindowWithTheEnginesTransfer) {
 
 TEST_F(ChildSupportResultTest, AdjustWithAHandEnteredNetChangesTheTransferAndReturnGoesBack) {
   RunFromExpressScreen();
-  const float transfer = program.Case.Support.MoChildSupportTransfer;
+  const double transfer = program.Case.Support.MoChildSupportTransfer;
   QTest::keyClicks(form->NewOtherNet, "$2,000");
   QTest::mouseClick(form->ChangeOther, Qt::LeftButton);
   EXPECT_FALSE(dialogs.Failed()) << Failures();

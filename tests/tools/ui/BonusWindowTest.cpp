@@ -33,10 +33,10 @@ struct BonusWindowTest : ::testing::Test, ProgramFixture {
     s.payerEarnedText = [this] { return payerEarned; };
     s.setPayerEarnedText = [this](const QString& t) { payerEarned = t; };
     s.incomeRefresh = [this] {
-      program.Case.Income.Payer.YrEarned = static_cast<float>(platform::AmountFromText(payerEarned));
+      program.Case.Income.Payer.YrEarned = static_cast<double>(platform::AmountFromText(payerEarned));
     };
     s.computeChildSupport = [this](bool writeField) {
-      const float transfer = 700 + 0.005f * (program.Case.Income.Payer.YrEarned - 100000);
+      const double transfer = 700 + 0.005 * (program.Case.Income.Payer.YrEarned - 100000);
       if (writeField) childSupport = platform::Format(transfer, "$###,##0");
     };
     s.computeAlimony = [] {};
@@ -120,15 +120,15 @@ TEST_F(BonusWindowTest, WindowServicesPutTheEarnedWagesBoxBack) {
   payer->AddIncomeVars();
   const QString before = payer->Box("Earned")->text();
   BonusServices s = BonusWindowServices(program);
-  float earnedInRun = 0;
+  double earnedInRun = 0;
   s.computeChildSupport = [&](bool) {
     if (earnedInRun == 0) earnedInRun = program.Case.Income.Payer.YrEarned;
   };
   BonusValues v;
   RunBonus(BonusKind::ChildSupport, 50000, program.Case, s, v);
-  EXPECT_EQ(earnedInRun, 150000.0f);
+  EXPECT_EQ(earnedInRun, 150000.0);
   EXPECT_EQ(payer->Box("Earned")->text(), before);
-  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 100000.0f);
+  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 100000.0);
   EXPECT_FALSE(dialogs.Failed());
 }
 
