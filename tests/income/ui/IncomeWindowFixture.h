@@ -52,6 +52,15 @@ inline void Type(QLineEdit* box, const char* text) {
   KeyClicks(box, text);
 }
 
+// Shows the window and waits until it is active, so that focus moves.
+inline void ShowActiveWindow(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  QElapsedTimer timer;
+  timer.start();
+  while (!w.isActiveWindow() && timer.elapsed() < 2000) QCoreApplication::processEvents();
+}
+
 // The Express screen as the income windows see it.
 struct FakeExpress : income::ExpressLink {
   casevars::PartyPair<income::FilingOptions> filing;
@@ -101,14 +110,7 @@ class IncomeWindowFixture {
   static income::AmountBox* Box(income::IncomeWindow& w, const char* suffix, int index = -1) {
     return w.Box(suffix, index);
   }
-  // Shows the window and waits until it is active, so that focus moves.
-  static void ShowActive(QWidget& w) {
-    w.show();
-    w.activateWindow();
-    QElapsedTimer timer;
-    timer.start();
-    while (!w.isActiveWindow() && timer.elapsed() < 2000) QCoreApplication::processEvents();
-  }
+  static void ShowActive(QWidget& w) { ShowActiveWindow(w); }
 
   casevars::CaseVars vars;
   FakeExpress express;
