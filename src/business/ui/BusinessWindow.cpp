@@ -302,7 +302,11 @@ void BusinessWindow::buildMenus() {
   const auto item = [&](const char* name, const char* caption, bool (BusinessWindow::*handler)()) {
     QAction* a = addMenuItem(QString::fromLatin1(name), QString::fromLatin1(caption), Time);
     a->setCheckable(true);
-    if (handler) connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    if (handler)
+      connect(a, &QAction::triggered, this, [this, handler] {
+        if (RefuseHeldNegative()) ShowPeriodMarks();  // the item has moved its own mark
+        else (this->*handler)();
+      });
     return a;
   };
   Yearly = item("Yearly", "Yearly", &BusinessWindow::Yearly_Click);
@@ -327,6 +331,8 @@ void BusinessWindow::connectBox(Box box, int column) {
   AmountBox* b = Boxes(box)[column];
   b->SetAmountBox(true);
   b->TooLarge = [this] { EntryError(platform::AmountTooLargeMessage()); };
+  b->SetAmountSign(SignOf(box));
+  b->Negative = [this] { EntryError(platform::NegativeAmountMessage()); };
   b->GotFocus = [this, box, column] { Box_GotFocus(box, column); };
   b->KeyPress = [this, box, column](std::int16_t& key) { Box_KeyPress(box, column, key); };
   b->KeyUp = [this, box, column](int code, Qt::KeyboardModifiers shift) {
@@ -399,6 +405,7 @@ void BusinessWindow::closeEvent(QCloseEvent* event) {
 
 void BusinessWindow::Form_Unload(std::int16_t& cancel) {
   cancel = 1;
+  if (isVisible() && RefuseHeldNegative()) return;
   if (!Yearly_Click()) return;
   const bool incomeYearly = !Links.IncomeYearly_Click || Links.IncomeYearly_Click();
   if (!incomeYearly) {
@@ -464,6 +471,7 @@ void BusinessWindow::AddBusinessVars(int column) {
   for (Box box : kBoxes) {
     AmountBox* b = Boxes(box)[c];
     double& var = BoxVar(bus(), box, c);
+    if (b->Reading().kind == platform::AmountReading::Negative) continue;  // refused, left to correct
     if (ReadAmount(b->text())) {
       ShowAmount(b, var);
     } else {
@@ -591,7 +599,7 @@ void BusinessWindow::Box_KeyPress(Box, int, std::int16_t& keyAscii) {
 
 void BusinessWindow::Box_KeyUp(Box box, int index, int keyCode, Qt::KeyboardModifiers) {
   const int c = ColumnOf(index);
-  if (const std::optional<double> v = ReadAmount(Boxes(box)[c]->text())) BoxVar(bus(), box, c) = *v;
+  if (const std::optional<double> v = ReadAmount(Boxes(box)[c]->text(), SignOf(box))) BoxVar(bus(), box, c) = *v;
   if (keyCode == AmountBox::kEnter) Boxes(EnterMovesTo(box))[c]->setFocus(Qt::TabFocusReason);
 }
 
@@ -605,7 +613,14 @@ void BusinessWindow::TakeBoxText(Box box, int column) {
   double& var = BoxVar(bus(), box, column);
   const QString text = b->text();
   if (text == Format(var, kAmountPattern)) return;
-  if (const std::optional<double> v = ReadAmount(text)) var = *v;
+  if (const std::optional<double> v = ReadAmount(text, SignOf(box))) var = *v;
+}
+
+bool BusinessWindow::RefuseHeldNegative() {
+  std::vector<platform::ui::EntryBox*> boxes;
+  for (Box box : kBoxes)
+    for (int column = 0; column < kColumns; ++column) boxes.push_back(Boxes(box)[column]);
+  return platform::ui::EntryBox::RefuseHeldNegative(boxes);
 }
 
 void BusinessWindow::TakeFocusedBox() {

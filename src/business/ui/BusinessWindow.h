@@ -187,6 +187,9 @@ class BusinessWindow : public platform::ui::Form {
   // Reads a box into its variable when its text no longer shows the variable's amount.
   void TakeBoxText(Box box, int column);
   void TakeFocusedBox();
+  // A box still holding a negative figure it cannot take is refused again
+  // (message, focus) before the window closes or changes period: true then.
+  bool RefuseHeldNegative();
   FormBus* LoadHelpWindow();
   // On a wide screen the fitting scales widths by a larger factor than
   // positions (ScaleFactorX against ScaleFactorMin); the window then brings

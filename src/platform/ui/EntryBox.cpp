@@ -96,10 +96,29 @@ void EntryBox::focusInEvent(QFocusEvent* event) {
   if (GotFocus && EntersOrLeaves(event)) GotFocus();
 }
 
+void EntryBox::RefuseNegative() {
+  if (Negative) Negative();
+  setFocus(Qt::OtherFocusReason);
+  SelectAmount();
+}
+
+bool EntryBox::RefuseHeldNegative(std::span<EntryBox* const> boxes) {
+  for (EntryBox* box : boxes) {
+    if (!box || !box->amountBox_ || box->Reading().kind != AmountReading::Negative) continue;
+    box->RefuseNegative();
+    return true;
+  }
+  return false;
+}
+
 void EntryBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   focusByClick_ = false;
   if (!EntersOrLeaves(event)) return;  // a menu or another window: the caret stays
+  if (amountBox_ && Reading().kind == AmountReading::Negative) {
+    RefuseNegative();
+    return;
+  }
   if (LostFocus) LostFocus();
   if (amountBox_ && !hasFocus()) ShowStart();
 }

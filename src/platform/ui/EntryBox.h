@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <cstdint>
 #include <functional>
+#include <span>
+
+#include "platform/AmountLimit.h"
 
 namespace platform::ui {
 
@@ -21,6 +24,9 @@ namespace platform::ui {
 // - an edit by the user that leaves an amount beyond the program's limit
 //   (platform/AmountLimit.h) is taken back at once, the box showing its text
 //   from before the edit, and reported to TooLarge instead of Edited;
+// - a box whose quantity cannot be negative (SetAmountSign) refuses a
+//   negative figure when the user leaves it: Negative reports it, the focus
+//   comes back with the figure selected, and LostFocus is not reported;
 // - while the box does not have the focus it shows the start of its text,
 //   so an amount too long for the box keeps its "$" and leading digits in
 //   sight.
@@ -41,9 +47,20 @@ class EntryBox : public QLineEdit {
   std::function<void()> Edited;
   // An amount box's edit that was taken back for an amount beyond the limit.
   std::function<void()> TooLarge;
+  // A negative figure refused as the user left a box that cannot be negative.
+  std::function<void()> Negative;
 
   void SetAmountBox(bool on);
   bool IsAmountBox() const { return amountBox_; }
+  void SetAmountSign(AmountSign sign) { sign_ = sign; }
+  AmountSign Sign() const { return sign_; }
+  // The box's text read as an amount of its sign (platform/AmountLimit.h).
+  AmountReading Reading() const { return ReadAmount(text(), sign_); }
+
+  // When one of `boxes` holds a negative figure it cannot take, refuses it as
+  // leaving the box does (Negative, the focus back) and returns true: a
+  // window's close or period change that the user asks for waits for it.
+  static bool RefuseHeldNegative(std::span<EntryBox* const> boxes);
   // Selects the figure after a leading "$" and blanks (the whole text when it
   // has none; nothing in an empty box).
   void SelectAmount();
@@ -58,8 +75,10 @@ class EntryBox : public QLineEdit {
  private:
   void UserEdited();
   void ShowStart();
+  void RefuseNegative();
 
   bool amountBox_ = false;
+  AmountSign sign_ = AmountSign::MayBeNegative;
   bool focusByClick_ = false;  // the focus came with a mouse press not yet handled
   bool typing_ = false;        // a key press is being handled
   QString accepted_;           // the latest text within the limit

@@ -76,10 +76,12 @@ TEST_F(IncomeWindowEntryTest, EveryKeyStoresTheNumberTyped) {
   dues->end(false);  // text set by code shows its start; the caret goes to the end
   KeyClick(dues, Qt::Key_Backspace);  // "$": nothing numeric, nothing stored
   EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5);
-  KeyClicks(dues, "-200");
-  EXPECT_EQ(vars.Income.Claim.YrDues, -200);
+  KeyClicks(dues, "-200");  // dues cannot be negative: nothing stored
+  EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5);
+  KeyClicks(Box(w, "PT"), "-200");  // a rental loss can
+  EXPECT_EQ(vars.Income.Claim.YrPT, -200);
   KeyClicks(dues, "x");  // letters store nothing
-  EXPECT_EQ(vars.Income.Claim.YrDues, -200);
+  EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5);
 
   // The twin stores into the other party's variables.
   KeyClicks(Box(Payer(), "Tips", 1), "75");

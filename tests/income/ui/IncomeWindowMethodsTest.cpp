@@ -31,12 +31,12 @@ TEST_F(IncomeWindowMethodsTest, AddIncomeVarsRedrawsTotalsAndHandsOnTheGrossInco
   Box(w, "Comp")->setText("$");             // emptied, 0
   vars.Income.Claim.YrPension = 900;        // a number whose variable differs: redrawn from the variable
   Box(w, "Pension")->setText("5");
-  KeyClicks(Box(w, "Free"), "-200");        // a negative amount lowers the total
+  KeyClicks(Box(w, "LT"), "-200");          // a loss lowers the total
   w.AddIncomeVars();
   EXPECT_EQ(Box(w, "Earned")->text(), "$ 1,000.00");
   EXPECT_EQ(Box(w, "Comp")->text(), "");
   EXPECT_EQ(Box(w, "Pension")->text(), "$ 900.00");
-  EXPECT_EQ(Box(w, "Free")->text(), "-$ 200.00");
+  EXPECT_EQ(Box(w, "LT")->text(), "-$ 200.00");
   EXPECT_EQ(Box(w, "ST")->text(), "");      // empty stays empty
   EXPECT_EQ(Box(w, "Total")->text(), "$ 2,000.00");
   EXPECT_EQ(Box(w, "Total1")->text(), "$ 450.00");
