@@ -1,5 +1,6 @@
 #include "tools/BonusRun.h"
 
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/TextHelpers.h"
 #include "tools/WhatIfRun.h"
@@ -27,13 +28,13 @@ void Call(const std::function<void()>& f) {
 
 }  // namespace
 
-std::optional<double> BonusEntry(const QString& text) {
-  QString cleaned = text;
-  platform::RemoveCurrencyChars(cleaned);
-  if (!platform::IsNumeric(cleaned)) return std::nullopt;
-  const double bonus = platform::Val(cleaned);
-  if (!(bonus > 0)) return std::nullopt;
-  return bonus;
+BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned) {
+  const platform::AmountReading r = platform::ReadAmount(text);
+  if (r.kind == platform::AmountReading::TooLarge) return {std::nullopt, platform::AmountTooLargeMessage()};
+  if (!r.isAmount() || !(r.value > 0)) return {std::nullopt, QString::fromLatin1(kBonusEntryError)};
+  if (!platform::WithinAmountLimit(payerYrEarned + r.value))
+    return {std::nullopt, platform::AmountTooLargeMessage()};
+  return {r.value, {}};
 }
 
 void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const BonusServices& s, BonusValues& v) {

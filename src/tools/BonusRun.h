@@ -49,8 +49,15 @@ struct BonusServices {
   bool applyMaintToCS = false;
 };
 
-// The bonus box's number: its cleaned text must be numeric and above 0.
-std::optional<double> BonusEntry(const QString& text);
+// The bonus box's number, or the message that refuses it: its cleaned text
+// must be numeric and above 0 (kBonusEntryError), and neither the bonus nor
+// the other party's yearly wages with it may pass the amount limit
+// (platform::AmountTooLargeMessage), as the wages box would not take them.
+struct BonusEntryCheck {
+  std::optional<double> bonus;
+  QString message;  // when refused
+};
+BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned);
 inline constexpr const char* kBonusEntryError = "Please ReEnter The Other Party's Average Yearly Bonus";
 
 // One run with an accepted bonus; fills `values`. The case, the earned-wages

@@ -54,8 +54,12 @@ struct FakeCase {
 }  // namespace
 
 TEST(BonusRun, BonusEntryMustBeANumberAboveZero) {
-  EXPECT_EQ(BonusEntry(QStringLiteral("$50,000")), 50000.0);
-  for (const char* refused : {"0", "-5", "abc", ""}) EXPECT_FALSE(BonusEntry(QString::fromLatin1(refused))) << refused;
+  EXPECT_EQ(CheckBonusEntry(QStringLiteral("$50,000"), 100000).bonus, 50000.0);
+  for (const char* refused : {"0", "-5", "abc", ""}) {
+    const BonusEntryCheck check = CheckBonusEntry(QString::fromLatin1(refused), 100000);
+    EXPECT_FALSE(check.bonus) << refused;
+    EXPECT_EQ(check.message, kBonusEntryError) << refused;
+  }
 }
 
 TEST(BonusRun, AlimonyShareAndLinesThenTheCaseIsBack) {

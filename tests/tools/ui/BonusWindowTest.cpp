@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 #include <QTextBrowser>
 
+#include "platform/AmountLimit.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "platform/ui/ButtonPlus.h"
@@ -108,6 +110,45 @@ TEST_F(BonusWindowTest, AboutOpensTheHelpWindow) {
     w.close();
   });
   OpenBonusCalculator(program, "FormBonusAlm", Services());
+}
+
+// A bonus past the amount limit, typed or with the other party's wages, gets
+// the limit's own message in both calculators, and nothing runs.
+TEST_F(BonusWindowTest, ABonusPastTheAmountLimitIsRefusedAndNothingRuns) {
+  for (const char* name : {"FormBonusCS", "FormBonusAlm"}) {
+    SCOPED_TRACE(name);
+    const size_t before = dialogs.CallsOf(platform::DialogKind::MessageBox).size();
+    program.Case.Income.Payer.YrEarned = 999'999'000'000;
+    payerEarned = QStringLiteral("999999000000");
+    for (int i = 0; i < 2; ++i) dialogs.AnswerMessageBox(platform::kAnswerOk);
+    bool ran = false;
+    BonusServices services = Services();
+    services.computeChildSupport = [&ran](bool) { ran = true; };
+    services.computeAlimony = [&ran] { ran = true; };
+    testenv::WhenModal<BonusWindow>([](BonusWindow& w) {
+      w.Text2->setFocus();
+      QTest::keyClicks(w.Text2, "2e12");  // the last key would pass the limit
+      EXPECT_EQ(w.Text2->text().toStdString(), "2e1");
+      w.Text2->selectAll();
+      QTest::keyClicks(w.Text2, "5000000");  // within the limit, not with the wages
+      w.ButtonPlus1->click();
+      EXPECT_TRUE(w.Text1->text().isEmpty());
+      EXPECT_TRUE(w.Picture1->Lines().empty());
+      w.close();
+    });
+    OpenBonusCalculator(program, name, services);
+    const auto messages = dialogs.CallsOf(platform::DialogKind::MessageBox);
+    ASSERT_EQ(messages.size(), before + 2);
+    for (size_t i = before; i < messages.size(); ++i) {
+      const auto& m = messages[i];
+      EXPECT_EQ(m.prompt, platform::AmountTooLargeMessage());
+      EXPECT_EQ(m.title, "Entry Error");
+    }
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(payerEarned, "999999000000");
+    EXPECT_FALSE(dialogs.Failed());
+    DeleteClosed();
+  }
 }
 
 // Through the program's windows: the bonus goes into the other party's
