@@ -462,14 +462,13 @@ AlimonyOutcome ComputeAlimony(CaseVars& vars, const AlimonyInputs& inputs, const
     if (!calc.Pass(false)) return stopped();
   }
 
-  bool finite = true;
+  bool finite = childsupport::TaxFiguresFinite(w);
   const auto check = [&finite](double v) { finite = finite && std::isfinite(v); };
   const casevars::AlimonyVars& a = w.Alimony;
   for (double v : {a.YrAlimonyAward, a.YrRecommendedAward, a.YrAlimonyCap, a.Claim.YrNetAfterAlimony,
                   a.Payer.YrNetAfterAlimony, a.Claim.YrPriorSupportPaid, a.Payer.YrPriorSupportPaid,
                   a.Claim.YrExpensesPaid, a.Payer.YrExpensesPaid, w.Support.MoChildSupportForAlimony})
     check(v);
-  for (Party party : casevars::kParties) w.Tax[party].forEachAmount(check);
   if (!finite) {
     AlimonyOutcome out;
     out.Message = kNotANumber;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 
 namespace calculators {
@@ -90,12 +91,15 @@ EntryCheck Check72tEntries(const Withdrawal72tEntries& e, Withdrawal72tInputs& i
   const QString balance = RemoveAmountChars(e.IRAAmount);
   if (!(Numeric(balance) && platform::Val(balance) > 0))
     return EntryCheck::Refuse("Please ReEnter The Current IRA Amount", "IRAAmount");
+  if (!platform::WithinAmountLimit(platform::Val(balance)))
+    return EntryCheck{1, platform::AmountTooLargeMessage(), QStringLiteral("IRAAmount")};
   in.IraBalance = platform::Val(balance);
 
-  const double rate = platform::Val(e.InterestRate);
+  // The rate as it is held: one that holds as 0 is refused as 0 is.
+  const float rate = static_cast<float>(platform::Val(e.InterestRate));
   if (!(rate > 0 && rate < 100 && Numeric(e.InterestRate)))
     return EntryCheck::Refuse("Please ReEnter The Interest Rate(As A Percentage)", "InterestRate");
-  in.ReasonableRate = static_cast<float>(rate);
+  in.ReasonableRate = rate;
 
   const double gain = platform::Val(e.IraInterestRate);
   if (!(gain < 100 && Numeric(e.IraInterestRate)))

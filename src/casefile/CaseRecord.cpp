@@ -9,6 +9,7 @@
 #include "case/CaseVars.h"
 #include "casefile/Placing.h"
 #include "express/CheckSupport.h"
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/Rounding.h"
 
@@ -181,7 +182,12 @@ platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialReco
       return Refusal(record.path(), p, v, QStringLiteral("no position may hold #NULL#"));
     switch (p.onReading) {
       case OnReading::Text:
-      case OnReading::StateTaxText: out.text = AsText(v); break;
+      case OnReading::StateTaxText:
+        out.text = AsText(v);
+        if (HoldsAmount(p) && platform::ReadAmount(out.text).kind == platform::AmountReading::TooLarge)
+          return Refusal(record.path(), p, v,
+                         QStringLiteral("an amount box takes no %1").arg(platform::BeyondTheLimitText()));
+        break;
       case OnReading::ServiceTickText: out.text = AsText(ServiceValue(v)); break;
       case OnReading::Choice: {
         const auto choice = AsChoice(v);

@@ -16,6 +16,8 @@ QString AmountTooLargeMessage() {
       "This amount is too large. Please enter an amount below $1,000,000,000,000.");
 }
 
+QString BeyondTheLimitText() { return QStringLiteral("an amount of $1,000,000,000,000 or more"); }
+
 QString NegativeAmountMessage() {
   return QStringLiteral("This amount cannot be negative. Please enter an amount of $0 or more.");
 }

@@ -23,6 +23,9 @@ bool WithinAmountLimit(double value);
 // limit; a period change refused ("Yearly", "Monthly" ... as `periodName`).
 inline constexpr const char* kEntryErrorTitle = "Entry Error";
 QString AmountTooLargeMessage();
+// What a file reader says of a value beyond the limit: "an amount of
+// $1,000,000,000,000 or more".
+QString BeyondTheLimitText();
 QString ConversionTooLargeMessage(const QString& periodName);
 
 // Whether the quantity of an amount box can be below zero: a loss or an

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "alimony/AlimonyRun.h"
 #include "alimony/AlimonyTaxes.h"
 
@@ -97,6 +100,30 @@ TEST(AlimonyRun, StateTaxEnteredAsAnAmountBecomesARate) {
   v.Express.Claim.StateTaxRate = -0.05;
   alimony::ComputeAlimonyStateTax(v, Party::Claim, "As Rate", 0);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 0);
+  // An income without the award of nothing, or next to it, gives no rate
+  // that could be used: the amount stands and the rate stays a number.
+  v.Express.Claim.YrStateTaxEntered = 4000;
+  for (double nothing : {0.0, -1e-10, 1e-300}) {
+    alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", nothing);
+    EXPECT_TRUE(std::isfinite(v.Express.Claim.StateTaxRate)) << nothing;
+    EXPECT_EQ(v.Tax.Claim.YrStateTax, 4000) << nothing;
+  }
+}
+
+// A figure that is not a number met anywhere in the tax estimates (here the
+// business loss of two losses past every number) stops the calculation with
+// its message; the case is left as it was.
+TEST(AlimonyRun, AFigureThatIsNotANumberStopsTheCalculationAndChangesNothing) {
+  CaseVars v = WageCase("Cust", 1, 30000, 90000, 50);
+  v.Business.Claim.YrAWages = v.Business.Claim.YrBWages = -std::numeric_limits<double>::max();
+  const casevars::AlimonyVars alimonyBefore = v.Alimony;
+  const double carryoverBefore = v.Business.Claim.YrBusLossCarryover;
+  const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+  EXPECT_FALSE(out.Completed);
+  EXPECT_TRUE(out.Message.contains(QLatin1String("not a number"))) << out.Message.toStdString();
+  EXPECT_EQ(v.Business.Claim.YrBusLossCarryover, carryoverBefore);
+  EXPECT_EQ(v.Alimony.YrAlimonyAward, alimonyBefore.YrAlimonyAward);
+  EXPECT_EQ(v.Alimony.CaseStrengthText, alimonyBefore.CaseStrengthText);
 }
 
 // Net income after alimony as the calculation defines it, from the figures it left.

@@ -10,6 +10,7 @@
 #include "alimony/AwardCommands.h"
 #include "alimony/PresentValue.h"
 #include "platform/NumberText.h"
+#include "platform/ui/AmountLimitGuard.h"
 #include "platform/ui/ButtonPlus.h"
 #include "results/ui/PictureBox.h"
 
@@ -160,6 +161,8 @@ void Form3::Build() {
   PresentValueTax = entry("Label3", "Tax Rate (as a decimal)", "PresentValueTax", 2160, 1020);
   PresentValueDiscount = entry("Label4", "Discount Rate (as a decimal)", "PresentValueDiscount", 2370, 1350);
   PresentValueButton = button("PresentValueButton", frame6, 105, 1680, 2895, 375, "Calculate Present Value");
+  for (QLineEdit* amount : {NewAward, PresentValueDuration, PresentValueTax, PresentValueDiscount})
+    pui::AmountLimitGuard::Attach(amount, dialogs_);
 
   connect(ChangeAward, &pui::ButtonPlus::clicked, this, &Form3::ChangeAward_Click);
   connect(UseSuggested, &pui::ButtonPlus::clicked, this, &Form3::UseSuggested_Click);

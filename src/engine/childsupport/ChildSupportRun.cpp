@@ -123,6 +123,18 @@ void EstimatePartyTaxes(CaseVars& w, const ChildSupportInputs& inputs, const Chi
   }
 }
 
+bool TaxFiguresFinite(const CaseVars& w) {
+  bool finite = true;
+  const auto check = [&finite](double v) { finite = finite && std::isfinite(v); };
+  for (Party party : casevars::kParties) {
+    w.Tax[party].forEachAmount(check);
+    check(w.Express[party].StateTaxRate);
+    check(w.Business[party].YrBusDeduction);
+    check(w.Business[party].YrBusLossCarryover);
+  }
+  return finite;
+}
+
 ChildSupportOutcome ComputeChildSupport(CaseVars& vars, const ChildSupportInputs& inputs,
                                         const ChildSupportServices& services) {
   CaseVars w = vars;
@@ -148,15 +160,8 @@ ChildSupportOutcome ComputeChildSupport(CaseVars& vars, const ChildSupportInputs
       cs.MoChildSupportForAlimony = -cs.MoChildSupportTransfer;
   }
 
-  bool finite = true;
-  const auto check = [&finite](double v) { finite = finite && std::isfinite(v); };
-  for (Party party : casevars::kParties) {
-    w.Tax[party].forEachAmount(check);
-    check(w.Express[party].StateTaxRate);
-    check(w.Business[party].YrBusDeduction);
-    check(w.Business[party].YrBusLossCarryover);
-  }
-  cs.forEachAmount(check);
+  bool finite = TaxFiguresFinite(w);
+  cs.forEachAmount([&finite](double v) { finite = finite && std::isfinite(v); });
   if (!finite) {
     outcome.Message = kNotANumber;
     return outcome;

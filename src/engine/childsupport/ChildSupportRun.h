@@ -65,6 +65,11 @@ inline constexpr const char* kChildSupportFieldPattern = "$###,##0";
 void EstimatePartyTaxes(casevars::CaseVars& vars, const ChildSupportInputs& inputs,
                         const ChildSupportServices& services = {});
 
+// True when every figure a tax estimate writes is a finite number: both
+// parties' taxes, derived state-tax rates and business deductions and losses.
+// A run that meets any other stops with its message and commits nothing.
+bool TaxFiguresFinite(const casevars::CaseVars& vars);
+
 // One child support run over the case variables: both parties' taxes, net
 // incomes and shares, the schedule obligation of every tier from 1 to the
 // number of minor children, the custody rule and the transfer of the last

@@ -6,6 +6,7 @@
 #include <QScopedValueRollback>
 
 #include "platform/AmountLimit.h"
+#include "platform/ui/AmountLimitGuard.h"
 
 namespace platform::ui {
 
@@ -25,21 +26,18 @@ bool EntersOrLeaves(const QFocusEvent* event) {
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textEdited, this, [this] { UserEdited(); });
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!amountBox_) return;
-    if (ReadAmount(text).kind != AmountReading::TooLarge) accepted_ = text;
-    if (!hasFocus() && !typing_) ShowStart();
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (amountBox_ && !hasFocus() && !typing_) ShowStart();
   });
 }
 
 void EntryBox::SetAmountBox(bool on) {
   amountBox_ = on;
-  if (on) accepted_ = text();
+  if (on && !limit_) limit_ = AmountLimitGuard::Track(this);
 }
 
 void EntryBox::UserEdited() {
-  if (amountBox_ && ReadAmount(text()).kind == AmountReading::TooLarge) {
-    setText(accepted_);
+  if (amountBox_ && limit_->TakeBackTooLarge()) {
     if (TooLarge) TooLarge();
     return;
   }

@@ -9,6 +9,8 @@
 
 namespace platform::ui {
 
+class AmountLimitGuard;
+
 // A text box that reports the events the program's windows handle on their
 // entry fields: the character of each key press (which the handler may
 // refuse or replace), each key release, entering and leaving the box, and
@@ -81,7 +83,7 @@ class EntryBox : public QLineEdit {
   AmountSign sign_ = AmountSign::MayBeNegative;
   bool focusByClick_ = false;  // the focus came with a mouse press not yet handled
   bool typing_ = false;        // a key press is being handled
-  QString accepted_;           // the latest text within the limit
+  AmountLimitGuard* limit_ = nullptr;  // an amount box's limit
 };
 
 }  // namespace platform::ui
