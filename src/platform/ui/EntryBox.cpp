@@ -29,6 +29,10 @@ EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] {
     if (amountBox_ && !hasFocus() && !typing_) ShowStart();
   });
+  // Text set again unchanged moves the caret to the end without a change.
+  connect(this, &QLineEdit::cursorPositionChanged, this, [this](int, int now) {
+    if (amountBox_ && now != 0 && isVisible() && !hasFocus() && !typing_) ShowStart();
+  });
 }
 
 void EntryBox::SetAmountBox(bool on) {
@@ -61,6 +65,7 @@ void EntryBox::ShowStart() { setCursorPosition(0); }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
   focusByClick_ = false;
+  if (!event->isAutoRepeat() && !pressed_.contains(event->key())) pressed_.append(event->key());
   const QScopedValueRollback<bool> typing(typing_, true);
   if (KeyPress && (IsEnter(event) || !event->text().isEmpty())) {
     const std::int16_t typed =
@@ -84,12 +89,19 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
 
 void EntryBox::keyReleaseEvent(QKeyEvent* event) {
   QLineEdit::keyReleaseEvent(event);
-  if (event->isAutoRepeat() || !KeyUp) return;
+  if (event->isAutoRepeat()) return;
+  if (!pressed_.removeOne(event->key()) || !KeyUp) return;
   KeyUp(IsEnter(event) ? kEnter : event->key(), event->modifiers());
+}
+
+void EntryBox::showEvent(QShowEvent* event) {
+  QLineEdit::showEvent(event);
+  if (amountBox_ && !hasFocus()) ShowStart();
 }
 
 void EntryBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
+  pressed_.clear();
   focusByClick_ = amountBox_ && event->reason() == Qt::MouseFocusReason;
   if (GotFocus && EntersOrLeaves(event)) GotFocus();
 }

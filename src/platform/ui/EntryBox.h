@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QList>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -42,7 +43,9 @@ class EntryBox : public QLineEdit {
   // The character typed (13 for Enter). Setting it to 0 keeps the key from the
   // box; setting it to another character types that one instead.
   std::function<void(std::int16_t& keyAscii)> KeyPress;
-  // Every key release but auto-repeats; the key code is 13 for Enter, else Qt's.
+  // Every key release but auto-repeats, of a key pressed in this box (the
+  // release of a key pressed elsewhere, say the Enter that closed a message,
+  // is not this box's); the key code is 13 for Enter, else Qt's.
   std::function<void(int keyCode, Qt::KeyboardModifiers shift)> KeyUp;
   std::function<void()> GotFocus;
   std::function<void()> LostFocus;
@@ -71,6 +74,7 @@ class EntryBox : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
@@ -83,6 +87,7 @@ class EntryBox : public QLineEdit {
   AmountSign sign_ = AmountSign::MayBeNegative;
   bool focusByClick_ = false;  // the focus came with a mouse press not yet handled
   bool typing_ = false;        // a key press is being handled
+  QList<int> pressed_;         // keys pressed in the box and not yet released
   AmountLimitGuard* limit_ = nullptr;  // an amount box's limit
 };
 

@@ -281,6 +281,10 @@ TEST_F(IncomeWindowEntryTest, ALongAmountShowsItsStartOutsideTheBox) {
   AmountBox* total = Box(w, "Total");
   ASSERT_GT(total->fontMetrics().horizontalAdvance(total->text()), total->width());
   EXPECT_EQ(total->cursorPosition(), 0);
+  // Written again with the same text (another box left), it still shows its start.
+  w.AddIncomeVars();
+  EXPECT_EQ(total->cursorPosition(), 0);
+  EXPECT_EQ(Box(w, "Earned")->cursorPosition(), 0);
   // Left after typing at its end, a box scrolls back to its start as well.
   AmountBox* lt = Box(w, "LT");
   lt->setFocus(Qt::TabFocusReason);

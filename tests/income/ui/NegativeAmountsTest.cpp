@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <functional>
@@ -111,6 +112,12 @@ TEST_F(NegativeAmountsTest, TheWindowWaitsForARefusedFigure) {
   const income::IncomePeriod period = w.IncomeEntryPeriod();
   dialogs.AnswerMessageBox(platform::kAnswerOk);
   TypeAndTab(earned, "-5000");
+  // The release of the Enter that closed the message is not the box's Enter:
+  // it moves nothing and brings no second message.
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(earned, &release);
+  EXPECT_EQ(QApplication::focusWidget(), earned);
+  EXPECT_EQ(Prompts().size(), 1);
   dialogs.AnswerMessageBox(platform::kAnswerOk);
   w.PeriodItems[4]->trigger();  // Hourly
   EXPECT_EQ(w.IncomeEntryPeriod(), period);
