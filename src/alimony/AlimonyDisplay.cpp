@@ -13,8 +13,8 @@ namespace {
 constexpr const char* kAmount = "$##,###,##0";
 constexpr const char* kDeducted = "-$##,###,##0";
 
-QString Amount(float value) { return platform::Format(double(value), kAmount); }
-QString Deducted(float value) { return platform::Format(double(value), kDeducted); }
+QString Amount(double value) { return platform::Format(value, kAmount); }
+QString Deducted(double value) { return platform::Format(value, kDeducted); }
 
 PictureLine Row(const QString& label, const QString& value) {
   return {label, QString(), value, Place::RightAligned};
@@ -29,7 +29,7 @@ PictureLine Whole(const QString& text) { return {text, QString(), QString(), Pla
 // The label of the prior-support row from the party's own parts; a part below
 // 0 counts as none.
 QString PriorSupportLabel(const casevars::PartyIncome& in) {
-  const float maint = in.YrPriorMaintPaid + in.YrPriorMaintPaid2;
+  const double maint = in.YrPriorMaintPaid + in.YrPriorMaintPaid2;
   if (maint > 0 && in.YrOtherSupport > 0) return QStringLiteral(" Prior CS & SS Paid");
   if (in.YrOtherSupport > 0) return QStringLiteral(" Prior Child Sup. Paid");
   return QStringLiteral(" Prior Alimony Paid");
@@ -38,10 +38,10 @@ QString PriorSupportLabel(const casevars::PartyIncome& in) {
 }  // namespace
 
 QString AwardSentence(const casevars::AlimonyVars& a, const QString& noAward) {
-  const float award = a.YrRecommendedAward;
+  const double award = a.YrRecommendedAward;
   if (!(award > 0)) return noAward;
   const QString yearly = platform::Format(double(award), "$###,###,##0");
-  const QString monthly = platform::Format(double(award / 12.0f), "$###,###,##0");
+  const QString monthly = platform::Format(award / 12, "$###,###,##0");
   if (a.AlimonyCaseScore >= 25)
     return QStringLiteral(" Recommended Alimony Is ") + yearly + QStringLiteral(" Per Year  Or  ") + monthly +
            QStringLiteral(" Per Month.");
@@ -92,9 +92,9 @@ std::vector<PictureLine> IncomeTableRows(const casevars::CaseVars& vars, Party p
   if (custody != casevars::custody::NoMinors) {
     rows.push_back(Row(QStringLiteral(" Care & Health Paid"), Deducted(own.YrExpensesPaid)));
     // The yearly child support, never negative; the pattern's sign shows who pays.
-    const float m = vars.Support.MoChildSupportForAlimony;
+    const double m = vars.Support.MoChildSupportForAlimony;
     const bool claimantReceives = (custody == casevars::custody::NonCust) != (m > 0);
-    const float yearly = m > 0 ? 12 * m : -12 * m;
+    const double yearly = m > 0 ? 12 * m : -12 * m;
     const bool partyReceives = claim ? claimantReceives : !claimantReceives;
     rows.push_back(Row(QStringLiteral(" Child Support"), partyReceives ? Amount(yearly) : Deducted(yearly)));
   }
@@ -111,7 +111,7 @@ AlimonyDisplay ShowAlimonyResults(const casevars::CaseVars& vars) {
 
   d.Terms = {a.TermRecommendation1, a.TermRecommendation2};
 
-  const float award = a.YrRecommendedAward;
+  const double award = a.YrRecommendedAward;
   d.Award << AwardSentence(a, QStringLiteral(" No Alimony Is Recommended."));
   // No cap note when the claimant's net income is not the lower (no cap applies).
   if (a.YrAlimonyCap > 0) {

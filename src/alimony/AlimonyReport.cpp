@@ -118,7 +118,7 @@ struct Report {
     Blank();
     LeftLine(AwardSentence(a, QStringLiteral(" No Alimony Is Recommended")));
     // No cap line when the claimant's net income is not the lower.
-    const float award = a.YrRecommendedAward;
+    const double award = a.YrRecommendedAward;
     if (a.YrAlimonyCap > 0) {
       if (award == a.YrAlimonyCap)
         LeftLine(QStringLiteral(" This is the maximum allowed under DV statute (35 percent of the "

@@ -19,11 +19,11 @@ namespace custody = casevars::custody;
 
 namespace {
 
-float Round(double x) { return static_cast<float>(platform::RoundToWhole(x)); }
+double Round(double x) { return platform::RoundToWhole(x); }
 
 // A yearly amount brought to whole dollars as the boxes show it ("$###,###").
-float WholeDollars(float amount) {
-  return static_cast<float>(platform::AmountFromText(platform::Format(double(amount), "$###,###")));
+double WholeDollars(double amount) {
+  return platform::AmountFromText(platform::Format(amount, "$###,###"));
 }
 
 const QString kNotANumber = QStringLiteral(
@@ -33,7 +33,7 @@ const QString kNotANumber = QStringLiteral(
 bool AnyClaimTips(const CaseVars& v) {
   const casevars::PartyIncome& in = v.Income.Claim;
   const casevars::PartyBusiness& b = v.Business.Claim;
-  for (float x : {in.YrTips, in.YrOT, b.YrATips, b.YrBTips, b.YrCTips, in.YrTips1, in.YrOT1, b.YrATips1,
+  for (double x : {in.YrTips, in.YrOT, b.YrATips, b.YrBTips, b.YrCTips, in.YrTips1, in.YrOT1, b.YrATips1,
                   b.YrBTips1, b.YrCTips1})
     if (x > 0) return true;
   return false;
@@ -96,7 +96,7 @@ class Calculation {
   AlimonyTaxContext taxes_;
   std::int16_t mode_;
   double firstRunShare_ = 0;
-  float suggested_ = 0;
+  double suggested_ = 0;
 };
 
 void Calculation::Note(const char* text, bool clearFirst) {
@@ -131,29 +131,29 @@ void Calculation::PriorSupportAndExpenses() {
 // With the award as the calculation now stands: the child support it counts
 // when alimony is calculated first and applied to child support.
 bool Calculation::ChildSupportWithAward() {
-  w_.Express.MoAlimonyTransfer = Round(a_.YrAlimonyAward / 12.0f);
+  w_.Express.MoAlimonyTransfer = Round(a_.YrAlimonyAward / 12.0);
   if (!RunChildSupport()) return false;
   for (Party party : casevars::kParties) {
     const casevars::PartyIncome& in = w_.Income[party];
     a_[party].YrPriorSupportPaid = in.YrPriorMaintPaid2 + in.YrPriorMaintPaid + in.YrOtherSupport;
     a_[party].YrExpensesPaid = w_.Support[party].MoExpensesPaid * 12;
   }
-  float& cs = w_.Support.MoChildSupportForAlimony;
-  cs = static_cast<float>(std::floor(double(cs) + 0.5));
+  double& cs = w_.Support.MoChildSupportForAlimony;
+  cs = std::floor(cs + 0.5);
   return true;
 }
 
 void Calculation::NetIncomes() {
   const QString& custody = w_.Express.CustodyStatus;
-  const float award = a_.YrAlimonyAward;
-  const float cs = w_.Support.MoChildSupportForAlimony * 12;
-  float claimCs = 0;
+  const double award = a_.YrAlimonyAward;
+  const double cs = w_.Support.MoChildSupportForAlimony * 12;
+  double claimCs = 0;
   if (custody == custody::Cust || custody == custody::Shared || custody == custody::Split) claimCs = cs;
   else if (custody == custody::NonCust) claimCs = -cs;
   else if (custody != custody::NoMinors) return;
-  const auto net = [&](Party party, float alimony, float support) {
+  const auto net = [&](Party party, double alimony, double support) {
     const casevars::PartyTax& t = w_.Tax[party];
-    const float base = w_.Income[party].YrGrossIncome - a_[party].YrPriorSupportPaid - a_[party].YrExpensesPaid;
+    const double base = w_.Income[party].YrGrossIncome - a_[party].YrPriorSupportPaid - a_[party].YrExpensesPaid;
     a_[party].YrNetAfterAlimony =
         base + alimony - t.YrFicaTax - t.YrStateTax - t.YrFedTax + support + t.YrTotalCredits;
   };
@@ -166,7 +166,7 @@ bool Calculation::Pass(bool firstRun) {
   casevars::AlimonyVars& a = a_;
   casevars::ExpressVars& ex = w.Express;
   const QString& custody = ex.CustodyStatus;
-  const float score = a.AlimonyCaseScore;
+  const double score = a.AlimonyCaseScore;
 
   // Start of the pass. The note goes into Picture9 once per calculation: a
   // second pass's note replaces the first's.
@@ -182,8 +182,8 @@ bool Calculation::Pass(bool firstRun) {
     const casevars::PartyTax& t = w.Tax[party];
     return w.Income[party].YrGrossIncome - t.YrFicaTax - t.YrStateTax - t.YrFedTax + t.YrTotalCredits;
   };
-  const float difference = netBefore(Party::Payer) - netBefore(Party::Claim);
-  a.YrAlimonyCap = static_cast<float>(0.35 * difference);
+  const double difference = netBefore(Party::Payer) - netBefore(Party::Claim);
+  a.YrAlimonyCap = 0.35 * difference;
   const bool capApplies = a.YrAlimonyCap > 0;
 
   // Gross-up factors on the tax of each party's total income.
@@ -233,17 +233,17 @@ bool Calculation::Pass(bool firstRun) {
   const double formula = (targetShare * (available.Payer + available.Claim) - available.Claim) * gapFactor;
   if (custody == custody::Cust || custody == custody::Shared || custody == custody::Split ||
       custody == custody::NoMinors) {
-    a.YrAlimonyAward = static_cast<float>(formula * score / 100);
+    a.YrAlimonyAward = formula * score / 100;
     if (custody == custody::NoMinors) w.Support.MoChildSupportForAlimony = 0;
   } else if (custody == custody::NonCust) {
-    a.YrAlimonyAward = static_cast<float>(formula * (score - 3.0 * ex.NumMinorChildren) / 100);
+    a.YrAlimonyAward = formula * (score - 3.0 * ex.NumMinorChildren) / 100;
   }
 
-  const float grossGap = w.Income.Payer.YrGrossIncome - w.Income.Claim.YrGrossIncome;
+  const double grossGap = w.Income.Payer.YrGrossIncome - w.Income.Claim.YrGrossIncome;
   if (score < 42) {
-    const float t = static_cast<float>(1250000 / double(score));
+    const double t = 1250000 / double(score);
     if (t > grossGap) {
-      a.YrAlimonyAward -= static_cast<float>((t - grossGap) * (ex.NumMinorChildren < 1 ? 0.35 : 0.2));
+      a.YrAlimonyAward -= (t - grossGap) * (ex.NumMinorChildren < 1 ? 0.35 : 0.2);
       if (a.YrAlimonyAward < 0) a.YrAlimonyAward = 0;
     }
     if (a.YrAlimonyAward < 250)
@@ -253,14 +253,14 @@ bool Calculation::Pass(bool firstRun) {
   }
   if (a.YrAlimonyAward < 250) a.YrAlimonyAward = 0;
   if (score < 19 && grossGap < 70000) a.YrAlimonyAward = 0;
-  const float claimGross = w.Income.Claim.YrGrossIncome;
+  const double claimGross = w.Income.Claim.YrGrossIncome;
   if (a.YrAlimonyAward > 0 && claimGross > 80000) {
     double r = (double(claimGross) - 70000) * 0.02 / 20000;
     if (r > 0.9) r = 0.9;
-    a.YrAlimonyAward = static_cast<float>(a.YrAlimonyAward * (1 - r));
+    a.YrAlimonyAward = a.YrAlimonyAward * (1 - r);
   }
   // A negative gross income of the other party counts as 0 in this limit.
-  const float payerGross = std::max(w.Income.Payer.YrGrossIncome, 0.0f);
+  const double payerGross = std::max(w.Income.Payer.YrGrossIncome, 0.0);
   if (payerGross / 2 < a.YrAlimonyAward) a.YrAlimonyAward = payerGross / 2;
 
   const TermRecommendations terms =
@@ -303,15 +303,15 @@ bool Calculation::Pass(bool firstRun) {
   }
 
   if (mode_ == 3) {
-    const float combined = static_cast<float>(firstRunShare_ * (double(a.Payer.YrNetAfterAlimony) +
-                                                                a.Claim.YrNetAfterAlimony));
+    const double combined = firstRunShare_ * (a.Payer.YrNetAfterAlimony +
+                                                                a.Claim.YrNetAfterAlimony);
     a.YrAlimonyAward = combined - a.Claim.YrNetAfterAlimony;
     if (a.YrAlimonyAward < 0) a.YrAlimonyAward = 0;
     a.YrRecommendedAward = a.YrAlimonyAward;
     mode_ = 2;
     Note("Calculation Shown Has Alimony Taxed To Payer.", true);
 
-    const float cap = std::max(a.YrAlimonyCap, 0.0f);
+    const double cap = std::max(a.YrAlimonyCap, 0.0);
     if (userAward) {
       if (in_.NewAward > cap) {
         QString capText = platform::Format(double(cap), "$###,###.##");
@@ -378,14 +378,14 @@ double TargetShareOf(const CaseVars& vars) {
     return 0.64;
   }
   if (custody == custody::Shared) {
-    const float p = vars.Express.Claim.PercentOfTime;
+    const double p = vars.Express.Claim.PercentOfTime;
     double share = 0;
-    if (p > 0.65f) share = n == 1 ? 0.55 : n == 2 ? 0.60 : n >= 3 ? 0.64 : 0;
-    else if (p < 0.35f) share = n == 1 ? 0.45 : n == 2 ? 0.40 : n >= 3 ? 0.36 : 0;
-    else if (p < 0.45f) share = 0.48 - 0.02 * (n - 1) - (0.45 - p) / 5;
-    else if (p <= 0.48f) share = 0.48;
-    else if (p <= 0.52f) share = 0.50;
-    else if (p <= 0.55f) share = 0.52;
+    if (p > 0.65) share = n == 1 ? 0.55 : n == 2 ? 0.60 : n >= 3 ? 0.64 : 0;
+    else if (p < 0.35) share = n == 1 ? 0.45 : n == 2 ? 0.40 : n >= 3 ? 0.36 : 0;
+    else if (p < 0.45) share = 0.48 - 0.02 * (n - 1) - (0.45 - p) / 5;
+    else if (p <= 0.48) share = 0.48;
+    else if (p <= 0.52) share = 0.50;
+    else if (p <= 0.55) share = 0.52;
     else share = 0.52 + 0.02 * (n - 1) + (p - 0.55) / 5;
     return std::clamp(share, 0.36, 0.64);
   }
@@ -412,7 +412,7 @@ void CountClaimTipsAsWages(CaseVars& w, const AlimonyInputs& inputs, const tax::
   in.YrTips = in.YrOT = 0;
   in.YrEarned1 = WholeDollars(in.YrEarned1 + in.YrTips1 + in.YrOT1);
   in.YrTips1 = in.YrOT1 = 0;
-  const auto fold = [](float& wages, float& tips) {
+  const auto fold = [](double& wages, double& tips) {
     wages = WholeDollars(wages + tips);
     tips = 0;
   };
@@ -428,7 +428,7 @@ void CountClaimTipsAsWages(CaseVars& w, const AlimonyInputs& inputs, const tax::
   business::ComputeBusinessTotals(bus, in);
   in.YrTotal = income::ColumnTotal(in, income::Column::Party);
   in.YrTotal1 = income::ColumnTotal(in, income::Column::Spouse);
-  in.YrGrossIncome = static_cast<float>(income::GrossIncomeOf(in.YrTotal, income::IncomePeriod::Yearly).yearly);
+  in.YrGrossIncome = income::GrossIncomeOf(in.YrTotal, income::IncomePeriod::Yearly).yearly;
 
   income::DeductionChoices choices = inputs.ClaimDeductions;
   choices.filing = FilingOptionsOf(w.Express.Claim.FilingStatus);
@@ -436,7 +436,7 @@ void CountClaimTipsAsWages(CaseVars& w, const AlimonyInputs& inputs, const tax::
   const business::ServiceTradeFlags& trades = inputs.ServiceTrades.Claim;
   for (std::size_t c = 0; c < 2; ++c)
     for (std::size_t b = 0; b < 3; ++b) tips.serviceTrade[c][b] = trades.Value[c][b] != 0;
-  income::ApplyDeductions(in, choices, tips, [&](float agiBase) {
+  income::ApplyDeductions(in, choices, tips, [&](double agiBase) {
     const tax::BusinessDeduction d = deduction ? deduction(Party::Claim, agiBase) : tax::BusinessDeduction{};
     bus.YrBusDeduction = d.YrBusDeduction;
     bus.YrBusLossCarryover = d.YrBusLossCarryover;
@@ -470,14 +470,13 @@ AlimonyOutcome ComputeAlimony(CaseVars& vars, const AlimonyInputs& inputs, const
     if (!calc.Pass(false)) return stopped();
   }
 
-  bool finite = true;
+  bool finite = childsupport::TaxFiguresFinite(w);
   const auto check = [&finite](double v) { finite = finite && std::isfinite(v); };
   const casevars::AlimonyVars& a = w.Alimony;
-  for (float v : {a.YrAlimonyAward, a.YrRecommendedAward, a.YrAlimonyCap, a.Claim.YrNetAfterAlimony,
+  for (double v : {a.YrAlimonyAward, a.YrRecommendedAward, a.YrAlimonyCap, a.Claim.YrNetAfterAlimony,
                   a.Payer.YrNetAfterAlimony, a.Claim.YrPriorSupportPaid, a.Payer.YrPriorSupportPaid,
                   a.Claim.YrExpensesPaid, a.Payer.YrExpensesPaid, w.Support.MoChildSupportForAlimony})
     check(v);
-  for (Party party : casevars::kParties) w.Tax[party].forEachAmount(check);
   if (!finite) {
     AlimonyOutcome out;
     out.Message = kNotANumber;

@@ -37,7 +37,7 @@ struct AlimonyInputs {
   income::DeductionChoices ClaimDeductions;
   // Form3.NewAward read as an amount: the user's yearly award, used while
   // Alimony.AwardChangedFlag is "Y".
-  float NewAward = 0;
+  double NewAward = 0;
 };
 
 // What the calculation asks of other parts of the program.
@@ -68,7 +68,7 @@ struct AlimonyOutcome {
   // The transfer of the calculation's last child support run for the Express
   // screen's ChildSupport box ("$###,##0"); empty when the box is to stay as
   // it is (no run, or child support calculated before alimony).
-  std::optional<float> ChildSupport;
+  std::optional<double> ChildSupport;
   int ChildSupportRuns = 0;  // child support runs the calculation made
   int Passes = 0;            // 2 when the claimant's tips or overtime were first counted as wages
 };

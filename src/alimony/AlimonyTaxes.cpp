@@ -9,7 +9,7 @@ using casevars::Party;
 
 namespace {
 
-float Round(double x) { return static_cast<float>(platform::RoundToWhole(x)); }
+double Round(double x) { return platform::RoundToWhole(x); }
 
 // From the business deduction on: income tax, credits, the joint proration.
 void IncomeTaxAndCredits(casevars::CaseVars& w, Party party, const AlimonyTaxContext& context) {
@@ -20,7 +20,7 @@ void IncomeTaxAndCredits(casevars::CaseVars& w, Party party, const AlimonyTaxCon
 }
 
 // State taxes, the other party first; then the joint filers' shares.
-void StateTaxes(casevars::CaseVars& w, float yrAward, const AlimonyTaxContext& context) {
+void StateTaxes(casevars::CaseVars& w, double yrAward, const AlimonyTaxContext& context) {
   ComputeAlimonyStateTax(w, Party::Payer, context.Windows.Payer.StateTaxCombo,
                          w.Tax.Payer.YrFedAGI + yrAward);
   ComputeAlimonyStateTax(w, Party::Claim, context.Windows.Claim.StateTaxCombo,
@@ -35,14 +35,14 @@ void StateTaxes(casevars::CaseVars& w, float yrAward, const AlimonyTaxContext& c
 }  // namespace
 
 void ComputeAlimonyStateTax(casevars::CaseVars& w, Party party, const QString& stateTaxCombo,
-                            float agiWithoutAlimony) {
+                            double agiWithoutAlimony) {
   casevars::PartyExpress& ex = w.Express[party];
   casevars::PartyTax& t = w.Tax[party];
   if (stateTaxCombo == childsupport::kStateTaxAsRate) {
     t.YrStateTax = Round(ex.StateTaxRate * t.YrFedAGI);
   } else {
-    ex.StateTaxRate = static_cast<float>(ex.YrStateTaxEntered / (agiWithoutAlimony + 1e-10));
-    if (!(ex.StateTaxRate > 0) || !(ex.StateTaxRate < 0.4f))
+    ex.StateTaxRate = platform::GuardedQuotient(ex.YrStateTaxEntered, agiWithoutAlimony, 1e-10);
+    if (!(ex.StateTaxRate > 0) || !(ex.StateTaxRate < 0.4))
       t.YrStateTax = ex.YrStateTaxEntered;
     else
       t.YrStateTax = Round(ex.StateTaxRate * t.YrFedAGI);
@@ -58,7 +58,7 @@ void ComputeTaxesWithoutAlimony(casevars::CaseVars& w, const AlimonyTaxContext& 
     tax::ComputeJointShare(p);
     tax::ComputePayrollTaxes(p);
     const double untaxed = tax::UntaxedSocialSecurity(p);
-    p.Tax.YrFedAGI = static_cast<float>((p.Income.YrAGIBase - p.Tax.YrHalfSETax) - untaxed);
+    p.Tax.YrFedAGI = (p.Income.YrAGIBase - p.Tax.YrHalfSETax) - untaxed;
     IncomeTaxAndCredits(w, party, context);
   }
   StateTaxes(w, 0, context);
@@ -68,20 +68,20 @@ void ComputeTaxOnTotalIncome(casevars::CaseVars& w) {
   for (Party party : casevars::kParties) {
     const casevars::PartyIncome& in = w.Income[party];
     const bool joint = w.Express[party].FilingStatus == casevars::filing::MFJ;
-    const float income = joint ? in.YrTotal1 + in.YrTotal : in.YrTotal;
-    const float gains = joint ? in.YrLT1 + in.YrLT : in.YrLT;
+    const double income = joint ? in.YrTotal1 + in.YrTotal : in.YrTotal;
+    const double gains = joint ? in.YrLT1 + in.YrLT : in.YrLT;
     w.Tax[party].YrFedTax = tax::ComputeIncomeTax(income, gains, in.YrItemized, in.Age65Status,
                                                   w.Express[party].FilingStatus, in.YrInvestIncome);
   }
 }
 
-void ComputeTaxesWithAward(casevars::CaseVars& w, float yrAward, const AlimonyTaxContext& context) {
+void ComputeTaxesWithAward(casevars::CaseVars& w, double yrAward, const AlimonyTaxContext& context) {
   for (Party party : casevars::kParties) {
     tax::PartyCase p = tax::PartyCaseOf(w, party);
     const double award = party == Party::Claim ? double(yrAward) : -double(yrAward);
     const double untaxed = tax::UntaxedSocialSecurity(p, award);
     p.Tax.YrFedAGI =
-        static_cast<float>((p.Income.YrAGIBase - p.Tax.YrHalfSETax) - untaxed + award);
+        (p.Income.YrAGIBase - p.Tax.YrHalfSETax) - untaxed + award;
     IncomeTaxAndCredits(w, party, context);
   }
   StateTaxes(w, yrAward, context);

@@ -28,13 +28,13 @@ void ComputeTaxOnTotalIncome(casevars::CaseVars& w);
 // party's for the untaxed Social Security and both AGIs, then as without
 // alimony from the business deduction on. The payroll taxes, adjustments and
 // joint shares are those the estimate without alimony left.
-void ComputeTaxesWithAward(casevars::CaseVars& w, float yrAward, const AlimonyTaxContext& context);
+void ComputeTaxesWithAward(casevars::CaseVars& w, double yrAward, const AlimonyTaxContext& context);
 
 // The state tax rule for one party: a rate entered ("As Rate") applies to the
 // AGI; an amount entered becomes the rate it is of the AGI without alimony
 // (`agiWithoutAlimony`), applied to the AGI, unless that rate is not above 0
 // or not below 0.4, when the amount stands. Whole dollars, never below 0.
 void ComputeAlimonyStateTax(casevars::CaseVars& w, casevars::Party party, const QString& stateTaxCombo,
-                            float agiWithoutAlimony);
+                            double agiWithoutAlimony);
 
 }  // namespace alimony

@@ -9,7 +9,7 @@
 namespace alimony {
 
 struct NewAwardReading {
-  std::optional<float> Award;  // the yearly award, 0 or more
+  std::optional<double> Award;  // the yearly award, 0 or more
   QString Message;             // else the "Entry Error" prompt
   bool FocusToBox = false;     // the focus goes to NewAward with the message
 };

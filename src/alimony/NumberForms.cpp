@@ -7,7 +7,7 @@ namespace alimony {
 namespace {
 
 // Seven significant digits, no exponent, no trailing zeros.
-QString GeneralDigits(float value) {
+QString GeneralDigits(double value) {
   if (!std::isfinite(value)) return QString();
   QString text = QString::number(double(value), 'g', 7);
   if (text.contains(QLatin1Char('e'))) {
@@ -24,7 +24,7 @@ QString GeneralDigits(float value) {
 
 }  // namespace
 
-QString PictureNumber(float value) {
+QString PictureNumber(double value) {
   QString digits = GeneralDigits(value);
   const bool negative = digits.startsWith(QLatin1Char('-'));
   if (negative) digits.remove(0, 1);
@@ -32,6 +32,6 @@ QString PictureNumber(float value) {
   return (negative ? QStringLiteral("-") : QStringLiteral(" ")) + digits + QLatin1Char(' ');
 }
 
-QString PlainNumber(float value) { return GeneralDigits(value); }
+QString PlainNumber(double value) { return GeneralDigits(value); }
 
 }  // namespace alimony

@@ -8,9 +8,9 @@ namespace alimony {
 
 namespace {
 
-std::optional<float> Strict(const QString& text) {
+std::optional<double> Strict(const QString& text) {
   if (!platform::IsNumeric(text)) return std::nullopt;
-  return static_cast<float>(platform::Val(text));
+  return platform::Val(text);
 }
 
 }  // namespace
@@ -18,7 +18,7 @@ std::optional<float> Strict(const QString& text) {
 std::variant<casevars::PresentValueFigures, PresentValueEntryError> CheckPresentValueEntries(
     const PresentValueEntries& entries) {
   casevars::PresentValueFigures f;
-  const std::optional<float> duration = Strict(entries.Duration);
+  const std::optional<double> duration = Strict(entries.Duration);
   if (!duration || !(*duration > 0))
     return PresentValueEntryError{
         PresentValueBox::Duration,
@@ -29,13 +29,13 @@ std::variant<casevars::PresentValueFigures, PresentValueEntryError> CheckPresent
         QStringLiteral("Please ReEnter The Duration In Years For A Present Value Calculation"
                        " (At Most 100 Years)")};
   f.DurationYears = *duration;
-  const std::optional<float> tax = Strict(entries.TaxRate);
+  const std::optional<double> tax = Strict(entries.TaxRate);
   if (!tax || !(*tax >= 0 && *tax < 1))
     return PresentValueEntryError{
         PresentValueBox::TaxRate,
         QStringLiteral("Please ReEnter The Tax Rate For A Present Value Calculation(As A Decimal)")};
   f.TaxRate = *tax;
-  const std::optional<float> discount = Strict(entries.Discount);
+  const std::optional<double> discount = Strict(entries.Discount);
   if (!discount || !(*discount >= 0 && *discount < 1))
     return PresentValueEntryError{
         PresentValueBox::Discount,
@@ -45,10 +45,10 @@ std::variant<casevars::PresentValueFigures, PresentValueEntryError> CheckPresent
   return f;
 }
 
-double PresentValueOf(float yrAward, const casevars::PresentValueFigures& e) {
+double PresentValueOf(double yrAward, const casevars::PresentValueFigures& e) {
   const double payment = (1 - double(e.TaxRate)) * double(yrAward) / 12;
   const double r = double(e.DiscountRate) / 12;
-  const float months = e.DurationYears * 12.0f;
+  const double months = e.DurationYears * 12.0;
   const double n = std::floor(double(months));
   if (n < 1) return 0;
   if (r == 0) return payment * n;

@@ -40,7 +40,7 @@ std::variant<casevars::PresentValueFigures, PresentValueEntryError> CheckPresent
 // The sum of the payments: P x (1 - (1 - r)^N) / r, or P x N when r is 0, with
 // P = (1 - tax) x award / 12, r = discount / 12 and N the whole months of the
 // duration.
-double PresentValueOf(float yrAward, const casevars::PresentValueFigures& entries);
+double PresentValueOf(double yrAward, const casevars::PresentValueFigures& entries);
 
 struct PresentValueOutcome {
   std::optional<PresentValueEntryError> Error;  // the run stopped: nothing changed

@@ -8,6 +8,7 @@
 
 #include "case/BusinessVars.h"
 #include "case/Party.h"
+#include "platform/AmountLimit.h"
 
 // The twenty amount boxes of a business income window (Form26 / Form27) and
 // the case variable behind each box of each column. Every box is a pair of
@@ -40,18 +41,23 @@ QString BoxName(Box box, casevars::Party party);
 // The box that Enter moves to, in the same column.
 Box EnterMovesTo(Box box);
 
+// Whether the box's amount may be below zero.
+platform::AmountSign SignOf(Box box);
+
 // The case variable behind a box of a column.
-float& BoxVar(casevars::PartyBusiness& vars, Box box, int column);
-float BoxVar(const casevars::PartyBusiness& vars, Box box, int column);
+double& BoxVar(casevars::PartyBusiness& vars, Box box, int column);
+double BoxVar(const casevars::PartyBusiness& vars, Box box, int column);
 
 // The amount pattern of every box and total of the window.
 inline constexpr const char* kAmountPattern = "$ ###,###.#0";
 
 // The value of an amount text as the boxes read it: a copy is cleaned of
-// "$", ",", blanks and "%"; a text that is then numeric gives its value in
-// single precision, any other text (the empty text included) none. A number
+// "$", ",", blanks and "%"; a text that is then numeric gives its value, any
+// other text (the empty text included) none. A number
 // beyond the program's amount limit (platform/AmountLimit.h) counts as not
-// numeric, so no box ever holds an amount beyond it.
-std::optional<float> ReadAmount(const QString& text);
+// numeric, so no box ever holds an amount beyond it; so does a negative
+// number read with the sign NotNegative.
+std::optional<double> ReadAmount(const QString& text,
+                                 platform::AmountSign sign = platform::AmountSign::MayBeNegative);
 
 }  // namespace business

@@ -12,22 +12,22 @@ using casevars::PartyBusiness;
 using casevars::PartyIncome;
 using tax::Filing;
 
-float BusDeduction(float taxableIncome, float qualifiedIncome, float w2Wages, float property,
+double BusDeduction(double taxableIncome, double qualifiedIncome, double w2Wages, double property,
                    const QString& filingStatus, std::int16_t serviceTrade,
                    const tax::TaxYear& year) {
   const tax::QualifiedBusinessIncomeFigures& q = year.QualifiedBusinessIncome;
   const Filing filing = tax::FilingOf(filingStatus);
   const double threshold = q.Threshold[filing];
-  if (taxableIncome < threshold) return static_cast<float>(q.DeductionRate * qualifiedIncome);
+  if (taxableIncome < threshold) return q.DeductionRate * qualifiedIncome;
 
-  const float upperLimit = static_cast<float>(q.DeductionRate * qualifiedIncome);
+  const double upperLimit = q.DeductionRate * qualifiedIncome;
   const double wageAndPropertyLimit =
       std::max(q.WageLimitRate * w2Wages, q.WageRateWithProperty * w2Wages + q.PropertyRate * property);
-  const float lowerLimit = double(upperLimit) <= wageAndPropertyLimit
+  const double lowerLimit = upperLimit <= wageAndPropertyLimit
                                ? upperLimit
-                               : static_cast<float>(wageAndPropertyLimit);
-  const float fraction = static_cast<float>(
-      std::clamp((taxableIncome - threshold) / q.PhaseInRange[filing], 0.0, 1.0));
+                               : wageAndPropertyLimit;
+  const double fraction = 
+      std::clamp((taxableIncome - threshold) / q.PhaseInRange[filing], 0.0, 1.0);
 
   double deduction = 0;
   if (serviceTrade == 0) {
@@ -38,7 +38,7 @@ float BusDeduction(float taxableIncome, float qualifiedIncome, float w2Wages, fl
     const double a = share * upperLimit;
     deduction = a - (a - share * lowerLimit) * (1 - share);
   }
-  return deduction < 0 ? 0.0f : static_cast<float>(deduction);
+  return deduction < 0 ? 0.0 : deduction;
 }
 
 double EstimateStandardDeduction(const QString& filingStatus, Age65Status age65,
@@ -56,14 +56,14 @@ namespace {
 
 // One business as the deduction sees it.
 struct QualifiedBusiness {
-  float amount;      // qualified amount before loss sharing
-  float tips;        // tips not taken by the tips deduction
-  float w2Wages;     // W-2 wages for the limit
-  float property;
+  double amount;      // qualified amount before loss sharing
+  double tips;        // tips not taken by the tips deduction
+  double w2Wages;     // W-2 wages for the limit
+  double property;
   std::int16_t trade;
 };
 
-float TipsCounted(float tips, float deducted) { return tips > deducted ? tips - deducted : 0.0f; }
+double TipsCounted(double tips, double deducted) { return tips > deducted ? tips - deducted : 0.0; }
 
 // Businesses A to D of one column, in that order.
 std::array<QualifiedBusiness, 4> ColumnBusinesses(const PartyBusiness& b, const PartyIncome& in,
@@ -85,7 +85,7 @@ std::array<QualifiedBusiness, 4> ColumnBusinesses(const PartyBusiness& b, const 
 }  // namespace
 
 tax::BusinessDeduction ComputeBusinessDeduction(const casevars::CaseVars& vars, Party party,
-                                                float yrAGI, const ServiceTradeFlags& trades,
+                                                double yrAGI, const ServiceTradeFlags& trades,
                                                 const tax::TaxYear& year) {
   const PartyBusiness& b = vars.Business[party];
   const PartyIncome& in = vars.Income[party];
@@ -95,7 +95,7 @@ tax::BusinessDeduction ComputeBusinessDeduction(const casevars::CaseVars& vars, 
 
   const double standard = EstimateStandardDeduction(filing, in.Age65Status, year);
   const double used = standard < in.YrItemized ? double(in.YrItemized) : standard;
-  const float taxable = static_cast<float>(yrAGI - used);
+  const double taxable = yrAGI - used;
 
   std::array<QualifiedBusiness, 8> businesses{};
   const std::array<QualifiedBusiness, 4> own = ColumnBusinesses(b, in, trades, 0);
@@ -107,38 +107,38 @@ tax::BusinessDeduction ComputeBusinessDeduction(const casevars::CaseVars& vars, 
   }
 
   // A net loss is shared among the businesses with income, in proportion to it.
-  float positive = 0;
-  float loss = 0;
+  double positive = 0;
+  double loss = 0;
   for (std::size_t k = 0; k < count; ++k) {
     if (businesses[k].amount >= 0) positive += businesses[k].amount;
     else loss += businesses[k].amount;
   }
-  const float net = positive + loss;
+  const double net = positive + loss;
   tax::BusinessDeduction out;
-  out.YrBusLossCarryover = net < 0 ? net : 0.0f;
+  out.YrBusLossCarryover = net < 0 ? net : 0.0;
 
   double deduction = 0;
   for (std::size_t k = 0; k < count; ++k) {
     const QualifiedBusiness& q = businesses[k];
-    const float share = q.amount > 0 ? q.amount / positive * loss : 0.0f;
-    const float qualified = q.amount + share + q.tips;
-    const float d = BusDeduction(taxable, qualified, q.w2Wages, q.property, filing, q.trade, year);
+    const double share = q.amount > 0 ? q.amount / positive * loss : 0.0;
+    const double qualified = q.amount + share + q.tips;
+    const double d = BusDeduction(taxable, qualified, q.w2Wages, q.property, filing, q.trade, year);
     if (d > 0) deduction += d;
   }
   deduction += rate * b.YrREIT;
   if (joint) deduction += rate * b.YrREIT1;
 
   if (rate * taxable < deduction) deduction = rate * taxable;
-  const float gains = joint ? in.YrLT + in.YrLT1 : in.YrLT;
+  const double gains = joint ? in.YrLT + in.YrLT1 : in.YrLT;
   const double cap = rate * (double(taxable) - gains);
   if (deduction > cap) deduction = cap;
-  out.YrBusDeduction = deduction > 0 ? static_cast<float>(deduction) : 0.0f;
+  out.YrBusDeduction = deduction > 0 ? deduction : 0.0;
   return out;
 }
 
 tax::BusinessDeductionFn MakeBusinessDeductionService(
     const casevars::CaseVars& vars, std::function<ServiceTradeFlags(Party)> trades) {
-  return [&vars, trades = std::move(trades)](Party party, float yrAGI) {
+  return [&vars, trades = std::move(trades)](Party party, double yrAGI) {
     return ComputeBusinessDeduction(vars, party, yrAGI, trades ? trades(party) : ServiceTradeFlags{});
   };
 }

@@ -26,7 +26,7 @@ struct ServiceTradeFlags {
 // wages and property phases in over the phase-in range, and for a specified
 // service trade the qualified income itself phases out. Never negative above
 // the threshold.
-float BusDeduction(float taxableIncome, float qualifiedIncome, float w2Wages, float property,
+double BusDeduction(double taxableIncome, double qualifiedIncome, double w2Wages, double property,
                    const QString& filingStatus, std::int16_t serviceTrade,
                    const tax::TaxYear& year = tax::kTaxYear2026);
 
@@ -44,7 +44,7 @@ double EstimateStandardDeduction(const QString& filingStatus, casevars::Age65Sta
 // income estimate and of that estimate less long-term gains; never negative.
 // Reads the case variables, changes none.
 tax::BusinessDeduction ComputeBusinessDeduction(const casevars::CaseVars& vars,
-                                                casevars::Party party, float yrAGI,
+                                                casevars::Party party, double yrAGI,
                                                 const ServiceTradeFlags& trades,
                                                 const tax::TaxYear& year = tax::kTaxYear2026);
 

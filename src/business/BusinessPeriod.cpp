@@ -18,12 +18,12 @@ constexpr std::array<PerYear, 4> kPerYear = {{{1, 1}, {12, 1}, {365, 14}, {365, 
 
 }  // namespace
 
-float PeriodFactor(BusinessPeriod from, BusinessPeriod to) {
-  if (from == to) return 1.0f;
+double PeriodFactor(BusinessPeriod from, BusinessPeriod to) {
+  if (from == to) return 1.0;
   const PerYear& a = kPerYear[static_cast<std::size_t>(from)];
   const PerYear& b = kPerYear[static_cast<std::size_t>(to)];
   // (a periods a year) / (b periods a year), as one quotient of whole numbers.
-  return static_cast<float>((a.numerator * b.denominator) / (a.denominator * b.numerator));
+  return (a.numerator * b.denominator) / (a.denominator * b.numerator);
 }
 
 QString PeriodCaption(BusinessPeriod period) {
@@ -46,7 +46,7 @@ QString PeriodName(BusinessPeriod period) {
   return QStringLiteral("Yearly");
 }
 
-void ScaleBusinessAmounts(casevars::PartyBusiness& bus, float factor) {
+void ScaleBusinessAmounts(casevars::PartyBusiness& bus, double factor) {
   for (Box box : kBoxes)
     for (int column = 0; column < kColumns; ++column) BoxVar(bus, box, column) *= factor;
   bus.YrBusTotalWages *= factor;
@@ -55,7 +55,7 @@ void ScaleBusinessAmounts(casevars::PartyBusiness& bus, float factor) {
   bus.YrBusTotalPass1 *= factor;
 }
 
-bool CanScaleBusinessAmounts(const casevars::PartyBusiness& bus, float factor) {
+bool CanScaleBusinessAmounts(const casevars::PartyBusiness& bus, double factor) {
   for (Box box : kBoxes)
     for (int column = 0; column < kColumns; ++column)
       if (!platform::WithinAmountLimit(double(BoxVar(bus, box, column)) * factor)) return false;

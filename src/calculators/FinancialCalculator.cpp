@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "calculators/AmountEntry.h"
+#include "platform/AmountLimit.h"
 #include "platform/Financial.h"
 #include "platform/NumberText.h"
 
@@ -62,9 +63,10 @@ FinAnswer Answer(double value, const char* pattern) {
   return a;
 }
 
-// A non-negative value in the pattern; a negative one or none: no valid answer.
+// A non-negative value in the pattern; a negative one, one beyond the
+// program's amount limit or none: no valid answer.
 FinAnswer NonNegative(std::optional<double> value, const char* pattern) {
-  if (!value || *value < 0) return Message(kFinNoAnswer);
+  if (!value || *value < 0 || !platform::WithinAmountLimit(*value)) return Message(kFinNoAnswer);
   return Answer(*value, pattern);
 }
 
@@ -119,6 +121,7 @@ std::optional<FinAnswer> CheckEntries(std::int16_t mode, const std::array<QStrin
     const double value = platform::Val(text);
     if (value == 0) return Message(kFinZeroEntry, box);
     if (!IsAmountEntry(text)) return Message(kFinInvalidEntry, box);
+    if (!platform::WithinAmountLimit(value)) return FinAnswer{platform::AmountTooLargeMessage(), box, {}, {}};
     const bool countsWhole = mode == 3 && (box == 1 || box == 3);
     if (countsWhole && value != std::floor(value)) return Message(kFinInvalidEntry, box);
   }

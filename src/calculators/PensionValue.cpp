@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calculators/LifeTables.h"
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 
 namespace calculators {
@@ -77,6 +78,8 @@ EntryCheck CheckPensionEntries(const PensionEntries& e, PensionInputs& in) {
   const QString amount = RemoveAmountChars(e.PensionAmount);
   if (!platform::IsNumeric(amount))
     return EntryCheck::Refuse("Please ReEnter The Gross Pension Amount Per Month", "PensionAmount");
+  if (!platform::WithinAmountLimit(platform::Val(amount)))
+    return EntryCheck{1, platform::AmountTooLargeMessage(), QStringLiteral("PensionAmount")};
   in.PensionMoAmount = platform::Val(amount);
   if (!InRange(e.DiscountRate, 0, 1, false))
     return EntryCheck::Refuse("Please ReEnter The Discount Rate(As A Decimal)", "DiscountRate");

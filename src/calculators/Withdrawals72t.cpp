@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 
 namespace calculators {
@@ -90,12 +91,15 @@ EntryCheck Check72tEntries(const Withdrawal72tEntries& e, Withdrawal72tInputs& i
   const QString balance = RemoveAmountChars(e.IRAAmount);
   if (!(Numeric(balance) && platform::Val(balance) > 0))
     return EntryCheck::Refuse("Please ReEnter The Current IRA Amount", "IRAAmount");
-  in.IraBalance = static_cast<float>(platform::Val(balance));
+  if (!platform::WithinAmountLimit(platform::Val(balance)))
+    return EntryCheck{1, platform::AmountTooLargeMessage(), QStringLiteral("IRAAmount")};
+  in.IraBalance = platform::Val(balance);
 
-  const double rate = platform::Val(e.InterestRate);
+  // The rate as it is held: one that holds as 0 is refused as 0 is.
+  const float rate = static_cast<float>(platform::Val(e.InterestRate));
   if (!(rate > 0 && rate < 100 && Numeric(e.InterestRate)))
     return EntryCheck::Refuse("Please ReEnter The Interest Rate(As A Percentage)", "InterestRate");
-  in.ReasonableRate = static_cast<float>(rate);
+  in.ReasonableRate = rate;
 
   const double gain = platform::Val(e.IraInterestRate);
   if (!(gain < 100 && Numeric(e.IraInterestRate)))
@@ -125,10 +129,10 @@ Withdrawals72tResult Compute72tWithdrawals(const Withdrawal72tInputs& in) {
   Withdrawals72tResult out;
   const double i = static_cast<double>(in.ReasonableRate) * 0.01;
   const int x = in.HolderAge;
-  const float b = in.IraBalance;
+  const double b = in.IraBalance;
 
   out.AnnuityFactor = AnnuityFactor(x, i);
-  const float annuity = b / out.AnnuityFactor;
+  const double annuity = b / out.AnnuityFactor;
   out.AnnuityYearly = platform::Format(annuity, kWhole);
   out.AnnuityMonthly = platform::Format(b / (12 * out.AnnuityFactor), kWhole);
 
@@ -151,7 +155,7 @@ Withdrawals72tResult Compute72tWithdrawals(const Withdrawal72tInputs& in) {
   if (!out.Caption) return out;
 
   double opening = b, running = b, gain = 0;
-  double w = le ? b / l : annuityMethod ? static_cast<double>(annuity) : out.Amortization;
+  double w = le ? b / l : annuityMethod ? annuity : out.Amortization;
   if (amort) running = opening - w;
   const double r = static_cast<double>(in.ExpectedRate / 12) * 0.01;
   for (int n = 1; n <= in.WithdrawalYears; ++n) {

@@ -32,7 +32,7 @@ struct Withdrawal72tInputs {
   std::int16_t HolderAge = 0;        // 18 to 60
   std::int16_t HolderEndAge = 0;     // HolderAge + 5 to 111
   std::int16_t WithdrawalYears = 0;  // HolderEndAge - HolderAge
-  float IraBalance = 0;              // above 0
+  double IraBalance = 0;             // above 0
   float ReasonableRate = 0;          // percent, above 0 and below 100
   float ExpectedRate = 0;            // percent, below 100
   QString WithdrawalMethod;          // "LE", "Amortization" or "Annuity"

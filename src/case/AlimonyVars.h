@@ -11,21 +11,21 @@ namespace casevars {
 
 // One party's side of an alimony calculation's result. Yearly dollars.
 struct PartyAlimony {
-  float YrNetAfterAlimony = 0;   // net income after taxes, alimony and child support
-  float YrPriorSupportPaid = 0;  // alimony to prior spouses (both kinds) plus other child support paid
+  double YrNetAfterAlimony = 0;  // net income after taxes, alimony and child support
+  double YrPriorSupportPaid = 0;  // alimony to prior spouses (both kinds) plus other child support paid
   // Child health insurance, child care and non-covered health costs, x 12.
   // Kept here so that the child support run's monthly figures
   // (Support.Claim.MoExpensesPaid) are never overwritten with yearly ones.
-  float YrExpensesPaid = 0;
+  double YrExpensesPaid = 0;
 };
 
 // A present value of the award and the entries that produced it, kept together
 // so that a report never pairs a value with entries typed after it.
 struct PresentValueFigures {
   double Value = 0;          // dollars
-  float DurationYears = 0;
-  float TaxRate = 0;         // as a decimal
-  float DiscountRate = 0;    // yearly, as a decimal
+  double DurationYears = 0;
+  double TaxRate = 0;        // as a decimal
+  double DiscountRate = 0;   // yearly, as a decimal
   QString DiscountText;      // the discount rate as typed
 };
 
@@ -44,9 +44,9 @@ struct AlimonyVars : PartyPair<PartyAlimony> {
   // The award: the one in force, the suggestion shown as recommended, and the
   // cap of 35 percent of the other party's less the claimant's net income
   // before alimony (0 or less when the claimant's is not the lower).
-  float YrAlimonyAward = 0;
-  float YrRecommendedAward = 0;
-  float YrAlimonyCap = 0;
+  double YrAlimonyAward = 0;
+  double YrRecommendedAward = 0;
+  double YrAlimonyCap = 0;
   QString AlimonyNoteText;  // the tax-treatment note
   QString TermRecommendation1;
   QString TermRecommendation2;

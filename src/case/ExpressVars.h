@@ -20,11 +20,11 @@ struct PartyExpress {
   std::int16_t NumDependents = 0;      // always 0; the tax estimate ignores it
   std::int16_t Under17Children = 0;    // children claimed for the child tax credit
   std::int16_t DayCareChildren = 0;    // children qualified for the child care credit
-  float MoDayCare = 0;                 // monthly child care cost the party pays
-  float MoChildHealthIns = 0;          // monthly health insurance for the children
-  float MoNonCoveredHealth = 0;        // monthly non-covered health costs of the children
-  float StateTaxRate = 0;              // state income tax rate as a fraction
-  float YrStateTaxEntered = 0;         // state income tax entered as a yearly amount
+  double MoDayCare = 0;                // monthly child care cost the party pays
+  double MoChildHealthIns = 0;         // monthly health insurance for the children
+  double MoNonCoveredHealth = 0;       // monthly non-covered health costs of the children
+  double StateTaxRate = 0;             // state income tax rate as a fraction
+  double YrStateTaxEntered = 0;        // state income tax entered as a yearly amount
   std::int16_t PossessionChildren = 0; // split custody: minor children living with the party
   std::int16_t WintersChildren = 0;    // copy of PossessionChildren for the Winters line
   float YrOvernights = 0;              // overnights a year with the party
@@ -49,7 +49,7 @@ struct ExpressVars : PartyPair<PartyExpress> {
   std::int16_t MaintAppliedToCS = 0;    // 1: alimony is an income deduction for child support
   // Monthly alimony from the other party to the claimant that the runs count; 0
   // when none applies; negative when the claimant pays. Set by each caller.
-  float MoAlimonyTransfer = 0;
+  double MoAlimonyTransfer = 0;
   float MarriageYears = 0;                        // years of marriage, as typed
   std::int16_t CaregiverCharacterization = 0;     // 1 to 3: the caregiver option chosen
   // "Y" or "N": whether the alimony result window's award, unallocated award and

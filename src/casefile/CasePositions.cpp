@@ -1,5 +1,9 @@
 #include "casefile/CasePositions.h"
 
+#include <QLatin1String>
+
+#include "worksheet/WorksheetBoxes.h"
+
 namespace casefile {
 
 namespace {
@@ -417,6 +421,30 @@ constexpr std::array<int, kBlockCount> kBlockSizes = {185, 26, 14, 2, 2, 2, 40, 
 const std::array<Position, kPositionCount>& CasePositions() { return kPositions; }
 
 std::span<const int> CaseBlockSizes() { return kBlockSizes; }
+
+bool HoldsAmount(const Position& p) {
+  if (p.written != Written::Text) return false;
+  const QLatin1String window(p.window), control(p.control);
+  if (window == QLatin1String("Form26") || window == QLatin1String("Form27")) return true;
+  if (window == QLatin1String("Form13") || window == QLatin1String("Form14")) {
+    // The totals and the business income are sums, which may pass the limit.
+    const QString suffix = QString(control).mid(5);
+    return suffix != QLatin1String("Total") && suffix != QLatin1String("Total1") &&
+           suffix != QLatin1String("Self") && suffix != QLatin1String("Self1");
+  }
+  if (window == QLatin1String("Form1")) {
+    for (const char* c : {"ChildSupport", "CurrentMaintTransfer", "ClaimDayCare", "OtherDayCare",
+                          "ClaimHealthCare", "OtherHealthCare", "ClaimSpecial", "OtherSpecial",
+                          "ClaimStateTax", "PayerStateTax"})
+      if (control == QLatin1String(c)) return true;
+    return false;
+  }
+  if (window == QLatin1String("Form9")) {
+    const auto box = worksheet::BoxByName(QString(control));
+    return box && worksheet::KindOf(*box) == worksheet::BoxKind::Entry;
+  }
+  return false;
+}
 
 int BlockOfPosition(int position) {
   int end = 0;

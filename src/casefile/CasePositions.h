@@ -54,4 +54,10 @@ std::span<const int> CaseBlockSizes();
 // The block (1 to 18) that holds a position.
 int BlockOfPosition(int position);
 
+// Whether the position's text goes into an amount box the user fills in (and
+// so keeps within the amount limit): the boxes of the income and business
+// windows but the totals and the business income, the Express screen's
+// costs, transfers and state taxes, and the worksheet's typed amounts.
+bool HoldsAmount(const Position& p);
+
 }  // namespace casefile

@@ -9,6 +9,7 @@
 #include "case/CaseVars.h"
 #include "casefile/Placing.h"
 #include "express/CheckSupport.h"
+#include "platform/AmountLimit.h"
 #include "platform/Dialogs.h"
 #include "platform/NumberText.h"
 #include "platform/Rounding.h"
@@ -187,8 +188,14 @@ platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialReco
     if (v.kind() == SequentialValue::Kind::Null)
       return Refusal(record.path(), p, v, QStringLiteral("no position may hold #NULL#"));
     switch (p.onReading) {
-      case OnReading::Text: out.text = AsText(v); break;
-      case OnReading::StateTaxText: out.text = StateTaxChoice(AsText(v)); break;
+      case OnReading::Text:
+      case OnReading::StateTaxText:
+        out.text = AsText(v);
+        if (HoldsAmount(p) && platform::ReadAmount(out.text).kind == platform::AmountReading::TooLarge)
+          return Refusal(record.path(), p, v,
+                         QStringLiteral("an amount box takes no %1").arg(platform::BeyondTheLimitText()));
+        if (p.onReading == OnReading::StateTaxText) out.text = StateTaxChoice(out.text);
+        break;
       case OnReading::ServiceTickText: out.text = AsText(ServiceValue(v)); break;
       case OnReading::Choice: {
         const auto choice = AsChoice(v);

@@ -141,7 +141,7 @@ class Check0 {
     }
     const auto dayCare = ReadAmount(f_.Text(QLatin1String(b.dayCare)));
     if (!dayCare || *dayCare < 0) return Fail(b.dayCare, b.dayCareMsg);
-    ex.MoDayCare = float(*dayCare);
+    ex.MoDayCare = *dayCare;
     const auto numCare = ReadCount(f_.Text(QLatin1String(b.numCare)));
     if (!numCare) return Fail(b.numCare, b.numCareMsg, b.numCareBeep);
     ex.DayCareChildren = *numCare;

@@ -103,10 +103,10 @@ std::int16_t StateTaxRules(ExpressFields& f, casevars::CaseVars& cv, Prompter& p
     if (f.ComboText(L(b.combo)) == QLatin1String("As Rate")) {
       if (!value || *value < 0 || *value >= 0.5)
         return FailRule(f, p, {L(b.box)}, L(b.rateMessage));
-      ex.StateTaxRate = float(*value);
+      ex.StateTaxRate = *value;
     } else {
       if (!value || *value < 0) return FailRule(f, p, {L(b.box)}, L(b.amountMessage));
-      ex.YrStateTaxEntered = float(*value);
+      ex.YrStateTaxEntered = *value;
     }
   }
   return kCheckPass;
@@ -161,10 +161,10 @@ std::int16_t FilingWarnings(ExpressFields& f, casevars::CaseVars& cv, Prompter& 
        "With Split Custody, Other Party's Filing Status Is Probably Head Of Household, Do You "
        "Want To ReEnter This Value?"},
   };
-  const float share = ev.Claim.PercentOfTime;
+  const double share = ev.Claim.PercentOfTime;
   for (const Warning& w : kWarnings) {
     if (ev.CustodyStatus != w.status || ev[w.party].FilingStatus != w.filingStatus) continue;
-    if ((w.share > 0 && !(share > 0.5f)) || (w.share < 0 && !(share < 0.5f))) continue;
+    if ((w.share > 0 && !(share > 0.5)) || (w.share < 0 && !(share < 0.5))) continue;
     if (WarnRule(f, p, QString(), L(w.message))) return kCheckStop;
   }
   return kCheckPass;

@@ -21,7 +21,7 @@ std::optional<double> ReadNumber(const QString& text) {
 
 std::int16_t CheckDataEntry2(ExpressFields& f, casevars::CaseVars& cv, Prompter& p) {
   auto& ev = cv.Express;
-  float& csForAlimony = cv.Support.MoChildSupportForAlimony;
+  double& csForAlimony = cv.Support.MoChildSupportForAlimony;
   const bool noMinors = ev.CustodyStatus == custody::NoMinors;
   if (noMinors) {
     for (const char* box : {"ClaimDayCare", "OtherDayCare", "ClaimNumCare", "OtherNumCare"})
@@ -62,7 +62,7 @@ std::int16_t CheckDataEntry2(ExpressFields& f, casevars::CaseVars& cv, Prompter&
   ev.Claim.SkillScore = float(*score);
 
   if (f.Value(L("NoMinorOption")) != kOn)
-    csForAlimony = float(ReadAmount(f.Text(L("ChildSupport"))).value_or(0));
+    csForAlimony = ReadAmount(f.Text(L("ChildSupport"))).value_or(0);
   const bool nonCust = ev.CustodyStatus == custody::NonCust;
   if (csForAlimony > 0 && nonCust && f.MenuChecked(L("DontAutoCalc")) &&
       WarnRule(f, p, L("ChildSupport"),
@@ -81,7 +81,7 @@ std::int16_t CheckDataEntry3(ExpressFields& f, casevars::CaseVars& cv, Prompter&
   // any other text that is not a number is refused, never taken as none.
   const QString transfer = f.Text(L("CurrentMaintTransfer"));
   if (const auto amount = ReadAmount(transfer)) {
-    ev.MoAlimonyTransfer = float(*amount);
+    ev.MoAlimonyTransfer = *amount;
   } else if (WithoutCurrency(transfer).remove(QChar(0)).isEmpty()) {
     ev.MoAlimonyTransfer = 0;
     f.SetText(L("CurrentMaintTransfer"), QString());
@@ -95,7 +95,7 @@ std::int16_t CheckDataEntry3(ExpressFields& f, casevars::CaseVars& cv, Prompter&
   if (f.Value(L("NoMinorOption")) == kOn) return kCheckPass;
   struct Cost {
     const char* box;
-    float* variable;
+    double* variable;
     const char* message;
   };
   const Cost kCosts[] = {
@@ -115,7 +115,7 @@ std::int16_t CheckDataEntry3(ExpressFields& f, casevars::CaseVars& cv, Prompter&
   for (const Cost& cost : kCosts) {
     const auto amount = ReadAmount(f.Text(L(cost.box)));
     if (!amount || *amount < 0) return FailRule(f, p, {L(cost.box)}, L(cost.message));
-    *cost.variable = float(*amount);
+    *cost.variable = *amount;
   }
   return kCheckPass;
 }

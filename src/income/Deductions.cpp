@@ -29,16 +29,16 @@ void ApplyDeductions(casevars::PartyIncome& in, const DeductionChoices& c,
   double adjustments = double(in.YrOtherDeduct) + in.YrIRADeduct + in.YrSelfRetirementDeduct +
                        in.YrSelfHealthDeduct + in.YrPriorMaintPaid;
   if (joint) adjustments += in.YrPriorMaintPaid1;
-  in.YrAdjustments = static_cast<float>(adjustments);
+  in.YrAdjustments = adjustments;
 
   double agiBase = double(in.YrTotal) - in.YrFree - in.YrEarnedExempt - in.YrComp;
   if (joint) agiBase = agiBase + in.YrTotal1 - in.YrFree1 - in.YrEarnedExempt1 - in.YrComp1;
   agiBase = agiBase - in.YrAdjustments - in.YrSSChild;
-  in.YrAGIBase = static_cast<float>(agiBase);
+  in.YrAGIBase = agiBase;
 
   double invest = double(in.YrLT) + in.YrST + in.YrPT;
   if (joint) invest = invest + in.YrST1 + in.YrLT1 + in.YrPT1;
-  in.YrInvestIncome = static_cast<float>(invest);
+  in.YrInvestIncome = invest;
 
   in.YrOTDeduction = CalculateOTDeduction(joint ? FilingKind::MFJ : FilingKind::SingleOrHH,
                                           in.YrAGIBase, in.YrOT, in.YrOT1);
@@ -59,11 +59,11 @@ void ApplyDeductions(casevars::PartyIncome& in, const DeductionChoices& c,
   }
   in.YrTipsDeduction = tips.deduction;
 
-  in.YrAGIBase = static_cast<float>(double(in.YrAGIBase) - in.YrOTDeduction - in.YrTipsDeduction);
+  in.YrAGIBase = in.YrAGIBase - in.YrOTDeduction - in.YrTipsDeduction;
 
   in.YrAllowableDeductions =
-      static_cast<float>(double(in.YrDues) + in.YrStIndus + in.YrPensionPay + in.YrPriorMaintPaid +
-                         in.YrPriorMaintPaid2 + in.YrOtherSupport + in.YrMedCare);
+      in.YrDues + in.YrStIndus + in.YrPensionPay + in.YrPriorMaintPaid +
+                         in.YrPriorMaintPaid2 + in.YrOtherSupport + in.YrMedCare;
 
   in.Spouse65Flag = joint && c.spouseAge65;
   if (c.age65 && in.Spouse65Flag) in.Age65Status = Age65Status::Both;
@@ -71,10 +71,10 @@ void ApplyDeductions(casevars::PartyIncome& in, const DeductionChoices& c,
 
   double untaxed = double(in.YrTotal);
   if (joint) untaxed += in.YrTotal1;
-  in.YrUntaxedIncome = static_cast<float>(untaxed - in.YrAGIBase);
+  in.YrUntaxedIncome = untaxed - in.YrAGIBase;
 
-  const float busDeduction = businessDeduction ? businessDeduction(in.YrAGIBase) : 0.0f;
-  in.YrUntaxedIncome = static_cast<float>(double(busDeduction) + in.YrUntaxedIncome);
+  const double busDeduction = businessDeduction ? businessDeduction(in.YrAGIBase) : 0.0;
+  in.YrUntaxedIncome = busDeduction + in.YrUntaxedIncome;
 }
 
 }  // namespace income

@@ -30,14 +30,14 @@ std::optional<std::int16_t> EICChildrenOf(bool eicCheck, int eicChoice);
 // Given the party's AGI-like income, the business window computes the
 // business income deduction and returns it (the value it left in
 // YrBusDeduction).
-using BusinessDeductionFn = std::function<float(float agiBase)>;
+using BusinessDeductionFn = std::function<double(double agiBase)>;
 
 // The derived figures, in the order the window computes them: itemized
 // deduction, self-employed deductions (0 unless the party has business
 // income above 0), earned income credit children, adjustments, AGI-like
 // income, investment income, overtime and tips deductions, allowable
 // deductions, age-65 status, untaxed income with the business deduction.
-// Amounts are worked out in double precision and stored in single precision.
+// Amounts are worked out in double precision.
 void ApplyDeductions(casevars::PartyIncome& in, const DeductionChoices& choices,
                      const BusinessTips& businessTips, const BusinessDeductionFn& businessDeduction);
 

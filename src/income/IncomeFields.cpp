@@ -13,21 +13,28 @@ constexpr auto Move = EnterAction::Move;
 constexpr auto Recompute = EnterAction::RecomputeAndMove;
 
 // An income box of the gross income tab.
-AmountField Income(const char* suffix, int index, float PartyIncome::*v, Column c, EnterAction enter,
+AmountField Income(const char* suffix, int index, double PartyIncome::*v, Column c, EnterAction enter,
                    const char* next, int nextIndex = -1) {
   return {suffix, index, v, 0, c, true, false, true, true, true, true, enter, next, nextIndex};
 }
 
 // A box of the other tabs: `rescaled` for the allowable deductions (entry
 // period), yearly otherwise.
-AmountField Other(const char* suffix, float PartyIncome::*v, int tab, Column c, bool keyUp,
+AmountField Other(const char* suffix, double PartyIncome::*v, int tab, Column c, bool keyUp,
                   bool keyPress, bool gotFocus, const char* next = nullptr) {
   return {suffix, -1, v, tab, c, false, false, tab == 3, keyUp, keyPress, gotFocus,
           next ? Move : Stay, next, -1};
 }
 
-AmountField Total(const char* suffix, float PartyIncome::*v, Column c) {
-  return {suffix, -1, v, 0, c, false, true, true, false, false, false, Stay, nullptr, -1};
+AmountField Total(const char* suffix, double PartyIncome::*v, Column c) {
+  return {suffix, -1, v, 0, c, false, true, true, false, false, false, Stay, nullptr, -1,
+          platform::AmountSign::MayBeNegative};
+}
+
+// A box whose amount may be below zero: a loss or a negative adjustment.
+AmountField MayBeNegative(AmountField f) {
+  f.sign = platform::AmountSign::MayBeNegative;
+  return f;
 }
 
 std::vector<AmountField> Build() {
@@ -38,10 +45,10 @@ std::vector<AmountField> Build() {
       Income("Tips", 0, &PartyIncome::YrTips, P, Move, "OT", 0),
       Income("OT", 0, &PartyIncome::YrOT, P, Move, "EarnedExempt"),
       Income("EarnedExempt", -1, &PartyIncome::YrEarnedExempt, P, Move, "Self"),
-      Income("Self", -1, &PartyIncome::YrSelf, P, Recompute, "ST"),
-      Income("ST", -1, &PartyIncome::YrST, P, Recompute, "LT"),
-      Income("LT", -1, &PartyIncome::YrLT, P, Recompute, "PT"),
-      Income("PT", -1, &PartyIncome::YrPT, P, Recompute, "Pension"),
+      MayBeNegative(Income("Self", -1, &PartyIncome::YrSelf, P, Recompute, "ST")),
+      MayBeNegative(Income("ST", -1, &PartyIncome::YrST, P, Recompute, "LT")),
+      MayBeNegative(Income("LT", -1, &PartyIncome::YrLT, P, Recompute, "PT")),
+      MayBeNegative(Income("PT", -1, &PartyIncome::YrPT, P, Recompute, "Pension")),
       Income("Pension", -1, &PartyIncome::YrPension, P, Recompute, "Comp"),
       Income("Comp", -1, &PartyIncome::YrComp, P, Recompute, "Free"),
       Income("Free", -1, &PartyIncome::YrFree, P, Recompute, "Reimburse"),
@@ -54,10 +61,10 @@ std::vector<AmountField> Build() {
       Income("Tips", 1, &PartyIncome::YrTips1, S, Move, "OT", 1),
       Income("OT", 1, &PartyIncome::YrOT1, S, Move, "EarnedExempt1"),
       Income("EarnedExempt1", -1, &PartyIncome::YrEarnedExempt1, S, Move, "Self1"),
-      Income("Self1", -1, &PartyIncome::YrSelf1, S, Recompute, "ST1"),
-      Income("ST1", -1, &PartyIncome::YrST1, S, Recompute, "LT1"),
-      Income("LT1", -1, &PartyIncome::YrLT1, S, Recompute, "PT1"),
-      Income("PT1", -1, &PartyIncome::YrPT1, S, Recompute, "Pension1"),
+      MayBeNegative(Income("Self1", -1, &PartyIncome::YrSelf1, S, Recompute, "ST1")),
+      MayBeNegative(Income("ST1", -1, &PartyIncome::YrST1, S, Recompute, "LT1")),
+      MayBeNegative(Income("LT1", -1, &PartyIncome::YrLT1, S, Recompute, "PT1")),
+      MayBeNegative(Income("PT1", -1, &PartyIncome::YrPT1, S, Recompute, "Pension1")),
       Income("Pension1", -1, &PartyIncome::YrPension1, S, Recompute, "Comp1"),
       Income("Comp1", -1, &PartyIncome::YrComp1, S, Recompute, "Free1"),
       Income("Free1", -1, &PartyIncome::YrFree1, S, Recompute, "Reimburse1"),
@@ -67,7 +74,7 @@ std::vector<AmountField> Build() {
       Total("Total1", &PartyIncome::YrTotal1, S),
       // Adjustments to gross income (yearly).
       Other("IRADeduct", &PartyIncome::YrIRADeduct, 1, P, true, true, true, "OtherDeduct"),
-      Other("OtherDeduct", &PartyIncome::YrOtherDeduct, 1, P, true, true, true),
+      MayBeNegative(Other("OtherDeduct", &PartyIncome::YrOtherDeduct, 1, P, true, true, true)),
       Other("SelfRetirementDeduct", &PartyIncome::YrSelfRetirementDeduct, 1, P, false, false, true),
       Other("SelfHealthDeduct", &PartyIncome::YrSelfHealthDeduct, 1, P, false, false, true),
       // Credits and deductions (yearly); the unlimited itemized amount is

@@ -7,6 +7,7 @@
 
 #include "case/IncomeVars.h"
 #include "case/Party.h"
+#include "platform/AmountLimit.h"
 
 // The amount boxes of the income windows and how each behaves. A box's
 // control name is the party's prefix ("Claim" or "Payer") and its suffix;
@@ -26,7 +27,7 @@ enum class EnterAction : std::uint8_t {
 struct AmountField {
   const char* suffix;  // "Earned", "Tips", "PriorMaintPaid3"
   int index;           // element of a control array, -1 for a single box
-  float casevars::PartyIncome::*variable;
+  double casevars::PartyIncome::*variable;
   int tab;             // 0 gross income, 1 adjustments, 2 credits and deductions, 3 allowable deductions
   Column column;
   bool income;    // an income box of the gross income tab: redrawn and totalled, recomputes on leaving
@@ -38,6 +39,9 @@ struct AmountField {
   EnterAction enter;
   const char* enterSuffix;  // the box Enter moves to
   int enterIndex;
+  // Business income, gains and losses, rentals and other adjustments may be
+  // negative; every other income, deduction and credit cannot.
+  platform::AmountSign sign = platform::AmountSign::NotNegative;
 };
 
 // Every amount box of a window, in the order of the window's design.

@@ -37,7 +37,7 @@ class BusinessLink {
   virtual BusinessTips Tips(casevars::Party) const { return {}; }
   // GetBusinessDeduction: computes the business income deduction from the
   // AGI-like income and leaves it in the party's YrBusDeduction.
-  virtual void GetBusinessDeduction(casevars::Party, float /*agiBase*/) {}
+  virtual void GetBusinessDeduction(casevars::Party, double /*agiBase*/) {}
   // AssignNewVars: the tax estimate's split of the yearly business income.
   virtual void AssignNewVars(casevars::Party) {}
   // Shows the business window modally, with its new-spouse controls (the

@@ -15,11 +15,10 @@ QString PeriodName(IncomePeriod period) {
 
 QString PeriodLabel(IncomePeriod period) { return PeriodName(period).toUpper(); }
 
-float PeriodFactor(IncomePeriod from, IncomePeriod to) {
+double PeriodFactor(IncomePeriod from, IncomePeriod to) {
   // Rows: the old period, columns: the new one, in the order Yearly, Monthly,
   // SemiWeekly, Weekly, Hourly. Each entry is worked out in double precision
-  // as written (a quotient, or a quotient times 40) and then rounded once to
-  // single precision, which gives the float nearest the exact fraction.
+  // as written (a quotient, or a quotient times 40).
   static const double kTable[5][5] = {
       {1, 1.0 / 12, 14.0 / 365, 7.0 / 365, 7.0 / 14600},
       {12, 1, 168.0 / 365, 84.0 / 365, 84.0 / 14600},
@@ -27,10 +26,10 @@ float PeriodFactor(IncomePeriod from, IncomePeriod to) {
       {365.0 / 7, 365.0 / 84, 2, 1, 1.0 / 40},
       {365.0 / 7 * 40, 365.0 / 84 * 40, 80, 40, 1},
   };
-  return static_cast<float>(kTable[static_cast<int>(from)][static_cast<int>(to)]);
+  return kTable[static_cast<int>(from)][static_cast<int>(to)];
 }
 
-GrossIncome GrossIncomeOf(float total, IncomePeriod period) {
+GrossIncome GrossIncomeOf(double total, IncomePeriod period) {
   const double t = total;
   switch (period) {
     case IncomePeriod::Yearly: return {t / 12, t};

@@ -20,11 +20,10 @@ inline constexpr std::array<IncomePeriod, 5> kIncomePeriods = {
 QString PeriodName(IncomePeriod period);
 QString PeriodLabel(IncomePeriod period);
 
-// The factor from `from` to `to`, single precision: the nearest float to the
-// exact fraction on a year of 365 days, 12 months, 7-day weeks, 14-day
+// The factor from `from` to `to`, in double precision: the fraction on a year of 365 days, 12 months, 7-day weeks, 14-day
 // SemiWeekly periods and 40 working hours a week (Monthly -> Yearly is 12,
-// Monthly -> SemiWeekly 168 / 365 = 0.46027398).
-float PeriodFactor(IncomePeriod from, IncomePeriod to);
+// Monthly -> SemiWeekly 168 / 365 = 0.460273972...).
+double PeriodFactor(IncomePeriod from, IncomePeriod to);
 
 // A column total T of `period` as the party's monthly and yearly gross
 // income; each computed from T directly in double precision.
@@ -32,6 +31,6 @@ struct GrossIncome {
   double monthly = 0;
   double yearly = 0;
 };
-GrossIncome GrossIncomeOf(float total, IncomePeriod period);
+GrossIncome GrossIncomeOf(double total, IncomePeriod period);
 
 }  // namespace income

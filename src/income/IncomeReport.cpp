@@ -29,9 +29,9 @@ constexpr double kRuleLength = 15;
 constexpr int kTransparent = 1;
 constexpr int kSolid = 0;
 
-using Amount = float PartyIncome::*;
+using Amount = double PartyIncome::*;
 
-QString Money(float value) { return FormatAmount(value, kReportPattern); }
+QString Money(double value) { return FormatAmount(value, kReportPattern); }
 
 struct Report {
   DrawingCursor& p;

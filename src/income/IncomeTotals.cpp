@@ -1,7 +1,6 @@
 #include "income/IncomeTotals.h"
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "platform/AmountLimit.h"
@@ -10,18 +9,18 @@ namespace income {
 
 using casevars::PartyIncome;
 
-float ColumnTotal(const PartyIncome& in, Column column) {
+double ColumnTotal(const PartyIncome& in, Column column) {
   double sum = 0;
   for (const AmountField& f : AmountFields())
     if (f.income && f.column == column) sum += in.*f.variable;
-  return static_cast<float>(sum);
+  return sum;
 }
 
 namespace {
 
-const std::vector<float PartyIncome::*>& RescaledVariables() {
-  static const std::vector<float PartyIncome::*> vars = [] {
-    std::vector<float PartyIncome::*> v;
+const std::vector<double PartyIncome::*>& RescaledVariables() {
+  static const std::vector<double PartyIncome::*> vars = [] {
+    std::vector<double PartyIncome::*> v;
     for (const AmountField& f : AmountFields())
       if (f.rescaled) v.push_back(f.variable);
     v.push_back(&PartyIncome::YrAGIBase);
@@ -37,19 +36,16 @@ bool IsEntered(const AmountField& f) {
 
 }  // namespace
 
-bool CanRescale(const PartyIncome& in, float factor) {
-  const double largest = std::numeric_limits<float>::max();
-  for (auto v : RescaledVariables()) {
-    const double product = double(in.*v) * factor;
-    if (!std::isfinite(product) || std::fabs(product) > largest) return false;
-  }
+bool CanRescale(const PartyIncome& in, double factor) {
+  for (auto v : RescaledVariables())
+    if (!std::isfinite(in.*v * factor)) return false;
   for (const AmountField& f : AmountFields())
-    if (f.rescaled && IsEntered(f) && !platform::WithinAmountLimit(double(in.*f.variable) * factor)) return false;
+    if (f.rescaled && IsEntered(f) && !platform::WithinAmountLimit(in.*f.variable * factor)) return false;
   return true;
 }
 
-void Rescale(PartyIncome& in, float factor) {
-  for (auto v : RescaledVariables()) in.*v = static_cast<float>(double(in.*v) * factor);
+void Rescale(PartyIncome& in, double factor) {
+  for (auto v : RescaledVariables()) in.*v *= factor;
 }
 
 }  // namespace income

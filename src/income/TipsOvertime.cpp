@@ -13,7 +13,7 @@ double IncomeReduction(double income, double threshold, const TipsOvertimeFigure
   return std::floor(income - threshold) / 1000 * figures.ReductionPerThousand;
 }
 
-float CalculateOTDeduction(FilingKind kind, float agiBase, float ot, float ot1,
+double CalculateOTDeduction(FilingKind kind, double agiBase, double ot, double ot1,
                            const TipsOvertimeFigures& figures) {
   const bool joint = kind == FilingKind::MFJ;
   const double premium = joint ? NotBelowZero(ot) + NotBelowZero(ot1) : NotBelowZero(ot);
@@ -21,10 +21,10 @@ float CalculateOTDeduction(FilingKind kind, float agiBase, float ot, float ot1,
   const double threshold = joint ? figures.ThresholdJoint : figures.Threshold;
   double deduction = std::min(premium, cap);
   if (agiBase > threshold) deduction -= IncomeReduction(agiBase, threshold, figures);
-  return static_cast<float>(NotBelowZero(deduction));
+  return NotBelowZero(deduction);
 }
 
-TipsDeduction ComputeTipsDeduction(TipsFiler filer, float agiBase, float tips, float tips1,
+TipsDeduction ComputeTipsDeduction(TipsFiler filer, double agiBase, double tips, double tips1,
                                    const BusinessTips& business, const TipsOvertimeFigures& figures) {
   TipsDeduction out;
   const bool joint = filer == TipsFiler::Joint;
@@ -47,7 +47,7 @@ TipsDeduction ComputeTipsDeduction(TipsFiler filer, float agiBase, float tips, f
 
   double remainder = limit;
   const double fromEmployee = std::min(employee, remainder);
-  out.tipsDeducted = static_cast<float>(fromEmployee);
+  out.tipsDeducted = fromEmployee;
   remainder -= fromEmployee;
   double total = out.tipsDeducted;
   for (int o = 0; o < owners; ++o)
@@ -55,10 +55,10 @@ TipsDeduction ComputeTipsDeduction(TipsFiler filer, float agiBase, float tips, f
       double part = 0;
       if (!business.serviceTrade[o][b]) part = std::min(NotBelowZero(business.tips[o][b]), remainder);
       remainder -= part;
-      out.businessDeducted[o][b] = static_cast<float>(part);
+      out.businessDeducted[o][b] = part;
       total += out.businessDeducted[o][b];
     }
-  out.deduction = static_cast<float>(std::min(total, figures.TipsCap));
+  out.deduction = std::min(total, figures.TipsCap);
   return out;
 }
 

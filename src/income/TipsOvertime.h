@@ -34,14 +34,14 @@ enum class FilingKind { MFJ, SingleOrHH };
 // negative premium counts as 0) up to the cap, less the reduction when the
 // income is above the threshold, never below 0. The new spouse's premium
 // plays no part on another return.
-float CalculateOTDeduction(FilingKind kind, float agiBase, float ot, float ot1,
+double CalculateOTDeduction(FilingKind kind, double agiBase, double ot, double ot1,
                            const TipsOvertimeFigures& figures = kTipsOvertime2026);
 
 // The tips of a party's businesses A to C ([0]) and of the new spouse's
 // ([1]), yearly, with each business's service-trade mark; a business of a
 // specified service trade takes no part in the tips deduction.
 struct BusinessTips {
-  std::array<std::array<float, 3>, 2> tips{};
+  std::array<std::array<double, 3>, 2> tips{};
   std::array<std::array<bool, 3>, 2> serviceTrade{};
 };
 
@@ -51,9 +51,9 @@ struct BusinessTips {
 enum class TipsFiler { Joint, SingleOrHead, None };
 
 struct TipsDeduction {
-  float tipsDeducted = 0;  // the employee tips taken (both spouses' on a joint return)
-  std::array<std::array<float, 3>, 2> businessDeducted{};  // [0] the party's A to C, [1] the new spouse's
-  float deduction = 0;     // the sum of the parts taken
+  double tipsDeducted = 0;  // the employee tips taken (both spouses' on a joint return)
+  std::array<std::array<double, 3>, 2> businessDeducted{};  // [0] the party's A to C, [1] the new spouse's
+  double deduction = 0;     // the sum of the parts taken
 };
 
 // The tips deduction: the qualifying tips (employee tips and the tips of
@@ -62,7 +62,7 @@ struct TipsDeduction {
 // when the income reaches the threshold, never below 0. The amount is
 // taken from the employee tips first, then from businesses A, B, C of the
 // party and, on a joint return, of the new spouse, in that order.
-TipsDeduction ComputeTipsDeduction(TipsFiler filer, float agiBase, float tips, float tips1,
+TipsDeduction ComputeTipsDeduction(TipsFiler filer, double agiBase, double tips, double tips1,
                                    const BusinessTips& business,
                                    const TipsOvertimeFigures& figures = kTipsOvertime2026);
 

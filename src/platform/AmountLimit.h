@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
+
 // The one limit on the amounts that the program's amount boxes take, and the
 // reading of an amount text against it. Every box of the income and business
 // windows refuses an entry beyond the limit (typed, pasted or dropped), and a
@@ -21,18 +23,27 @@ bool WithinAmountLimit(double value);
 // limit; a period change refused ("Yearly", "Monthly" ... as `periodName`).
 inline constexpr const char* kEntryErrorTitle = "Entry Error";
 QString AmountTooLargeMessage();
+// What a file reader says of a value beyond the limit: "an amount of
+// $1,000,000,000,000 or more".
+QString BeyondTheLimitText();
 QString ConversionTooLargeMessage(const QString& periodName);
+
+// Whether the quantity of an amount box can be below zero: a loss or an
+// adjustment can; wages, benefits, costs and payments cannot. A box that
+// cannot refuses a negative entry with NegativeAmountMessage.
+enum class AmountSign : std::uint8_t { MayBeNegative, NotNegative };
+QString NegativeAmountMessage();
 
 // A box's text read as an amount: currency characters (",", "$", " ", "%")
 // are removed from a copy, then the rest must be a number; a number beyond
-// the limit is TooLarge.
+// the limit is TooLarge, a number below 0 read for a NotNegative box Negative.
 struct AmountReading {
-  enum Kind { NotANumber, TooLarge, Amount };
+  enum Kind { NotANumber, TooLarge, Negative, Amount };
   Kind kind = NotANumber;
-  float value = 0;  // single precision; set for Amount
+  double value = 0;  // set for Amount
   bool isAmount() const { return kind == Amount; }
   bool isNumber() const { return kind != NotANumber; }
 };
-AmountReading ReadAmount(QStringView text);
+AmountReading ReadAmount(QStringView text, AmountSign sign = AmountSign::MayBeNegative);
 
 }  // namespace platform

@@ -9,4 +9,8 @@ double RoundToWhole(double x) {
   return std::floor(x + 0.5);
 }
 
+double GuardedQuotient(double numerator, double denominator, double guard) {
+  return numerator / (std::fabs(denominator) < guard ? guard : denominator);
+}
+
 }  // namespace platform

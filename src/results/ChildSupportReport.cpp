@@ -192,7 +192,7 @@ QString TimeShare(float nights, const casevars::ChildSupportVars& cs) {
 void Report::Transfer() {
   const casevars::ChildSupportVars& cs = vars.Support;
   const casevars::ExpressVars& ex = vars.Express;
-  const float transfer = cs.MoChildSupportTransfer;
+  const double transfer = cs.MoChildSupportTransfer;
   Font(14, true);
   At(kLeftMargin, QStringLiteral("Child Support Transfer"));
   Font(10, false);
@@ -205,7 +205,7 @@ void Report::Transfer() {
   else if (transfer > 0) vs.PrintText(QStringLiteral(" Payable By Other Parent."));
   else vs.PrintText(QStringLiteral(" There Is No Transfer."));
 
-  const auto obligation = [](float value) { return platform::Format(value, "$######0"); };
+  const auto obligation = [](double value) { return platform::Format(value, "$######0"); };
   const auto pieces = [&](const QStringList& texts) {
     for (qsizetype i = 0; i + 1 < texts.size(); ++i) vs.PrintText(texts[i]);
     vs.PrintLine(texts.back());

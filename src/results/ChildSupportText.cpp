@@ -113,7 +113,7 @@ std::pair<QString, QString> TimeShares(const casevars::ChildSupportVars& cs) {
 void DrawTransfer(const CaseVars& vars, TextCanvas& p) {
   const casevars::ChildSupportVars& cs = vars.Support;
   const casevars::ExpressVars& ex = vars.Express;
-  const float transfer = cs.MoChildSupportTransfer;
+  const double transfer = cs.MoChildSupportTransfer;
   p.Cls();
   p.PrintText(QStringLiteral("Child Support Is ") + Dollars(transfer) + QStringLiteral(" Per Month"));
   if (transfer < 0) p.PrintText(QStringLiteral(". Paid By Claimant. "));
@@ -162,7 +162,7 @@ void DrawBasicSupport(const CaseVars& vars, TextCanvas& p) {
     p.PrintText(QStringLiteral(" 1.5 Times Support: "));
   }
   p.PrintLine(Dollars(cs.MoBasicObligation) + " /Mo");
-  const float expenses = cs.Payer.MoExpensesPaid + cs.Claim.MoExpensesPaid;
+  const double expenses = cs.Payer.MoExpensesPaid + cs.Claim.MoExpensesPaid;
   p.PrintLine(" Additional Expenses: " + Dollars(expenses));
 }
 

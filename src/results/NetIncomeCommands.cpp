@@ -1,5 +1,6 @@
 #include "results/NetIncomeCommands.h"
 
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/TextHelpers.h"
 
@@ -52,6 +53,11 @@ bool AdjustIncome(Party party, casevars::ResultsVars& results, const NetIncomeSe
     services.dialogs.ShowMessageBox(claim ? QStringLiteral("Please Enter The Claimant's New Monthly Net Income")
                                           : QStringLiteral("Please Enter The Other Parent's New Monthly Net Income"),
                                     platform::kBoxOk, kEntryError);
+    return false;
+  }
+  if (!platform::WithinAmountLimit(platform::Val(text))) {
+    if (services.focusNetBox) services.focusNetBox(party);
+    services.dialogs.ShowMessageBox(platform::AmountTooLargeMessage(), platform::kBoxOk, kEntryError);
     return false;
   }
   if (platform::Val(text) < 0) {

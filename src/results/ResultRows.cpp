@@ -40,9 +40,9 @@ std::vector<ResultRow> PartyColumnRows(const CaseVars& vars, Party party, Layout
   const casevars::PartyIncome& income = vars.Income[party];
   const casevars::PartyTax& tax = vars.Tax[party];
   const casevars::PartySupport& support = vars.Support[party];
-  const float sign = claim ? 1.0f : -1.0f;
-  const float transfer = vars.Support.MoChildSupportTransfer;
-  const float alimony = vars.Express.MoAlimonyTransfer;
+  const double sign = claim ? 1.0 : -1.0;
+  const double transfer = vars.Support.MoChildSupportTransfer;
+  const double alimony = vars.Express.MoAlimonyTransfer;
   const bool prorated = vars.Express[party].FilingStatus == casevars::filing::MFJ;
   const bool report = layout == Layout::Report;
 
@@ -50,7 +50,7 @@ std::vector<ResultRow> PartyColumnRows(const CaseVars& vars, Party party, Layout
   rows.push_back(Amount(" Gross Income", income.YrGrossIncome, kWhole));
   rows.push_back(Amount(" Income Deductions", income.YrAllowableDeductions, kDeduction));
   // Alimony from the party's own side: received is positive.
-  const float received = sign * alimony * 12;
+  const double received = sign * alimony * 12;
   if (received > 0) rows.push_back(Amount(" Alimony Received", received, kAddition));
   if (received < 0) {
     if (report && !claim)
@@ -87,7 +87,7 @@ std::vector<ResultRow> PartyColumnRows(const CaseVars& vars, Party party, Layout
   if (vars.Express.CustodyStatus != casevars::custody::NoMinors)
     rows.push_back(Amount(" Care and Ins Paid", -support.MoExpensesPaid, kWhole));
   rows.push_back(Rule());
-  const float net = support.MoNetIncome + sign * transfer - support.MoExpensesPaid;
+  const double net = support.MoNetIncome + sign * transfer - support.MoExpensesPaid;
   rows.push_back(Amount(" Net Income/Month", net, kWhole));
   if (report) {
     rows.push_back(Blank());
@@ -111,8 +111,8 @@ std::vector<ResultRow> ObligationRows(const CaseVars& vars, Party party, Layout 
       rows.push_back(Amount(" Claimant's Basic Ob. To Fam 2 ", s.MoBasicObligationFam2, kAmount));
     else
       rows.push_back(Amount(" Other's Basic Ob. To Fam 1 ", s.MoBasicObligation, kAmount));
-    const float halfObligation = s.MoExpenseObligation / 2;
-    const float halfPaid = s.MoExpensesPaid / 2;
+    const double halfObligation = s.MoExpenseObligation / 2;
+    const double halfPaid = s.MoExpensesPaid / 2;
     rows.push_back(Amount(claim ? " 1/2 Claimant's Expenses Obligation  "
                                 : " 1/2 Other's Expenses Obligation  ",
                           halfObligation, kAmount));
@@ -156,16 +156,16 @@ void UpdateManualNetStateText(casevars::ResultsVars& results) {
 }
 
 std::optional<SocialSecurityCredit> SocialSecurityCreditOf(const CaseVars& vars, Party payingParty) {
-  const float transfer = vars.Support.MoChildSupportTransfer;
-  const float benefits = vars.Income[payingParty].YrSSChild;
+  const double transfer = vars.Support.MoChildSupportTransfer;
+  const double benefits = vars.Income[payingParty].YrSSChild;
   const double rounded = platform::RoundToWhole(transfer);
   const bool payerPays = payingParty == Party::Payer;
   if (!(benefits > 0) || !(payerPays ? rounded > 0 : rounded < 0)) return std::nullopt;
   SocialSecurityCredit credit;
-  credit.monthlyBenefit = static_cast<float>(platform::RoundToWhole(benefits / 12.0f));
+  credit.monthlyBenefit = platform::RoundToWhole(benefits / 12.0);
   // What is left to pay once the benefit is credited, never below 0.
-  const float left = payerPays ? transfer - credit.monthlyBenefit : -(transfer + credit.monthlyBenefit);
-  credit.owed = left < 0 ? 0.0f : left;
+  const double left = payerPays ? transfer - credit.monthlyBenefit : -(transfer + credit.monthlyBenefit);
+  credit.owed = left < 0 ? 0.0 : left;
   const QString name = payerPays ? QStringLiteral("Other Parent") : QStringLiteral("Claimant");
   credit.attributable = " Attributable To " + name + " Is Applied As Credit. ";
   credit.owes = "After SS Is Applied, " + name + " Owes ";

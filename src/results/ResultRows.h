@@ -58,8 +58,8 @@ void UpdateManualNetStateText(casevars::ResultsVars& results);
 // transfer, rounded, goes the party's way (the other party pays: > 0; the
 // claimant pays: < 0). The texts name the paying party.
 struct SocialSecurityCredit {
-  float monthlyBenefit = 0;  // the yearly benefits / 12, rounded
-  float owed = 0;            // what the paying party still owes a month, 0 or more
+  double monthlyBenefit = 0;  // the yearly benefits / 12, rounded
+  double owed = 0;            // what the paying party still owes a month, 0 or more
   QString attributable;      // " Attributable To Other Parent Is Applied As Credit. "
   QString owes;              // "After SS Is Applied, Other Parent Owes "
 };

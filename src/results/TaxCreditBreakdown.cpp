@@ -20,7 +20,7 @@ QString Amount(double value) { return platform::Format(value, "$##,###,##0"); }
 
 TaxCreditFigures ComputeTaxCreditFigures(const CaseVars& vars, Party party) {
   const casevars::PartyTax& tax = vars.Tax[party];
-  const float other = vars.Income[party].YrOtherCredits;
+  const double other = vars.Income[party].YrOtherCredits;
   TaxCreditFigures f;
   // A joint return's own tax as the calculation kept it, never the party's
   // part divided by a share that may be 0.

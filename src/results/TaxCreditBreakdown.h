@@ -19,12 +19,12 @@ struct TaxCreditFigures {
   // The tax the nonrefundable credits are charged against: the party's income
   // tax before credits, for a joint return the couple's (kept by the tax
   // calculation before it took the party's share).
-  float taxOwed = 0;
+  double taxOwed = 0;
   // The part of the child tax credit the tax absorbs, after the care and the
   // other credits: between 0 and the child tax credit.
-  float childTaxCredit = 0;
+  double childTaxCredit = 0;
   // The nonrefundable credits together, at most the tax owed.
-  float nonrefundable = 0;
+  double nonrefundable = 0;
 };
 TaxCreditFigures ComputeTaxCreditFigures(const casevars::CaseVars& vars, casevars::Party party);
 

@@ -1,5 +1,6 @@
 #include "tools/BonusRun.h"
 
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/TextHelpers.h"
 #include "tools/WhatIfRun.h"
@@ -9,16 +10,16 @@ namespace tools {
 namespace {
 
 // The number a field's cleaned text starts with.
-float NumberIn(const QString& text) {
+double NumberIn(const QString& text) {
   QString cleaned = text;
   platform::RemoveCurrencyChars(cleaned);
-  return static_cast<float>(platform::Val(cleaned));
+  return platform::Val(cleaned);
 }
 
 // The same, or 0 when the cleaned text is not numeric.
-float NumberOrZero(const QString& text) { return static_cast<float>(platform::AmountFromText(text)); }
+double NumberOrZero(const QString& text) { return platform::AmountFromText(text); }
 
-QString Plain(float value) { return QString::number(static_cast<double>(value), 'g', 9); }
+QString Plain(double value) { return QString::number(value, 'g', 9); }
 QString F(double value) { return platform::Format(value, "$####0"); }
 
 void Call(const std::function<void()>& f) {
@@ -27,30 +28,30 @@ void Call(const std::function<void()>& f) {
 
 }  // namespace
 
-std::optional<float> BonusEntry(const QString& text) {
-  QString cleaned = text;
-  platform::RemoveCurrencyChars(cleaned);
-  if (!platform::IsNumeric(cleaned)) return std::nullopt;
-  const double bonus = platform::Val(cleaned);
-  if (!(bonus > 0)) return std::nullopt;
-  return static_cast<float>(bonus);
+BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned) {
+  const platform::AmountReading r = platform::ReadAmount(text);
+  if (r.kind == platform::AmountReading::TooLarge) return {std::nullopt, platform::AmountTooLargeMessage()};
+  if (!r.isAmount() || !(r.value > 0)) return {std::nullopt, QString::fromLatin1(kBonusEntryError)};
+  if (!platform::WithinAmountLimit(payerYrEarned + r.value))
+    return {std::nullopt, platform::AmountTooLargeMessage()};
+  return {r.value, {}};
 }
 
-void RunBonus(BonusKind kind, float yrBonus, casevars::CaseVars& vars, const BonusServices& s, BonusValues& v) {
+void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const BonusServices& s, BonusValues& v) {
   const bool alimony = kind == BonusKind::Alimony;
   const std::int16_t sequencing = vars.Express.SequencingMode;
   const QString savedSupportText = s.childSupportText();
   v.YrBonus = yrBonus;
 
   // What the run saves before it changes anything.
-  float assumedTransfer = 0;
+  double assumedTransfer = 0;
   if (alimony) {
     v.MoSupportWithoutBonus = sequencing != 0 ? vars.Support.MoChildSupportForAlimony : NumberOrZero(savedSupportText);
     v.YrAwardWithoutBonus = vars.Alimony.YrAlimonyAward;
   } else {
     v.MoSupportWithoutBonus = NumberIn(savedSupportText);
     v.MoAlimonyAssumed = NumberIn(s.currentMaintText());
-    assumedTransfer = s.applyMaintToCS ? v.MoAlimonyAssumed : 0.0f;
+    assumedTransfer = s.applyMaintToCS ? v.MoAlimonyAssumed : 0.0;
   }
   v.SavedPayerEarnedText = s.payerEarnedText();
 
@@ -107,7 +108,7 @@ void RunBonus(BonusKind kind, float yrBonus, casevars::CaseVars& vars, const Bon
 
 QString BonusShareText(const BonusValues& v) { return platform::Format(v.BonusShare, "##.#0%"); }
 
-QStringList BonusResultLines(BonusKind kind, const BonusValues& v, float moAlimonyTransfer) {
+QStringList BonusResultLines(BonusKind kind, const BonusValues& v, double moAlimonyTransfer) {
   if (kind == BonusKind::Alimony)
     return {
         QStringLiteral("Alimony/Mo Without Bonus: %1 (%2/Yr)").arg(F(v.YrAwardWithoutBonus / 12), F(v.YrAwardWithoutBonus)),

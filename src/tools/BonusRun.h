@@ -18,12 +18,12 @@ enum class BonusKind { Alimony, ChildSupport };
 
 // The figures of the last run; they outlive the window and the report prints them.
 struct BonusValues {
-  float YrBonus = 0;
-  float BonusShare = 0;
-  float YrAwardWithoutBonus = 0, YrAwardWithBonus = 0, YrAwardDifference = 0;  // alimony
-  float MoSupportWithoutBonus = 0, MoSupportWithBonus = 0;
-  float MoSupportDifference = 0;  // child support
-  float MoAlimonyAssumed = 0;     // child support
+  double YrBonus = 0;
+  double BonusShare = 0;
+  double YrAwardWithoutBonus = 0, YrAwardWithBonus = 0, YrAwardDifference = 0;  // alimony
+  double MoSupportWithoutBonus = 0, MoSupportWithBonus = 0;
+  double MoSupportDifference = 0;  // child support
+  double MoAlimonyAssumed = 0;     // child support
   QString SavedPayerEarnedText;
 };
 
@@ -49,17 +49,24 @@ struct BonusServices {
   bool applyMaintToCS = false;
 };
 
-// The bonus box's number: its cleaned text must be numeric and above 0.
-std::optional<float> BonusEntry(const QString& text);
+// The bonus box's number, or the message that refuses it: its cleaned text
+// must be numeric and above 0 (kBonusEntryError), and neither the bonus nor
+// the other party's yearly wages with it may pass the amount limit
+// (platform::AmountTooLargeMessage), as the wages box would not take them.
+struct BonusEntryCheck {
+  std::optional<double> bonus;
+  QString message;  // when refused
+};
+BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned);
 inline constexpr const char* kBonusEntryError = "Please ReEnter The Other Party's Average Yearly Bonus";
 
 // One run with an accepted bonus; fills `values`. The case, the earned-wages
 // box and the child support field are put back however the run ends.
-void RunBonus(BonusKind kind, float yrBonus, casevars::CaseVars& vars, const BonusServices& services,
+void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const BonusServices& services,
               BonusValues& values);
 
 // The share box's text ("##.#0%") and the result lines of the window.
 QString BonusShareText(const BonusValues& values);
-QStringList BonusResultLines(BonusKind kind, const BonusValues& values, float moAlimonyTransfer);
+QStringList BonusResultLines(BonusKind kind, const BonusValues& values, double moAlimonyTransfer);
 
 }  // namespace tools

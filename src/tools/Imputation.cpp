@@ -9,9 +9,9 @@ ImputedEarnings ImputeOnClose(ImputeChoice choice, const QString& hourly, const 
   switch (choice) {
     case ImputeChoice::MinimumWage:
       return {true, ImputePeriod::Monthly,
-              static_cast<float>(MonthlyMinimumWage(platform::AmountFromText(hourly)))};
+              MonthlyMinimumWage(platform::AmountFromText(hourly))};
     case ImputeChoice::Median:
-      return {true, ImputePeriod::Yearly, static_cast<float>(platform::AmountFromText(grossMedianYr))};
+      return {true, ImputePeriod::Yearly, platform::AmountFromText(grossMedianYr)};
     case ImputeChoice::DoNotImpute:
       break;
   }

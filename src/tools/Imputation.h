@@ -15,7 +15,7 @@ enum class ImputePeriod { Monthly, Yearly };
 struct ImputedEarnings {
   bool write = false;  // false: the earned wages and the window's period stay as they were
   ImputePeriod period = ImputePeriod::Yearly;
-  float amount = 0;  // the earned wages in that period
+  double amount = 0;  // the earned wages in that period
 };
 
 // The minimum wage choice stores the monthly wage of the hourly box's number

@@ -7,7 +7,7 @@ namespace worksheet {
 
 namespace {
 
-QString Amount(float value) { return platform::Format(value, kAmountPattern); }
+QString Amount(double value) { return platform::Format(value, kAmountPattern); }
 
 // The pair of boxes of one line, column A then column B.
 struct Pair {
@@ -39,14 +39,14 @@ bool GetDataFrom(WorksheetSheet& sheet, const casevars::CaseVars& vars,
 
   // Column A is the Petitioner's: the claimant's unless the claimant is the Respondent.
   const bool claimantInB = express.MParentOption();
-  const auto fill = [&](Pair line, float claimant, float payer) {
+  const auto fill = [&](Pair line, double claimant, double payer) {
     sheet[claimantInB ? line.b : line.a] = Amount(claimant);
     sheet[claimantInB ? line.a : line.b] = Amount(payer);
   };
   const auto& claim = vars.Express.Claim;
   const auto& payer = vars.Express.Payer;
-  fill({Box::WS0f, Box::WS0m}, vars.Income.Claim.YrGrossIncome / 12.0f,
-       vars.Income.Payer.YrGrossIncome / 12.0f);
+  fill({Box::WS0f, Box::WS0m}, vars.Income.Claim.YrGrossIncome / 12.0,
+       vars.Income.Payer.YrGrossIncome / 12.0);
   fill({Box::WS1f, Box::WS1m}, vars.Support.Claim.MoNetIncome, vars.Support.Payer.MoNetIncome);
   if (!shared) {
     fill({Box::WS7af, Box::WS7am}, claim.MoDayCare, payer.MoDayCare);
@@ -64,7 +64,7 @@ bool GetDataFrom(WorksheetSheet& sheet, const casevars::CaseVars& vars,
       Amount(payer.MoNonCoveredHealth + claim.MoNonCoveredHealth);
   sheet[Box::WSNumMinors] = platform::Format(vars.Express.NumMinorChildren, "##");
   if (shared) {
-    const auto general = [](float v) { return QString::number(double(v), 'g', 7); };
+    const auto general = [](double v) { return QString::number(v, 'g', 7); };
     sheet[claimantInB ? Box::WSMotherDays : Box::WSFatherDays] = general(claim.YrOvernights);
     sheet[claimantInB ? Box::WSFatherDays : Box::WSMotherDays] = general(payer.YrOvernights);
   }

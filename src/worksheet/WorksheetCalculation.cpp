@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "engine/childsupport/GuidelineSchedule.h"
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 
 namespace worksheet {
@@ -33,6 +34,28 @@ CalculationOutcome Stop(const char* message, Box focus) {
   return {false, QString::fromLatin1(message), focus};
 }
 
+// The incomes typed on the sheet, and the child care and health costs of the
+// method in use, which cannot be negative.
+constexpr std::initializer_list<Box> kIncomeAmounts = {Box::WS0f, Box::WS0m, Box::WS1f, Box::WS1m};
+constexpr std::initializer_list<Box> kStandardCosts = {Box::WS5at, Box::WS5bt, Box::WS5ct,
+                                                       Box::WS7af, Box::WS7am, Box::WS7bf,
+                                                       Box::WS7bm, Box::WS7cf, Box::WS7cm};
+constexpr std::initializer_list<Box> kSharedCosts = {Box::WS14at, Box::WS14bt, Box::WS14ct,
+                                                     Box::WS16af, Box::WS16am, Box::WS16bf,
+                                                     Box::WS16bm, Box::WS16cf, Box::WS16cm};
+
+// Every amount typed within the program's limit, no cost below zero.
+std::optional<CalculationOutcome> CheckAmounts(const Run& s, bool shared) {
+  const auto limit = [&](Box b) { return platform::WithinAmountLimit(s[SlotOf(b)]); };
+  for (Box b : kIncomeAmounts)
+    if (!limit(b)) return CalculationOutcome{false, platform::AmountTooLargeMessage(), b};
+  for (Box b : shared ? kSharedCosts : kStandardCosts) {
+    if (!limit(b)) return CalculationOutcome{false, platform::AmountTooLargeMessage(), b};
+    if (s[SlotOf(b)] < 0) return CalculationOutcome{false, platform::NegativeAmountMessage(), b};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 CalculationOutcome CalculateWS(WorksheetSheet& sheet, WorksheetValues& values,
@@ -41,6 +64,7 @@ CalculationOutcome CalculateWS(WorksheetSheet& sheet, WorksheetValues& values,
                                                                  : QStringLiteral("Closest");
   AssignWSVars(sheet, values, inputs.sharedOption);
   Run s{sheet, values};
+  if (auto stopped = CheckAmounts(s, inputs.sharedOption)) return *stopped;
 
   const double children = s[54];
   if (children < 1 || children != std::floor(children))

@@ -29,6 +29,8 @@ struct CalculationOutcome {
 
 // Sets `interpMethod` ("Linear" when the preference reads exactly "Linear",
 // otherwise "Closest"), refreshes the input slots (AssignWSVars), then checks:
+//  0. the incomes and the child care and health costs of the method in use
+//     are within the program's amount limit, and no cost is negative;
 //  1. the number of children is a whole number from 1 up;
 //  2. the two net incomes do not sum to 0;
 //  3. with shared possession, neither overnights figure is negative and the

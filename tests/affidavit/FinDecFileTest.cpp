@@ -279,3 +279,42 @@ TEST(DefaultLabels, ListsAndTheirTexts) {
   EXPECT_EQ(QLatin1String(FDOlderFileExpenseLabels()[51].text),
             QLatin1String(" Cost required to exercise time-sharing (supervised visitation, travel and lodging expenses"));
 }
+
+// An amount box takes no amount beyond the program's limit, so a file that
+// gives it one is refused; description boxes take any text.
+TEST(FinDecFile, AnAmountBeyondTheLimitIsRefused) {
+  const auto slotOf = [](AffidavitMode mode, const PageElement& element) {
+    for (const SlotSource& s : mode == kLongForm ? LongFormSaveSlots() : ShortFormSaveSlots())
+      if (s.element == element) return s.slot;
+    return 0;
+  };
+  const struct {
+    AffidavitMode mode;
+    PageElement element;
+    SequentialValue value;
+    bool opens;
+  } cases[] = {
+      {kLongForm, E("Form12", "S2", 1), SequentialValue::fromText(QStringLiteral("$ 999,999,999,999")), true},
+      {kLongForm, E("Form12", "S2", 1), SequentialValue::fromText(QStringLiteral("$1,000,000,000,000")), false},
+      {kLongForm, E("Form122", "S3", 0), SequentialValue::fromDouble(1e300), false},
+      {kShortForm, E("Form121", "S1", 2), SequentialValue::fromText(QStringLiteral("1E+300")), false},
+      {kLongForm, E("Form122", "S3c", 0), SequentialValue::fromText(QStringLiteral("1E+300")), true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value.describe().toStdString());
+    const int slot = slotOf(c.mode, c.element);
+    ASSERT_GT(slot, 0);
+    FakeAffidavitPages pages;
+    FinDecSettings settings;
+    settings.formType = c.mode;
+    QList<SequentialValue> record = BuildFinDecRecord(pages, settings);
+    record[slot - 1] = c.value;
+    const auto file = ParseFinDec(FinDecBytes(record), QStringLiteral("Big.FIN"));
+    ASSERT_EQ(file.ok(), c.opens);
+    if (!c.opens) {
+      EXPECT_EQ(file.error().slot, slot);
+      EXPECT_TRUE(file.error().message.contains(QStringLiteral("$1,000,000,000,000 or more")))
+          << file.error().message.toStdString();
+    }
+  }
+}

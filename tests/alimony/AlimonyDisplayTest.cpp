@@ -21,11 +21,11 @@ CaseVars Results() {
   v.Express.Claim.Under17Children = 2;
   v.Express.Claim.FilingStatus = "Head";
   v.Express.Payer.FilingStatus = "MFJ";
-  v.Express.MarriageYears = 12.5f;
+  v.Express.MarriageYears = 12.5;
   v.Express.Claim.AgeYears = 41;
   v.Express.Claim.SkillScore = 9;
   v.Express.CaregiverCharacterization = 1;
-  v.Alimony.AlimonyCaseScore = 67.49f;
+  v.Alimony.AlimonyCaseScore = 67.49;
   v.Alimony.TermRecommendation1 = " Alimony Should Run For A Period Of 4.9 Years.";
   v.Alimony.YrRecommendedAward = 30000;
   v.Alimony.YrAlimonyAward = 30000;
@@ -35,28 +35,28 @@ CaseVars Results() {
   v.Tax.Claim.YrFicaTax = 3978;
   v.Tax.Payer.YrFicaTax = 11475;
   v.Tax.Claim.YrStateTax = 0;
-  v.Tax.Payer.YrStateTax = 1234.4f;
+  v.Tax.Payer.YrStateTax = 1234.4;
   v.Tax.Claim.YrFedTax = 2500;
   v.Tax.Payer.YrFedTax = 24000;
   v.Tax.Claim.YrTotalCredits = 4400;
   v.Alimony.Claim.YrExpensesPaid = 6000;
   v.Support.MoChildSupportForAlimony = 250;
   v.Alimony.Claim.YrNetAfterAlimony = 85922;
-  v.Alimony.Payer.YrNetAfterAlimony = 80291.6f;
+  v.Alimony.Payer.YrNetAfterAlimony = 80291.6;
   return v;
 }
 
 TEST(AlimonyDisplay, AwardSentencesAndCapNotes) {
   const struct {
-    float score, award, cap;
+    double score, award, cap;
     QStringList lines;
   } rows[] = {
       {25, 30000, 40000, {" Recommended Alimony Is $30,000 Per Year  Or  $2,500 Per Month."}},
-      {24.99f, 30000, 40000, {" If Alimony Is Awarded, $30,000 Per Year  Or  $2,500 Per Month Is Suggested."}},
+      {24.99, 30000, 40000, {" If Alimony Is Awarded, $30,000 Per Year  Or  $2,500 Per Month Is Suggested."}},
       {60, 30000, 30000,
        {" Recommended Alimony Is $30,000 Per Year  Or  $2,500 Per Month.",
         " This is the max allowed under DV statute (35% of the difference in net incomes)."}},
-      {60, 30000, 25000.4f,
+      {60, 30000, 25000.4,
        {" Recommended Alimony Is $30,000 Per Year  Or  $2,500 Per Month.",
         " 35% of net income difference ($25,000) not applied for mods of pre-2019 orders."}},
       // No cap applies when the claimant's net income is not the lower.
@@ -138,7 +138,7 @@ TEST(AlimonyDisplay, IncomeTables) {
   // Who pays child support, by custody and sign.
   const struct {
     const char* custody;
-    float monthly;
+    double monthly;
     const char *claim, *payer;
   } support[] = {{"Cust", 250, "$3,000", "-$3,000"},   {"Cust", -250, "-$3,000", "$3,000"},
                  {"Cust", 0, "-$0", "$0"},             {"NonCust", 250, "-$3,000", "$3,000"},

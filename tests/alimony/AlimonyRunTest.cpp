@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "alimony/AlimonyRun.h"
 #include "alimony/AlimonyTaxes.h"
 
@@ -12,14 +15,14 @@ using casevars::CaseVars;
 using casevars::Party;
 
 // Both parties single wage earners; the case score set directly.
-CaseVars WageCase(const char* custody, int minors, float claimWages, float payerWages, float score) {
+CaseVars WageCase(const char* custody, int minors, double claimWages, double payerWages, double score) {
   CaseVars v;
   v.Express.CustodyStatus = custody;
   v.Express.NumMinorChildren = static_cast<std::int16_t>(minors);
   v.Express.NumMarriageChildren = static_cast<std::int16_t>(minors);
   const struct {
     Party party;
-    float wages;
+    double wages;
   } parties[] = {{Party::Claim, claimWages}, {Party::Payer, payerWages}};
   for (const auto& p : parties) {
     v.Express[p.party].FilingStatus = "Single";
@@ -59,7 +62,7 @@ TEST(AlimonyRun, TargetShareByCustody) {
   const struct {
     const char* custody;
     int minors, claimChildren, payerChildren;
-    float percentOfTime;
+    double percentOfTime;
     double share;
   } rows[] = {
       {"Cust", 1, 0, 0, 0, 0.55},     {"Cust", 3, 0, 0, 0, 0.64},     {"Cust", 6, 0, 0, 0, 0.66},
@@ -67,9 +70,9 @@ TEST(AlimonyRun, TargetShareByCustody) {
       {"Split", 5, 1, 4, 0, 0.36},    {"Split", 4, 1, 3, 0, 0.38},    {"Split", 3, 1, 2, 0, 0.45},
       {"Split", 5, 2, 3, 0, 0.47},    {"Split", 2, 1, 1, 0, 0.50},    {"Split", 3, 2, 1, 0, 0.55},
       {"Split", 4, 3, 1, 0, 0.62},    {"Split", 5, 4, 1, 0, 0.64},    {"Split", 6, 3, 3, 0, 0.50},
-      {"Shared", 1, 0, 0, 0.7f, 0.55}, {"Shared", 2, 0, 0, 0.3f, 0.40}, {"Shared", 2, 0, 0, 0.5f, 0.50},
-      {"Shared", 2, 0, 0, 0.46f, 0.48}, {"Shared", 1, 0, 0, 0.4f, 0.47}, {"Shared", 3, 0, 0, 0.6f, 0.57},
-      {"Shared", 6, 0, 0, 0.35f, 0.36},  // 0.48 - 0.10 - 0.02 = 0.36 (held at the floor)
+      {"Shared", 1, 0, 0, 0.7, 0.55}, {"Shared", 2, 0, 0, 0.3, 0.40}, {"Shared", 2, 0, 0, 0.5, 0.50},
+      {"Shared", 2, 0, 0, 0.46, 0.48}, {"Shared", 1, 0, 0, 0.4, 0.47}, {"Shared", 3, 0, 0, 0.6, 0.57},
+      {"Shared", 6, 0, 0, 0.35, 0.36},  // 0.48 - 0.10 - 0.02 = 0.36 (held at the floor)
   };
   for (const auto& r : rows) {
     CaseVars v;
@@ -91,16 +94,40 @@ TEST(AlimonyRun, StateTaxEnteredAsAnAmountBecomesARate) {
   v.Express.Claim.YrStateTaxEntered = 20000;  // a rate of 0.5 is not plausible: the amount stands
   alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 20000);
-  v.Express.Claim.StateTaxRate = 0.05f;
+  v.Express.Claim.StateTaxRate = 0.05;
   alimony::ComputeAlimonyStateTax(v, Party::Claim, "As Rate", 0);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 2600);
-  v.Express.Claim.StateTaxRate = -0.05f;
+  v.Express.Claim.StateTaxRate = -0.05;
   alimony::ComputeAlimonyStateTax(v, Party::Claim, "As Rate", 0);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 0);
+  // An income without the award of nothing, or next to it, gives no rate
+  // that could be used: the amount stands and the rate stays a number.
+  v.Express.Claim.YrStateTaxEntered = 4000;
+  for (double nothing : {0.0, -1e-10, 1e-300}) {
+    alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", nothing);
+    EXPECT_TRUE(std::isfinite(v.Express.Claim.StateTaxRate)) << nothing;
+    EXPECT_EQ(v.Tax.Claim.YrStateTax, 4000) << nothing;
+  }
+}
+
+// A figure that is not a number met anywhere in the tax estimates (here the
+// business loss of two losses past every number) stops the calculation with
+// its message; the case is left as it was.
+TEST(AlimonyRun, AFigureThatIsNotANumberStopsTheCalculationAndChangesNothing) {
+  CaseVars v = WageCase("Cust", 1, 30000, 90000, 50);
+  v.Business.Claim.YrAWages = v.Business.Claim.YrBWages = -std::numeric_limits<double>::max();
+  const casevars::AlimonyVars alimonyBefore = v.Alimony;
+  const double carryoverBefore = v.Business.Claim.YrBusLossCarryover;
+  const AlimonyOutcome out = ComputeAlimony(v, Inputs());
+  EXPECT_FALSE(out.Completed);
+  EXPECT_TRUE(out.Message.contains(QLatin1String("not a number"))) << out.Message.toStdString();
+  EXPECT_EQ(v.Business.Claim.YrBusLossCarryover, carryoverBefore);
+  EXPECT_EQ(v.Alimony.YrAlimonyAward, alimonyBefore.YrAlimonyAward);
+  EXPECT_EQ(v.Alimony.CaseStrengthText, alimonyBefore.CaseStrengthText);
 }
 
 // Net income after alimony as the calculation defines it, from the figures it left.
-float NetAfter(const CaseVars& v, Party party, float alimony, float support) {
+double NetAfter(const CaseVars& v, Party party, double alimony, double support) {
   const casevars::PartyTax& t = v.Tax[party];
   return v.Income[party].YrGrossIncome - v.Alimony[party].YrPriorSupportPaid -
          v.Alimony[party].YrExpensesPaid + alimony - t.YrFicaTax - t.YrStateTax - t.YrFedTax + support +
@@ -163,7 +190,7 @@ TEST(AlimonyRun, PayeeTaxedSuggestionAboveTheCapIsNotCapped) {
 TEST(AlimonyRun, UserAwardAtTheCapIsTakenOneDollarMoreIsRefused) {
   CaseVars v = WageCase("NoMinors", 0, 20000, 120000, 60);
   ASSERT_TRUE(ComputeAlimony(v, Inputs()).Completed);
-  const float cap = v.Alimony.YrAlimonyCap;
+  const double cap = v.Alimony.YrAlimonyCap;
 
   AlimonyInputs in = Inputs();
   v.Express.AwardChangedFlag = "Y";
@@ -201,7 +228,7 @@ TEST(AlimonyRun, NonCustodialClaimantScoreLosesThreePointsAChild) {
   // Three minor children with the other party: the award scales by
   // (S - 9) / 100, so scores 60 and 70 give awards in the ratio 51 : 61
   // (each rounded to whole months, so within 12 dollars a year of it).
-  const auto award = [](float score) {
+  const auto award = [](double score) {
     CaseVars v = WageCase("NonCust", 3, 20000, 150000, score);
     v.Alimony.AlimonyTaxMode = 0;
     EXPECT_TRUE(ComputeAlimony(v, Inputs()).Completed);

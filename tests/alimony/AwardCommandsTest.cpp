@@ -7,7 +7,7 @@ namespace {
 TEST(AwardCommands, NewAwardReadAsAYearlyAmount) {
   const struct {
     const char* text;
-    std::optional<float> award;
+    std::optional<double> award;
     const char* message;
     bool focus;
   } rows[] = {

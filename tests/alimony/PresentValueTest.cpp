@@ -9,7 +9,7 @@ using alimony::PresentValueBox;
 using alimony::PresentValueEntries;
 using casevars::CaseVars;
 
-CaseVars WithAward(float yearly) {
+CaseVars WithAward(double yearly) {
   CaseVars v;
   v.Alimony.YrAlimonyAward = yearly;
   return v;
@@ -25,13 +25,13 @@ TEST(PresentValue, WorkedExampleKeepsTheEntriesWithTheValue) {
   ASSERT_TRUE(v.Alimony.PresentValueOfAward);
   EXPECT_NEAR(v.Alimony.PresentValueOfAward->Value, 36270.88, 0.01);
   EXPECT_EQ(v.Alimony.PresentValueOfAward->DurationYears, 2);
-  EXPECT_FLOAT_EQ(v.Alimony.PresentValueOfAward->TaxRate, 0.2f);
+  EXPECT_FLOAT_EQ(v.Alimony.PresentValueOfAward->TaxRate, 0.2);
   EXPECT_EQ(v.Alimony.PresentValueOfAward->DiscountText, "0.06");
 }
 
 TEST(PresentValue, WholeMonthsNoDiscountAndNoAward) {
   const struct {
-    float award;
+    double award;
     const char *duration, *tax, *discount, *shown;
   } rows[] = {
       {24000, "0.05", "0", "0.06", "  $0"},          // under one month: no payment

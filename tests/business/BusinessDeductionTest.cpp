@@ -25,7 +25,7 @@ using casevars::Party;
 TEST(BusDeduction, OneBusinessAtTaxableIncome) {
   const struct {
     const char* rule;
-    float taxable, qualified, w2, property;
+    double taxable, qualified, w2, property;
     const char* filing;
     std::int16_t trade;
     double expected;
@@ -91,9 +91,9 @@ TEST(EstimateStandardDeduction, TheIncomeTaxFiguresOf2026) {
 struct DeductionCase {
   const char* rule;
   std::function<void(CaseVars&, ServiceTradeFlags&)> setup;
-  float agi;
-  float deduction;
-  float lossCarryover;
+  double agi;
+  double deduction;
+  double lossCarryover;
 };
 
 TEST(ComputeBusinessDeduction, WorkedExamples) {

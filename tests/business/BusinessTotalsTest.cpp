@@ -20,9 +20,9 @@ using casevars::PartyIncome;
 // in the new spouse's, so each total shows which boxes it took.
 void FillPowersOfTwo(PartyBusiness& b) {
   const struct {
-    float PartyBusiness::*own;
-    float PartyBusiness::*spouse;
-    float value;
+    double PartyBusiness::*own;
+    double PartyBusiness::*spouse;
+    double value;
   } boxes[] = {
       {&PartyBusiness::YrAWages, &PartyBusiness::YrAWages1, 1},
       {&PartyBusiness::YrBWages, &PartyBusiness::YrBWages1, 2},
@@ -96,16 +96,16 @@ TEST(PeriodFactor, FromEachPeriodToEachOther) {
   using P = BusinessPeriod;
   const struct {
     P from, to;
-    float factor;
+    double factor;
   } cases[] = {
-      {P::Yearly, P::Yearly, 1.0f},       {P::Yearly, P::Monthly, float(1.0 / 12)},
-      {P::Yearly, P::SemiWeekly, float(14.0 / 365)}, {P::Yearly, P::Weekly, float(7.0 / 365)},
-      {P::Monthly, P::Yearly, 12.0f},     {P::Monthly, P::Monthly, 1.0f},
-      {P::Monthly, P::SemiWeekly, float(168.0 / 365)}, {P::Monthly, P::Weekly, float(84.0 / 365)},
-      {P::SemiWeekly, P::Yearly, float(365.0 / 14)}, {P::SemiWeekly, P::Monthly, float(365.0 / 168)},
-      {P::SemiWeekly, P::SemiWeekly, 1.0f}, {P::SemiWeekly, P::Weekly, 0.5f},
-      {P::Weekly, P::Yearly, float(365.0 / 7)}, {P::Weekly, P::Monthly, float(365.0 / 84)},
-      {P::Weekly, P::SemiWeekly, 2.0f},   {P::Weekly, P::Weekly, 1.0f},
+      {P::Yearly, P::Yearly, 1.0},       {P::Yearly, P::Monthly, double(1.0 / 12)},
+      {P::Yearly, P::SemiWeekly, double(14.0 / 365)}, {P::Yearly, P::Weekly, double(7.0 / 365)},
+      {P::Monthly, P::Yearly, 12.0},     {P::Monthly, P::Monthly, 1.0},
+      {P::Monthly, P::SemiWeekly, double(168.0 / 365)}, {P::Monthly, P::Weekly, double(84.0 / 365)},
+      {P::SemiWeekly, P::Yearly, double(365.0 / 14)}, {P::SemiWeekly, P::Monthly, double(365.0 / 168)},
+      {P::SemiWeekly, P::SemiWeekly, 1.0}, {P::SemiWeekly, P::Weekly, 0.5},
+      {P::Weekly, P::Yearly, double(365.0 / 7)}, {P::Weekly, P::Monthly, double(365.0 / 84)},
+      {P::Weekly, P::SemiWeekly, 2.0},   {P::Weekly, P::Weekly, 1.0},
   };
   for (const auto& c : cases)
     EXPECT_EQ(business::PeriodFactor(c.from, c.to), c.factor) << int(c.from) << " to " << int(c.to);
@@ -151,7 +151,7 @@ TEST(ScaleBusinessAmounts, AYearlyAmountRoundTripsThroughThePeriods) {
 TEST(CanScaleBusinessAmounts, EveryBoxOfBothColumnsStaysWithinTheAmountLimit) {
   using P = BusinessPeriod;
   PartyBusiness b;
-  b.YrCTips1 = 999'999'999'999.0f;  // weekly, the new spouse's tips
+  b.YrCTips1 = 999'999'999'999.0;  // weekly, the new spouse's tips
   EXPECT_FALSE(business::CanScaleBusinessAmounts(b, business::PeriodFactor(P::Weekly, P::Yearly)));
   EXPECT_TRUE(business::CanScaleBusinessAmounts(b, business::PeriodFactor(P::Yearly, P::Weekly)));
   b.YrCTips1 = 0;
@@ -168,13 +168,13 @@ TEST(CanScaleBusinessAmounts, EveryBoxOfBothColumnsStaysWithinTheAmountLimit) {
 TEST(ReadAmount, TheBoxesNumberReading) {
   const struct {
     const char* text;
-    std::optional<float> value;
+    std::optional<double> value;
   } cases[] = {
-      {"$1,500", 1'500.0f},     {"1 500%", 1'500.0f},      {"-250", -250.0f},
-      {"$ 2,000.00", 2'000.0f}, {"5$ 2,000.00", 52'000.0f}, {"1e3", 1'000.0f},
+      {"$1,500", 1'500.0},     {"1 500%", 1'500.0},      {"-250", -250.0},
+      {"$ 2,000.00", 2'000.0}, {"5$ 2,000.00", 52'000.0}, {"1e3", 1'000.0},
       {"12abc", std::nullopt},  {"", std::nullopt},        {"\"5", std::nullopt},
       {"$", std::nullopt},      {"1e39", std::nullopt},    // beyond single precision
-      {"999,999,999,999", 999'999'999'999.0f}, {"1e12", std::nullopt},  // the amount limit
+      {"999,999,999,999", 999'999'999'999.0}, {"1e12", std::nullopt},  // the amount limit
   };
   for (const auto& c : cases) EXPECT_EQ(business::ReadAmount(c.text), c.value) << c.text;
 }

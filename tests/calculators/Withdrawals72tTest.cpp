@@ -100,6 +100,7 @@ TEST(Withdrawals72t, EntryChecks) {
   constexpr const char* kBalance = "Please ReEnter The Current IRA Amount";
   constexpr const char* kRate = "Please ReEnter The Interest Rate(As A Percentage)";
   constexpr const char* kGain = "Please ReEnter Annual Gain of the IRA (As A Percentage)";
+  constexpr const char* kTooLarge = "This amount is too large. Please enter an amount below $1,000,000,000,000.";
   const struct { const char* name; void (*change)(Withdrawal72tEntries&); const char* message; const char* field; } cases[] = {
       {"age 18", [](Withdrawal72tEntries& e) { e.CurrentAgeYrs = "18"; }, nullptr, nullptr},
       {"age 17.9", [](Withdrawal72tEntries& e) { e.CurrentAgeYrs = "17.9"; }, kAge, "CurrentAgeYrs"},
@@ -115,7 +116,11 @@ TEST(Withdrawals72t, EntryChecks) {
       {"balance and a word", [](Withdrawal72tEntries& e) { e.IRAAmount = "250000 dollars"; }, kBalance, "IRAAmount"},
       {"balance 0", [](Withdrawal72tEntries& e) { e.IRAAmount = "0"; }, kBalance, "IRAAmount"},
       {"balance negative", [](Withdrawal72tEntries& e) { e.IRAAmount = "-5"; }, kBalance, "IRAAmount"},
+      {"balance 999,999,999,999", [](Withdrawal72tEntries& e) { e.IRAAmount = "999,999,999,999"; }, nullptr, nullptr},
+      {"balance 1e39", [](Withdrawal72tEntries& e) { e.IRAAmount = "1e39"; }, kTooLarge, "IRAAmount"},
       {"rate 99.99", [](Withdrawal72tEntries& e) { e.InterestRate = "99.99"; }, nullptr, nullptr},
+      // A rate that holds as 0 is 0.
+      {"rate 1e-50", [](Withdrawal72tEntries& e) { e.InterestRate = "1e-50"; }, kRate, "InterestRate"},
       {"rate 100", [](Withdrawal72tEntries& e) { e.InterestRate = "100"; }, kRate, "InterestRate"},
       {"rate empty", [](Withdrawal72tEntries& e) { e.InterestRate = ""; }, kRate, "InterestRate"},
       {"rate 0", [](Withdrawal72tEntries& e) { e.InterestRate = "0"; }, kRate, "InterestRate"},

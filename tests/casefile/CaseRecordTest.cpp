@@ -169,6 +169,7 @@ TEST(CaseFileOpen, RefusedFilesNameTheBlockOrPositionAndChangeNothing) {
   struct Case {
     QByteArray bytes;
     const char* named;  // in the message
+    bool beyondLimit = false;
   };
   const QStringList hand = HandTokens();
   const Case cases[] = {
@@ -179,6 +180,11 @@ TEST(CaseFileOpen, RefusedFilesNameTheBlockOrPositionAndChangeNothing) {
       {LineOf(With(hand, {{7, "\"maybe\""}}), 399), "position 7"},
       {LineOf(With(hand, {{1, "#NULL#"}}), 399), "position 1 "},
       {LineOf(With(hand, {{398, "\"x\""}}), 399), "position 398 (block 18)"},
+      // An amount box takes no amount beyond the program's limit.
+      {LineOf(With(hand, {{45, "\"$ 1,000,000,000,000.00\""}}), 399), "position 45 (block 1)", true},
+      {LineOf(With(hand, {{31, "1E+300"}}), 399), "position 31", true},
+      {LineOf(With(hand, {{102, "\"1e308\""}}), 399), "position 102", true},
+      {LineOf(With(hand, {{280, "\"-2e12\""}}), 399), "position 280", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.named);
@@ -188,6 +194,7 @@ TEST(CaseFileOpen, RefusedFilesNameTheBlockOrPositionAndChangeNothing) {
     ASSERT_TRUE(o.error);
     EXPECT_TRUE(o.error->message.contains(QLatin1String(c.named))) << o.error->message.toStdString();
     EXPECT_TRUE(o.error->message.contains(QLatin1String("Refused.PVX")));
+    EXPECT_EQ(o.error->message.contains(QLatin1String("$1,000,000,000,000 or more")), c.beyondLimit);
     // Nothing changed, not even the income windows' entry period.
     EXPECT_TRUE(o.fields.Log.empty());
     EXPECT_EQ(o.fields.Texts().size(), 1u);
@@ -352,4 +359,14 @@ TEST(CaseFileOpen, TextPositionsTakeAnyValueAsTextAndExtraValuesAreNotRead) {
   EXPECT_EQ(o.fields.Text(C("Form1", "PercentOfTimeValue")), "0.5");
   EXPECT_EQ(o.fields.Text(C("Form1", "ClaimAge")), "");
   EXPECT_EQ(o.fields.Value(C("Form14", "OtherSpouseAge65")), 1);
+}
+
+// The limit binds the amounts the user types, not the sums: a column total
+// and the Express screen's gross income beyond it open.
+TEST(CaseFileOpen, TotalsBeyondTheAmountLimitOpen) {
+  Opened o;
+  OpenBytes(o, LineOf(With(HandTokens(), {{45, "\"$ 999,999,999,999.00\""}, {55, "\"$ 2,999,999,999,997.00\""}}),
+                      399));
+  ASSERT_FALSE(o.error) << o.error->message.toStdString();
+  EXPECT_EQ(o.fields.Text(C("Form13", "ClaimTotal")), "$ 2,999,999,999,997.00");
 }

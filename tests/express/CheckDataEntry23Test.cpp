@@ -68,11 +68,11 @@ TEST(CheckDataEntry2, PassingCopiesTheInputsAndResetsTheAwardFlags) {
   x.cv.Express.AwardChangedFlag = "Y";
   EXPECT_EQ(CheckDataEntry2(x.form1, x.cv, x.prompter), kCheckPass);
   const auto& ev = x.cv.Express;
-  EXPECT_FLOAT_EQ(ev.Claim.AgeYears, 45.5f);
-  EXPECT_FLOAT_EQ(ev.MarriageYears, 12.f);
-  EXPECT_FLOAT_EQ(ev.Claim.SkillScore, 7.5f);
+  EXPECT_FLOAT_EQ(ev.Claim.AgeYears, 45.5);
+  EXPECT_FLOAT_EQ(ev.MarriageYears, 12.);
+  EXPECT_FLOAT_EQ(ev.Claim.SkillScore, 7.5);
   EXPECT_EQ(ev.CaregiverCharacterization, 2);
-  EXPECT_FLOAT_EQ(x.cv.Support.MoChildSupportForAlimony, 500.f);
+  EXPECT_FLOAT_EQ(x.cv.Support.MoChildSupportForAlimony, 500.);
   for (const QString& flag : {ev.AwardChangedFlag, ev.UnallocatedFlag, ev.UnallocatedChangedFlag})
     EXPECT_EQ(flag, QStringLiteral("N"));
 }
@@ -103,7 +103,7 @@ TEST(CheckDataEntry2, NonCustodialClaimantsChildSupportTurnsNegative) {
             QStringLiteral("Monthly Child Support Payment For A Non-Custodial Claimant Is "
                            "Generally Negative Or $0, Do You Want To ReEnter This Value?"));
   EXPECT_EQ(warned.OnlyMessage().title, QStringLiteral("Entry Warning"));
-  EXPECT_FLOAT_EQ(warned.cv.Support.MoChildSupportForAlimony, -350.f);
+  EXPECT_FLOAT_EQ(warned.cv.Support.MoChildSupportForAlimony, -350.);
 
   AlimonyCase yes(casevars::custody::NonCust);
   yes.Set({{"ChildSupport", "$350"}});
@@ -117,13 +117,13 @@ TEST(CheckDataEntry2, NonCustodialClaimantsChildSupportTurnsNegative) {
   silent.Set({{"ChildSupport", "$350"}});
   EXPECT_EQ(CheckDataEntry2(silent.form1, silent.cv, silent.prompter), kCheckPass);
   EXPECT_TRUE(silent.Messages().empty());
-  EXPECT_FLOAT_EQ(silent.cv.Support.MoChildSupportForAlimony, -350.f);
+  EXPECT_FLOAT_EQ(silent.cv.Support.MoChildSupportForAlimony, -350.);
 
   AlimonyCase negative(casevars::custody::NonCust);
   negative.Set({{"ChildSupport", "-$350"}});
   negative.form1.SetMenuChecked("DontAutoCalc", true);
   EXPECT_EQ(CheckDataEntry2(negative.form1, negative.cv, negative.prompter), kCheckPass);
-  EXPECT_FLOAT_EQ(negative.cv.Support.MoChildSupportForAlimony, 350.f);
+  EXPECT_FLOAT_EQ(negative.cv.Support.MoChildSupportForAlimony, 350.);
 }
 
 TEST(CheckDataEntry2, NoMinorsEmptiesDayCareEvenWhenALaterInputFails) {
@@ -136,19 +136,19 @@ TEST(CheckDataEntry2, NoMinorsEmptiesDayCareEvenWhenALaterInputFails) {
   EXPECT_EQ(CheckDataEntry2(x.form1, x.cv, x.prompter), kCheckStop);
   for (const char* box : {"ClaimDayCare", "OtherDayCare", "ClaimNumCare", "OtherNumCare"})
     EXPECT_EQ(x.form1.Text(box), QString()) << box;
-  EXPECT_EQ(x.cv.Express.Claim.MoDayCare, 0.f);
+  EXPECT_EQ(x.cv.Express.Claim.MoDayCare, 0.);
   EXPECT_EQ(x.cv.Express.Payer.DayCareChildren, 0);
-  EXPECT_EQ(x.cv.Support.MoChildSupportForAlimony, 0.f);
+  EXPECT_EQ(x.cv.Support.MoChildSupportForAlimony, 0.);
 
   x.Set({{"ClaimAge", "40"}});
   EXPECT_EQ(CheckDataEntry2(x.form1, x.cv, x.prompter), kCheckPass);
-  EXPECT_EQ(x.cv.Support.MoChildSupportForAlimony, 0.f);  // ChildSupport's $500 not read
+  EXPECT_EQ(x.cv.Support.MoChildSupportForAlimony, 0.);  // ChildSupport's $500 not read
 }
 
 TEST(CheckDataEntry3, AlimonyTransfer) {
   struct Case {
     const char* text;
-    float amount;
+    double amount;
     const char* boxAfter;
   };
   for (const Case& c : {Case{"", 0, ""}, Case{"$", 0, ""}, Case{"$ 1,250", 1250, "$ 1,250"},
@@ -171,15 +171,15 @@ TEST(CheckDataEntry3, AlimonyTransferThatIsNotANumberIsRefusedNotTakenAsNone) {
   EXPECT_EQ(x.OnlyMessage().title, QStringLiteral("Entry Error"));
   EXPECT_EQ(x.form1.Focus, QStringLiteral("CurrentMaintTransfer"));
   EXPECT_EQ(x.form1.Text("CurrentMaintTransfer"), QStringLiteral("about 400"));
-  EXPECT_FLOAT_EQ(x.cv.Express.MoAlimonyTransfer, 400.f);
+  EXPECT_FLOAT_EQ(x.cv.Express.MoAlimonyTransfer, 400.);
 }
 
 TEST(CheckDataEntry3, HealthCosts) {
   AlimonyCase x;
   x.Set({{"ClaimSpecial", "$40"}, {"OtherSpecial", "$0"}, {"ClaimHealthCare", "$1,100.25"}});
   EXPECT_EQ(CheckDataEntry3(x.form1, x.cv, x.prompter), kCheckPass);
-  EXPECT_FLOAT_EQ(x.cv.Express.Claim.MoNonCoveredHealth, 40.f);
-  EXPECT_FLOAT_EQ(x.cv.Express.Claim.MoChildHealthIns, 1100.25f);
+  EXPECT_FLOAT_EQ(x.cv.Express.Claim.MoNonCoveredHealth, 40.);
+  EXPECT_FLOAT_EQ(x.cv.Express.Claim.MoChildHealthIns, 1100.25);
 
   AlimonyCase empty;
   empty.Set({{"OtherHealthCare", ""}});
@@ -195,7 +195,7 @@ TEST(CheckDataEntry3, HealthCosts) {
   none.Set({{"ClaimSpecial", "x"}});
   none.cv.Express.Claim.MoNonCoveredHealth = 12;
   EXPECT_EQ(CheckDataEntry3(none.form1, none.cv, none.prompter), kCheckPass);
-  EXPECT_FLOAT_EQ(none.cv.Express.Claim.MoNonCoveredHealth, 12.f);
+  EXPECT_FLOAT_EQ(none.cv.Express.Claim.MoNonCoveredHealth, 12.);
 }
 
 }  // namespace

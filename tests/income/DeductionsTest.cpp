@@ -57,14 +57,14 @@ TEST(ApplyDeductions, JointFilerCountsTheNewSpouse) {
 }
 
 TEST(ApplyDeductions, SelfEmployedDeductionsCountOnlyWithBusinessIncome) {
-  for (float self : {0.0f, -500.0f, 1000.0f}) {
+  for (double self : {0.0, -500.0, 1000.0}) {
     PartyIncome in;
     in.YrSelf = self;
     in.YrTotal = self;
     in.YrSelfHealthDeduct = 300;
     in.YrSelfRetirementDeduct = 200;
     ApplyDeductions(in, Single(), {}, {});
-    const float expected = self > 0 ? 500 : 0;
+    const double expected = self > 0 ? 500 : 0;
     EXPECT_EQ(in.YrAdjustments, expected) << self;
     EXPECT_EQ(in.YrSelfHealthDeduct + in.YrSelfRetirementDeduct, expected) << self;
   }
@@ -144,10 +144,10 @@ TEST(ApplyDeductions, OvertimeAndTipsComeOffTheAgiBaseBeforeTheBusinessDeduction
   in.YrTotal = 200000;
   in.YrOT = 5000;
   in.YrTips = 30000;
-  float seen = -1;
-  ApplyDeductions(in, Single(), {}, [&](float agi) {
+  double seen = -1;
+  ApplyDeductions(in, Single(), {}, [&](double agi) {
     seen = agi;
-    return 1000.0f;
+    return 1000.0;
   });
   // AGI-like income 200,000: overtime 5,000 - 5,000 = 0; tips 25,000 - 5,000.
   EXPECT_EQ(in.YrOTDeduction, 0);
@@ -188,9 +188,9 @@ TEST(ReadAmount, CurrencyCharactersRemovedBeforeTheNumericTest) {
   const struct {
     const char* text;
     AmountReading::Kind kind;
-    float value;
+    double value;
   } cases[] = {
-      {"$ 1,234.50", AmountReading::Amount, 1234.5f},
+      {"$ 1,234.50", AmountReading::Amount, 1234.5},
       {"12%", AmountReading::Amount, 12},
       {"12 34", AmountReading::Amount, 1234},
       {"-200", AmountReading::Amount, -200},
@@ -200,7 +200,7 @@ TEST(ReadAmount, CurrencyCharactersRemovedBeforeTheNumericTest) {
       {"12abc", AmountReading::NotANumber, 0},
       {"1.2.3", AmountReading::NotANumber, 0},
       {"12'5", AmountReading::NotANumber, 0},
-      {"999,999,999,999", AmountReading::Amount, 999999999999.0f},
+      {"999,999,999,999", AmountReading::Amount, 999999999999.0},
       {"1,000,000,000,000", AmountReading::TooLarge, 0},
       {"-5e20", AmountReading::TooLarge, 0},
       {"1e400", AmountReading::NotANumber, 0},

@@ -16,10 +16,10 @@ TEST(CalculateOTDeduction, CapThenReduction) {
   const struct {
     const char* rule;
     FilingKind kind;
-    float agi, ot, ot1, deduction;
+    double agi, ot, ot1, deduction;
   } cases[] = {
       {"below the cap, reduced", FilingKind::SingleOrHH, 160000, 5000, 0, 4000},
-      {"capped at 12,500 then reduced by 1,050", FilingKind::SingleOrHH, 160500.50f, 20000, 0, 11450},
+      {"capped at 12,500 then reduced by 1,050", FilingKind::SingleOrHH, 160500.50, 20000, 0, 11450},
       {"reduction beyond the cap gives 0", FilingKind::SingleOrHH, 400000, 20000, 0, 0},
       {"new spouse's premium not counted on a single return", FilingKind::SingleOrHH, 160000, 1000, 20000, 0},
       {"at the threshold no reduction", FilingKind::SingleOrHH, 150000, 20000, 0, 12500},
@@ -34,7 +34,7 @@ TEST(CalculateOTDeduction, CapThenReduction) {
     EXPECT_EQ(CalculateOTDeduction(c.kind, c.agi, c.ot, c.ot1), c.deduction) << c.rule;
 }
 
-BusinessTips BusinessA(float a, bool serviceTrade = false) {
+BusinessTips BusinessA(double a, bool serviceTrade = false) {
   BusinessTips t;
   t.tips[0][0] = a;
   t.serviceTrade[0][0] = serviceTrade;
@@ -71,7 +71,7 @@ TEST(ComputeTipsDeduction, ReductionComesAfterTheCap) {
   const struct {
     const char* rule;
     TipsFiler filer;
-    float agi, tips, tips1, deduction;
+    double agi, tips, tips1, deduction;
   } cases[] = {
       {"30,000 tips capped at 25,000, less 5,000", TipsFiler::SingleOrHead, 200000, 30000, 0, 20000},
       {"reduction larger than the tips", TipsFiler::SingleOrHead, 400000, 10000, 0, 0},

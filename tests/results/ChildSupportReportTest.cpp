@@ -262,7 +262,7 @@ TEST_F(ChildSupportReportTest, TierTableBySizeAndCustody) {
 
 TEST_F(ChildSupportReportTest, SocialSecurityCredits) {
   struct Case {
-    float transfer;
+    double transfer;
     QStringList lines;
   } cases[] = {
       {400, {"Child(ren)'s SS Benefit Of  $250/Mo  Attributable To Other Parent Is Applied As Credit. ",

@@ -95,7 +95,7 @@ TEST_F(ChildSupportTextTest, JointFilerShowsProratedInRegularTypeInItsOwnColumnO
 
 TEST_F(ChildSupportTextTest, AlimonyShowsFromEachPartysSide) {
   struct Case {
-    float monthly;
+    double monthly;
     QStringList claim, other;
   } cases[] = {
       {0, {}, {}},
@@ -191,8 +191,8 @@ TEST_F(ChildSupportTextTest, TransferSentenceAndFormulaByCustody) {
     QStringList lines;
   };
   CaseVars small = resultcases::SoleCustody();
-  small.Support.MoChildSupportTransfer = 0.3f;
-  small.Support.CombinedMoNetIncome = 799.99f;
+  small.Support.MoChildSupportTransfer = 0.3;
+  small.Support.CombinedMoNetIncome = 799.99;
   CaseVars none = resultcases::SoleCustody();
   none.Express.CustodyStatus = "NonCust";
   none.Support.MoChildSupportTransfer = 0;
@@ -298,7 +298,7 @@ TEST_F(ChildSupportTextTest, SocialSecurityCreditsAndClosingNotes) {
   struct Case {
     const char* name;
     const char* custody;
-    float transfer, claimBenefits, otherBenefits;
+    double transfer, claimBenefits, otherBenefits;
     QStringList notes;
   } cases[] = {
       {"other party's benefits", "Cust", 500, 0, 1'200,
@@ -310,7 +310,7 @@ TEST_F(ChildSupportTextTest, SocialSecurityCreditsAndClosingNotes) {
       {"claimant pays", "NonCust", -500, 1'200, 0,
        {"Child(ren)'s SS Benefit Of $100/Mo  Attributable To Claimant Is Applied As Credit. After SS Is "
         "Applied, Claimant Owes $400/Mo"}},
-      {"a transfer that rounds to 0", "Cust", 0.4f, 1'200, 1'200, {}},
+      {"a transfer that rounds to 0", "Cust", 0.4, 1'200, 1'200, {}},
       {"both, sole custody", "Cust", 500, 1'200, 1'200,
        {"Child(ren)'s SS Benefit Of $100/Mo  Attributable To Other Parent Is Applied As Credit. After SS Is "
         "Applied, Other Parent Owes $400/Mo"}},
@@ -360,7 +360,7 @@ TEST_F(ChildSupportTextTest, RunDrawsItsResultsThroughTheHook) {
   const QString transfer = results::Dollars(v.Support.MoChildSupportTransfer);
   EXPECT_TRUE(pictures.Picture5.Lines().contains(" Child Support/Month" + transfer));
   EXPECT_TRUE(pictures.Picture3.Lines()[0].startsWith("Child Support Is " + transfer));
-  const float computedNet = v.Support.Claim.MoNetIncome;
+  const double computedNet = v.Support.Claim.MoNetIncome;
 
   // Adjust: the claimant's net entered by hand, 150 below the computed one.
   v.Results.ManualNetState = 2;

@@ -53,6 +53,8 @@ class NetIncomeCommandsTest : public ::testing::Test {
   int runs = 0;
 };
 
+constexpr const char* kTooLarge = "This amount is too large. Please enter an amount below $1,000,000,000,000.";
+
 TEST_F(NetIncomeCommandsTest, AdjustTakesAnAmountOfZeroOrMore) {
   struct Case {
     Party party;
@@ -68,6 +70,10 @@ TEST_F(NetIncomeCommandsTest, AdjustTakesAnAmountOfZeroOrMore) {
       {Party::Payer, "-$5", false, "The Other Parent's New Net Income Must Be $0 Or Greater", false},
       {Party::Claim, "", false, "Please Enter The Claimant's New Monthly Net Income", true},
       {Party::Payer, "abc", false, "Please Enter The Other Parent's New Monthly Net Income", true},
+      // The program's amount limit.
+      {Party::Payer, "999,999,999,999", true, "", false},
+      {Party::Payer, "1e30", false, kTooLarge, true},
+      {Party::Claim, "$1,000,000,000,000", false, kTooLarge, true},
   };
   for (const Case& c : cases) {
     results.ManualNetState = 1;
@@ -156,8 +162,8 @@ TEST_F(NetIncomeCommandsTest, WithTheRunAdjustResetAndLeave) {
     ASSERT_TRUE(childsupport::ComputeChildSupport(v, in).Completed);
   };
   run();
-  const float computed = v.Support.Claim.MoNetIncome;
-  const float transfer = v.Support.MoChildSupportTransfer;
+  const double computed = v.Support.Claim.MoNetIncome;
+  const double transfer = v.Support.MoChildSupportTransfer;
 
   results::NetIncomeServices s = Services();
   s.computeChildSupport = [&] {

@@ -20,8 +20,8 @@ namespace {
 // One party's tax as a calculation left it.
 struct TaxFacts {
   const char* filing = "Single";
-  float fedTax = 0, jointTax = 0, share = 0;
-  float care = 0, other = 0, childTax = 0, additional = 0, eic = 0, total = 0;
+  double fedTax = 0, jointTax = 0, share = 0;
+  double care = 0, other = 0, childTax = 0, additional = 0, eic = 0, total = 0;
 };
 
 void SetTax(CaseVars& v, Party p, const TaxFacts& t) {
@@ -47,11 +47,11 @@ TEST(TaxCreditFigures, TaxOwedChildTaxCreditAndSubtotal) {
   struct Case {
     const char* name;
     TaxFacts tax;
-    float taxOwed, childTaxCredit, nonrefundable;
+    double taxOwed, childTaxCredit, nonrefundable;
   } cases[] = {
       {"single: the tax itself", {.fedTax = 1'000, .care = 600, .childTax = 2'200}, 1'000, 400, 1'000},
       {"joint: the couple's tax, 3,000 being half of it",
-       {.filing = "MFJ", .fedTax = 3'000, .jointTax = 6'000, .share = 0.5f, .childTax = 2'200}, 6'000, 2'200, 2'200},
+       {.filing = "MFJ", .fedTax = 3'000, .jointTax = 6'000, .share = 0.5, .childTax = 2'200}, 6'000, 2'200, 2'200},
       {"care and other credits use up the tax", {.fedTax = 900, .care = 600, .other = 300, .childTax = 2'200}, 900, 0, 900},
       {"the credit, not more", {.fedTax = 10'000, .childTax = 1'000}, 10'000, 1'000, 1'000},
       // A joint filer with no income of her own: share 0, so her part of the
@@ -109,7 +109,7 @@ TEST(TaxCreditLines, ClaimantsWindowLines) {
 TEST(TaxCreditLines, OtherPartysJointReturnAndDeductionLines) {
   struct Case {
     const char* name;
-    float self, self1, deduction, carryover, overtime, tips;
+    double self, self1, deduction, carryover, overtime, tips;
     QStringList tail;  // the lines after the total's empty line
   } cases[] = {
       {"business income with no deduction", 5'000, 0, 0, 0, 0, 0, {" Other Party's Business Deduction = $0"}},
@@ -120,7 +120,7 @@ TEST(TaxCreditLines, OtherPartysJointReturnAndDeductionLines) {
   };
   for (const Case& c : cases) {
     CaseVars v;
-    SetTax(v, Party::Payer, {.filing = "MFJ", .fedTax = 3'000, .jointTax = 6'000, .share = 0.5f, .childTax = 2'200, .total = 1'100});
+    SetTax(v, Party::Payer, {.filing = "MFJ", .fedTax = 3'000, .jointTax = 6'000, .share = 0.5, .childTax = 2'200, .total = 1'100});
     v.Income.Payer.YrSelf = c.self;
     v.Income.Payer.YrSelf1 = c.self1;
     v.Business.Payer.YrBusDeduction = c.deduction;
@@ -140,7 +140,7 @@ TEST(TaxCreditLines, OtherPartysJointReturnAndDeductionLines) {
 }
 
 TEST(TaxCreditLines, ShareTextOnTheProrationLine) {
-  for (const auto& [share, text] : {std::pair{1.0f, "1.)"}, {0.625f, ".625)"}, {0.3333f, ".333)"}}) {
+  for (const auto& [share, text] : {std::pair{1.0, "1.)"}, {0.625, ".625)"}, {0.3333, ".333)"}}) {
     CaseVars v;
     SetTax(v, Party::Claim, {.filing = "MFJ", .share = share});
     const auto lines = results::TaxCreditLines(v, Party::Claim, CreditsLayout::Printout);
@@ -166,7 +166,7 @@ class TaxCreditsPrintoutTest : public ::testing::Test {
 
 TEST_F(TaxCreditsPrintoutTest, HeaderThenBothPartiesFromFortyMillimetres) {
   SetTax(vars, Party::Claim, {.fedTax = 1'000, .care = 600, .childTax = 2'200, .total = 1'000});
-  SetTax(vars, Party::Payer, {.filing = "MFJ", .fedTax = 3'000, .jointTax = 6'000, .share = 0.5f, .total = 500});
+  SetTax(vars, Party::Payer, {.filing = "MFJ", .fedTax = 3'000, .jointTax = 6'000, .share = 0.5, .total = 500});
   vars.Income.Payer.YrOTDeduction = 3'100;  // never printed
   const platform::Page p = Print("Rivera v. Rivera");
   const QStringList lines = reportpage::Band(p);

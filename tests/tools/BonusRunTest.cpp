@@ -29,10 +29,10 @@ struct FakeCase {
     BonusServices s;
     s.payerEarnedText = [this] { return payerEarned; };
     s.setPayerEarnedText = [this](const QString& t) { payerEarned = t; };
-    s.incomeRefresh = [this] { vars.Income.Payer.YrEarned = static_cast<float>(platform::AmountFromText(payerEarned)); };
+    s.incomeRefresh = [this] { vars.Income.Payer.YrEarned = static_cast<double>(platform::AmountFromText(payerEarned)); };
     s.computeChildSupport = [this](bool writeField) {
       ++driverRuns;
-      vars.Support.MoChildSupportTransfer = 700 + 0.005f * (vars.Income.Payer.YrEarned - 100000);
+      vars.Support.MoChildSupportTransfer = 700 + 0.005 * (vars.Income.Payer.YrEarned - 100000);
       if (writeField) {
         ++fieldWrites;
         childSupport = platform::Format(vars.Support.MoChildSupportTransfer, "$###,##0");
@@ -40,7 +40,7 @@ struct FakeCase {
     };
     s.computeAlimony = [this] {
       if (throwInAlimony) throw std::runtime_error("stop");
-      vars.Alimony.YrAlimonyAward = 24000 + 0.2f * (vars.Income.Payer.YrEarned - 100000);
+      vars.Alimony.YrAlimonyAward = 24000 + 0.2 * (vars.Income.Payer.YrEarned - 100000);
     };
     s.childSupportText = [this] { return childSupport; };
     s.setChildSupportText = [this](const QString& t) { childSupport = t; };
@@ -54,8 +54,12 @@ struct FakeCase {
 }  // namespace
 
 TEST(BonusRun, BonusEntryMustBeANumberAboveZero) {
-  EXPECT_EQ(BonusEntry(QStringLiteral("$50,000")), 50000.0f);
-  for (const char* refused : {"0", "-5", "abc", ""}) EXPECT_FALSE(BonusEntry(QString::fromLatin1(refused))) << refused;
+  EXPECT_EQ(CheckBonusEntry(QStringLiteral("$50,000"), 100000).bonus, 50000.0);
+  for (const char* refused : {"0", "-5", "abc", ""}) {
+    const BonusEntryCheck check = CheckBonusEntry(QString::fromLatin1(refused), 100000);
+    EXPECT_FALSE(check.bonus) << refused;
+    EXPECT_EQ(check.message, kBonusEntryError) << refused;
+  }
 }
 
 TEST(BonusRun, AlimonyShareAndLinesThenTheCaseIsBack) {
@@ -72,8 +76,8 @@ TEST(BonusRun, AlimonyShareAndLinesThenTheCaseIsBack) {
   EXPECT_EQ(lines[5], QStringLiteral("Child Support/Mo Without Bonus: $700"));
   EXPECT_EQ(lines[6], QStringLiteral("Child Support/Mo With Bonus: $950"));
   EXPECT_EQ(c.payerEarned, QStringLiteral("$ 100,000.00"));
-  EXPECT_EQ(c.vars.Income.Payer.YrEarned, 100000.0f);
-  EXPECT_EQ(c.vars.Alimony.YrAlimonyAward, 24000.0f);
+  EXPECT_EQ(c.vars.Income.Payer.YrEarned, 100000.0);
+  EXPECT_EQ(c.vars.Alimony.YrAlimonyAward, 24000.0);
   EXPECT_EQ(c.childSupport, QStringLiteral("$700"));
   EXPECT_TRUE(c.currentMaint.isEmpty());  // as after an alimony run from the Express screen
 }
@@ -88,7 +92,7 @@ TEST(BonusRun, AlimonyWithChildSupportFirstKeepsTheChildSupportFieldAndRerunsThe
     BonusValues v;
     RunBonus(BonusKind::Alimony, 50000, c.vars, c.Services(), v);
     EXPECT_EQ(c.childSupport, QString::fromLatin1(field));
-    EXPECT_EQ(c.vars.Support.MoChildSupportTransfer, 700.0f) << field;
+    EXPECT_EQ(c.vars.Support.MoChildSupportTransfer, 700.0) << field;
     EXPECT_EQ(c.driverRuns, 2) << field;
     EXPECT_EQ(c.fieldWrites, 1) << field;  // only the bonus pass wrote the field
   }
@@ -105,15 +109,15 @@ TEST(BonusRun, ChildSupportShareAndLines) {
   EXPECT_EQ(lines[2], QStringLiteral("Difference In Child Support/Mo: $250 ($3000/Yr)"));
   EXPECT_EQ(lines[4], QStringLiteral("Calculations Assume Alimony/Mo Transfer Of: $1000 ($12000/Yr)"));
   EXPECT_EQ(c.childSupport, QStringLiteral("$700"));
-  EXPECT_EQ(c.vars.Income.Payer.YrEarned, 100000.0f);
+  EXPECT_EQ(c.vars.Income.Payer.YrEarned, 100000.0);
 
   FakeCase unticked;
   RunBonus(BonusKind::ChildSupport, 50000, unticked.vars, unticked.Services(false), v);
-  EXPECT_EQ(unticked.vars.Express.MoAlimonyTransfer, 0.0f);
+  EXPECT_EQ(unticked.vars.Express.MoAlimonyTransfer, 0.0);
 }
 
 TEST(BonusRun, ShareTexts) {
-  const struct { float share; const char* text; } cases[] = {{0.2f, "20.00%"}, {0.06f, "6.00%"}, {0.005f, ".50%"}, {0, ".00%"}};
+  const struct { double share; const char* text; } cases[] = {{0.2, "20.00%"}, {0.06, "6.00%"}, {0.005, ".50%"}, {0, ".00%"}};
   for (const auto& c : cases) {
     BonusValues v;
     v.BonusShare = c.share;
@@ -127,6 +131,6 @@ TEST(BonusRun, AnEngineStopStillPutsTheCaseBack) {
   BonusValues v;
   EXPECT_THROW(RunBonus(BonusKind::Alimony, 50000, c.vars, c.Services(), v), std::runtime_error);
   EXPECT_EQ(c.payerEarned, QStringLiteral("$ 100,000.00"));
-  EXPECT_EQ(c.vars.Income.Payer.YrEarned, 100000.0f);
+  EXPECT_EQ(c.vars.Income.Payer.YrEarned, 100000.0);
   EXPECT_EQ(c.childSupport, QStringLiteral("$700"));
 }

@@ -15,7 +15,7 @@ struct FakeExpress : ExpressChecks, IncomeWindowsLink, ChildSupportDriver {
   bool claimantIsRespondent = false;
   int stopAtCheck = -1;  // 0, 1 or 3
   casevars::CaseVars* vars = nullptr;
-  float netAfterDriver = 0;
+  double netAfterDriver = 0;
   bool driverStops = false;
 
   bool SharedOption() const override { return shared; }
@@ -45,7 +45,7 @@ class ExpressTransfer : public ::testing::Test {
     vars.Income.Claim.YrGrossIncome = 60000;
     vars.Income.Payer.YrGrossIncome = 30001;
     vars.Support.Claim.MoNetIncome = 3800;
-    vars.Support.Payer.MoNetIncome = 2100.5f;
+    vars.Support.Payer.MoNetIncome = 2100.5;
     vars.Express.Claim.MoDayCare = 300;
     vars.Express.Payer.MoDayCare = 50;
     vars.Express.Claim.MoChildHealthIns = 120;
@@ -105,8 +105,8 @@ TEST_F(ExpressTransfer, ClaimantAsRespondentWithSharedPossession) {
 
 TEST_F(ExpressTransfer, OvernightsInTheGeneralNumberFormAndNoChildrenBlank) {
   express.shared = true;
-  vars.Express.Claim.YrOvernights = 182.5f;
-  vars.Express.Payer.YrOvernights = 182.5f;
+  vars.Express.Claim.YrOvernights = 182.5;
+  vars.Express.Payer.YrOvernights = 182.5;
   vars.Express.NumMinorChildren = 0;
   ASSERT_TRUE(Transfer());
   EXPECT_EQ(sheet[Box::WSFatherDays], "182.5");

@@ -111,6 +111,8 @@ TEST_P(WorksheetChecks, FirstFailingCheckStopsWithItsMessageAndWritesNoLine) {
 
 constexpr const char* kChildren = "Please Enter The Number Of Minor Children";
 constexpr const char* kIncomes = "Please Enter The Net Monthly Incomes";
+constexpr const char* kTooLarge =
+    "This amount is too large. Please enter an amount below $1,000,000,000,000.";
 constexpr const char* kDays =
     "The number of total days child(ren) are with parents does not equal 365";
 
@@ -126,7 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
         Check{"OneDayTooMany", "1", "3000", "2000", true, "183", "183", kDays, Box::WSFatherDays},
         Check{"NegativeOvernights", "1", "3000", "2000", true, "400", "-35", kDays,
               Box::WSFatherDays},
-        Check{"DaysIgnoredWithoutSharing", "1", "3000", "2000", false, "1", "1", "", Box::WS1f}),
+        Check{"DaysIgnoredWithoutSharing", "1", "3000", "2000", false, "1", "1", "", Box::WS1f},
+        Check{"IncomeAtTheLimit", "1", "999,999,999,999", "2000", false, "", "", "", Box::WS1f},
+        Check{"IncomeBeyondTheLimit", "1", "3000", "1e308", false, "", "", kTooLarge, Box::WS1m}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WorksheetCalculation, TimeSharingGrossUp) {
@@ -226,3 +230,32 @@ TEST_F(WorksheetCalculation, FilledByHandFollowsTheExpressOptionNotTheSheet) {
 }
 
 }  // namespace
+
+// Child care and health costs cannot be negative: the method in use refuses
+// one, the other method's boxes are not read.
+TEST(WorksheetCosts, ANegativeCostOfTheMethodInUseStopsTheRun) {
+  const struct {
+    bool shared;
+    Box box;
+    bool stops;
+  } cases[] = {{false, Box::WS5at, true}, {false, Box::WS7bm, true}, {true, Box::WS16cf, true},
+               {true, Box::WS5at, false}, {false, Box::WS14bt, false}};
+  for (const auto& c : cases) {
+    WorksheetSheet sheet = WorksheetSheet::AsDesigned();
+    sheet[Box::WSNumMinors] = "1";
+    sheet[Box::WS1f] = "3000";
+    sheet[Box::WS1m] = "2000";
+    sheet[Box::WSFatherDays] = "200";
+    sheet[Box::WSMotherDays] = "165";
+    sheet[c.box] = "-$ 100";
+    WorksheetValues values{};
+    QString interp;
+    const CalculationOutcome out = CalculateWS(sheet, values, interp, {c.shared, "Closest"});
+    EXPECT_EQ(out.completed, !c.stops) << BoxName(c.box).toStdString();
+    if (c.stops) {
+      EXPECT_EQ(out.message, "This amount cannot be negative. Please enter an amount of $0 or more.");
+      EXPECT_EQ(out.focus, c.box);
+      EXPECT_TRUE(sheet[Box::WS2t].isEmpty());
+    }
+  }
+}

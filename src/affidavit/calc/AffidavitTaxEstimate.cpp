@@ -12,10 +12,10 @@ namespace {
 
 using casevars::Party;
 
-// Items 18 and 19 of one party: monthly, single precision, not rounded.
+// Items 18 and 19 of one party: monthly, not rounded.
 struct TaxItems {
-  float incomeTaxes = 0;
-  float payrollTaxes = 0;
+  double incomeTaxes = 0;
+  double payrollTaxes = 0;
 };
 
 TaxItems ItemsOf(const casevars::PartyTax& t) {

@@ -89,7 +89,7 @@ void GetDataFromExpressForm(TransferContext& context, platform::Dialogs& dialogs
 
   pages.SetText(S1(s, 32), windows.Text(Income(s, "Earned")));
   pages.SetText(S1(s, 33), windows.Text(Income(s, "EarnedExempt")));
-  const float tipsAndOvertime = income.YrTips + income.YrOT;
+  const double tipsAndOvertime = income.YrTips + income.YrOT;
   pages.SetText(S1(s, 2), platform::Format(tipsAndOvertime, "$###,###"));
   for (const IncomeLine& line : kCopiedLines) {
     pages.SetText(S1(s, line.box), windows.Text(Income(s, line.window)));

@@ -4,6 +4,8 @@
 #include <set>
 
 #include "affidavit/datafile/DefaultLabels.h"
+#include "affidavit/screens/PageTables.h"
+#include "platform/AmountLimit.h"
 #include "platform/AnsiText.h"
 
 namespace affidavit {
@@ -61,6 +63,40 @@ void Put(AffidavitPages& pages, const SlotSource& source, const SequentialValue&
   }
 }
 
+// Whether the element is an amount box that the user fills in.
+bool IsAmountEntry(const PageElement& e) {
+  for (PageId id : {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123}) {
+    if (PageName(id) != e.page) continue;
+    const PageControl* c = Design(id).Find(e.array, e.index);
+    return c && c->kind == ControlKind::Amount && !c->locked;
+  }
+  return false;
+}
+
+// The first amount slot the file restores that holds an amount beyond the
+// program's limit, which no amount box takes.
+std::optional<SequentialError> AmountBeyondTheLimit(const platform::SequentialRecord& record, AffidavitMode mode) {
+  std::vector<SlotSource> restored = mode == kLongForm ? LongFormRestoreSlots() : ShortFormRestoreSlots();
+  for (const RepeatedSlot& repeated : RepeatedSlots(mode))
+    for (int slot : {repeated.earlier, repeated.later})
+      if (slot != 0) restored.push_back({slot, repeated.element, SlotKind::Text});
+  for (const SlotSource& source : restored) {
+    const SequentialValue& v = record.at(source.slot);
+    if (source.kind != SlotKind::Text || !IsAmountEntry(source.element)) continue;
+    if (platform::ReadAmount(v.text()).kind != platform::AmountReading::TooLarge) continue;
+    SequentialError error;
+    error.kind = SequentialError::Kind::DamagedValue;
+    error.path = record.path();
+    error.slot = source.slot;
+    error.message = QStringLiteral("The file \"%1\" cannot be opened: its value %2 is %3, %4, which no "
+                                   "amount box takes.")
+                        .arg(record.path(), QString::number(source.slot), v.describe(),
+                             platform::BeyondTheLimitText());
+    return error;
+  }
+  return std::nullopt;
+}
+
 platform::SequentialResult<FinDecFile> Accept(platform::SequentialRecord record) {
   const auto blocks = record.wholeBlocks(kBlocks);
   if (!blocks.ok()) return blocks.error();
@@ -83,6 +119,7 @@ platform::SequentialResult<FinDecFile> Accept(platform::SequentialRecord record)
     }
     file.mode = *flag == kLongForm ? kLongForm : kShortForm;
   }
+  if (auto error = AmountBeyondTheLimit(record, file.mode)) return *error;
   file.record = std::move(record);
   return file;
 }

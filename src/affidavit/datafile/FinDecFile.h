@@ -59,8 +59,10 @@ struct FinDecFile {
 // Reads and checks a whole file. Refused, with a message naming the file: a
 // file that cannot be read, one of fewer than 768 values, one that ends
 // inside a block (it must end after 768, 852, 854, 864, 865, 866, 869, 872 or
-// 1,258 values, or hold 1,270), and one whose form flag (slot 837) is not a
-// whole number. A flag of 1 is the long form, any other the short form.
+// 1,258 values, or hold 1,270), one whose form flag (slot 837) is not a
+// whole number, and one that gives an amount box an amount beyond the
+// program's limit (platform/AmountLimit.h). A flag of 1 is the long form, any
+// other the short form.
 platform::SequentialResult<FinDecFile> ReadFinDec(const QString& path);
 platform::SequentialResult<FinDecFile> ParseFinDec(const QByteArray& bytes, const QString& path);
 

@@ -10,6 +10,7 @@
 #include "alimony/AwardCommands.h"
 #include "alimony/PresentValue.h"
 #include "platform/NumberText.h"
+#include "platform/ui/AmountLimitGuard.h"
 #include "platform/ui/ButtonPlus.h"
 #include "results/ui/PictureBox.h"
 
@@ -161,6 +162,8 @@ void Form3::Build() {
   PresentValueTax = entry("Label3", "Tax Rate (as a decimal)", "PresentValueTax", 2160, 1020);
   PresentValueDiscount = entry("Label4", "Discount Rate (as a decimal)", "PresentValueDiscount", 2370, 1350);
   PresentValueButton = button("PresentValueButton", frame6, 105, 1680, 2895, 375, "Calculate Present Value");
+  for (QLineEdit* amount : {NewAward, PresentValueDuration, PresentValueTax, PresentValueDiscount})
+    pui::AmountLimitGuard::Attach(amount, dialogs_);
 
   connect(ChangeAward, &pui::ButtonPlus::clicked, this, &Form3::ChangeAward_Click);
   connect(UseSuggested, &pui::ButtonPlus::clicked, this, &Form3::UseSuggested_Click);
@@ -204,7 +207,7 @@ void Form3::ChangeAward_Click() {
   // force and its results as they were.
   QString& flag = vars_.Express.AwardChangedFlag;
   const QString flagBefore = flag;
-  const float awardBefore = awardInForce_;
+  const double awardBefore = awardInForce_;
   flag = QStringLiteral("Y");
   awardInForce_ = *reading.Award;
   if (!link_.computeAlimony || !link_.computeAlimony(true)) {
@@ -242,7 +245,7 @@ void Form3::PVHelp_Click() {
 void Form3::ReturnToDataCommand_Click() {
   if (link_.setCurrentMaintTransfer)
     link_.setCurrentMaintTransfer(vars_.Express.SequencingMode == 1
-                                      ? platform::Format(vars_.Alimony.YrAlimonyAward / 12.0f, "$###,##0")
+                                      ? platform::Format(vars_.Alimony.YrAlimonyAward / 12.0, "$###,##0")
                                       : QString());
   close();
 }

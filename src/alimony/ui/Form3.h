@@ -67,7 +67,7 @@ class Form3 : public platform::ui::Form {
 
   // The yearly award the calculation uses while AwardChangedFlag is "Y": the
   // one "Change Alimony Award" last put in force.
-  float AwardInForce() const { return awardInForce_; }
+  double AwardInForce() const { return awardInForce_; }
 
   void ChangeAward_Click();
   void UseSuggested_Click();
@@ -121,7 +121,7 @@ class Form3 : public platform::ui::Form {
   platform::Dialogs& dialogs_;
   Form3Link link_;
   AlimonyPictures pictures_;
-  float awardInForce_ = 0;
+  double awardInForce_ = 0;
 };
 
 }  // namespace alimony::ui

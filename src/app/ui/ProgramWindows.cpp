@@ -101,7 +101,7 @@ void AddIncomeWindow(Program& program, const char* name) {
 void SetWindowCommands(Program& p) {
   shell::WindowCommands& c = p.Commands;
   c.SaveCase = [&p] { return casefile::ui::SaveCase(p); };
-  c.OpenCase = [&p] { return casefile::ui::OpenCase(p); };
+  c.OpenCase = [&p](bool showExpressScreen) { return casefile::ui::OpenCase(p, showExpressScreen); };
   c.ClearData = [&p] { return casefile::ui::ClearData(p); };
   c.OpenWorksheet = [&p] { worksheet::ui::OpenWorksheet(p); };
   c.RunAffidavit = [&p](bool longForm) { affidavit::ui::RunAffidavit(p, longForm); };

@@ -302,7 +302,11 @@ void BusinessWindow::buildMenus() {
   const auto item = [&](const char* name, const char* caption, bool (BusinessWindow::*handler)()) {
     QAction* a = addMenuItem(QString::fromLatin1(name), QString::fromLatin1(caption), Time);
     a->setCheckable(true);
-    if (handler) connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    if (handler)
+      connect(a, &QAction::triggered, this, [this, handler] {
+        if (RefuseHeldNegative()) ShowPeriodMarks();  // the item has moved its own mark
+        else (this->*handler)();
+      });
     return a;
   };
   Yearly = item("Yearly", "Yearly", &BusinessWindow::Yearly_Click);
@@ -327,6 +331,8 @@ void BusinessWindow::connectBox(Box box, int column) {
   AmountBox* b = Boxes(box)[column];
   b->SetAmountBox(true);
   b->TooLarge = [this] { EntryError(platform::AmountTooLargeMessage()); };
+  b->SetAmountSign(SignOf(box));
+  b->Negative = [this] { EntryError(platform::NegativeAmountMessage()); };
   b->GotFocus = [this, box, column] { Box_GotFocus(box, column); };
   b->KeyPress = [this, box, column](std::int16_t& key) { Box_KeyPress(box, column, key); };
   b->KeyUp = [this, box, column](int code, Qt::KeyboardModifiers shift) {
@@ -399,6 +405,7 @@ void BusinessWindow::closeEvent(QCloseEvent* event) {
 
 void BusinessWindow::Form_Unload(std::int16_t& cancel) {
   cancel = 1;
+  if (isVisible() && RefuseHeldNegative()) return;
   if (!Yearly_Click()) return;
   const bool incomeYearly = !Links.IncomeYearly_Click || Links.IncomeYearly_Click();
   if (!incomeYearly) {
@@ -455,7 +462,7 @@ FormBus* BusinessWindow::HelpWindow() const { return help_.data(); }
 void BusinessWindow::AssignBusinessVars(int column) {
   const int c = ColumnOf(column);
   for (Box box : kBoxes)
-    if (const std::optional<float> v = ReadAmount(Boxes(box)[c]->text())) BoxVar(bus(), box, c) = *v;
+    if (const std::optional<double> v = ReadAmount(Boxes(box)[c]->text())) BoxVar(bus(), box, c) = *v;
 }
 
 void BusinessWindow::AddBusinessVars(int column) {
@@ -463,7 +470,8 @@ void BusinessWindow::AddBusinessVars(int column) {
   TakeFocusedBox();
   for (Box box : kBoxes) {
     AmountBox* b = Boxes(box)[c];
-    float& var = BoxVar(bus(), box, c);
+    double& var = BoxVar(bus(), box, c);
+    if (b->Reading().kind == platform::AmountReading::Negative) continue;  // refused, left to correct
     if (ReadAmount(b->text())) {
       ShowAmount(b, var);
     } else {
@@ -477,7 +485,7 @@ void BusinessWindow::AddBusinessVars(int column) {
 
 void BusinessWindow::AssignNewVars() { business::AssignNewVars(bus(), vars_.Income[party_]); }
 
-void BusinessWindow::ShowAmount(AmountBox* box, float amount) {
+void BusinessWindow::ShowAmount(AmountBox* box, double amount) {
   SetBoxText(box, Format(amount, kAmountPattern));
 }
 
@@ -513,11 +521,11 @@ ServiceTradeFlags BusinessWindow::ServiceTrades() const {
   return flags;
 }
 
-tax::BusinessDeduction BusinessWindow::ComputeDeduction(float yrAGI) const {
+tax::BusinessDeduction BusinessWindow::ComputeDeduction(double yrAGI) const {
   return ComputeBusinessDeduction(vars_, party_, yrAGI, ServiceTrades());
 }
 
-void BusinessWindow::GetBusinessDeduction(float yrAGI) {
+void BusinessWindow::GetBusinessDeduction(double yrAGI) {
   const tax::BusinessDeduction d = ComputeDeduction(yrAGI);
   bus().YrBusDeduction = d.YrBusDeduction;
   bus().YrBusLossCarryover = d.YrBusLossCarryover;
@@ -525,7 +533,7 @@ void BusinessWindow::GetBusinessDeduction(float yrAGI) {
 
 tax::BusinessDeductionFn BusinessDeductionService(const BusinessWindow& claimWindow,
                                                   const BusinessWindow& payerWindow) {
-  return [&claimWindow, &payerWindow](Party party, float yrAGI) {
+  return [&claimWindow, &payerWindow](Party party, double yrAGI) {
     return (party == Party::Claim ? claimWindow : payerWindow).ComputeDeduction(yrAGI);
   };
 }
@@ -541,7 +549,7 @@ bool BusinessWindow::Weekly_Click() { return SwitchTo(BusinessPeriod::Weekly); }
 bool BusinessWindow::SwitchTo(BusinessPeriod period) {
   AddBusinessVars(0);
   AddBusinessVars(1);
-  const float factor = PeriodFactor(period_, period);
+  const double factor = PeriodFactor(period_, period);
   if (!CanScaleBusinessAmounts(bus(), factor)) {
     ShowPeriodMarks();  // a menu click may have moved a check mark
     EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));
@@ -591,7 +599,7 @@ void BusinessWindow::Box_KeyPress(Box, int, std::int16_t& keyAscii) {
 
 void BusinessWindow::Box_KeyUp(Box box, int index, int keyCode, Qt::KeyboardModifiers) {
   const int c = ColumnOf(index);
-  if (const std::optional<float> v = ReadAmount(Boxes(box)[c]->text())) BoxVar(bus(), box, c) = *v;
+  if (const std::optional<double> v = ReadAmount(Boxes(box)[c]->text(), SignOf(box))) BoxVar(bus(), box, c) = *v;
   if (keyCode == AmountBox::kEnter) Boxes(EnterMovesTo(box))[c]->setFocus(Qt::TabFocusReason);
 }
 
@@ -602,10 +610,17 @@ void BusinessWindow::Box_LostFocus(Box box, int index) {
 
 void BusinessWindow::TakeBoxText(Box box, int column) {
   const AmountBox* b = Boxes(box)[column];
-  float& var = BoxVar(bus(), box, column);
+  double& var = BoxVar(bus(), box, column);
   const QString text = b->text();
   if (text == Format(var, kAmountPattern)) return;
-  if (const std::optional<float> v = ReadAmount(text)) var = *v;
+  if (const std::optional<double> v = ReadAmount(text, SignOf(box))) var = *v;
+}
+
+bool BusinessWindow::RefuseHeldNegative() {
+  std::vector<platform::ui::EntryBox*> boxes;
+  for (Box box : kBoxes)
+    for (int column = 0; column < kColumns; ++column) boxes.push_back(Boxes(box)[column]);
+  return platform::ui::EntryBox::RefuseHeldNegative(boxes);
 }
 
 void BusinessWindow::TakeFocusedBox() {
@@ -620,7 +635,7 @@ void BusinessWindow::TakeFocusedBox() {
 
 Form26::Form26(casevars::CaseVars& vars, QWidget* parent) : BusinessWindow(vars, Party::Claim, parent) {}
 
-float Form26::BusDeduction(float taxableIncome, float qualifiedIncome, float w2Wages, float property,
+double Form26::BusDeduction(double taxableIncome, double qualifiedIncome, double w2Wages, double property,
                            const QString& filingStatus, std::int16_t serviceTrade) {
   return business::BusDeduction(taxableIncome, qualifiedIncome, w2Wages, property, filingStatus,
                                 serviceTrade);

@@ -100,9 +100,9 @@ class BusinessWindow : public platform::ui::Form {
   void AssignNewVars();
   // The party's deduction at the adjusted gross income `yrAGI`, written to
   // YrBusDeduction and YrBusLossCarryover.
-  void GetBusinessDeduction(float yrAGI);
+  void GetBusinessDeduction(double yrAGI);
   // The same deduction, writing nothing (the engine's service).
-  tax::BusinessDeduction ComputeDeduction(float yrAGI) const;
+  tax::BusinessDeduction ComputeDeduction(double yrAGI) const;
   // The values of the four Service Trade check boxes of both columns.
   ServiceTradeFlags ServiceTrades() const;
   // Entry period switches; Monthly_Click and Yearly_Click are public methods
@@ -181,12 +181,15 @@ class BusinessWindow : public platform::ui::Form {
   bool SwitchTo(BusinessPeriod period);
   void EntryError(const QString& prompt);
   void ShowPeriodMarks();
-  void ShowAmount(AmountBox* box, float amount);
+  void ShowAmount(AmountBox* box, double amount);
   static void SetBoxText(AmountBox* box, const QString& text);
   void ShowTotals();
   // Reads a box into its variable when its text no longer shows the variable's amount.
   void TakeBoxText(Box box, int column);
   void TakeFocusedBox();
+  // A box still holding a negative figure it cannot take is refused again
+  // (message, focus) before the window closes or changes period: true then.
+  bool RefuseHeldNegative();
   FormBus* LoadHelpWindow();
   // On a wide screen the fitting scales widths by a larger factor than
   // positions (ScaleFactorX against ScaleFactorMin); the window then brings
@@ -201,8 +204,8 @@ class Form26 : public BusinessWindow {
  public:
   explicit Form26(casevars::CaseVars& vars, QWidget* parent = nullptr);
   // One business's deduction (both windows use it); see business::BusDeduction.
-  static float BusDeduction(float taxableIncome, float qualifiedIncome, float w2Wages,
-                            float property, const QString& filingStatus, std::int16_t serviceTrade);
+  static double BusDeduction(double taxableIncome, double qualifiedIncome, double w2Wages,
+                            double property, const QString& filingStatus, std::int16_t serviceTrade);
 };
 
 // The other party's business income window, "Other Party's Business Income".

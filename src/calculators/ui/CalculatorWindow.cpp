@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "calculators/AmountEntry.h"
+#include "platform/ui/AmountLimitGuard.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
@@ -68,6 +69,12 @@ QLabel* CalculatorWindow::AddLabel(const char* name, QWidget* in, double left, d
 
 QLineEdit* CalculatorWindow::AddBox(const char* name, QWidget* in, double left, double top, double width) {
   return add<QLineEdit>(QString::fromLatin1(name), in, left, top, width, 315);
+}
+
+QLineEdit* CalculatorWindow::AddAmountBox(const char* name, QWidget* in, double left, double top, double width) {
+  QLineEdit* box = AddBox(name, in, left, top, width);
+  platform::ui::AmountLimitGuard::Attach(box, program_.Dialogs);
+  return box;
 }
 
 QRadioButton* CalculatorWindow::AddOption(const char* name, QWidget* in, double left, double top, double width,

@@ -54,6 +54,11 @@ FormFin::FormFin(shell::Program& program, QWidget* parent)
     Label[static_cast<std::size_t>(k)]->setWordWrap(true);
     auto* box = add<EntryBox>(QStringLiteral("Text%1").arg(k + 1), Frame1, 2760, top, 1560, 315);
     box->KeyPress = [](std::int16_t& key) { FilterAmountKey(key); };
+    box->SetAmountBox(true);
+    box->TooLarge = [this] {
+      program_.Dialogs.ShowMessageBox(platform::AmountTooLargeMessage(), platform::kBoxOk,
+                                      QString::fromLatin1(platform::kEntryErrorTitle));
+    };
     Text[static_cast<std::size_t>(k)] = box;
   }
   CmdAnswer = AddButton("CmdAnswer", Frame1, 240, 3120, 1920, 480, "Calculate Result");

@@ -15,7 +15,7 @@ using casevars::PartySupport;
 
 namespace {
 
-float Round(double x) { return static_cast<float>(platform::RoundToWhole(x)); }
+double Round(double x) { return platform::RoundToWhole(x); }
 
 // floor(x + 0.5): how the yearly terms of the monthly net income are rounded.
 double RoundHalfUp(double x) { return std::floor(x + 0.5); }
@@ -36,7 +36,7 @@ void ReadPreferences(CaseVars& w, const ChildSupportInputs& in) {
 // Federal taxes and credits of both parties, through the joint proration.
 void EstimateFederalTaxes(CaseVars& w, const ChildSupportInputs& in,
                           const ChildSupportServices& services) {
-  const float yrAlimony = 12 * w.Express.MoAlimonyTransfer;
+  const double yrAlimony = 12 * w.Express.MoAlimonyTransfer;
   for (Party party : casevars::kParties) {
     tax::PartyCase p = tax::PartyCaseOf(w, party);
     tax::ComputeJointShare(p);
@@ -45,12 +45,12 @@ void EstimateFederalTaxes(CaseVars& w, const ChildSupportInputs& in,
     // Alimony taxable to the payee is the claimant's income and the other
     // party's deduction; taxed to the payer it is neither. With neither option
     // set the incomes stay as they were.
-    const float base = p.Income.YrAGIBase - p.Tax.YrHalfSETax;
-    const float alimony = party == Party::Claim ? yrAlimony : -yrAlimony;
+    const double base = p.Income.YrAGIBase - p.Tax.YrHalfSETax;
+    const double alimony = party == Party::Claim ? yrAlimony : -yrAlimony;
     if (in.OptionTaxedToPayee)
-      p.Tax.YrFedAGI = static_cast<float>(base - untaxedBenefits + alimony);
+      p.Tax.YrFedAGI = base - untaxedBenefits + alimony;
     else if (in.OptionTaxedToPayer)
-      p.Tax.YrFedAGI = static_cast<float>(base - untaxedBenefits);
+      p.Tax.YrFedAGI = base - untaxedBenefits;
     tax::ComputeIncomeTaxAfterBusinessDeduction(p, party, services.GetBusinessDeduction);
     tax::ComputeCredits(p, party, w.Express.CustodyStatus, in[party].EICCheck == 1);
     tax::ProrateJointReturn(p);
@@ -64,17 +64,17 @@ void EstimateFederalTaxes(CaseVars& w, const ChildSupportInputs& in,
 void EstimateStateTax(CaseVars& w, const ChildSupportInputs& in, Party party) {
   casevars::PartyExpress& ex = w.Express[party];
   casevars::PartyTax& t = w.Tax[party];
-  const float yrAlimony = 12 * w.Express.MoAlimonyTransfer;
-  const auto positive = [](float tax) { return tax < 0 ? 0.0f : tax; };
+  const double yrAlimony = 12 * w.Express.MoAlimonyTransfer;
+  const auto positive = [](double tax) { return tax < 0 ? 0.0 : tax; };
   if (in[party].StateTaxCombo == kStateTaxAsRate) {
     t.YrStateTax = positive(Round(ex.StateTaxRate * t.YrFedAGI));
   } else {
-    const float base = party == Party::Claim ? t.YrFedAGI - yrAlimony : yrAlimony + t.YrFedAGI;
+    const double base = party == Party::Claim ? t.YrFedAGI - yrAlimony : yrAlimony + t.YrFedAGI;
     if (platform::RoundToWhole(base) <= 0) {
       ex.StateTaxRate = 0;
       t.YrStateTax = ex.YrStateTaxEntered;
     } else {
-      ex.StateTaxRate = static_cast<float>(ex.YrStateTaxEntered / (base + 1e-10));
+      ex.StateTaxRate = platform::GuardedQuotient(ex.YrStateTaxEntered, base, 1e-10);
       t.YrStateTax = positive(Round(ex.StateTaxRate * t.YrFedAGI));
       t.YrStateTax = in.OptionTaxedToPayer ? ex.YrStateTaxEntered : Round(t.YrStateTax);
     }
@@ -93,7 +93,7 @@ void ComputeNetIncomes(CaseVars& w, const ChildSupportInputs& in) {
                           RoundHalfUp(t.YrTotalCredits) - RoundHalfUp(t.YrFicaTax) -
                           RoundHalfUp(t.YrStateTax) - RoundHalfUp(income.YrAllowableDeductions) +
                           alimony;
-    s.MoPreAdjNet = static_cast<float>(yearly / 12);
+    s.MoPreAdjNet = yearly / 12;
     s.MoNetIncome = Round(s.MoPreAdjNet);
   }
 
@@ -101,13 +101,13 @@ void ComputeNetIncomes(CaseVars& w, const ChildSupportInputs& in) {
   const auto takeHandEntered = [&](Party party) {
     PartySupport& s = w.Support[party];
     s.MoManualAdj = double(s.MoNetIncome) - in[party].NewNet;
-    s.MoNetIncome = static_cast<float>(in[party].NewNet);
+    s.MoNetIncome = in[party].NewNet;
   };
   if (manual == 2 || manual == 4) takeHandEntered(Party::Claim);
   if (manual == 3 || manual == 4) takeHandEntered(Party::Payer);
 
   w.Support.CombinedMoNetIncome = w.Support.Claim.MoNetIncome + w.Support.Payer.MoNetIncome;
-  if (w.Support.CombinedMoNetIncome == 0) w.Support.CombinedMoNetIncome = 1e-11f;
+  if (w.Support.CombinedMoNetIncome == 0) w.Support.CombinedMoNetIncome = 1e-11;
 }
 
 }  // namespace
@@ -123,13 +123,25 @@ void EstimatePartyTaxes(CaseVars& w, const ChildSupportInputs& inputs, const Chi
   }
 }
 
+bool TaxFiguresFinite(const CaseVars& w) {
+  bool finite = true;
+  const auto check = [&finite](double v) { finite = finite && std::isfinite(v); };
+  for (Party party : casevars::kParties) {
+    w.Tax[party].forEachAmount(check);
+    check(w.Express[party].StateTaxRate);
+    check(w.Business[party].YrBusDeduction);
+    check(w.Business[party].YrBusLossCarryover);
+  }
+  return finite;
+}
+
 ChildSupportOutcome ComputeChildSupport(CaseVars& vars, const ChildSupportInputs& inputs,
                                         const ChildSupportServices& services) {
   CaseVars w = vars;
   ReadPreferences(w, inputs);
 
   casevars::ChildSupportVars& cs = w.Support;
-  std::fill(cs.MoTierSupport.begin() + 1, cs.MoTierSupport.begin() + 6, 0.0f);  // tier 6 is kept
+  std::fill(cs.MoTierSupport.begin() + 1, cs.MoTierSupport.begin() + 6, 0.0);  // tier 6 is kept
   cs.MoChildSupportTransfer = 0;
 
   EstimatePartyTaxes(w, inputs, services);
@@ -148,15 +160,8 @@ ChildSupportOutcome ComputeChildSupport(CaseVars& vars, const ChildSupportInputs
       cs.MoChildSupportForAlimony = -cs.MoChildSupportTransfer;
   }
 
-  bool finite = true;
-  const auto check = [&finite](double v) { finite = finite && std::isfinite(v); };
-  for (Party party : casevars::kParties) {
-    w.Tax[party].forEachAmount(check);
-    check(w.Express[party].StateTaxRate);
-    check(w.Business[party].YrBusDeduction);
-    check(w.Business[party].YrBusLossCarryover);
-  }
-  cs.forEachAmount(check);
+  bool finite = TaxFiguresFinite(w);
+  cs.forEachAmount([&finite](double v) { finite = finite && std::isfinite(v); });
   if (!finite) {
     outcome.Message = kNotANumber;
     return outcome;

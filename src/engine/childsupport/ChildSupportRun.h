@@ -53,7 +53,7 @@ struct ChildSupportOutcome {
   QString Message;
   // The monthly transfer for the Express screen's ChildSupport field,
   // formatted "$###,##0" by the caller.
-  float ChildSupport = 0;
+  double ChildSupport = 0;
 };
 
 inline constexpr const char* kChildSupportFieldPattern = "$###,##0";
@@ -64,6 +64,11 @@ inline constexpr const char* kChildSupportFieldPattern = "$###,##0";
 // estimate both use it.
 void EstimatePartyTaxes(casevars::CaseVars& vars, const ChildSupportInputs& inputs,
                         const ChildSupportServices& services = {});
+
+// True when every figure a tax estimate writes is a finite number: both
+// parties' taxes, derived state-tax rates and business deductions and losses.
+// A run that meets any other stops with its message and commits nothing.
+bool TaxFiguresFinite(const casevars::CaseVars& vars);
 
 // One child support run over the case variables: both parties' taxes, net
 // incomes and shares, the schedule obligation of every tier from 1 to the

@@ -14,7 +14,7 @@ using casevars::PartySupport;
 
 namespace {
 
-float Round(double x) { return static_cast<float>(platform::RoundToWhole(x)); }
+double Round(double x) { return platform::RoundToWhole(x); }
 
 QString TooManyChildren(int children) {
   return QStringLiteral(
@@ -32,7 +32,7 @@ QString NoOvernights(int children) {
 }
 
 // Element i of a per-child array, when the array has it.
-std::optional<float> At(const ChildArray& a, int i) {
+std::optional<double> At(const ChildArray& a, int i) {
   if (i < 0 || i >= int(a.size())) return std::nullopt;
   return a[std::size_t(i)];
 }
@@ -53,8 +53,8 @@ std::optional<QString> ComputeTiers(CaseVars& w) {
   const int tiers = ex.NumMinorChildren;
   for (int n = 1; n <= tiers; ++n) {
     // Split counts: how many of the first n children live with each party.
-    std::optional<float> claimSplit;
-    std::optional<float> payerSplit;
+    std::optional<double> claimSplit;
+    std::optional<double> payerSplit;
     if (split) {
       claimSplit = At(ex.Claim.SplitChildren, n - 1);
       payerSplit = At(ex.Payer.SplitChildren, n - 1);
@@ -62,22 +62,21 @@ std::optional<QString> ComputeTiers(CaseVars& w) {
     }
 
     if (dual) {
-      cs.MoBasicObligation = static_cast<float>(
-          LookUpBasicObligation(*claimSplit, cs.CombinedMoNetIncome, cs.InterpMethod));
-      cs.MoBasicObligationFam2 = static_cast<float>(
-          LookUpBasicObligation(*payerSplit, cs.CombinedMoNetIncome, cs.InterpMethod));
+      cs.MoBasicObligation = 
+          LookUpBasicObligation(*claimSplit, cs.CombinedMoNetIncome, cs.InterpMethod);
+      cs.MoBasicObligationFam2 = 
+          LookUpBasicObligation(*payerSplit, cs.CombinedMoNetIncome, cs.InterpMethod);
       if (*claimSplit == 0) cs.MoBasicObligation = 0;
       if (*payerSplit == 0) cs.MoBasicObligationFam2 = 0;
     } else {
       cs.MoBasicObligation =
-          static_cast<float>(LookUpBasicObligation(n, cs.CombinedMoNetIncome, cs.InterpMethod));
+          LookUpBasicObligation(n, cs.CombinedMoNetIncome, cs.InterpMethod);
     }
 
     for (Party party : casevars::kParties)
-      cs[party].IncomeShare =
-          static_cast<float>(cs[party].MoNetIncome / (cs.CombinedMoNetIncome + 1e-8));
+      cs[party].IncomeShare = platform::GuardedQuotient(cs[party].MoNetIncome, cs.CombinedMoNetIncome, 1e-8);
 
-    if (shared) cs.MoBasicObligation = static_cast<float>(1.5 * cs.MoBasicObligation);
+    if (shared) cs.MoBasicObligation = 1.5 * cs.MoBasicObligation;
 
     for (Party party : casevars::kParties) {
       PartySupport& s = cs[party];
@@ -85,7 +84,7 @@ std::optional<QString> ComputeTiers(CaseVars& w) {
       if (dual) s.MoBasicObligationFam2 = Round(s.IncomeShare * cs.MoBasicObligationFam2);
     }
 
-    const float costs = (ex.Payer.MoChildHealthIns + ex.Claim.MoChildHealthIns +
+    const double costs = (ex.Payer.MoChildHealthIns + ex.Claim.MoChildHealthIns +
                          ex.Claim.MoNonCoveredHealth + ex.Payer.MoNonCoveredHealth) +
                         (ex.Payer.MoDayCare + ex.Claim.MoDayCare);
     for (Party party : casevars::kParties) {
@@ -113,12 +112,12 @@ std::optional<QString> ComputeTiers(CaseVars& w) {
     } else if (ex.CustodyStatus == casevars::custody::NonCust) {
       cs.MoChildSupportTransfer = -claim.MoNetObligation;
     } else if (shared) {
-      const std::optional<float> claimNights = At(ex.Claim.TierNights, n);
-      const std::optional<float> payerNights = At(ex.Payer.TierNights, n);
+      const std::optional<double> claimNights = At(ex.Claim.TierNights, n);
+      const std::optional<double> payerNights = At(ex.Payer.TierNights, n);
       if (!claimNights || !payerNights) return TooManyChildren(tiers);
       claim.SharedNights = *claimNights;
       payer.SharedNights = *payerNights;
-      const float nights = payer.SharedNights + claim.SharedNights;
+      const double nights = payer.SharedNights + claim.SharedNights;
       if (nights == 0) return NoOvernights(n);
       // Each parent's obligation is owed for the nights the children spend
       // with the other parent.

@@ -61,8 +61,8 @@ double CapitalGainTax(double o, double g, Filing filing, const TaxYear& year) {
 
 }  // namespace
 
-float ComputeIncomeTax(float income, float longTermGains, float itemized, Age65Status age65,
-                       const QString& filingStatus, float investIncome, const TaxYear& year) {
+double ComputeIncomeTax(double income, double longTermGains, double itemized, Age65Status age65,
+                       const QString& filingStatus, double investIncome, const TaxYear& year) {
   const IncomeTaxFigures& t = year.IncomeTax;
   const Filing filing = FilingOf(filingStatus);
   const double senior = SeniorDeduction(income, age65, filing, year);
@@ -86,7 +86,7 @@ float ComputeIncomeTax(float income, float longTermGains, float itemized, Age65S
     total += t.NetInvestmentIncomeRate * (excess < investIncome ? excess : double(investIncome));
   }
   if (total < 0) total = 0;
-  return static_cast<float>(platform::RoundToWhole(total));
+  return platform::RoundToWhole(total);
 }
 
 }  // namespace tax

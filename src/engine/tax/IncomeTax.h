@@ -13,9 +13,9 @@ namespace tax {
 // long-term gains stacked above the ordinary income, and the net investment
 // income tax. income: the adjusted gross income less the qualified business
 // income deduction.
-float ComputeIncomeTax(float income, float longTermGains, float itemized,
+double ComputeIncomeTax(double income, double longTermGains, double itemized,
                        casevars::Age65Status age65, const QString& filingStatus,
-                       float investIncome, const TaxYear& year = kTaxYear2026);
+                       double investIncome, const TaxYear& year = kTaxYear2026);
 
 // The senior deduction alone (0 when it does not apply or falls below 1 dollar).
 double SeniorDeduction(double income, casevars::Age65Status age65, Filing filing,

@@ -20,10 +20,11 @@ bool FilesJointly(const PartyCase& p) { return p.Express.FilingStatus == casevar
 
 void ComputeJointShare(PartyCase& p) {
   if (!FilesJointly(p)) return;
-  const float own = p.Income.YrTotal - p.Income.YrSSChild;
+  const double own = p.Income.YrTotal - p.Income.YrSSChild;
   // A loss on either side would give a share outside 0..1 (more than the
   // couple's tax, or a negative part); the share is kept within them.
-  p.Tax.MFJShare = std::clamp(static_cast<float>(own / (own + p.Income.YrTotal1 + 1e-10)), 0.0f, 1.0f);
+  p.Tax.MFJShare =
+      std::clamp(platform::GuardedQuotient(own, own + p.Income.YrTotal1, 1e-10), 0.0, 1.0);
 }
 
 void ComputePayrollTaxes(PartyCase& p, const TaxYear& year) {
@@ -49,13 +50,13 @@ void ComputePayrollTaxes(PartyCase& p, const TaxYear& year) {
 
 double UntaxedSocialSecurity(const PartyCase& p, double extraOtherIncome, const TaxYear& year) {
   const casevars::PartyIncome& in = p.Income;
-  float benefits = in.YrSS;
-  float other = in.YrTotal - in.YrSS - in.YrSSChild;
+  double benefits = in.YrSS;
+  double other = in.YrTotal - in.YrSS - in.YrSSChild;
   if (FilesJointly(p)) {
     benefits = in.YrSS + in.YrSS1;
     other = in.YrTotal + in.YrTotal1 - in.YrSSChild - in.YrSS - in.YrSS1;
   }
-  return ComputeTaxableSocialSecurity(benefits, static_cast<float>(other + extraOtherIncome),
+  return ComputeTaxableSocialSecurity(benefits, other + extraOtherIncome,
                                       p.Express.FilingStatus, p.Tax.YrTaxAdjustments, year);
 }
 
@@ -68,14 +69,12 @@ void ComputeIncomeTaxAfterBusinessDeduction(PartyCase& p, Party party,
   p.Business.YrBusLossCarryover = business.YrBusLossCarryover;
 
   const casevars::PartyIncome& in = p.Income;
-  const float gains = FilesJointly(p) ? in.YrLT + in.YrLT1 : in.YrLT;
-  // The deduction is taken off the AGI for the income tax and added back, both
-  // in single precision as the AGI is held; the round trip can move the AGI by
-  // its last digit, and the credits and the state tax see the AGI it leaves.
-  const float reduced = p.Tax.YrFedAGI - business.YrBusDeduction;
+  const double gains = FilesJointly(p) ? in.YrLT + in.YrLT1 : in.YrLT;
+  // The deduction is taken off the AGI for the income tax only: the credits
+  // and the state tax see the AGI itself.
+  const double reduced = p.Tax.YrFedAGI - business.YrBusDeduction;
   p.Tax.YrFedTax = ComputeIncomeTax(reduced, gains, in.YrItemized, in.Age65Status,
                                     p.Express.FilingStatus, in.YrInvestIncome, year);
-  p.Tax.YrFedAGI = reduced + business.YrBusDeduction;
 }
 
 void ComputeCredits(PartyCase& p, Party party, const QString& custodyStatus, bool eicAsked,
@@ -99,10 +98,10 @@ void ComputeCredits(PartyCase& p, Party party, const QString& custodyStatus, boo
   // Tips and overtime premium are wages: they count as earned income for the
   // earned income credit and the additional child tax credit, as they do for
   // the payroll tax.
-  float wages = in.YrReimburse + bus.YrWagesForTax + in.YrEarnedExempt + in.YrTips + in.YrOT;
-  float seIncome = bus.YrSEIncome;
-  float investment = bus.YrSTAndPassThru + in.YrLT + in.YrFree;
-  float ficaTax = t.YrFicaTax;
+  double wages = in.YrReimburse + bus.YrWagesForTax + in.YrEarnedExempt + in.YrTips + in.YrOT;
+  double seIncome = bus.YrSEIncome;
+  double investment = bus.YrSTAndPassThru + in.YrLT + in.YrFree;
+  double ficaTax = t.YrFicaTax;
   if (joint) {
     wages += bus.YrWagesForTax1 + in.YrReimburse1 + in.YrEarnedExempt1 + in.YrTips1 + in.YrOT1;
     seIncome += bus.YrSEIncome1;
@@ -132,10 +131,10 @@ void ComputeCredits(PartyCase& p, Party party, const QString& custodyStatus, boo
 void ProrateJointReturn(PartyCase& p) {
   if (!FilesJointly(p)) return;
   p.Tax.YrJointFedTax = p.Tax.YrFedTax;
-  const float tax = p.Tax.YrFedTax * p.Tax.MFJShare;
-  const float credits = p.Tax.YrTotalCredits * p.Tax.MFJShare;
-  p.Tax.YrFedTax = static_cast<float>(platform::RoundToWhole(tax));
-  p.Tax.YrTotalCredits = static_cast<float>(platform::RoundToWhole(credits));
+  const double tax = p.Tax.YrFedTax * p.Tax.MFJShare;
+  const double credits = p.Tax.YrTotalCredits * p.Tax.MFJShare;
+  p.Tax.YrFedTax = platform::RoundToWhole(tax);
+  p.Tax.YrTotalCredits = platform::RoundToWhole(credits);
 }
 
 }  // namespace tax

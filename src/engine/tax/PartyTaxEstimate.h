@@ -28,12 +28,12 @@ bool FilesJointly(const PartyCase& p);
 // What a business income window computes for a party: the qualified business
 // income deduction and the net business loss.
 struct BusinessDeduction {
-  float YrBusDeduction = 0;
-  float YrBusLossCarryover = 0;
+  double YrBusDeduction = 0;
+  double YrBusLossCarryover = 0;
 };
 // Form26.GetBusinessDeduction / Form27.GetBusinessDeduction, given the party's
 // adjusted gross income. An empty function stands for no business deduction.
-using BusinessDeductionFn = std::function<BusinessDeduction(casevars::Party, float yrFedAGI)>;
+using BusinessDeductionFn = std::function<BusinessDeduction(casevars::Party, double yrFedAGI)>;
 
 // Joint filers: MFJShare, the party's fraction of the couple's income (the
 // children's benefits left out), kept within 0 and 1. Others keep their
@@ -51,8 +51,7 @@ double UntaxedSocialSecurity(const PartyCase& p, double extraOtherIncome = 0,
 
 // Income tax before credits on the adjusted gross income less the business
 // income deduction, which the business window computes (and which is written
-// to YrBusDeduction); afterwards YrFedAGI holds the AGI again, as the deduction
-// taken off and added back in single precision leaves it.
+// to YrBusDeduction); YrFedAGI keeps the AGI.
 void ComputeIncomeTaxAfterBusinessDeduction(PartyCase& p, casevars::Party party,
                                             const BusinessDeductionFn& getBusinessDeduction,
                                             const TaxYear& year = kTaxYear2026);

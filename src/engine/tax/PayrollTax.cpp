@@ -6,11 +6,11 @@
 
 namespace tax {
 
-FicaTax ComputeFicaTax(const QString& filingStatus, float wages, float& seIncome,
+FicaTax ComputeFicaTax(const QString& filingStatus, double wages, double& seIncome,
                        const TaxYear& year) {
   const PayrollTaxFigures& p = year.Payroll;
   if (seIncome < 0) seIncome = 0;
-  const double w = std::max(0.0f, wages);
+  const double w = std::max(0.0, wages);
 
   const double employeeTax =
       w <= p.SocialSecurityWageBase
@@ -27,7 +27,7 @@ FicaTax ComputeFicaTax(const QString& filingStatus, float wages, float& seIncome
   }
 
   FicaTax out;
-  out.HalfSETax = static_cast<float>((socialSecurityPart + medicarePart) * p.SEDeductibleShare);
+  out.HalfSETax = (socialSecurityPart + medicarePart) * p.SEDeductibleShare;
 
   double additionalMedicare = 0;
   const Filing filing = FilingOf(filingStatus);
@@ -35,9 +35,9 @@ FicaTax ComputeFicaTax(const QString& filingStatus, float wages, float& seIncome
     const double threshold = p.AdditionalMedicareThreshold[filing];
     if (se + w > threshold) additionalMedicare = (se + w - threshold) * p.AdditionalMedicareRate;
   }
-  const float total =
-      static_cast<float>(employeeTax + medicarePart + socialSecurityPart + additionalMedicare);
-  out.Tax = static_cast<float>(platform::RoundToWhole(total));
+  const double total =
+      employeeTax + medicarePart + socialSecurityPart + additionalMedicare;
+  out.Tax = platform::RoundToWhole(total);
   return out;
 }
 

@@ -2,8 +2,8 @@
 
 namespace tax {
 
-double ComputeTaxableSocialSecurity(float benefits, float otherIncome,
-                                    const QString& filingStatus, float adjustments,
+double ComputeTaxableSocialSecurity(double benefits, double otherIncome,
+                                    const QString& filingStatus, double adjustments,
                                     const TaxYear& year) {
   const SocialSecurityBenefitFigures& f = year.SocialSecurity;
   const double half = benefits * f.FirstTierShare;

@@ -11,8 +11,8 @@ namespace tax {
 // otherIncome: the return's total income less the benefits and less the
 // children's benefits. adjustments: adjustments to income plus the deductible
 // half of the self-employment tax.
-double ComputeTaxableSocialSecurity(float benefits, float otherIncome,
-                                    const QString& filingStatus, float adjustments,
+double ComputeTaxableSocialSecurity(double benefits, double otherIncome,
+                                    const QString& filingStatus, double adjustments,
                                     const TaxYear& year = kTaxYear2026);
 
 }  // namespace tax

@@ -7,7 +7,7 @@
 
 namespace tax {
 
-float ComputeChildTaxCredit(float income, const QString& filingStatus, std::int16_t children,
+double ComputeChildTaxCredit(double income, const QString& filingStatus, std::int16_t children,
                             const TaxYear& year) {
   const ChildTaxCreditFigures& f = year.ChildTaxCredit;
   double credit = double(f.CreditPerChild) * children;
@@ -21,7 +21,7 @@ float ComputeChildTaxCredit(float income, const QString& filingStatus, std::int1
     }
   }
   if (credit < 0) credit = 0;
-  return static_cast<float>(platform::RoundToWhole(credit));
+  return platform::RoundToWhole(credit);
 }
 
 double DependentCareCreditRate(double income, const QString& filingStatus, const TaxYear& year) {
@@ -44,18 +44,18 @@ double DependentCareCreditRate(double income, const QString& filingStatus, const
   return percent / 100.0;
 }
 
-float ComputeDependentCareCredit(float income, const QString& filingStatus, float expenses,
+double ComputeDependentCareCredit(double income, const QString& filingStatus, double expenses,
                                  std::int16_t children, const TaxYear& year) {
   const DependentCareCreditFigures& f = year.DependentCare;
   double counted = 0;
   if (children == 1) counted = std::min(double(expenses), f.ExpenseLimitOneChild);
   else if (children >= 2) counted = std::min(double(expenses), f.ExpenseLimitTwoOrMore);
-  const float credit =
-      static_cast<float>(counted * DependentCareCreditRate(income, filingStatus, year));
-  return static_cast<float>(platform::RoundToWhole(credit));
+  const double credit =
+      counted * DependentCareCreditRate(income, filingStatus, year);
+  return platform::RoundToWhole(credit);
 }
 
-float ComputeEarnedIncomeCredit(float income, float earned, float investIncome, float halfSETax,
+double ComputeEarnedIncomeCredit(double income, double earned, double investIncome, double halfSETax,
                                 const QString& filingStatus, std::int16_t children,
                                 const TaxYear& year) {
   const EarnedIncomeCreditFigures& f = year.EarnedIncomeCredit;
@@ -80,10 +80,10 @@ float ComputeEarnedIncomeCredit(float income, float earned, float investIncome, 
   // phase-out, on the earned income) and the one on the earned income.
   const double byIncome = creditAt(income <= s ? earnedNet : double(income));
   const double byEarned = creditAt(earnedNet);
-  return static_cast<float>(byIncome < byEarned ? byIncome : byEarned);
+  return byIncome < byEarned ? byIncome : byEarned;
 }
 
-CreditTotals ApplyTaxCreditLimits(const CreditLimitInputs& in, float& careCredit,
+CreditTotals ApplyTaxCreditLimits(const CreditLimitInputs& in, double& careCredit,
                                   const TaxYear& year) {
   const ChildTaxCreditFigures& f = year.ChildTaxCredit;
   const double tax = in.IncomeTax;
@@ -112,8 +112,8 @@ CreditTotals ApplyTaxCreditLimits(const CreditLimitInputs& in, float& careCredit
     additional = double(f.RefundablePerChild) * in.Children;
 
   CreditTotals out;
-  out.AddlChildTaxCredit = static_cast<float>(additional);
-  out.TotalCredits = static_cast<float>(total + additional + in.EIC);
+  out.AddlChildTaxCredit = additional;
+  out.TotalCredits = total + additional + in.EIC;
   return out;
 }
 

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "platform/Dialogs.h"
+#include "platform/ui/AmountLimitGuard.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
 #include "platform/ui/KeyPreview.h"
@@ -63,6 +64,10 @@ Form1::Form1(shell::Program& program, QWidget* parent)
   BuildMenus();
   BuildFields();
   ConnectFields();
+  for (const char* name : {"ChildSupport", "CurrentMaintTransfer", "ClaimDayCare", "OtherDayCare", "ClaimHealthCare",
+                           "OtherHealthCare", "ClaimSpecial", "OtherSpecial", "ClaimStateTax", "PayerStateTax"})
+    if (auto* box = qobject_cast<QLineEdit*>(Control(QLatin1String(name))))
+      platform::ui::AmountLimitGuard::Attach(box, program.Dialogs);
 }
 
 void Form1::BuildMenus() {

@@ -28,7 +28,7 @@ void Form1::NotAvailableYet(const QString& what) {
 
 void Form1::Save_Click() { program_.Commands.SaveCase(); }
 
-void Form1::Open_Click() { program_.Commands.OpenCase(); }
+void Form1::Open_Click() { program_.Commands.OpenCase(true); }
 
 void Form1::ClearData_Click() { program_.Commands.ClearData(); }
 

@@ -25,7 +25,7 @@ BusinessTips BusinessWindowLink::Tips(Party party) const {
   return tips;
 }
 
-void BusinessWindowLink::GetBusinessDeduction(Party party, float agiBase) {
+void BusinessWindowLink::GetBusinessDeduction(Party party, double agiBase) {
   if (business::BusinessWindow* w = window_ ? window_(party) : nullptr) w->GetBusinessDeduction(agiBase);
 }
 

@@ -22,7 +22,7 @@ class BusinessWindowLink : public BusinessLink {
                      std::function<business::BusinessWindow*(casevars::Party)> window);
 
   BusinessTips Tips(casevars::Party party) const override;
-  void GetBusinessDeduction(casevars::Party party, float agiBase) override;
+  void GetBusinessDeduction(casevars::Party party, double agiBase) override;
   void AssignNewVars(casevars::Party party) override;
   void ShowBusinessWindow(casevars::Party party, bool jointFiler) override;
 

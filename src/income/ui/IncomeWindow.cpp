@@ -70,9 +70,14 @@ void IncomeWindow::ConnectHandlers() {
     if (f->income) box->LostFocus = [this, f] { AmountLostFocus(*f); };
     box->Edited = [this, f] { AmountEdited(*f); };
     box->TooLarge = [this] { EntryError(AmountTooLargeMessage()); };
+    box->SetAmountSign(f->sign);
+    box->Negative = [this] { EntryError(platform::NegativeAmountMessage()); };
   }
   for (IncomePeriod p : kIncomePeriods)
-    connect(PeriodItems[static_cast<size_t>(p)], &QAction::triggered, this, [this, p] { ChangePeriod(p); });
+    connect(PeriodItems[static_cast<size_t>(p)], &QAction::triggered, this, [this, p] {
+      if (RefuseHeldNegative()) ShowPeriod();  // the menu may have moved a check mark
+      else ChangePeriod(p);
+    });
   connect(Impute, &QAction::triggered, this, [this] { Impute_Click(); });
   connect(ExitOut, &QAction::triggered, this, [this] { ExitOut_Click(); });
   connect(SSTab1, &TabControl::Click, this, [this](int previous) { SSTab1_Click(previous); });
@@ -106,7 +111,9 @@ void IncomeWindow::AddIncomeVars() {
   for (const AmountField& f : AmountFields()) {
     if (!f.income) continue;
     AmountBox* box = Box(f);
-    if (ReadAmount(box->text()).isNumber()) {
+    const AmountReading r = box->Reading();
+    if (r.kind == AmountReading::Negative) continue;  // refused, left for the user to correct
+    if (r.isNumber()) {
       box->setText(FormatAmount(in_.*f.variable, kIncomePattern));
     } else {
       box->setText(QString());
@@ -118,8 +125,8 @@ void IncomeWindow::AddIncomeVars() {
   in_.YrTotal1 = ColumnTotal(in_, Column::Spouse);
   Box("Total1")->setText(FormatAmount(in_.YrTotal1, kIncomePattern));
   const GrossIncome gross = GrossIncomeOf(in_.YrTotal, period_);
-  Or(services_.express).SetGrossIncome(party_, FormatAmount(static_cast<float>(gross.monthly), kDeductionPattern));
-  in_.YrGrossIncome = static_cast<float>(gross.yearly);
+  Or(services_.express).SetGrossIncome(party_, FormatAmount(gross.monthly, kDeductionPattern));
+  in_.YrGrossIncome = gross.yearly;
 }
 
 void IncomeWindow::ReadRule(const AmountField& f) {
@@ -159,7 +166,7 @@ void IncomeWindow::AssignDeductVars() {
   choices.age65 = Age65->isChecked();
   choices.spouseAge65 = SpouseAge65->isChecked();
   BusinessLink& business = Or(services_.business);
-  ApplyDeductions(in_, choices, business.Tips(party_), [this, &business](float agiBase) {
+  ApplyDeductions(in_, choices, business.Tips(party_), [this, &business](double agiBase) {
     business.GetBusinessDeduction(party_, agiBase);
     return vars_.Business[party_].YrBusDeduction;
   });
@@ -176,7 +183,7 @@ bool IncomeWindow::Hourly_Click() { return ChangePeriod(IncomePeriod::Hourly); }
 bool IncomeWindow::ChangePeriod(IncomePeriod period) {
   AddIncomeVars();
   AssignDeductVars();
-  const float factor = period == period_ ? 1.0f : PeriodFactor(period_, period);
+  const double factor = period == period_ ? 1.0 : PeriodFactor(period_, period);
   if (!CanRescale(in_, factor)) {
     ShowPeriod();  // a menu click may have moved a check mark
     EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));
@@ -208,8 +215,14 @@ void IncomeWindow::EntryError(const QString& prompt) {
 
 // ---- amount boxes ---------------------------------------------------------------
 
+bool IncomeWindow::RefuseHeldNegative() {
+  std::vector<platform::ui::EntryBox*> boxes;
+  for (const auto& [field, box] : boxes_) boxes.push_back(box);
+  return platform::ui::EntryBox::RefuseHeldNegative(boxes);
+}
+
 void IncomeWindow::AmountKeyUp(const AmountField& f, int keyCode) {
-  const AmountReading r = ReadAmount(Box(f)->text());
+  const AmountReading r = Box(f)->Reading();
   if (r.isAmount()) in_.*f.variable = r.value;
   if (keyCode != 13 || f.enter == EnterAction::Stay) return;
   if (f.enter == EnterAction::RecomputeAndMove) AddIncomeVars();
@@ -217,7 +230,7 @@ void IncomeWindow::AmountKeyUp(const AmountField& f, int keyCode) {
 }
 
 void IncomeWindow::AmountEdited(const AmountField& f) {
-  const AmountReading r = ReadAmount(Box(f)->text());
+  const AmountReading r = Box(f)->Reading();
   if (f.keyUp && r.isAmount()) in_.*f.variable = r.value;
 }
 
@@ -247,6 +260,7 @@ void IncomeWindow::Form_Activate() {
 }
 
 bool IncomeWindow::Form_Unload() {
+  if (isVisible() && RefuseHeldNegative()) return false;
   AddIncomeVars();
   if (!Yearly_Click()) return false;
   AssignDeductVars();

@@ -102,6 +102,9 @@ class IncomeWindow : public platform::ui::Form {
   void AmountEdited(const AmountField& field);
   void AmountGotFocus(const AmountField& field);
   void AmountLostFocus(const AmountField& field);
+  // A box still holding a negative figure it cannot take is refused again
+  // (message, focus) before the window closes or changes period: true then.
+  bool RefuseHeldNegative();
 
   // Controls. Boxes by their field (control name: the party's prefix and
   // the field's suffix, "ClaimEarned", "PayerTips(1)").

@@ -6,6 +6,7 @@
 #include <QScopedValueRollback>
 
 #include "platform/AmountLimit.h"
+#include "platform/ui/AmountLimitGuard.h"
 
 namespace platform::ui {
 
@@ -25,21 +26,22 @@ bool EntersOrLeaves(const QFocusEvent* event) {
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textEdited, this, [this] { UserEdited(); });
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!amountBox_) return;
-    if (ReadAmount(text).kind != AmountReading::TooLarge) accepted_ = text;
-    if (!hasFocus() && !typing_) ShowStart();
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (amountBox_ && !hasFocus() && !typing_) ShowStart();
+  });
+  // Text set again unchanged moves the caret to the end without a change.
+  connect(this, &QLineEdit::cursorPositionChanged, this, [this](int, int now) {
+    if (amountBox_ && now != 0 && isVisible() && !hasFocus() && !typing_) ShowStart();
   });
 }
 
 void EntryBox::SetAmountBox(bool on) {
   amountBox_ = on;
-  if (on) accepted_ = text();
+  if (on && !limit_) limit_ = AmountLimitGuard::Track(this);
 }
 
 void EntryBox::UserEdited() {
-  if (amountBox_ && ReadAmount(text()).kind == AmountReading::TooLarge) {
-    setText(accepted_);
+  if (amountBox_ && limit_->TakeBackTooLarge()) {
     if (TooLarge) TooLarge();
     return;
   }
@@ -63,6 +65,7 @@ void EntryBox::ShowStart() { setCursorPosition(0); }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
   focusByClick_ = false;
+  if (!event->isAutoRepeat() && !pressed_.contains(event->key())) pressed_.append(event->key());
   const QScopedValueRollback<bool> typing(typing_, true);
   if (KeyPress && (IsEnter(event) || !event->text().isEmpty())) {
     const std::int16_t typed =
@@ -86,20 +89,46 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
 
 void EntryBox::keyReleaseEvent(QKeyEvent* event) {
   QLineEdit::keyReleaseEvent(event);
-  if (event->isAutoRepeat() || !KeyUp) return;
+  if (event->isAutoRepeat()) return;
+  if (!pressed_.removeOne(event->key()) || !KeyUp) return;
   KeyUp(IsEnter(event) ? kEnter : event->key(), event->modifiers());
+}
+
+void EntryBox::showEvent(QShowEvent* event) {
+  QLineEdit::showEvent(event);
+  if (amountBox_ && !hasFocus()) ShowStart();
 }
 
 void EntryBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
+  pressed_.clear();
   focusByClick_ = amountBox_ && event->reason() == Qt::MouseFocusReason;
   if (GotFocus && EntersOrLeaves(event)) GotFocus();
+}
+
+void EntryBox::RefuseNegative() {
+  if (Negative) Negative();
+  setFocus(Qt::OtherFocusReason);
+  SelectAmount();
+}
+
+bool EntryBox::RefuseHeldNegative(std::span<EntryBox* const> boxes) {
+  for (EntryBox* box : boxes) {
+    if (!box || !box->amountBox_ || box->Reading().kind != AmountReading::Negative) continue;
+    box->RefuseNegative();
+    return true;
+  }
+  return false;
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   focusByClick_ = false;
   if (!EntersOrLeaves(event)) return;  // a menu or another window: the caret stays
+  if (amountBox_ && Reading().kind == AmountReading::Negative) {
+    RefuseNegative();
+    return;
+  }
   if (LostFocus) LostFocus();
   if (amountBox_ && !hasFocus()) ShowStart();
 }

@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QList>
 #include <cstdint>
 #include <functional>
+#include <span>
+
+#include "platform/AmountLimit.h"
 
 namespace platform::ui {
+
+class AmountLimitGuard;
 
 // A text box that reports the events the program's windows handle on their
 // entry fields: the character of each key press (which the handler may
@@ -21,6 +27,9 @@ namespace platform::ui {
 // - an edit by the user that leaves an amount beyond the program's limit
 //   (platform/AmountLimit.h) is taken back at once, the box showing its text
 //   from before the edit, and reported to TooLarge instead of Edited;
+// - a box whose quantity cannot be negative (SetAmountSign) refuses a
+//   negative figure when the user leaves it: Negative reports it, the focus
+//   comes back with the figure selected, and LostFocus is not reported;
 // - while the box does not have the focus it shows the start of its text,
 //   so an amount too long for the box keeps its "$" and leading digits in
 //   sight.
@@ -34,16 +43,29 @@ class EntryBox : public QLineEdit {
   // The character typed (13 for Enter). Setting it to 0 keeps the key from the
   // box; setting it to another character types that one instead.
   std::function<void(std::int16_t& keyAscii)> KeyPress;
-  // Every key release but auto-repeats; the key code is 13 for Enter, else Qt's.
+  // Every key release but auto-repeats, of a key pressed in this box (the
+  // release of a key pressed elsewhere, say the Enter that closed a message,
+  // is not this box's); the key code is 13 for Enter, else Qt's.
   std::function<void(int keyCode, Qt::KeyboardModifiers shift)> KeyUp;
   std::function<void()> GotFocus;
   std::function<void()> LostFocus;
   std::function<void()> Edited;
   // An amount box's edit that was taken back for an amount beyond the limit.
   std::function<void()> TooLarge;
+  // A negative figure refused as the user left a box that cannot be negative.
+  std::function<void()> Negative;
 
   void SetAmountBox(bool on);
   bool IsAmountBox() const { return amountBox_; }
+  void SetAmountSign(AmountSign sign) { sign_ = sign; }
+  AmountSign Sign() const { return sign_; }
+  // The box's text read as an amount of its sign (platform/AmountLimit.h).
+  AmountReading Reading() const { return ReadAmount(text(), sign_); }
+
+  // When one of `boxes` holds a negative figure it cannot take, refuses it as
+  // leaving the box does (Negative, the focus back) and returns true: a
+  // window's close or period change that the user asks for waits for it.
+  static bool RefuseHeldNegative(std::span<EntryBox* const> boxes);
   // Selects the figure after a leading "$" and blanks (the whole text when it
   // has none; nothing in an empty box).
   void SelectAmount();
@@ -52,17 +74,21 @@ class EntryBox : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void UserEdited();
   void ShowStart();
+  void RefuseNegative();
 
   bool amountBox_ = false;
+  AmountSign sign_ = AmountSign::MayBeNegative;
   bool focusByClick_ = false;  // the focus came with a mouse press not yet handled
   bool typing_ = false;        // a key press is being handled
-  QString accepted_;           // the latest text within the limit
+  QList<int> pressed_;         // keys pressed in the box and not yet released
+  AmountLimitGuard* limit_ = nullptr;  // an amount box's limit
 };
 
 }  // namespace platform::ui

@@ -9,6 +9,7 @@
 
 #include "platform/Colors.h"
 #include "platform/NumberText.h"
+#include "platform/ui/AmountLimitGuard.h"
 #include "platform/ui/ButtonPlus.h"
 #include "results/ResultRows.h"
 #include "results/ui/PictureBox.h"
@@ -94,6 +95,7 @@ void Form5::Build() {
     pui::SetFontSize(label, kControlFont);
     p.box = add<QLineEdit>(p.boxName, p.frame, 3250, 4215, 725, 345);
     pui::SetFontSize(p.box, kControlFont);
+    pui::AmountLimitGuard::Attach(p.box, dialogs_);
   }
 
   QGroupBox* frame9 = frame(QStringLiteral("Frame9"), 8475, 60, 3375, 735, QStringLiteral("Case Name"));

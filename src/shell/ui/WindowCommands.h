@@ -15,10 +15,11 @@ namespace shell {
 // (app::RegisterProgramWindows) sets it to the other subsystem's opener.
 // Until it is set, a command does nothing and answers false or null.
 struct WindowCommands {
-  // The case file: "Save Client Data To File", "Open Client Data File",
-  // "Clear Data". True when a case was saved, opened or cleared.
+  // The case file: "Save Client Data To File", "Open Client Data File"
+  // (the Express screen shown after an open, or the window that opened it
+  // left in front), "Clear Data". True when a case was saved, opened or cleared.
   std::function<bool()> SaveCase = [] { return false; };
-  std::function<bool()> OpenCase = [] { return false; };
+  std::function<bool(bool showExpressScreen)> OpenCase = [](bool) { return false; };
   std::function<bool()> ClearData = [] { return false; };
 
   // The worksheet in its frame, and the long (true) or short affidavit.

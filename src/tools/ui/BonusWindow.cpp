@@ -40,7 +40,9 @@ BonusWindow::BonusWindow(BonusKind kind, shell::Program& program, std::shared_pt
                                     QStringLiteral("Average Bonus"));
   Label2 = add<QLabel>(QStringLiteral("Label2"), bonusFrame, 120, 360, 3600, 255,
                        QStringLiteral("Other Party's Average Yearly Bonus "));
-  Text2 = add<QLineEdit>(QStringLiteral("Text2"), bonusFrame, 3840, 330, 1800, 315);
+  Text2 = add<platform::ui::EntryBox>(QStringLiteral("Text2"), bonusFrame, 3840, 330, 1800, 315);
+  Text2->SetAmountBox(true);
+  Text2->TooLarge = [this] { EntryError(platform::AmountTooLargeMessage()); };
   auto button = [this, bonusFrame](const char* name, double l, const char* caption) {
     return AddTaggedButton(*this, name, bonusFrame, l, 840, 3000, 480, caption);
   };
@@ -60,20 +62,24 @@ BonusWindow::BonusWindow(BonusKind kind, shell::Program& program, std::shared_pt
 }
 
 void BonusWindow::ButtonPlus1_Click() {
-  const std::optional<float> bonus = BonusEntry(Text2->text());
-  if (!bonus) {
+  const BonusEntryCheck check = CheckBonusEntry(Text2->text(), program_.Case.Income.Payer.YrEarned);
+  if (!check.bonus) {
     Text2->setFocus();
-    express::Prompter prompter(program_.Dialogs, [] { platform::ui::Beep(); });
-    prompter.Beep();
-    prompter.EntryError(QString::fromLatin1(kBonusEntryError));
+    EntryError(check.message);
     return;
   }
   if (!services_.computeChildSupport) return;
-  RunBonus(kind_, *bonus, program_.Case, services_, *values_);
+  RunBonus(kind_, *check.bonus, program_.Case, services_, *values_);
   Text1->setText(BonusShareText(*values_));
   Picture1->Cls();
   for (const QString& line : BonusResultLines(kind_, *values_, program_.Case.Express.MoAlimonyTransfer))
     Picture1->PrintLine(line);
+}
+
+void BonusWindow::EntryError(const QString& message) {
+  express::Prompter prompter(program_.Dialogs, [] { platform::ui::Beep(); });
+  prompter.Beep();
+  prompter.EntryError(message);
 }
 
 void BonusWindow::ButtonPlus2_Click() {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "income/ui/IncomeReportCommand.h"
+#include "platform/ui/EntryBox.h"
 #include "platform/ui/Form.h"
 #include "tools/BonusRun.h"
 
@@ -42,13 +43,17 @@ class BonusWindow : public platform::ui::Form {
   const BonusValues& Values() const { return *values_; }
 
   QLabel *Label1, *Label2;
-  QLineEdit *Text1, *Text2;
+  QLineEdit* Text1;
+  platform::ui::EntryBox* Text2;  // the bonus: an amount box within the program's limit
   LinesPicture* Picture1;
   platform::ui::ButtonPlus *ButtonPlus1, *ButtonPlus2;
   // Where the page goes; tests keep it instead of printing.
   income::ReportPrinter Printer = income::ReportPrinter::ChosenPrinter();
 
  private:
+  // The beep, then the "Entry Error".
+  void EntryError(const QString& message);
+
   BonusKind kind_;
   shell::Program& program_;
   std::shared_ptr<BonusValues> values_;

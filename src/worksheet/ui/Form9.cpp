@@ -15,6 +15,7 @@
 #include <cmath>
 #include <set>
 
+#include "platform/ui/AmountLimitGuard.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/KeyPreview.h"
@@ -89,6 +90,9 @@ Form9::Form9(shell::Program& program, QWidget* parent) : Form(QStringLiteral("Fo
 
   for (QWidget* c : Controls())
     if (qobject_cast<QLineEdit*>(c)) c->installEventFilter(this);
+  for (int i = 0; i < kBoxCount; ++i)
+    if (boxes_[size_t(i)] && KindOf(static_cast<Box>(i)) == BoxKind::Entry)
+      platform::ui::AmountLimitGuard::Attach(boxes_[size_t(i)], program_.Dialogs);
   SetSheet(WorksheetSheet::AsDesigned());
   RememberFittedLayout();
 }

@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 
-#include "casefile/ui/CaseFileMenus.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/CaptionFit.h"
 #include "shell/ui/FormVS.h"
@@ -133,7 +132,7 @@ void Form9::Form_Unload() {
 
 void Form9::ChangeMargin_Click() { shell::OpenPreparerDialog(program_); }
 
-void Form9::SaveWorksheet_Click() { casefile::ui::SaveCase(program_); }
-void Form9::OpenWorksheet_Click() { casefile::ui::OpenCase(program_, /*showExpressScreen=*/false); }
+void Form9::SaveWorksheet_Click() { program_.Commands.SaveCase(); }
+void Form9::OpenWorksheet_Click() { program_.Commands.OpenCase(/*showExpressScreen=*/false); }
 
 }  // namespace worksheet::ui

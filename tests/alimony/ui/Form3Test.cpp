@@ -155,7 +155,7 @@ TEST_F(Form3Test, ARunFromTheExpressScreenShowsTheResultsInThePictures) {
 // applied, the transfer is the one without alimony.
 TEST_F(Form3Test, TheAwardAppliedToChildSupportChangesTheTransfer) {
   express.ChildSupportButton->click();
-  const float withoutAlimony = program.Case.Support.MoChildSupportTransfer;
+  const double withoutAlimony = program.Case.Support.MoChildSupportTransfer;
   ASSERT_GT(withoutAlimony, 0);
   program.Find<results::ui::Form5>(QStringLiteral("Form5"))->ReturnToDataCommand_Click();
   DeleteClosed();
@@ -189,7 +189,7 @@ TEST_F(Form3Test, ChangeAlimonyAwardTakesAYearlyAmountOrSaysWhy) {
   struct Case {
     const char* typed;
     const char* message;  // empty: accepted
-    float award;
+    double award;
   } cases[] = {
       {"", "Please Enter The New Alimony", 0},
       {"ten", "Please Enter The New Alimony", 0},
@@ -198,7 +198,7 @@ TEST_F(Form3Test, ChangeAlimonyAwardTakesAYearlyAmountOrSaysWhy) {
       {"0", "", 0},
   };
   for (const Case& c : cases) {
-    const float before = Alimony().YrAlimonyAward;
+    const double before = Alimony().YrAlimonyAward;
     const QString flagBefore = program.Case.Express.AwardChangedFlag;
     Mark();
     Type(form->NewAward, QLatin1String(c.typed));
@@ -226,12 +226,12 @@ TEST_F(Form3Test, ChangeAlimonyAwardTakesAYearlyAmountOrSaysWhy) {
 TEST_F(Form3Test, AnAwardAboveTheCapLeavesTheAwardInForce) {
   Form3* form = Run(true);
   ASSERT_NE(form, nullptr);
-  const float cap = Alimony().YrAlimonyCap;
+  const double cap = Alimony().YrAlimonyCap;
   ASSERT_GT(cap, 1000);
   const QString within = platform::Format(double(std::floor(cap / 2)), "$###,##0");
   Type(form->NewAward, within);
   form->ChangeAward_Click();
-  const float accepted = Alimony().YrAlimonyAward;
+  const double accepted = Alimony().YrAlimonyAward;
   EXPECT_EQ(accepted, std::floor(cap / 2));
   const QStringList shown = Lines(form->Picture5);
 
@@ -304,7 +304,7 @@ TEST_F(Form3Test, TheUsersAwardStandsWhenTheClaimantEarnsMore) {
 TEST_F(Form3Test, PresentValueThenChangeAndUseSuggestedClearIt) {
   Form3* form = Run(false);
   ASSERT_NE(form, nullptr);
-  const float suggested = Alimony().YrAlimonyAward;
+  const double suggested = Alimony().YrAlimonyAward;
   form->PresentValueButton_Click();  // all boxes empty: the duration's message only
   EXPECT_EQ(Prompts(), QStringList{"Please ReEnter The Duration In Years For A Present Value Calculation"});
   EXPECT_TRUE(Lines(form->Picture8).isEmpty());

@@ -123,9 +123,9 @@ TEST_F(BusinessWindowFixture, TypedTextAndLeavingTheBox) {
   const struct {
     const char* rule;
     const char* keys;
-    float whileTyping;  // the variable after the last key
+    double whileTyping;  // the variable after the last key
     const char* shownAfter;
-    float after;
+    double after;
   } cases[] = {
       {"currency characters are removed", "$1,500", 1'500, "$ 1,500.00", 1'500},
       {"blanks and a percent sign too", "1 500%", 1'500, "$ 1,500.00", 1'500},
@@ -218,7 +218,7 @@ TEST_F(BusinessWindowFixture, AnAmountPastTheLimitIsRefusedWithAMessage) {
       "This amount is too large. Please enter an amount below $1,000,000,000,000.";
   ShowActive();
   TypeInto(form.AWages[0], "999999999999");
-  EXPECT_EQ(vars.Business.Claim.YrAWages, 999'999'999'999.0f);
+  EXPECT_EQ(vars.Business.Claim.YrAWages, 999'999'999'999.0);
   EXPECT_TRUE(messages.empty());
   QTest::keyClick(form.AWages[0], Qt::Key_9);
   ASSERT_EQ(messages, std::vector<QString>{tooLarge});
@@ -254,14 +254,14 @@ TEST_F(BusinessWindowFixture, ASwitchPastTheLimitIsRefusedBeforeAnythingChanges)
   Leave();
   const QString wages = form.TotalWages[0]->text(), pass = form.TotalPass[0]->text();
   ASSERT_FALSE(wages.isEmpty());
-  const float income = vars.Income.Claim.YrSelf;
+  const double income = vars.Income.Claim.YrSelf;
   form.Yearly->trigger();
   ASSERT_EQ(messages, std::vector<QString>{"The amounts entered are too large to be converted to Yearly amounts."});
   EXPECT_EQ(form.EntryPeriod(), business::BusinessPeriod::Weekly);
   EXPECT_EQ(form.PTimeLabel->text(), "WEEKLY");
   EXPECT_TRUE(form.Weekly->isChecked());
   EXPECT_FALSE(form.Yearly->isChecked());
-  EXPECT_EQ(vars.Business.Claim.YrAWages, 999'999'999'999.0f);
+  EXPECT_EQ(vars.Business.Claim.YrAWages, 999'999'999'999.0);
   EXPECT_EQ(vars.Business.Claim.YrREIT1, 20);
   EXPECT_EQ(form.REIT[1]->text(), "$ 20.00");
   EXPECT_EQ(form.TotalWages[0]->text(), wages);

@@ -91,7 +91,7 @@ struct CaseFileWindowsTest : ::testing::Test, ProgramFixture {
   // The child support run as the Express screen's command makes it: the
   // entry checks, both income windows totalled in yearly entry with their
   // deductions, the parenting time, then the engine. Returns the transfer.
-  float RunChildSupport() {
+  double RunChildSupport() {
     Form1& e = Express();
     casevars::CaseVars& cv = program.Case;
     EXPECT_EQ(express::CheckDataEntry0(e.Fields(), cv, e.Prompts()), 0);
@@ -126,7 +126,7 @@ struct CaseFileWindowsTest : ::testing::Test, ProgramFixture {
 
 TEST_F(CaseFileWindowsTest, ACaseSavedInMonthlyEntryClearedAndOpenedGivesTheSameChildSupport) {
   EnterCase();
-  const float before = RunChildSupport();
+  const double before = RunChildSupport();
   EXPECT_GT(before, 0);
   for (const char* name : {"Form13", "Form14"}) ASSERT_TRUE(Income(name).Monthly_Click());
   EXPECT_EQ(Income("Form13").Box("Earned")->text().toStdString(), "$ 2,500.00");

@@ -23,7 +23,7 @@ class RunRules : public ::testing::Test {
   RunRules() {
     v.Express.CustodyStatus = "Cust";
     v.Express.NumMinorChildren = 1;
-    for (auto [party, wages] : {std::pair{Party::Claim, 30'000.0f}, {Party::Payer, 66'000.0f}}) {
+    for (auto [party, wages] : {std::pair{Party::Claim, 30'000.0}, {Party::Payer, 66'000.0}}) {
       v.Express[party].FilingStatus = "Single";
       v.Business[party].YrWagesForTax = wages;
       v.Income[party].YrGrossIncome = wages;
@@ -37,7 +37,7 @@ class RunRules : public ::testing::Test {
 
   ChildSupportOutcome Run() { return ComputeChildSupport(v, in, services); }
 
-  void TaxAlimonyToPayee(float monthly) {
+  void TaxAlimonyToPayee(double monthly) {
     v.Express.MoAlimonyTransfer = monthly;
     in.OptionTaxedToPayee = true;
     in.OptionTaxedToPayer = false;
@@ -71,7 +71,7 @@ TEST_F(RunRules, NetsOfZeroLeaveOnlyTheCostsEachPays) {
   v.Express.Claim.MoDayCare = 100;
   v.Express.Payer.MoChildHealthIns = 40;
   ASSERT_TRUE(Run().Completed);
-  EXPECT_EQ(v.Support.CombinedMoNetIncome, 1e-11f);
+  EXPECT_EQ(v.Support.CombinedMoNetIncome, 1e-11);
   EXPECT_EQ(v.Support.Claim.IncomeShare, 0);
   EXPECT_EQ(v.Support.Claim.MoNetObligation, -100);
   EXPECT_EQ(v.Support.MoChildSupportTransfer, -40);
@@ -81,7 +81,7 @@ TEST_F(RunRules, NonCustodialClaimantPaysAndAlimonyCountsItPositive) {
   v.Express.CustodyStatus = "NonCust";
   v.Express.SequencingMode = 1;
   ASSERT_TRUE(Run().Completed);
-  const float transfer = v.Support.MoChildSupportTransfer;
+  const double transfer = v.Support.MoChildSupportTransfer;
   EXPECT_LT(transfer, 0);
   EXPECT_EQ(transfer, -v.Support.Claim.MoNetObligation);
   EXPECT_EQ(v.Support.MoChildSupportForAlimony, -transfer);
@@ -117,12 +117,12 @@ TEST_F(RunRules, JointFilerBearsHerShareOfTheCouplesTax) {
   casevars::PartyIncome& inc = v.Income.Claim;
   v.Express.Claim.FilingStatus = "MFJ";
   v.Express.Claim.Under17Children = 1;
-  v.Express.Claim.StateTaxRate = 0.05f;
+  v.Express.Claim.StateTaxRate = 0.05;
   v.Business.Claim.YrWagesForTax1 = 20'000;
   inc.YrTotal1 = 20'000;
   inc.YrAGIBase = 50'000;
   ASSERT_TRUE(Run().Completed);
-  EXPECT_FLOAT_EQ(v.Tax.Claim.MFJShare, 0.6f);
+  EXPECT_FLOAT_EQ(v.Tax.Claim.MFJShare, 0.6);
   EXPECT_EQ(v.Tax.Claim.YrFicaTax1, 1'530);
   EXPECT_EQ(v.Tax.Claim.YrFedTax, 1'068);
   EXPECT_EQ(v.Tax.Claim.YrJointFedTax, 1'780);  // kept for the credit breakdown
@@ -178,7 +178,7 @@ TEST_F(RunRules, StateTaxAmountWithoutIncomeToRateItOnIsTakenAsEntered) {
 
 TEST_F(RunRules, BusinessDeductionLowersOnlyTheIncomeTax) {
   // Claimant 30,000 with a 5,000 deduction: tax on 8,900 = 890; AGI stays 30,000.
-  services.GetBusinessDeduction = [](Party p, float agi) {
+  services.GetBusinessDeduction = [](Party p, double agi) {
     EXPECT_EQ(agi, p == Party::Claim ? 30'000 : 66'000);
     return p == Party::Claim ? tax::BusinessDeduction{5'000, 250} : tax::BusinessDeduction{};
   };
@@ -190,23 +190,20 @@ TEST_F(RunRules, BusinessDeductionLowersOnlyTheIncomeTax) {
   EXPECT_EQ(v.Tax.Payer.YrFedTax, 5'740);
 }
 
-TEST_F(RunRules, BusinessDeductionIsTakenOffAndPutBackInSinglePrecision) {
-  // The AGI is held in single precision: taking the deduction off and adding
-  // it back moves 88,469.99 (88,469.9921875) to 88,470:
-  //   88,469.9921875 - 6,679.83984375 = 81,790.15234375 -> 81,790.15625 (tie, to even)
-  //   81,790.15625 + 6,679.83984375 = 88,469.99609375 -> 88,470 (tie, to even)
-  // The credits and the state tax see that AGI: 0.05 x 88,470 = 4,423.5 -> 4,424
-  // (on 88,469.99 it would be 4,423.4995 -> 4,423).
-  for (float* f : {&v.Business.Claim.YrWagesForTax, &v.Income.Claim.YrGrossIncome,
+TEST_F(RunRules, BusinessDeductionIsTakenOffForTheIncomeTaxOnly) {
+  // The deduction lowers the income taxed and leaves the AGI to the cent, so
+  // the credits and the state tax see 88,469.99:
+  // 0.05 x 88,469.99 = 4,423.4995 -> 4,423.
+  for (double* f : {&v.Business.Claim.YrWagesForTax, &v.Income.Claim.YrGrossIncome,
                    &v.Income.Claim.YrTotal, &v.Income.Claim.YrAGIBase})
-    *f = 88'469.99f;
-  v.Express.Claim.StateTaxRate = 0.05f;
-  services.GetBusinessDeduction = [](Party p, float) {
-    return p == Party::Claim ? tax::BusinessDeduction{6'679.84f, 0} : tax::BusinessDeduction{};
+    *f = 88'469.99;
+  v.Express.Claim.StateTaxRate = 0.05;
+  services.GetBusinessDeduction = [](Party p, double) {
+    return p == Party::Claim ? tax::BusinessDeduction{6'679.84, 0} : tax::BusinessDeduction{};
   };
   ASSERT_TRUE(Run().Completed);
-  EXPECT_EQ(v.Tax.Claim.YrFedAGI, 88'470);
-  EXPECT_EQ(v.Tax.Claim.YrStateTax, 4'424);
+  EXPECT_EQ(v.Tax.Claim.YrFedAGI, 88'469.99);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 4'423);
 }
 
 TEST_F(RunRules, EarnedIncomeCreditOnlyWhenItsBoxIsTicked) {
@@ -265,10 +262,10 @@ TEST_F(RunRules, StoppedRunKeepsTheEarlierResults) {
        },
        "six"},
       {"an amount that is not finite",
-       [](CaseVars& c) { c.Income.Claim.YrGrossIncome = std::numeric_limits<float>::infinity(); },
+       [](CaseVars& c) { c.Income.Claim.YrGrossIncome = std::numeric_limits<double>::infinity(); },
        "not a number"},
       {"a cost that is not a number",
-       [](CaseVars& c) { c.Express.Payer.MoDayCare = std::numeric_limits<float>::quiet_NaN(); },
+       [](CaseVars& c) { c.Express.Payer.MoDayCare = std::numeric_limits<double>::quiet_NaN(); },
        "not a number"},
   };
   for (const auto& c : cases) {

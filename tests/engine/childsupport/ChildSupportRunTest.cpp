@@ -15,7 +15,7 @@ using childsupport::ChildSupportOutcome;
 using childsupport::ComputeChildSupport;
 
 // A party whose only income is wages.
-void SetWageEarner(CaseVars& v, Party p, const char* filing, float wages) {
+void SetWageEarner(CaseVars& v, Party p, const char* filing, double wages) {
   v.Express[p].FilingStatus = filing;
   v.Business[p].YrWagesForTax = wages;
   v.Income[p].YrGrossIncome = wages;
@@ -42,7 +42,7 @@ TEST(ComputeChildSupport, SoleCustodyWithChildCareAndHealthCosts) {
   v.Express.Claim.MoChildHealthIns = 120;
   SetWageEarner(v, Party::Payer, "Single", 72'600);
   v.Express.Payer.MoNonCoveredHealth = 50;
-  v.Express.Payer.StateTaxRate = 0.04f;
+  v.Express.Payer.StateTaxRate = 0.04;
   v.Results.ManualNetState = 1;
 
   int drawn = 0;
@@ -108,12 +108,12 @@ TEST(ComputeChildSupport, SharedCustodyWeighsEachObligationByTheOtherParentsNigh
   v.Express.Claim.Under17Children = 1;
   v.Express.Claim.YrStateTaxEntered = 1'200;
   v.Express.Claim.MoNonCoveredHealth = 60;
-  v.Express.Claim.TierNights = {0, 219, 237.25f};
+  v.Express.Claim.TierNights = {0, 219, 237.25};
   SetWageEarner(v, Party::Payer, "Single", 60'000);
   v.Express.Payer.Under17Children = 1;
   v.Income.Payer.YrAllowableDeductions = 1'200;
   v.Express.Payer.MoChildHealthIns = 150;
-  v.Express.Payer.TierNights = {0, 146, 127.75f};
+  v.Express.Payer.TierNights = {0, 146, 127.75};
   ChildSupportInputs in = DefaultInputs();
   in.Claim.StateTaxCombo = "As Amount";
 
@@ -127,9 +127,9 @@ TEST(ComputeChildSupport, SharedCustodyWeighsEachObligationByTheOtherParentsNigh
   //   credit 2,200; deductions 1,200
   //   net (60,000 - 5,020 + 2,200 - 4,590 - 1,200) / 12 = 4,282.5 -> 4,283 (half away from zero)
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 1'200);
-  EXPECT_FLOAT_EQ(v.Express.Claim.StateTaxRate, 0.025f);
+  EXPECT_FLOAT_EQ(v.Express.Claim.StateTaxRate, 0.025);
   EXPECT_EQ(v.Support.Claim.MoNetIncome, 3'479);
-  EXPECT_FLOAT_EQ(v.Support.Payer.MoPreAdjNet, 4'282.5f);
+  EXPECT_FLOAT_EQ(v.Support.Payer.MoPreAdjNet, 4'282.5);
   EXPECT_EQ(v.Support.Payer.MoNetIncome, 4'283);
   // Combined 7,762 reads the $7,750 row: 1,271 and 1,975, times 1.5 for shared custody.
   // Shares 0.44821 and 0.55179; costs 60 + 150 = 210: expenses 94 and 116.
@@ -137,14 +137,14 @@ TEST(ComputeChildSupport, SharedCustodyWeighsEachObligationByTheOtherParentsNigh
   //   transfer (1,018 x 219 - 889 x 146) / 365 = 93,148 / 365 = 255.2; tier 255.2 - (116 - 150) = 289.2
   // Tier 2: basic 2,962.5 -> 1,328 and 1,635; nets 1,362 and 1,601;
   //   transfer (1,601 x 237.25 - 1,362 x 127.75) / 365 = 205,841.75 / 365 = 563.95
-  EXPECT_FLOAT_EQ(v.Support.MoBasicObligation, 2'962.5f);
+  EXPECT_FLOAT_EQ(v.Support.MoBasicObligation, 2'962.5);
   EXPECT_EQ(v.Support.Claim.MoNetObligation, 1'362);
   EXPECT_EQ(v.Support.Payer.MoNetObligation, 1'601);
   EXPECT_NEAR(v.Support.MoTierSupport[1], 289.2, 0.01);
   EXPECT_NEAR(v.Support.MoChildSupportTransfer, 563.95, 0.01);
   EXPECT_NEAR(v.Support.MoTierSupport[2], 597.95, 0.01);
-  EXPECT_EQ(v.Support.Claim.SharedNights, 237.25f);
-  EXPECT_EQ(v.Support.Payer.SharedNights, 127.75f);
+  EXPECT_EQ(v.Support.Claim.SharedNights, 237.25);
+  EXPECT_EQ(v.Support.Payer.SharedNights, 127.75);
 }
 
 TEST(ComputeChildSupport, JointFilerWithBenefitsAlimonyFirstAndSharedCustody) {
@@ -165,7 +165,7 @@ TEST(ComputeChildSupport, JointFilerWithBenefitsAlimonyFirstAndSharedCustody) {
   v.Express.Claim.Under17Children = 1;
   v.Express.Claim.DayCareChildren = 1;
   v.Express.Claim.MoDayCare = 300;
-  v.Express.Claim.StateTaxRate = 0.03f;
+  v.Express.Claim.StateTaxRate = 0.03;
   v.Express.Claim.TierNights = {0, 200, 190};
   SetWageEarner(v, Party::Payer, "Single", 90'000);
   v.Express.Payer.Under17Children = 1;
@@ -197,7 +197,7 @@ TEST(ComputeChildSupport, JointFilerWithBenefitsAlimonyFirstAndSharedCustody) {
   //   state tax 0.03 x 58,800 = 1,764, her part 1,102.5 -> 1,103
   //   net (40,000 - 1,685 + 2,031 - 3,060 - 1,103 + 6,000) / 12 = 3,515.25 -> 3,515
   const casevars::PartyTax& ct = v.Tax.Claim;
-  EXPECT_FLOAT_EQ(ct.MFJShare, 0.625f);
+  EXPECT_FLOAT_EQ(ct.MFJShare, 0.625);
   EXPECT_EQ(ct.YrFicaTax, 3'060);
   EXPECT_EQ(ct.YrFicaTax1, 0);
   EXPECT_EQ(ct.YrFedAGI, 58'800);
@@ -206,7 +206,7 @@ TEST(ComputeChildSupport, JointFilerWithBenefitsAlimonyFirstAndSharedCustody) {
   EXPECT_EQ(ct.YrFedTax, 1'685);
   EXPECT_EQ(ct.YrTotalCredits, 2'031);
   EXPECT_EQ(ct.YrStateTax, 1'103);
-  EXPECT_FLOAT_EQ(v.Support.Claim.MoPreAdjNet, 3'515.25f);
+  EXPECT_FLOAT_EQ(v.Support.Claim.MoPreAdjNet, 3'515.25);
   EXPECT_EQ(v.Support.Claim.MoNetIncome, 3'515);
   // Other party, single, wages 90,000, pays the alimony:
   //   payroll 6,885; AGI 90,000 - 6,000 = 84,000
@@ -229,7 +229,7 @@ TEST(ComputeChildSupport, JointFilerWithBenefitsAlimonyFirstAndSharedCustody) {
   //   nets 1,094 and 2,109; transfer (2,109 x 190 - 1,094 x 175) / 365
   //   = 209,260 / 365 = 573.32; tier 428.32
   EXPECT_EQ(v.Support.CombinedMoNetIncome, 9'087);
-  EXPECT_FLOAT_EQ(v.Support.MoBasicObligation, 3'202.5f);
+  EXPECT_FLOAT_EQ(v.Support.MoBasicObligation, 3'202.5);
   EXPECT_EQ(v.Support.Claim.MoExpenseObligation, 155);
   EXPECT_EQ(v.Support.Payer.MoExpenseObligation, 245);
   EXPECT_EQ(v.Support.Claim.MoBasicObligation, 1'239);
@@ -300,8 +300,8 @@ TEST(ComputeChildSupport, SplitCustodyByDualWorksheets) {
   EXPECT_EQ(v.Support.MoBasicObligationFam2, 1'239);
   EXPECT_EQ(v.Support.Claim.MoBasicObligationFam2, 432);
   EXPECT_EQ(v.Support.Payer.MoBasicObligation, 1'256);
-  EXPECT_EQ(v.Support.Claim.MoNetObligation, 447.5f);
-  EXPECT_EQ(v.Support.Payer.MoNetObligation, 1'240.5f);
+  EXPECT_EQ(v.Support.Claim.MoNetObligation, 447.5);
+  EXPECT_EQ(v.Support.Payer.MoNetObligation, 1'240.5);
   EXPECT_EQ(v.Support.MoChildSupportTransfer, 793);
   EXPECT_EQ(v.Support.MoTierSupport[3], 824);
 }

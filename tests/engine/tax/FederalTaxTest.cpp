@@ -12,8 +12,8 @@ using casevars::Age65Status;
 TEST(ComputeFicaTax, WagesAndSelfEmploymentIncome) {
   const struct {
     const char* name;
-    float wages, se;
-    float tax, half;
+    double wages, se;
+    double tax, half;
   } cases[] = {
       // 184,500 x 0.0765 = 14,114.25
       {"wages at the base", 184'500, 0, 14'114, 0},
@@ -22,16 +22,16 @@ TEST(ComputeFicaTax, WagesAndSelfEmploymentIncome) {
       // 65,500 x 0.0145 + 14,114.25 = 15,064; 50,000 x 0.009 = 450 additional Medicare
       {"additional Medicare", 250'000, 0, 15'514, 0},
       // 9,235 x 0.124 = 1,145.14; 9,235 x 0.029 = 267.815; half = 706.4775
-      {"self-employment only", 0, 10'000, 1'413, 706.4775f},
+      {"self-employment only", 0, 10'000, 1'413, 706.4775},
       // SE 184,700: Social Security part stops at 184,500 x 0.124 = 22,878;
       // Medicare 5,356.3; total 28,234.3; half 14,117.15
-      {"SE above the base", 0, 200'000, 28'234, 14'117.15f},
+      {"SE above the base", 0, 200'000, 28'234, 14'117.15},
       // room 184,500 - 180,000 = 4,500: 4,500 x 0.124 + 9,235 x 0.029 = 825.815;
       // employee 13,770; 189,235 - 200,000 < 0 so no additional Medicare
-      {"wages fill the base first", 180'000, 10'000, 14'596, 412.9075f},
+      {"wages fill the base first", 180'000, 10'000, 14'596, 412.9075},
   };
   for (const auto& c : cases) {
-    float se = c.se;
+    double se = c.se;
     const tax::FicaTax r = tax::ComputeFicaTax("Single", c.wages, se);
     EXPECT_EQ(r.Tax, c.tax) << c.name;
     EXPECT_FLOAT_EQ(r.HalfSETax, c.half) << c.name;
@@ -39,7 +39,7 @@ TEST(ComputeFicaTax, WagesAndSelfEmploymentIncome) {
 }
 
 TEST(ComputeFicaTax, NegativeAmountsCountAsZeroAndTheLossIsCleared) {
-  float se = -5'000;
+  double se = -5'000;
   const tax::FicaTax r = tax::ComputeFicaTax("Single", -1'000, se);
   EXPECT_EQ(se, 0);
   EXPECT_EQ(r.Tax, 0);
@@ -48,7 +48,7 @@ TEST(ComputeFicaTax, NegativeAmountsCountAsZeroAndTheLossIsCleared) {
 
 TEST(ComputeFicaTax, AdditionalMedicareThresholdByFilingStatus) {
   // 130,000 x 0.0765 = 9,945; married filing separately pays 5,000 x 0.009 = 45 more.
-  float se = 0;
+  double se = 0;
   EXPECT_EQ(tax::ComputeFicaTax("MarriedSep", 130'000, se).Tax, 9'990);
   EXPECT_EQ(tax::ComputeFicaTax("MFJ", 130'000, se).Tax, 9'945);
   // An unknown filing text has no additional Medicare tax: 65,500 x 0.0145 + 14,114.25.
@@ -59,7 +59,7 @@ TEST(ComputeTaxableSocialSecurity, UntaxedPartOfBenefits) {
   const struct {
     const char* name;
     const char* filing;
-    float benefits, other, adjustments;
+    double benefits, other, adjustments;
     double untaxed;
   } cases[] = {
       // P = 10,000 + 20,000 = 30,000: (30,000 - 25,000) / 2 = 2,500 taxed
@@ -85,8 +85,8 @@ TEST(ComputeIncomeTax, WorkedReturns) {
     const char* name;
     const char* filing;
     Age65Status age65;
-    float income, gains, itemized, invest;
-    float tax;
+    double income, gains, itemized, invest;
+    double tax;
   } cases[] = {
       // D 16,100, O 33,900: 1,240 + 21,500 x 0.12
       {"single", "Single", Age65Status::No, 50'000, 0, 0, 0, 3'820},

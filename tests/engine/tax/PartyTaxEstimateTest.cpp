@@ -9,7 +9,7 @@ using casevars::CaseVars;
 using casevars::Party;
 
 // Credits of the claimant with the income tax and AGI given, after the payroll tax.
-casevars::PartyTax Credits(CaseVars& v, float agi, float incomeTax, bool eicAsked) {
+casevars::PartyTax Credits(CaseVars& v, double agi, double incomeTax, bool eicAsked) {
   tax::PartyCase p = tax::PartyCaseOf(v, Party::Claim);
   tax::ComputePayrollTaxes(p);
   p.Tax.YrFedAGI = agi;
@@ -23,7 +23,7 @@ TEST(PartyTaxEstimate, TipsAndOvertimeAreEarnedIncome) {
   // the full 4,427, as wages would; for a joint return the new spouse's too.
   const struct {
     const char* filing;
-    float tips, overtime, spouseTips, spouseOvertime;
+    double tips, overtime, spouseTips, spouseOvertime;
   } earners[] = {{"Single", 10'000, 3'020, 0, 0}, {"MFJ", 0, 0, 5'020, 8'000}};
   for (const auto& e : earners) {
     CaseVars v;
@@ -74,17 +74,17 @@ TEST(PartyTaxEstimate, PayrollTaxOfAJointReturn) {
   tax::ComputePayrollTaxes(p);
   EXPECT_EQ(v.Tax.Claim.YrFicaTax, 1'413);
   EXPECT_EQ(v.Tax.Claim.YrFicaTax1, 2'826);
-  EXPECT_FLOAT_EQ(v.Tax.Claim.YrHalfSETax1, 1'412.955f);
-  EXPECT_FLOAT_EQ(v.Tax.Claim.YrHalfSETax, 706.4775f + 1'412.955f);
-  EXPECT_FLOAT_EQ(v.Tax.Claim.YrTaxAdjustments, 1'000 + 706.4775f + 1'412.955f);
+  EXPECT_FLOAT_EQ(v.Tax.Claim.YrHalfSETax1, 1'412.955);
+  EXPECT_FLOAT_EQ(v.Tax.Claim.YrHalfSETax, 706.4775 + 1'412.955);
+  EXPECT_FLOAT_EQ(v.Tax.Claim.YrTaxAdjustments, 1'000 + 706.4775 + 1'412.955);
 }
 
 }  // namespace
 
 TEST(PartyTaxEstimate, JointShareStaysWithinZeroAndOne) {
   const struct {
-    float own, spouse, share;
-  } cases[] = {{30'000, 10'000, 0.75f}, {-10'000, 30'000, 0}, {30'000, -10'000, 1}, {0, 0, 0}};
+    double own, spouse, share;
+  } cases[] = {{30'000, 10'000, 0.75}, {-10'000, 30'000, 0}, {30'000, -10'000, 1}, {0, 0, 0}};
   for (const auto& c : cases) {
     CaseVars v;
     v.Express.Claim.FilingStatus = "MFJ";

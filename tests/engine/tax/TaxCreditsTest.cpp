@@ -7,12 +7,12 @@ namespace {
 TEST(ComputeChildTaxCredit, PhaseOutByStepsOfIncome) {
   const struct {
     const char* filing;
-    float income;
+    double income;
     std::int16_t children;
-    float credit;
+    double credit;
   } cases[] = {
       {"Single", 200'000, 2, 4'400},     // at the threshold: no reduction
-      {"Single", 200'000.5f, 2, 4'350},  // a part of 1,000 counts as a whole step
+      {"Single", 200'000.5, 2, 4'350},  // a part of 1,000 counts as a whole step
       {"Single", 210'000, 2, 3'900},     // 10 steps of 50
       {"Single", 201'000, 1, 2'150},
       {"MFJ", 500'000, 3, 1'600},        // 6,600 - 100 x 50
@@ -50,9 +50,9 @@ TEST(DependentCareCreditRate, BandsOpenBelowClosedAbove) {
 TEST(ComputeDependentCareCredit, CountedExpensesTimesRate) {
   const struct {
     const char* filing;
-    float income, expenses;
+    double income, expenses;
     std::int16_t children;
-    float credit;
+    double credit;
   } cases[] = {
       {"Single", 14'000, 5'000, 1, 1'500},  // 3,000 x 0.50
       {"Single", 30'000, 5'000, 1, 1'260},  // 3,000 x 0.42
@@ -74,28 +74,28 @@ TEST(ComputeEarnedIncomeCredit, TwoPassesTakeTheSmaller) {
   const struct {
     const char* name;
     const char* filing;
-    float income, earned, invest, halfSE;
+    double income, earned, invest, halfSE;
     std::int16_t children;
-    float credit;
+    double credit;
   } cases[] = {
       {"at the earned amount", "Single", 13'020, 13'020, 0, 0, 1, 4'427},
       // 4,427 - 4,427 / (51,593 - 23,890) x (30,000 - 23,890)
-      {"in the phase-out", "Single", 30'000, 30'000, 0, 0, 1, 3'450.61f},
-      {"income pass smaller", "Single", 30'000, 20'000, 0, 0, 1, 3'450.61f},
-      {"earned pass smaller", "Single", 20'000, 30'000, 0, 0, 1, 3'450.61f},
+      {"in the phase-out", "Single", 30'000, 30'000, 0, 0, 1, 3'450.61},
+      {"income pass smaller", "Single", 30'000, 20'000, 0, 0, 1, 3'450.61},
+      {"earned pass smaller", "Single", 20'000, 30'000, 0, 0, 1, 3'450.61},
       {"no children, plateau", "Single", 10'000, 10'000, 0, 0, 0, 664},
       // 7,316 - 7,316 / (65,899 - 31,160) x (40,000 - 31,160)
-      {"joint, two children", "MFJ", 40'000, 40'000, 0, 0, 2, 5'454.30f},
+      {"joint, two children", "MFJ", 40'000, 40'000, 0, 0, 2, 5'454.30},
       // 8,231 - 8,231 / (62,974 - 23,890) x (60,000 - 23,890)
-      {"three children", "Single", 60'000, 60'000, 0, 0, 3, 626.32f},
+      {"three children", "Single", 60'000, 60'000, 0, 0, 3, 626.32},
       // 8,231 - 8,231 / (70,244 - 31,160) x (70,230 - 31,160): the joint phase-out ends
       // where the 21.06 percent rate brings 8,231 to zero, so a few dollars remain here
-      {"joint, three children near the end", "MFJ", 70'230, 70'230, 0, 0, 3, 2.95f},
+      {"joint, three children near the end", "MFJ", 70'230, 70'230, 0, 0, 3, 2.95},
       {"investment income above the limit", "Single", 13'020, 13'020, 12'201, 0, 1, 0},
       {"investment income at the limit", "Single", 13'020, 13'020, 12'200, 0, 1, 4'427},
       {"married filing separately", "MarriedSep", 13'020, 13'020, 0, 0, 1, 0},
       // 4,427 / 13,020 x (10,000 - 500)
-      {"phase-in on earned less half SE tax", "Single", 10'000, 10'000, 0, 500, 1, 3'230.15f},
+      {"phase-in on earned less half SE tax", "Single", 10'000, 10'000, 0, 500, 1, 3'230.15},
       {"earned above the end", "Single", 20'000, 52'000, 0, 0, 1, 0},
       {"four children is no row", "Single", 13'020, 13'020, 0, 0, 4, 0},
   };
@@ -113,7 +113,7 @@ TEST(ApplyTaxCreditLimits, OneChildWithAdditionalCredit) {
   in.IncomeTax = 1'000;
   in.ChildTaxCredit = 2'200;
   in.EIC = 500;
-  float care = 600;
+  double care = 600;
   const tax::CreditTotals r = tax::ApplyTaxCreditLimits(in, care);
   // 600 + 2,200 = 2,800: 1,000 against the tax, 1,800 over; L = 0.15 x 27,500 =
   // 4,125; the per-child cap makes it 1,700. Total 1,000 + 1,700 + 500.
@@ -126,7 +126,7 @@ TEST(ApplyTaxCreditLimits, CareCreditIsLoweredToTheTax) {
   tax::CreditLimitInputs in;
   in.IncomeTax = 1'000;
   in.OtherCredits = 300;
-  float care = 1'500;
+  double care = 1'500;
   const tax::CreditTotals r = tax::ApplyTaxCreditLimits(in, care);
   EXPECT_EQ(care, 1'000);
   EXPECT_FLOAT_EQ(r.TotalCredits, 1'000);
@@ -140,7 +140,7 @@ TEST(ApplyTaxCreditLimits, EarnedIncomeLimitAndPayrollTaxForThreeChildren) {
   in.IncomeTax = 0;
   // With tax 0 the whole 6,600 is over the tax; L = 0.15 x 7,500 = 1,125.
   in.Children = 2;
-  float care = 0;
+  double care = 0;
   EXPECT_FLOAT_EQ(tax::ApplyTaxCreditLimits(in, care).AddlChildTaxCredit, 1'125);
   // Three children: payroll tax 2,000 - half SE 0 - EIC 500 = 1,500 > 1,125.
   in.Children = 3;

@@ -79,7 +79,7 @@ TEST_F(BusinessWindowLinkTest, EntryErrorsAndARefusedYearlyReachTheUser) {
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[1].prompt, "The amounts entered are too large to be converted to Yearly amounts.");
   EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Hourly);
-  EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0f);
+  EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0);
   EXPECT_TRUE(form26.isHidden());
   EXPECT_FALSE(dialogs.Failed());
 }

@@ -61,7 +61,7 @@ TEST_F(IncomeWindowEntryTest, TwinsCarryTheirOwnControlNamesAndCaptions) {
 TEST_F(IncomeWindowEntryTest, EveryKeyStoresTheNumberTyped) {
   Form13& w = Claim();
   AmountBox* st = Box(w, "ST");
-  const float expected[] = {1, 15, 150, 1500};
+  const double expected[] = {1, 15, 150, 1500};
   const char* keys = "1500";
   for (int i = 0; i < 4; ++i) {
     KeyClick(st, keys[i]);
@@ -71,15 +71,17 @@ TEST_F(IncomeWindowEntryTest, EveryKeyStoresTheNumberTyped) {
 
   AmountBox* dues = Box(w, "Dues");
   KeyClicks(dues, "$1,234.5");
-  EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5f);
+  EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5);
   dues->setText("$5");
   dues->end(false);  // text set by code shows its start; the caret goes to the end
   KeyClick(dues, Qt::Key_Backspace);  // "$": nothing numeric, nothing stored
-  EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5f);
-  KeyClicks(dues, "-200");
-  EXPECT_EQ(vars.Income.Claim.YrDues, -200);
+  EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5);
+  KeyClicks(dues, "-200");  // dues cannot be negative: nothing stored
+  EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5);
+  KeyClicks(Box(w, "PT"), "-200");  // a rental loss can
+  EXPECT_EQ(vars.Income.Claim.YrPT, -200);
   KeyClicks(dues, "x");  // letters store nothing
-  EXPECT_EQ(vars.Income.Claim.YrDues, -200);
+  EXPECT_EQ(vars.Income.Claim.YrDues, 1234.5);
 
   // The twin stores into the other party's variables.
   KeyClicks(Box(Payer(), "Tips", 1), "75");
@@ -104,7 +106,7 @@ TEST_F(IncomeWindowEntryTest, AnAmountTooLargeIsRefusedWithAMessage) {
   Form13& w = Claim();
   AmountBox* earned = Box(w, "Earned");
   KeyClicks(earned, "999999999999");
-  EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0f);
+  EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0);
   EXPECT_TRUE(Messages().empty());
   dialogs.AnswerMessageBox(platform::kAnswerOk);
   KeyClick(earned, '9');
@@ -112,7 +114,7 @@ TEST_F(IncomeWindowEntryTest, AnAmountTooLargeIsRefusedWithAMessage) {
   EXPECT_EQ(Messages()[0].title, "Entry Error");
   EXPECT_EQ(Messages()[0].buttons, platform::kBoxOk);
   EXPECT_EQ(earned->text(), "999999999999");
-  EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0f);
+  EXPECT_EQ(vars.Income.Claim.YrEarned, 999999999999.0);
   // Also in a box without key handling of its own.
   AmountBox* credits = Box(w, "OtherCredits");
   QGuiApplication::clipboard()->setText("1e15");
@@ -225,7 +227,7 @@ TEST_F(IncomeWindowEntryTest, AFigureTypedAfterAClickIsThatFigure) {
     AmountBox* earned = Box(*w, "Earned");
     ASSERT_EQ(earned->text(), "$ .00");
     const struct {
-      float before;
+      double before;
       int x;  // where the click falls, from the box's left edge
     } cases[] = {{0, earned->width() - 4}, {0, 4}, {1200, earned->width() - 4}, {1200, earned->width() / 2}};
     for (const auto& c : cases) {
@@ -263,7 +265,7 @@ TEST_F(IncomeWindowEntryTest, ADroppedAmountTooLargeIsRefusedToo) {
   st->clear();
   DropText(st, "-999,999,999,999");
   EXPECT_EQ(st->text(), "-999,999,999,999");
-  EXPECT_EQ(vars.Income.Payer.YrST, -999999999999.0f);
+  EXPECT_EQ(vars.Income.Payer.YrST, -999999999999.0);
   EXPECT_EQ(Messages().size(), 1u);
 }
 
@@ -274,11 +276,15 @@ TEST_F(IncomeWindowEntryTest, ALongAmountShowsItsStartOutsideTheBox) {
   ShowActive(w);
   for (const char* s : {"Earned", "ST", "SS"}) Box(w, s)->setText("999999999999");
   for (const char* s : {"Earned", "ST", "SS"}) KeyClicks(Box(w, s), "");
-  vars.Income.Claim.YrEarned = vars.Income.Claim.YrST = vars.Income.Claim.YrSS = 999999999999.0f;
+  vars.Income.Claim.YrEarned = vars.Income.Claim.YrST = vars.Income.Claim.YrSS = 999999999999.0;
   w.AddIncomeVars();
   AmountBox* total = Box(w, "Total");
   ASSERT_GT(total->fontMetrics().horizontalAdvance(total->text()), total->width());
   EXPECT_EQ(total->cursorPosition(), 0);
+  // Written again with the same text (another box left), it still shows its start.
+  w.AddIncomeVars();
+  EXPECT_EQ(total->cursorPosition(), 0);
+  EXPECT_EQ(Box(w, "Earned")->cursorPosition(), 0);
   // Left after typing at its end, a box scrolls back to its start as well.
   AmountBox* lt = Box(w, "LT");
   lt->setFocus(Qt::TabFocusReason);
@@ -286,7 +292,7 @@ TEST_F(IncomeWindowEntryTest, ALongAmountShowsItsStartOutsideTheBox) {
   QTest::keyClicks(lt, "99999999999");
   EXPECT_EQ(lt->cursorPosition(), lt->text().size());
   Box(w, "PT")->setFocus(Qt::TabFocusReason);
-  EXPECT_EQ(lt->text(), "$ 99,999,997,952.00");
+  EXPECT_EQ(lt->text(), "$ 99,999,999,999.00");
   EXPECT_EQ(lt->cursorPosition(), 0);
   w.hide();
 }

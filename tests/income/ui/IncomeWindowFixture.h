@@ -52,6 +52,15 @@ inline void Type(QLineEdit* box, const char* text) {
   KeyClicks(box, text);
 }
 
+// Shows the window and waits until it is active, so that focus moves.
+inline void ShowActiveWindow(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  QElapsedTimer timer;
+  timer.start();
+  while (!w.isActiveWindow() && timer.elapsed() < 2000) QCoreApplication::processEvents();
+}
+
 // The Express screen as the income windows see it.
 struct FakeExpress : income::ExpressLink {
   casevars::PartyPair<income::FilingOptions> filing;
@@ -65,11 +74,11 @@ struct FakeExpress : income::ExpressLink {
 // A business window that records what it is asked.
 struct FakeBusiness : income::BusinessLink {
   income::BusinessTips tips;
-  float deduction = 0;
+  double deduction = 0;
   casevars::CaseVars* vars = nullptr;
   QStringList calls;
   income::BusinessTips Tips(casevars::Party) const override { return tips; }
-  void GetBusinessDeduction(casevars::Party p, float agi) override {
+  void GetBusinessDeduction(casevars::Party p, double agi) override {
     calls << QStringLiteral("GetBusinessDeduction %1").arg(double(agi));
     vars->Business[p].YrBusDeduction = deduction;
   }
@@ -101,14 +110,7 @@ class IncomeWindowFixture {
   static income::AmountBox* Box(income::IncomeWindow& w, const char* suffix, int index = -1) {
     return w.Box(suffix, index);
   }
-  // Shows the window and waits until it is active, so that focus moves.
-  static void ShowActive(QWidget& w) {
-    w.show();
-    w.activateWindow();
-    QElapsedTimer timer;
-    timer.start();
-    while (!w.isActiveWindow() && timer.elapsed() < 2000) QCoreApplication::processEvents();
-  }
+  static void ShowActive(QWidget& w) { ShowActiveWindow(w); }
 
   casevars::CaseVars vars;
   FakeExpress express;

@@ -31,12 +31,12 @@ TEST_F(IncomeWindowMethodsTest, AddIncomeVarsRedrawsTotalsAndHandsOnTheGrossInco
   Box(w, "Comp")->setText("$");             // emptied, 0
   vars.Income.Claim.YrPension = 900;        // a number whose variable differs: redrawn from the variable
   Box(w, "Pension")->setText("5");
-  KeyClicks(Box(w, "Free"), "-200");        // a negative amount lowers the total
+  KeyClicks(Box(w, "LT"), "-200");          // a loss lowers the total
   w.AddIncomeVars();
   EXPECT_EQ(Box(w, "Earned")->text(), "$ 1,000.00");
   EXPECT_EQ(Box(w, "Comp")->text(), "");
   EXPECT_EQ(Box(w, "Pension")->text(), "$ 900.00");
-  EXPECT_EQ(Box(w, "Free")->text(), "-$ 200.00");
+  EXPECT_EQ(Box(w, "LT")->text(), "-$ 200.00");
   EXPECT_EQ(Box(w, "ST")->text(), "");      // empty stays empty
   EXPECT_EQ(Box(w, "Total")->text(), "$ 2,000.00");
   EXPECT_EQ(Box(w, "Total1")->text(), "$ 450.00");
@@ -54,15 +54,15 @@ TEST_F(IncomeWindowMethodsTest, PeriodChangesConvertBoxesAndVariables) {
   Box(w, "ST")->setText("abc");             // not a number: the formatted zero after the change
   ASSERT_TRUE(w.SemiWeekly_Click());
   EXPECT_EQ(Box(w, "Earned")->text(), "$ 460.27");
-  EXPECT_EQ(vars.Income.Claim.YrEarned, 460.27399f);
-  EXPECT_EQ(vars.Income.IncomePeriodFactor, 0.46027398f);
+  EXPECT_NEAR(vars.Income.Claim.YrEarned, 460.2739726, 1e-7);
+  EXPECT_DOUBLE_EQ(vars.Income.IncomePeriodFactor, 168.0 / 365);
   EXPECT_EQ(Box(w, "ST")->text(), "$ .00");
   EXPECT_EQ(w.TimeLabel->text(), "SEMIWEEKLY");
   EXPECT_EQ(w.TimeLabel2->text(), "SEMIWEEKLY");
   EXPECT_TRUE(w.PeriodItems[2]->isChecked());
   EXPECT_FALSE(w.PeriodItems[1]->isChecked());
   ASSERT_TRUE(w.Monthly_Click());
-  EXPECT_EQ(vars.Income.Claim.YrEarned, std::nextafter(1000.0f, 2000.0f));
+  EXPECT_DOUBLE_EQ(vars.Income.Claim.YrEarned, 1000);
   EXPECT_EQ(Box(w, "Earned")->text(), "$ 1,000.00");
   ASSERT_TRUE(w.Yearly_Click());
   EXPECT_EQ(Box(w, "Total")->text(), "$ 12,000.00");
@@ -71,7 +71,7 @@ TEST_F(IncomeWindowMethodsTest, PeriodChangesConvertBoxesAndVariables) {
   EXPECT_EQ(Box(w, "IRADeduct")->text(), "$ 3,000");
   // The same period again: factor 1, nothing converted.
   ASSERT_TRUE(w.Yearly_Click());
-  EXPECT_EQ(vars.Income.IncomePeriodFactor, 1.0f);
+  EXPECT_EQ(vars.Income.IncomePeriodFactor, 1.0);
   EXPECT_EQ(Box(w, "Dues")->text(), "$ 600.00");
   // The other party's window keeps its own period.
   EXPECT_EQ(Payer().IncomeEntryPeriod(), IncomePeriod::Monthly);
@@ -132,14 +132,14 @@ TEST_F(IncomeWindowMethodsTest, APeriodChangePastTheAmountLimitIsRefusedWithItsM
   EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Hourly);
   EXPECT_TRUE(w.PeriodItems[size_t(IncomePeriod::Hourly)]->isChecked());
   EXPECT_FALSE(w.PeriodItems[size_t(IncomePeriod::Yearly)]->isChecked());
-  EXPECT_EQ(vars.Income.Payer.YrEarned, 999999999999.0f);
+  EXPECT_EQ(vars.Income.Payer.YrEarned, 999999999999.0);
   EXPECT_EQ(vars.Income.Payer.YrDues, 20);
   EXPECT_EQ(Box(w, "Total")->text(), total);
   EXPECT_EQ(express.gross.Payer, gross);
   // Amounts that stay within the limit convert.
   Type(Box(w, "Earned"), "400000000");
   EXPECT_TRUE(w.Yearly_Click());
-  EXPECT_EQ(vars.Income.Payer.YrEarned, static_cast<float>(4e8 * double(PeriodFactor(IncomePeriod::Hourly, IncomePeriod::Yearly))));
+  EXPECT_EQ(vars.Income.Payer.YrEarned, static_cast<double>(4e8 * double(PeriodFactor(IncomePeriod::Hourly, IncomePeriod::Yearly))));
   EXPECT_TRUE(Box(w, "Earned")->text().startsWith("$ 834,285,7"));
   EXPECT_FALSE(dialogs.Failed());
 }
@@ -168,7 +168,7 @@ TEST_F(IncomeWindowMethodsTest, AssignDeductVarsReadAndKeepRules) {
   w.StandardDeduction->setChecked(true);
   Box(w, "ItemizedAmount")->setText("12000");
   w.AssignDeductVars();
-  EXPECT_EQ(vars.Income.Claim.YrIRADeduct, 1234.56f);
+  EXPECT_EQ(vars.Income.Claim.YrIRADeduct, 1234.56);
   EXPECT_EQ(Box(w, "IRADeduct")->text(), "$ 1,235");
   EXPECT_EQ(Box(w, "Dues")->text(), "$");
   EXPECT_EQ(vars.Income.Claim.YrDues, 0);
@@ -181,7 +181,7 @@ TEST_F(IncomeWindowMethodsTest, AssignDeductVarsReadAndKeepRules) {
 TEST_F(IncomeWindowMethodsTest, SelfEmployedDeductionsNeedBusinessIncome) {
   Form13& w = Claim();
   Box(w, "SelfHealthDeduct")->setText("500");
-  for (float self : {0.0f, -500.0f, 2000.0f}) {
+  for (double self : {0.0, -500.0, 2000.0}) {
     vars.Income.Claim.YrSelf = self;
     Box(w, "Self")->setText(self == 0 ? "" : "1");
     w.AddIncomeVars();
@@ -232,7 +232,7 @@ TEST_F(IncomeWindowMethodsTest, AssignPopUpVarsCopiesEveryBox) {
   ASSERT_TRUE(w.Monthly_Click());  // the box shows 83.33 of 1,000 / 12
   EXPECT_EQ(Box(w, "Earned")->text(), "$ 83.33");
   w.AssignPopUpVars();
-  EXPECT_EQ(vars.Income.Claim.YrEarned, 83.33f);
+  EXPECT_EQ(vars.Income.Claim.YrEarned, 83.33);
   vars.Income.Claim.YrDues = 40;
   vars.Income.Claim.YrMedCare = 40;
   vars.Income.Claim.YrOtherSupport = 40;
@@ -248,7 +248,7 @@ TEST_F(IncomeWindowMethodsTest, AssignPopUpVarsCopiesEveryBox) {
   EXPECT_EQ(vars.Income.Claim.YrDues, 40);
   EXPECT_EQ(vars.Income.Claim.YrMedCare, 0);
   EXPECT_EQ(vars.Income.Claim.YrOtherSupport, 0);
-  EXPECT_EQ(vars.Income.Claim.YrST, 1234.5f);
+  EXPECT_EQ(vars.Income.Claim.YrST, 1234.5);
   EXPECT_EQ(vars.Income.Claim.YrLT, 1234);
   EXPECT_EQ(vars.Income.Claim.YrPT, 12);
   EXPECT_EQ(vars.Income.Claim.YrTips1, 10);
@@ -323,8 +323,8 @@ TEST_F(IncomeWindowMethodsTest, ClosingLeavesYearlyAmountsActivationTheDefaultPe
   w.close();
   EXPECT_TRUE(w.isHidden());
   EXPECT_EQ(w.IncomeEntryPeriod(), IncomePeriod::Yearly);
-  EXPECT_EQ(vars.Income.Claim.YrEarned, 31285.715f);
-  EXPECT_EQ(Box(w, "Earned")->text(), "$ 31,285.71");  // the float holds 31285.71484...
+  EXPECT_NEAR(vars.Income.Claim.YrEarned, 31285.7142857, 1e-7);  // 15 x 40 x 365 / 7
+  EXPECT_EQ(Box(w, "Earned")->text(), "$ 31,285.71");
   EXPECT_TRUE(business.calls.contains("AssignNewVars"));
   express.monthly = false;
   ShowActive(w);

@@ -88,8 +88,8 @@ TEST_F(Form5Test, ARunShowsTheTransferTheEngineComputed) {
 }
 
 TEST_F(Form5Test, AdjustWithAHandEnteredNetRunsAgainAndResetUndoesIt) {
-  const float computed = vars.Support.Claim.MoNetIncome;
-  const float transfer = vars.Support.MoChildSupportTransfer;
+  const double computed = vars.Support.Claim.MoNetIncome;
+  const double transfer = vars.Support.MoChildSupportTransfer;
   QTest::keyClicks(form->NewClaimNet, "$1,000");
   QTest::mouseClick(form->ChangeClaimant, Qt::LeftButton);
   EXPECT_EQ(vars.Results.ManualNetState, 2);

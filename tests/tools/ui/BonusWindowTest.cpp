@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 #include <QTextBrowser>
 
+#include "platform/AmountLimit.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "platform/ui/ButtonPlus.h"
@@ -33,10 +35,10 @@ struct BonusWindowTest : ::testing::Test, ProgramFixture {
     s.payerEarnedText = [this] { return payerEarned; };
     s.setPayerEarnedText = [this](const QString& t) { payerEarned = t; };
     s.incomeRefresh = [this] {
-      program.Case.Income.Payer.YrEarned = static_cast<float>(platform::AmountFromText(payerEarned));
+      program.Case.Income.Payer.YrEarned = static_cast<double>(platform::AmountFromText(payerEarned));
     };
     s.computeChildSupport = [this](bool writeField) {
-      const float transfer = 700 + 0.005f * (program.Case.Income.Payer.YrEarned - 100000);
+      const double transfer = 700 + 0.005 * (program.Case.Income.Payer.YrEarned - 100000);
       if (writeField) childSupport = platform::Format(transfer, "$###,##0");
     };
     s.computeAlimony = [] {};
@@ -112,6 +114,45 @@ TEST_F(BonusWindowTest, AboutOpensTheHelpWindow) {
   OpenBonusCalculator(program, "FormBonusAlm", Services());
 }
 
+// A bonus past the amount limit, typed or with the other party's wages, gets
+// the limit's own message in both calculators, and nothing runs.
+TEST_F(BonusWindowTest, ABonusPastTheAmountLimitIsRefusedAndNothingRuns) {
+  for (const char* name : {"FormBonusCS", "FormBonusAlm"}) {
+    SCOPED_TRACE(name);
+    const size_t before = dialogs.CallsOf(platform::DialogKind::MessageBox).size();
+    program.Case.Income.Payer.YrEarned = 999'999'000'000;
+    payerEarned = QStringLiteral("999999000000");
+    for (int i = 0; i < 2; ++i) dialogs.AnswerMessageBox(platform::kAnswerOk);
+    bool ran = false;
+    BonusServices services = Services();
+    services.computeChildSupport = [&ran](bool) { ran = true; };
+    services.computeAlimony = [&ran] { ran = true; };
+    testenv::WhenModal<BonusWindow>([](BonusWindow& w) {
+      w.Text2->setFocus();
+      QTest::keyClicks(w.Text2, "2e12");  // the last key would pass the limit
+      EXPECT_EQ(w.Text2->text().toStdString(), "2e1");
+      w.Text2->selectAll();
+      QTest::keyClicks(w.Text2, "5000000");  // within the limit, not with the wages
+      w.ButtonPlus1->click();
+      EXPECT_TRUE(w.Text1->text().isEmpty());
+      EXPECT_TRUE(w.Picture1->Lines().empty());
+      w.close();
+    });
+    OpenBonusCalculator(program, name, services);
+    const auto messages = dialogs.CallsOf(platform::DialogKind::MessageBox);
+    ASSERT_EQ(messages.size(), before + 2);
+    for (size_t i = before; i < messages.size(); ++i) {
+      const auto& m = messages[i];
+      EXPECT_EQ(m.prompt, platform::AmountTooLargeMessage());
+      EXPECT_EQ(m.title, "Entry Error");
+    }
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(payerEarned, "999999000000");
+    EXPECT_FALSE(dialogs.Failed());
+    DeleteClosed();
+  }
+}
+
 // Through the program's windows: the bonus goes into the other party's
 // earned-wages box for the run, and the box and the wages come back after it.
 TEST_F(BonusWindowTest, WindowServicesPutTheEarnedWagesBoxBack) {
@@ -122,15 +163,15 @@ TEST_F(BonusWindowTest, WindowServicesPutTheEarnedWagesBoxBack) {
   payer->AddIncomeVars();
   const QString before = payer->Box("Earned")->text();
   BonusServices s = BonusWindowServices(program);
-  float earnedInRun = 0;
+  double earnedInRun = 0;
   s.computeChildSupport = [&](bool) {
     if (earnedInRun == 0) earnedInRun = program.Case.Income.Payer.YrEarned;
   };
   BonusValues v;
   RunBonus(BonusKind::ChildSupport, 50000, program.Case, s, v);
-  EXPECT_EQ(earnedInRun, 150000.0f);
+  EXPECT_EQ(earnedInRun, 150000.0);
   EXPECT_EQ(payer->Box("Earned")->text(), before);
-  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 100000.0f);
+  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 100000.0);
   EXPECT_FALSE(dialogs.Failed());
 }
 

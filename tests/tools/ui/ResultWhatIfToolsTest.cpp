@@ -43,7 +43,7 @@ struct RunCase : TypedCase {
 
   // What a what-if run must leave as it found it.
   struct Snapshot {
-    float transfer, payerEarned;
+    double transfer, payerEarned;
     std::int16_t claimUnder17, payerUnder17;
     QString field, earnedBox;
     QStringList transferText, claimPicture;
@@ -141,7 +141,7 @@ TEST(ResultWhatIfTools, AlimonyBonusRunUsesTheProgramsAlimonyCalculation) {
   for (auto [name, text] : {std::pair{"ClaimAge", "40"}, {"YrsMarriage", "12"}, {"EdSkillScore", "5"}})
     run.express.Fields().SetText(QLatin1String(name), QLatin1String(text));
   run.express.AlimonyButton->click();
-  const float award = run.program.Case.Alimony.YrAlimonyAward;
+  const double award = run.program.Case.Alimony.YrAlimonyAward;
   ASSERT_GT(award, 0) << run.Failures();
   const QString earned = run.Window(Party::Payer).Box("Earned")->text();
   QString share;

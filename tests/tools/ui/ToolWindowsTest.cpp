@@ -33,7 +33,7 @@ struct ToolWindowsTest : ::testing::Test, ProgramFixture {
 
   // The party's income window with earned wages typed in yearly.
   template <class W>
-  W& IncomeWindow(const char* name, casevars::Party party, float earned) {
+  W& IncomeWindow(const char* name, casevars::Party party, double earned) {
     auto* w = program.Load<W>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr);
     w->show();
@@ -95,9 +95,9 @@ TEST_F(ToolWindowsTest, MedianImputationStoresTheYearlyMedianForTheOtherParty) {
     w.close();
   });
   income.Impute->trigger();
-  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 25090.0f);
+  EXPECT_EQ(program.Case.Income.Payer.YrEarned, 25090.0);
   EXPECT_EQ(income.Box("Earned")->text(), "$ 25,090.00");
-  EXPECT_EQ(program.Case.Income.Claim.YrEarned, 0.0f);
+  EXPECT_EQ(program.Case.Income.Claim.YrEarned, 0.0);
   EXPECT_FALSE(dialogs.Failed());
 }
 
@@ -133,7 +133,7 @@ TEST_F(ToolWindowsTest, DoNotImputeLeavesTheEarnedWagesAlone) {
     w.close();
   });
   income.Impute->trigger();
-  EXPECT_EQ(program.Case.Income.Claim.YrEarned, 48000.0f);
+  EXPECT_EQ(program.Case.Income.Claim.YrEarned, 48000.0);
   EXPECT_EQ(income.Box("Earned")->text(), "$ 48,000.00");
   EXPECT_FALSE(dialogs.Failed());
 }

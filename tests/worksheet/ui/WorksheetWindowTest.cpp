@@ -408,10 +408,10 @@ TEST_F(WorksheetWindowTest, SharedCustodyCaseFromExpressScreenToPdf) {
 
 namespace {
 
-// A child support run that stops (here on a state tax the run cannot
-// compute) transfers nothing: the sheet keeps what it showed, not the net
-// incomes of the run before, and the Express screen comes to the front with
-// the run's message.
+// A child support run that stops on an entry check (here the claimant's
+// children under 17 left empty) transfers nothing: the sheet keeps what it
+// showed, not the net incomes of the run before, and the Express screen
+// comes to the front with the check's message.
 TEST(WorksheetTransferTest, AStoppedRunTransfersNothingAndShowsTheExpressScreen) {
   platform::RegisterTahomaIfMissing();
   TypedCase run;
@@ -425,11 +425,8 @@ TEST(WorksheetTransferTest, AStoppedRunTransfersNothingAndShowsTheExpressScreen)
   QTest::mouseClick(result->findChild<QWidget*>(QStringLiteral("ReturnToDataCommand")), Qt::LeftButton);
   ASSERT_TRUE(express.isVisible());
 
-  // The claimant's state tax as a yearly amount no run can compute with.
-  express.ClaimStateTaxCombo->setFocus();
-  QTest::keyClick(express.ClaimStateTaxCombo, Qt::Key_Down);
-  ASSERT_EQ(express.ClaimStateTaxCombo->currentText(), "As Amount");
-  ExpressFixture::Retype(express.ClaimStateTax, "1e39");
+  const QString children17 = express.ClaimDepend17->text();
+  ExpressFixture::Retype(express.ClaimDepend17, "");
   QTest::mouseClick(express.RunWaWs, Qt::LeftButton);
   auto* frame = run.program.Find<MDIForm1>(QStringLiteral("MDIForm1"));
   auto* sheet = run.program.Find<Form9>(QStringLiteral("Form9"));
@@ -440,7 +437,7 @@ TEST(WorksheetTransferTest, AStoppedRunTransfersNothingAndShowsTheExpressScreen)
   QTest::mouseClick(frame->GetDataFromCommand, Qt::LeftButton);
   const QStringList prompts = run.Prompts().mid(int(shown));
   ASSERT_EQ(prompts.size(), 1) << prompts.join(" | ").toStdString();
-  EXPECT_TRUE(prompts[0].startsWith("The child support calculation stopped")) << prompts[0].toStdString();
+  EXPECT_TRUE(prompts[0].startsWith("Please ReEnter The Number Of Children Under Age 17")) << prompts[0].toStdString();
   EXPECT_EQ(sheet->Sheet().text, before.text);
   EXPECT_EQ(sheet->BoxControl(Box::WS1f)->text(), "$");
   EXPECT_TRUE(express.isVisible());
@@ -448,7 +445,7 @@ TEST(WorksheetTransferTest, AStoppedRunTransfersNothingAndShowsTheExpressScreen)
 
   // The entry put right, the worksheet command brings the worksheet (still
   // open behind) to the front again and the transfer goes through.
-  ExpressFixture::Retype(express.ClaimStateTax, "1200");
+  ExpressFixture::Retype(express.ClaimDepend17, children17);
   QTest::mouseClick(express.RunWaWs, Qt::LeftButton);
   EXPECT_TRUE(QTest::qWaitForWindowActive(frame, 1000));
   QTest::mouseClick(frame->GetDataFromCommand, Qt::LeftButton);

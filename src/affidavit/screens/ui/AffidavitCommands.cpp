@@ -6,7 +6,7 @@
 #include "affidavit/calc/AffidavitTaxEstimate.h"
 #include "affidavit/calc/ClearAffidavit.h"
 #include "affidavit/calc/ExpressTransfers.h"
-#include "affidavit/screens/FinDecCommands.h"
+#include "affidavit/commands/FinDecCommands.h"
 #include "affidavit/print/AffidavitPrinters.h"
 #include "affidavit/screens/PageRules.h"
 #include "affidavit/screens/ui/AffidavitPage.h"

@@ -12,6 +12,7 @@
 
 #include "affidavit/screens/ui/AffidavitCommands.h"
 #include "affidavit/screens/ui/AffidavitField.h"
+#include "platform/ui/AmountLimitGuard.h"
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/ButtonPlus.h"
@@ -145,6 +146,8 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
         const int index = c.index;
         field->KeyDown = [this, field, array, index](int key) { CheckWidth(field, array, index, key); };
       }
+      if (c.kind == ControlKind::Amount && !c.locked)
+        platform::ui::AmountLimitGuard::Attach(field, program_.Dialogs);
       w = field;
       break;
     }

@@ -1,4 +1,4 @@
-#include "affidavit/screens/FinDecCommands.h"
+#include "affidavit/commands/FinDecCommands.h"
 
 #include "affidavit/calc/AffidavitCalc.h"
 #include "platform/Dialogs.h"

@@ -6,7 +6,7 @@
 
 #include "affidavit/calc/AffidavitCalc.h"
 #include "affidavit/calc/ClearAffidavit.h"
-#include "affidavit/screens/FinDecCommands.h"
+#include "affidavit/commands/FinDecCommands.h"
 #include "platform/AnsiText.h"
 #include "platform/ScriptedDialogs.h"
 #include "prefs/Preferences.h"

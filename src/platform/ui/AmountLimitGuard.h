@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+
+namespace platform {
+class Dialogs;
+}
+
+namespace platform::ui {
+
+// Keeps a text box to the program's amount limit (platform/AmountLimit.h):
+// an edit by the user (typing, pasting, dropping, undoing) that leaves an
+// amount beyond the limit is taken back at once, the box showing its text
+// from before the edit, and reported. Text the program sets is not checked;
+// the guard remembers it as the text to go back to when it is within the
+// limit. Every amount box of the program's windows has one.
+class AmountLimitGuard : public QObject {
+  Q_OBJECT
+ public:
+  // Guards `box` (the guard is the box's child): an edit taken back calls
+  // `tooLarge` after the box shows its earlier text.
+  static AmountLimitGuard* Attach(QLineEdit* box, std::function<void()> tooLarge);
+  // The same, the edit taken back reported as an "Entry Error" with
+  // AmountTooLargeMessage in `dialogs`.
+  static AmountLimitGuard* Attach(QLineEdit* box, Dialogs& dialogs);
+
+  // For a box that handles its own edits (EntryBox): a guard that does not
+  // watch the edits itself; TakeBackTooLarge, called on each edit, takes the
+  // edit back and returns true when it passes the limit.
+  static AmountLimitGuard* Track(QLineEdit* box);
+  bool TakeBackTooLarge();
+
+ private:
+  explicit AmountLimitGuard(QLineEdit* box);
+
+  QLineEdit* box_;
+  QString accepted_;  // the latest text within the limit
+  std::function<void()> tooLarge_;
+};
+
+}  // namespace platform::ui
