@@ -5,6 +5,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/document/DocumentPage.h"
 #include "platform/document/PdfWriter.h"
 #include "platform/document/TextMetrics.h"
 #include "support/PdfText.h"
@@ -109,23 +110,28 @@ TEST_F(WorksheetDocumentTest, FooterOnEveryPageAtItsX) {
   }
 }
 
+// The small print's size follows the width of the fit text as it prints; a
+// face wider than Tahoma prints every size at its scale (its lines as wide
+// as Tahoma's, see the edges test).
 TEST_F(WorksheetDocumentTest, FitRuleByTheWidthOfTheFitText) {
   const QString fitText =
       " Subtract the smaller amount owed from the larger amount owed and enter the result in the";
-  for (const QString font : {"Tahoma", "DejaVu Sans Mono"}) {
-    const double width = platform::TextMetrics({font, 7.0}).width(fitText);
+  for (const QString font : {"Tahoma", "DejaVu Sans", "DejaVu Sans Mono"}) {
+    const double width = platform::TextMetrics({font, 7.0}).width(fitText) * platform::WideFaceScale(font);
     EXPECT_DOUBLE_EQ(WorksheetFitSize(font), width > 6192 ? 6 : 7) << font.toStdString();
   }
-  EXPECT_DOUBLE_EQ(WorksheetFitSize("DejaVu Sans Mono"), 6);  // a wide face
+  EXPECT_DOUBLE_EQ(platform::WideFaceScale("Tahoma"), 1);
+  const double scale = platform::WideFaceScale("DejaVu Sans Mono");
+  EXPECT_LT(scale, 0.8);  // a wide face
   settings.fontName = "DejaVu Sans Mono";
   const platform::Document doc = Draw(2, 2);
-  const TextRun* instruction = nullptr;  // in a wide face the words move along the lines
+  const TextRun* instruction = nullptr;
   for (const TextRun* r : doc.pages[0].textRuns())
     if (r->text.endsWith("Enter answer on line 6A.")) instruction = r;
   ASSERT_TRUE(instruction);
-  EXPECT_DOUBLE_EQ(instruction->font.size, 6);
+  EXPECT_DOUBLE_EQ(instruction->font.size, WorksheetFitSize("DejaVu Sans Mono") * scale);
   EXPECT_EQ(instruction->font.name, "DejaVu Sans Mono");
-  EXPECT_DOUBLE_EQ(Find(doc.pages[0], " 6. Additional Support Payments")->font.size, 10);
+  EXPECT_DOUBLE_EQ(Find(doc.pages[0], " 6. Additional Support Payments")->font.size, 10 * scale);
 }
 
 TEST_F(WorksheetDocumentTest, TopMarginOfEveryPage) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "platform/document/DrawingCursor.h"
 
@@ -23,6 +24,19 @@ inline constexpr double kPageRightEdge = kPageLeftEdge + 6.5 * kTwipsPerInch;  /
 // other text, the empty one included, gives 1440. Most documents take 2160
 // for "OneOneHalf"; a document that maps it otherwise passes its own figure.
 double TopMarginFor(const QString& preparerMargin, double oneAndAHalf = 2160);
+
+// How much smaller text prints in `face` than it was laid out for: the
+// documents are laid out in Tahoma, and a wider face prints at this part of
+// each size, so that its lines keep their widths and break where they break
+// in Tahoma. 1 for a face no wider than Tahoma; for a wider one the smallest
+// ratio of Tahoma's width to the face's over sample texts (running text,
+// capitals, figures). Tahoma's widths are the program's own figures, so a
+// stand-in face on a machine without Tahoma is measured as the wider face it is.
+double WideFaceScale(const QString& face);
+
+// The face of a document laid out in Tahoma: the cursor's font name and its
+// font scale (WideFaceScale).
+void SetDocumentFace(DrawingCursor& vs, const QString& face);
 
 // The line height of the body font: the height of "N" in the cursor's current font.
 double LineHeight(const DrawingCursor& vs);
@@ -73,6 +87,16 @@ struct TextPiece {
 // and underline are as they were before. Returns the number of lines.
 int PrintWrapped(DrawingCursor& vs, std::span<const TextPiece> pieces, double left, double right,
                  bool endLine = true);
+
+// Lines of running text, each a list of pieces, as a printed form breaks
+// them: every line starts at `left` (each from X `left`), and the words of a
+// line that would end past `right` are carried to the start of the next line,
+// after that line's own leading blanks and before a blank and its text; the
+// last line's overflow goes on to lines of its own. A line that fits with
+// nothing carried prints exactly as its pieces would. Ends every line;
+// returns the number of lines printed.
+int PrintCarriedLines(DrawingCursor& vs, std::span<const std::vector<TextPiece>> lines, double left,
+                      double right);
 
 // The footer: one line of `text` at (x, y), in `size` points when given.
 void PrintFooter(DrawingCursor& vs, const QString& text, double x, double y,
