@@ -1,5 +1,6 @@
 #include "affidavit/screens/PageTables.h"
 
+#include "affidavit/datafile/AffidavitPages.h"
 #include "affidavit/screens/PageBuilder.h"
 
 namespace affidavit {
@@ -36,6 +37,21 @@ const PageDesign& Design(PageId page) {
     case PageId::Form123: break;
   }
   return form123;
+}
+
+void FillDesignState(AffidavitPages& pages) {
+  for (PageId page : {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123}) {
+    for (const PageControl& c : Design(page).controls) {
+      const PageElement element{PageName(page), c.array, c.index};
+      switch (c.kind) {
+        case ControlKind::Text:
+        case ControlKind::Amount: pages.SetText(element, c.text); break;
+        case ControlKind::Check: pages.SetValue(element, c.checkValue); break;
+        case ControlKind::Option: pages.SetValue(element, c.selected ? 1 : 0); break;
+        default: break;
+      }
+    }
+  }
 }
 
 }  // namespace affidavit

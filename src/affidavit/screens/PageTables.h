@@ -12,6 +12,8 @@ namespace affidavit {
 
 enum class PageId { Form12, Form122, Form121, Form123 };
 
+class AffidavitPages;
+
 enum class ControlKind {
   Text,    // description or name box, left-aligned
   Amount,  // amount box, design text "$", centred
@@ -69,6 +71,10 @@ const PageDesign& Design(PageId page);
 QString PageName(PageId page);
 bool IsLongForm(PageId page);
 bool IsFirstPage(PageId page);
+
+// A fresh affidavit: every text, amount, check box and option of the four
+// pages as designed, so the default labels and no amounts.
+void FillDesignState(AffidavitPages& pages);
 
 // The captions of the page buttons.
 inline const QString kToSectionIII = QStringLiteral("Go To Section III (Assets and Liabilities)");

@@ -101,23 +101,6 @@ AffidavitPrintRun PrintRun(shell::Program& program, platform::DrawingCursor& vs,
                            }};
 }
 
-// A fresh affidavit: every page in its design state, so the default labels
-// and no amounts.
-void FillDesignState(FakeAffidavitPages& pages) {
-  for (PageId page : kAllPages) {
-    for (const PageControl& c : Design(page).controls) {
-      const PageElement element{PageName(page), c.array, c.index};
-      switch (c.kind) {
-        case ControlKind::Text:
-        case ControlKind::Amount: pages.SetText(element, c.text); break;
-        case ControlKind::Check: pages.SetValue(element, c.checkValue); break;
-        case ControlKind::Option: pages.SetValue(element, c.selected ? 1 : 0); break;
-        default: break;
-      }
-    }
-  }
-}
-
 TransferContext Transfer(shell::Program& program, AffidavitPages& pages, casefile::CaseFields& windows) {
   return TransferContext{pages, windows, program.Case, FormInUse(program)};
 }
