@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <variant>
 #include <vector>
@@ -16,7 +17,8 @@
 // page's text area: a run that ends past the right edge, one that reaches
 // below the top of the footer line, one that crosses a vertical rule drawn on
 // the page beside it (the rule at the right of its table cell), and a line of
-// a shaded text box that passes the box. Blanks at the end of a run print
+// a shaded text box that passes the box, and one that runs into the next
+// text on its line. Blanks at the end of a run print
 // nothing and are not counted, unless the run is underlined.
 namespace testenv {
 
@@ -71,8 +73,21 @@ inline std::vector<std::string> RunsOutside(const platform::Page& page, const Te
                                    .arg(area.footerY))
                           .toStdString());
   };
+  // The start of the next text on the same line (same top) right of a run.
+  std::vector<const platform::TextRun*> runs;
+  for (const platform::PageItem& item : page.items)
+    if (const auto* r = std::get_if<platform::TextRun>(&item))
+      if (!r->text.trimmed().isEmpty()) runs.push_back(r);
+  const auto nextOnLine = [&runs](const platform::TextRun& r) {
+    double next = std::numeric_limits<double>::max();
+    for (const platform::TextRun* t : runs)
+      if (std::abs(t->position.y() - r.position.y()) < 0.5 && t->position.x() > r.position.x() + 0.5)
+        next = std::min(next, t->position.x());
+    return next;
+  };
   for (const platform::PageItem& item : page.items) {
-    if (const auto* r = std::get_if<platform::TextRun>(&item)) check(*r, area.right);
+    if (const auto* r = std::get_if<platform::TextRun>(&item))
+      check(*r, std::min(area.right, nextOnLine(*r)));
     if (const auto* box = std::get_if<platform::ShadedTextBox>(&item))
       for (const platform::TextRun& line : box->lines)
         check(line, std::min(area.right, box->rect.right()));

@@ -16,6 +16,9 @@ double WideFaceScale(const QString& face) {
                       "DEPENDENT CHILD(REN)"),
        8740.125},
       {QStringLiteral("$ 1,234,567.89 0123456789"), 2241.046875},
+      {QStringLiteral("   by you (and/or your spouse, if this is a petition for dissolution of "
+                      "marriage)."),
+       6165.078125},
       {QStringLiteral(" I certify that a copy of this Notice of Filing with the Child Support "
                       "Guidelines Worksheet was"),
        7368.328125},
@@ -63,6 +66,35 @@ std::pair<QString, QString> SplitAtWidth(const DrawingCursor& vs, const QString&
   return {head, text.mid(at).remove(QRegularExpression(QStringLiteral("^ +")))};
 }
 
+void PrintFitted(DrawingCursor& vs, const QString& text, double right) {
+  const double x = vs.CurrentX();
+  const double width = vs.TextWidth(text);
+  if (text.isEmpty() || x + width <= right || right <= x) {
+    vs.PrintText(text);
+    return;
+  }
+  // Widths grow with the size (no hinting, within a little rounding), so the
+  // size that ends at `right`.
+  const double size = vs.FontSize();
+  double fitted = size * (right - x) / width;
+  vs.SetFontSize(fitted);
+  for (int i = 0; i < 20 && x + vs.TextWidth(text) > right; ++i) vs.SetFontSize(fitted *= 0.995);
+  vs.SetFontSize(size);
+  const auto ascent = [&vs](double points) {
+    FontSpec font{vs.FontName(), points * vs.FontScale()};
+    font.bold = vs.FontBold();
+    font.italic = vs.FontItalic();
+    return TextMetrics(font).ascent();
+  };
+  const double perUnit = vs.ScaleMode() == ScaleUnit::Millimetres ? kTwipsPerMillimetre : 1;
+  const double y = vs.CurrentY();
+  vs.SetCurrentY(y + (ascent(size) - ascent(fitted)) / perUnit);
+  vs.SetFontSize(fitted);
+  vs.PrintText(text);
+  vs.SetFontSize(size);
+  vs.SetCurrentY(y);
+}
+
 ValueSpan PrintUnderlinedValue(DrawingCursor& vs, const QString& value,
                                std::optional<double> ruleEnd) {
   ValueSpan span;
@@ -88,8 +120,10 @@ using LaidLine = std::vector<Segment>;
 std::vector<LaidLine> LayOut(DrawingCursor& vs, std::span<const TextPiece> pieces, double left,
                              double right) {
   const bool bold = vs.FontBold();
+  const bool italic = vs.FontItalic();
   const auto width = [&vs](const TextPiece& piece, const QString& text) {
     vs.SetFontBold(piece.bold);
+    vs.SetFontItalic(piece.italic);
     return vs.TextWidth(text);
   };
   std::vector<LaidLine> lines(1);
@@ -127,6 +161,7 @@ std::vector<LaidLine> LayOut(DrawingCursor& vs, std::span<const TextPiece> piece
     if (line.back().text.isEmpty()) line.pop_back();
   }
   vs.SetFontBold(bold);
+  vs.SetFontItalic(italic);
   return lines;
 }
 
@@ -135,15 +170,18 @@ std::vector<LaidLine> LayOut(DrawingCursor& vs, std::span<const TextPiece> piece
 void PrintLaidLines(DrawingCursor& vs, std::span<const TextPiece> pieces,
                     std::span<const LaidLine> lines, double left, bool endLine) {
   const bool bold = vs.FontBold();
+  const bool italic = vs.FontItalic();
   const bool underline = vs.FontUnderline();
   for (std::size_t k = 0; k < lines.size(); ++k) {
     if (k > 0) vs.SetCurrentX(left);
     for (const Segment& s : lines[k]) {
       vs.SetFontBold(pieces[s.piece].bold);
+      vs.SetFontItalic(pieces[s.piece].italic);
       vs.SetFontUnderline(pieces[s.piece].underline);
       vs.PrintText(s.text);
     }
     vs.SetFontBold(bold);
+    vs.SetFontItalic(italic);
     vs.SetFontUnderline(underline);
     if (k + 1 < lines.size() || endLine) vs.PrintLine();
   }

@@ -30,8 +30,9 @@ double TopMarginFor(const QString& preparerMargin, double oneAndAHalf = 2160);
 // each size, so that its lines keep their widths and break where they break
 // in Tahoma. 1 for a face no wider than Tahoma; for a wider one the smallest
 // ratio of Tahoma's width to the face's over sample texts (running text,
-// capitals, figures). Tahoma's widths are the program's own figures, so a
-// stand-in face on a machine without Tahoma is measured as the wider face it is.
+// capitals, figures, punctuation and blanks). Tahoma's widths are the
+// program's own figures, so a stand-in face on a machine without Tahoma is
+// measured as the wider face it is.
 double WideFaceScale(const QString& face);
 
 // The face of a document laid out in Tahoma: the cursor's font name and its
@@ -56,6 +57,12 @@ QString CutToWidth(const DrawingCursor& vs, const QString& text, double limit);
 // back whole with an empty rest.
 std::pair<QString, QString> SplitAtWidth(const DrawingCursor& vs, const QString& text, double width);
 
+// Prints `text` from the current position without ending the line; a text
+// that would end past `right` is set smaller, on the same baseline, just
+// enough to end there, so a figure or an entry keeps to its cell or blank
+// whole. The cursor's size is as it was afterwards.
+void PrintFitted(DrawingCursor& vs, const QString& text, double right);
+
 struct ValueSpan {
   double start = 0;  // X where the value begins
   double end = 0;    // X where the value ends
@@ -75,6 +82,7 @@ struct TextPiece {
   bool bold = false;
   bool underline = false;
   bool whole = false;
+  bool italic = false;
 };
 
 // Running text that keeps within a right edge, as a printed form wraps it:
@@ -83,8 +91,8 @@ struct TextPiece {
 // would end past `right` (a word wider than the whole width stands alone on
 // its line). The blanks where a line is broken are not printed. Pieces keep
 // their own runs; a line that fits prints exactly as the pieces printed one
-// after another would. Ends the last line when `endLine`; the cursor's bold
-// and underline are as they were before. Returns the number of lines.
+// after another would. Ends the last line when `endLine`; the cursor's bold,
+// italic and underline are as they were before. Returns the number of lines.
 int PrintWrapped(DrawingCursor& vs, std::span<const TextPiece> pieces, double left, double right,
                  bool endLine = true);
 

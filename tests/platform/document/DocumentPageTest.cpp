@@ -190,6 +190,27 @@ TEST_F(DocumentPageTest, CarriedLinesKeepWithinTheRightEdge) {
   EXPECT_DOUBLE_EQ(vs.CurrentY(), 2000 + 5 * vs.TextHeight("N"));
 }
 
+// A text that fits prints as it is; a wider one is set smaller on the same
+// baseline so that it ends at the right edge given, and the size stays.
+TEST_F(DocumentPageTest, FittedTextKeepsToItsBlank) {
+  vs.SetCurrentX(2000);
+  vs.SetCurrentY(3000);
+  PrintFitted(vs, "Tallahassee", 6000);
+  const double x = vs.CurrentX();
+  PrintFitted(vs, "First National Bank of the Southern Counties", x + 1500);
+  vs.PrintLine();
+  const auto runs = vs.document().pages.back().textRuns();
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_DOUBLE_EQ(runs[0]->font.size, 10);
+  EXPECT_DOUBLE_EQ(runs[1]->position.x(), x);
+  EXPECT_LT(runs[1]->font.size, 10);
+  EXPECT_LE(runs[1]->rect().right(), x + 1500);
+  EXPECT_GT(runs[1]->rect().right(), x + 1400);
+  EXPECT_NEAR(runs[1]->position.y() + runs[1]->ascent, runs[0]->position.y() + runs[0]->ascent, 0.01);
+  EXPECT_DOUBLE_EQ(vs.FontSize(), 10);
+  EXPECT_DOUBLE_EQ(vs.CurrentY(), 3000 + TextMetrics({"Tahoma", 10}).height());
+}
+
 TEST_F(DocumentPageTest, FooterAtItsPlaceAndSize) {
   PrintFooter(vs, " Form footer", 1180, 14760, 6);
   const auto runs = vs.document().pages.back().textRuns();
