@@ -207,7 +207,7 @@ TEST_F(IncomeReportTest, JointFilerPageColumnsAndRows) {
   EXPECT_EQ(LineOf(page, Find(page, "Social Security Benefits Received by Children (Not Subject to Fed Tax)")).mid(1),
             (QStringList{"$1,200"}));
   EXPECT_EQ(LineOf(page, Find(page, "Total Income From All Sources")).mid(1), (QStringList{"$41,200", "$30,000"}));
-  EXPECT_TRUE(Find(page, "Rentals, Royalites, Annuities (Subject to Fed and NII Tax but not FICA/SE)"));
+  EXPECT_TRUE(Find(page, "Rentals, Royalties, Annuities (Subject to Fed and NII Tax but not FICA/SE)"));
   EXPECT_TRUE(Find(page, "Adjustments To Gross Income For Fed Tax Calculation"));
   EXPECT_TRUE(Find(page, "Court-ordered Child Support Paid For Children From Other Relationships"));
   const TextRun* ira = Find(page, "$700");

@@ -156,7 +156,7 @@ void Painter::OathAndNonlawyer() {
                                  : QStringLiteral(" ( ) Petitioner"));
   vs.PrintLine(Chosen("S5op", 7) ? QStringLiteral(" (X) Respondent")
                                  : QStringLiteral(" ( ) Respondent"));
-  EndAt(kLeft, QStringLiteral("This form was completed with the assitance of:"));
+  EndAt(kLeft, QStringLiteral("This form was completed with the assistance of:"));
 
   const Entry nonlawyer[] = {
       {" {name of individual}  ", 11}, {" {name of business}  ", 16}, {" {address}  ", 12}};

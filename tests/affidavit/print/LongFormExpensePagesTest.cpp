@@ -165,7 +165,7 @@ TEST_F(LongFormExpensePagesTest, ClearedLongFormPrintsDefaultLabelsAndBlankAmoun
             " Health insurance (if not listed on Lines 23 of deductions or 50 expenses)");
   EXPECT_EQ(LabelOf(doc.pages[2], "73.   "),
             " Dental insurance (if not listed on Lines 23 of deductions or 50 expenses)");
-  EXPECT_EQ(LabelOf(doc.pages[2], "94.   "), " Tobacco, alchohol, and vaping");
+  EXPECT_EQ(LabelOf(doc.pages[2], "94.   "), " Tobacco, alcohol, and vaping");
   EXPECT_EQ(LabelOf(doc.pages[3], "106.   "), "");
   // Items print no amount; the totals print what the calculation left.
   for (const Page& page : doc.pages)
