@@ -17,8 +17,8 @@
 // page's text area: a run that ends past the right edge, one that reaches
 // below the top of the footer line, one that crosses a vertical rule drawn on
 // the page beside it (the rule at the right of its table cell), and a line of
-// a shaded text box that passes the box, and one that runs into the next
-// text on its line. Blanks at the end of a run print
+// a shaded text box that passes the box, one that runs into the next text on
+// its line, and one that crosses into the next column of a report. Blanks at the end of a run print
 // nothing and are not counted, unless the run is underlined.
 namespace testenv {
 
@@ -27,6 +27,12 @@ struct TextArea {
   // Top of the footer line: a run starting there or lower is the footer, every
   // other run ends above it. 0 when the page has no footer line.
   double footerY = 0;
+  // Left edges of the columns of a report laid out without rules: on the
+  // lines from `columnsTop` to before `columnsBottom`, a run starting left of
+  // an edge ends before it.
+  std::vector<double> columns = {};
+  double columnsTop = 0;
+  double columnsBottom = std::numeric_limits<double>::max();
   double tolerance = 0.5;  // twips
 };
 
@@ -56,6 +62,9 @@ inline std::vector<std::string> RunsOutside(const platform::Page& page, const Te
                               .arg(r.position.y());
     const double x = r.position.x();
     const double y = r.position.y();
+    if (y >= area.columnsTop && y < area.columnsBottom)
+      for (double column : area.columns)
+        if (x < column - area.tolerance) edge = std::min(edge, column);
     const double middle = y + r.size.height() / 2;
     for (const platform::LineItem* l : rules) {
       const double rule = l->from.x() - l->pen.width / 2;  // the rule's left side
