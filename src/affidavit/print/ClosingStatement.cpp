@@ -178,12 +178,12 @@ void Painter::OathAndNonlawyer() {
                           {" {state}  ", 14, 10},
                           {" {zip code}  ", 29, 10},
                           {", {telephone number}  ", 15, 10}};
-  // A label with its blank is never broken; one that would pass the right
-  // edge starts the next line.
+  // A label stays with its blank; one that would pass the right edge starts
+  // the next line.
   std::vector<platform::TextPiece> pieces;
   for (const Blank& b : blanks) {
     const QString text = Text("S5T", b.box);
-    pieces.push_back({QString::fromLatin1(b.label), false, false, true, true});
+    pieces.push_back({QString::fromLatin1(b.label), false, false, true, true, true});
     pieces.push_back({text.isEmpty() ? QString(b.spaces, u' ') : text, false, true, true});
   }
   vs.SetCurrentX(kLeft);

@@ -139,9 +139,16 @@ std::vector<LaidLine> LayOut(DrawingCursor& vs, std::span<const TextPiece> piece
     } else {
       for (auto it = kToken.globalMatch(piece.text); it.hasNext();) tokens << it.next().captured();
     }
+    // What must follow a whole piece kept with the next on its line.
+    double following = 0;
+    if (piece.whole && piece.keepWithNext && i + 1 < pieces.size()) {
+      const TextPiece& next = pieces[i + 1];
+      following = width(next, next.whole ? next.text : next.text.section(QLatin1Char(' '), 0, 0,
+                                                                              QString::SectionSkipEmpty));
+    }
     for (const QString& token : tokens) {
       const QString word = piece.whole ? token : QString(token).remove(QRegularExpression(" +$"));
-      if (!lineEmpty && x + width(piece, word) > right) {
+      if (!lineEmpty && x + width(piece, word) + following > right) {
         lines.emplace_back();
         x = left;
         lineEmpty = true;

@@ -76,13 +76,15 @@ ValueSpan PrintUnderlinedValue(DrawingCursor& vs, const QString& value,
                                std::optional<double> ruleEnd = std::nullopt);
 
 // A piece of running text in its own type. A whole piece (a filled-in blank)
-// is never broken.
+// is never broken; a whole piece kept with the next (a blank's label) starts a
+// new line unless the next piece's first word fits after it.
 struct TextPiece {
   QString text;
   bool bold = false;
   bool underline = false;
   bool whole = false;
   bool italic = false;
+  bool keepWithNext = false;
 };
 
 // Running text that keeps within a right edge, as a printed form wraps it:
