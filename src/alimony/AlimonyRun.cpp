@@ -86,7 +86,8 @@ class Calculation {
   void NetIncomes();
   void PriorSupportAndExpenses();
   bool ChildSupportWithAward();
-  void Note(const char* text, bool clearFirst);
+  // The tax-treatment note: the box holds one, written once per calculation.
+  void Note(const char* text);
 
   CaseVars& w_;
   casevars::AlimonyVars& a_;
@@ -99,10 +100,9 @@ class Calculation {
   double suggested_ = 0;
 };
 
-void Calculation::Note(const char* text, bool clearFirst) {
+void Calculation::Note(const char* text) {
   a_.AlimonyNoteText = QString::fromLatin1(text);
-  if (clearFirst || !out.Picture9) out.Picture9 = PictureText{clearFirst, {}};
-  out.Picture9->Lines << a_.AlimonyNoteText;
+  out.Picture9 = PictureText{true, {a_.AlimonyNoteText}};
 }
 
 bool Calculation::RunChildSupport() {
@@ -275,9 +275,11 @@ bool Calculation::Pass(bool firstRun) {
   if (mode_ == 0) {
     if (userAward) {
       a.YrAlimonyAward = in_.NewAward;
-      Note("Calculation Shown Has Alimony Taxed To Payee. The Suggested Alimony Award Has Been Modified.", false);
+      // Never after the note of an earlier calculation: the bonus passes
+      // clear nothing first.
+      Note("Calculation Shown Has Alimony Taxed To Payee. The Suggested Alimony Award Has Been Modified.");
     } else {
-      Note("Calculation Shown Has Alimony Taxed To Payee.", true);
+      Note("Calculation Shown Has Alimony Taxed To Payee.");
     }
     // No suggested award when the claimant's net income is not the lower; an
     // award the user put in force stands.
@@ -309,7 +311,7 @@ bool Calculation::Pass(bool firstRun) {
     if (a.YrAlimonyAward < 0) a.YrAlimonyAward = 0;
     a.YrRecommendedAward = a.YrAlimonyAward;
     mode_ = 2;
-    Note("Calculation Shown Has Alimony Taxed To Payer.", true);
+    Note("Calculation Shown Has Alimony Taxed To Payer.");
 
     const double cap = std::max(a.YrAlimonyCap, 0.0);
     if (userAward) {
@@ -323,7 +325,7 @@ bool Calculation::Pass(bool firstRun) {
       }
       if (a.YrAlimonyAward >= cap) a.YrAlimonyAward = a.YrRecommendedAward = cap;
       a.YrAlimonyAward = in_.NewAward;
-      Note("Calculation Shown Has Alimony Taxed To Payer. The Suggested Alimony Award Has Been Modified.", true);
+      Note("Calculation Shown Has Alimony Taxed To Payer. The Suggested Alimony Award Has Been Modified.");
     }
     if (a.YrAlimonyAward >= cap) a.YrAlimonyAward = a.YrRecommendedAward = cap;
     if (ex.MaintAppliedToCS == 1 && ex.SequencingMode == 1 && !ChildSupportWithAward()) return false;

@@ -293,9 +293,9 @@ JointTexts JointTextsOf(Party party) {
     return {"Gross Yearly Income For Claimant and New Spouse (Filing Jointly)", "Claimant",
             "Rentals, Royalties, Annuities (Subject to Fed and NII Tax but not FICA/SE)",
             "Adjustments To Gross Income",
-            "Court-orderd Child Support Paid For Children From Other Relationships"};
+            "Court-ordered Child Support Paid For Children From Other Relationships"};
   return {"Gross Yearly Income For Other Party and  New Spouse (Filing Jointly)", "Other Party",
-          "Rentals, Royalites, Annuities (Subject to Fed and NII Tax but not FICA/SE)",
+          "Rentals, Royalties, Annuities (Subject to Fed and NII Tax but not FICA/SE)",
           "Adjustments To Gross Income For Fed Tax Calculation",
           "Court-ordered Child Support Paid For Children From Other Relationships"};
 }

@@ -16,7 +16,8 @@ double WorksheetFitSize(const QString& fontName) {
   static const QString kFitText = QStringLiteral(
       " Subtract the smaller amount owed from the larger amount owed and enter the result in the");
   const platform::TextMetrics metrics(platform::FontSpec{fontName, 7.0});
-  return metrics.width(kFitText) > 1440 * 4.3 ? 6 : 7;
+  // Measured as it prints: a face wider than Tahoma prints smaller.
+  return metrics.width(kFitText) * platform::WideFaceScale(fontName) > 1440 * 4.3 ? 6 : 7;
 }
 
 int FirstWorksheetPage(int fromPage) {
@@ -37,7 +38,7 @@ void PrintWSDocument(platform::DrawingCursor& vs, const WorksheetSheet& sheet,
   vs.SetPenColor(Qt::black);
   vs.SetPenStyle(0);
   vs.SetFillStyle(0);
-  vs.SetFontName(settings.fontName);
+  platform::SetDocumentFace(vs, settings.fontName);
   vs.SetDocumentOption(0);
   p.fitSize = WorksheetFitSize(settings.fontName);
   vs.SetFontSize(10);

@@ -22,7 +22,8 @@ inline const QString kWorksheetFooter = QStringLiteral(
     "(06/25)");
 
 // The small-print size: 6 points when the fit text is wider than 6192 twips
-// at 7 points in the font, otherwise 7.
+// at 7 points in the font as it prints (a face wider than Tahoma prints at
+// its WideFaceScale), otherwise 7.
 double WorksheetFitSize(const QString& fontName);
 
 // The first page drawn: 2, 3 or 4 as asked, any other number 1.

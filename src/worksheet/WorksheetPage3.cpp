@@ -59,7 +59,8 @@ void Painter::Page3() {
   // Line 12 and the overnights sentences.
   top = BeginLine(QStringLiteral(" 12. Percentage of Overnight Stays With Each Parent"));
   Cells({{Column::A, Box::WS12f}, {Column::B, Box::WS12m}});
-  // Each sentence wraps inside its cell, left of column A.
+  // Each sentence wraps inside its cell, left of column A; the last one, which
+  // names the line, stays whole.
   const auto overnights = [this](Box days, const char* parent, const char* line) {
     Small();
     vs.SetCurrentX(kInstructionX);
@@ -67,8 +68,9 @@ void Painter::Page3() {
         {QStringLiteral("The child(ren) spend(s) ")},
         {QStringLiteral("  ") + Text(days) + QStringLiteral("  "), true, true, true},
         {QStringLiteral("overnight stays with the %1 each year. Using the number on the above line, "
-                        "multiply it by 100 and divide by 365. Enter this number on line %2.")
-             .arg(QLatin1String(parent), QLatin1String(line))}};
+                        "multiply it by 100 and divide by 365. ")
+             .arg(QLatin1String(parent))},
+        {QStringLiteral("Enter this number on line %1.").arg(QLatin1String(line)), false, false, true}};
     platform::PrintWrapped(vs, sentence, kInstructionX, kLabelColumnRight);
   };
   overnights(Box::WSFatherDays, "Petitioner", "12A");

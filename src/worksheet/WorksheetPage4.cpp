@@ -1,5 +1,7 @@
 // Page 4 of the printed worksheet: lines 16a to 21, the deviation choice and
 // the block a nonlawyer who helped fill in the form completes.
+#include <vector>
+
 #include "platform/document/DocumentPage.h"
 #include "worksheet/WorksheetPainter.h"
 
@@ -63,28 +65,31 @@ void Painter::Page4() {
   vs.PrintLine();
   vs.PrintLine();
   Body();
-  vs.SetCurrentX(kLowerX);
-  Bold(QStringLiteral("ADJUSTMENTS TO GUIDELINES AMOUNT."));
-  vs.PrintLine(
-      QStringLiteral(" If you or the other parent is requesting the Court to award a child"));
-  EndAt(kLowerX,
-        QStringLiteral("support amount that is more or less than the child support guidelines, "
-                       "you must complete and file Motion to Deviate"));
-  EndAt(kLowerX,
-        QStringLiteral("from Child Support Guidelines, Dadudav Supreme Court Approved Family "
-                       "Law Form 12.943."));
+  // The paragraphs below the table keep within its right border: the words a
+  // line cannot hold start the next line.
+  const std::vector<std::vector<platform::TextPiece>> adjustments = {
+      {{QStringLiteral("ADJUSTMENTS TO GUIDELINES AMOUNT."), true},
+       {QStringLiteral(" If you or the other parent is requesting the Court to award a child")}},
+      {{QStringLiteral("support amount that is more or less than the child support guidelines, you "
+                       "must complete and file Motion to Deviate")}},
+      {{QStringLiteral("from Child Support Guidelines, Dadudav Supreme Court Approved Family Law Form "
+                       "12.943.")}}};
+  platform::PrintCarriedLines(vs, adjustments, kLowerX, kTableRight);
   vs.PrintLine();
   At(kLowerX, QStringLiteral(" [check only "));
   Bold(QStringLiteral("one"));
   vs.PrintLine(QStringLiteral("]"));
   vs.PrintLine();
   const auto option = [this](bool chosen, const char* title, const char* attached) {
+    const double top = vs.CurrentY();
     if (chosen) At(kLowerX, QStringLiteral("    X "));
-    vs.SetCurrentX(kOptionX);
-    Bold(QString::fromLatin1(title));
-    vs.PrintLine(QStringLiteral(" The Motion to Deviate from Child Support"));
-    vs.DrawLine(kTableLeft, vs.CurrentY(), kOptionX - 100, vs.CurrentY());
-    EndAt(kOptionX, QString::fromLatin1(attached));
+    const std::vector<std::vector<platform::TextPiece>> lines = {
+        {{QString::fromLatin1(title), true},
+         {QStringLiteral(" The Motion to Deviate from Child Support")}},
+        {{QString::fromLatin1(attached)}}};
+    platform::PrintCarriedLines(vs, lines, kOptionX, kTableRight);
+    const double blankFoot = top + h * vs.LineSpacing() / 100.0;  // under the option's first line
+    vs.DrawLine(kTableLeft, blankFoot, kOptionX - 100, blankFoot);
   };
   option(sheet.WSDev, "a. Deviation from the guidelines amount is requested.",
          "Guidelines, Dadudav Supreme Court Approved Family Law Form 12.943, is attached.");

@@ -134,6 +134,39 @@ TEST(FinDecFile, MisspeltTotalsCaptionOpensCorrected) {
   EXPECT_EQ(opened.Text(E("Form122", "S4T", 39)), "Total Possible Amount Owed on Contingent Liabilities");
 }
 
+// A file that holds a default name as earlier versions wrote it misspelt
+// opens with the name corrected, in both forms; a name the user typed (even
+// one that holds the misspelt word) opens as typed.
+TEST(FinDecFile, MisspeltDefaultNamesOpenCorrected) {
+  for (AffidavitMode mode : {kLongForm, kShortForm}) {
+    FakeAffidavitPages pages;
+    FillForm(pages, mode);
+    for (const LabelCorrection& c : MisspeltDefaultLabels())
+      pages.SetText(E(c.page, c.array, c.index), QString::fromLatin1(c.misspelt));
+    pages.SetText(E("Form12", "S2N", 15), " Tobacco, alchohol, and vaping (cigars)");
+    FinDecSettings settings;
+    settings.formType = mode;
+    const QByteArray bytes = FinDecBytes(BuildFinDecRecord(pages, settings));
+    FakeAffidavitPages opened;
+    FinDecSettings after;
+    RestoreFinDec(opened, Parsed(bytes), after);
+    int corrected = 0;
+    for (const LabelCorrection& c : MisspeltDefaultLabels()) {
+      const QString text = opened.Text(E(c.page, c.array, c.index));
+      EXPECT_NE(text, QString::fromLatin1(c.misspelt)) << mode << " " << c.page << c.array << c.index;
+      corrected += text == QString::fromLatin1(c.text);
+    }
+    EXPECT_EQ(corrected, mode == kLongForm ? 5 : 1) << mode;  // the names each form's file carries
+    if (mode == kLongForm) {
+      EXPECT_EQ(opened.Text(E("Form12", "S2NNew", 13)), " Tobacco, alcohol, and vaping");
+      EXPECT_EQ(opened.Text(E("Form12", "S2N", 15)), " Tobacco, alchohol, and vaping (cigars)");
+      EXPECT_EQ(opened.Text(E("Form122", "S3T", 52)), "Firearms and ammunition");
+    } else {
+      EXPECT_EQ(opened.Text(E("Form121", "S2N", 0)), "Mortgage or rent");
+    }
+  }
+}
+
 TEST(FinDecFile, RepeatedSlotsHoldEqualValues) {
   FakeAffidavitPages pages;
   FillForm(pages, kLongForm);
@@ -215,7 +248,7 @@ TEST(FinDecFile, OpenByLength) {
   after.formType = kShortForm;
   RestoreFinDec(opened, Parsed(firstLines(768)), after);
   EXPECT_EQ(after.formType, kLongForm);
-  EXPECT_EQ(opened.Text(E("Form12", "S2N", 16)), " Aarm service contract");
+  EXPECT_EQ(opened.Text(E("Form12", "S2N", 16)), " Alarm service contract");
   EXPECT_EQ(opened.Text(E("Form12", "S2NNew", 1)), " Subscription streaming services");
   EXPECT_EQ(opened.Text(E("Form12", "S2New", 1)), "");
   EXPECT_EQ(opened.Text(E("Form12", "S1", 33)), pages.Text(E("Form12", "S1", 33)));
@@ -268,16 +301,17 @@ TEST(DefaultLabels, ListsAndTheirTexts) {
   int differ = 0;
   for (std::size_t i = 0; i < 84; ++i)
     differ += QLatin1String(FDLongExpenseLabels()[i].text) != QLatin1String(FDOlderFileExpenseLabels()[i].text);
-  EXPECT_EQ(differ, 5);
+  EXPECT_EQ(differ, 3);  // names of the older form; its misspelt ones are corrected
   FakeAffidavitPages pages;
   ApplyLabels(pages, FDLongExpenseLabels());
   ApplyLabels(pages, FDTotalsLabels());
   EXPECT_EQ(pages.Text(E("Form12", "S2N", 67)), " Health insurance (if not listed on Lines 23 of deductions or 50 expenses)");
-  EXPECT_EQ(pages.Text(E("Form12", "S2NNew", 13)), " Tobacco, alchohol, and vaping");
+  EXPECT_EQ(pages.Text(E("Form12", "S2NNew", 13)), " Tobacco, alcohol, and vaping");
   EXPECT_EQ(pages.Text(E("Form12", "S2N", 35)), pages.Text(E("Form12", "S2N", 50)));
-  EXPECT_EQ(pages.Text(E("Form122", "S4T", 40)), "Total Amount Owed on NonMarital Liabilities (add column C)");
+  EXPECT_EQ(pages.Text(E("Form122", "S4T", 40)), "Total Amount Owed on Nonmarital Liabilities (add column C)");
   EXPECT_EQ(QLatin1String(FDOlderFileExpenseLabels()[51].text),
-            QLatin1String(" Cost required to exercise time-sharing (supervised visitation, travel and lodging expenses"));
+            QLatin1String(" Cost required to exercise time-sharing (supervised visitation, travel and lodging expenses)"));
+  EXPECT_EQ(QLatin1String(FDOlderFileExpenseLabels()[17].text), QLatin1String(" Alarm service contract"));
 }
 
 // An amount box takes no amount beyond the program's limit, so a file that

@@ -10,6 +10,7 @@
 #include "prefs/Preferences.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
+#include "support/TextBounds.h"
 
 namespace {
 
@@ -196,6 +197,38 @@ TEST_F(AlimonyReportTest, LeftColumnStaysLeftOfTheCaseDataColumn) {
         "difference)"})
     EXPECT_TRUE(text.contains(QString::fromLatin1(sentence))) << sentence << "\n" << text.toStdString();
   EXPECT_TRUE(Find(page, " Other Party = 0"));  // the Case Data column as it was
+}
+
+// Every text of a report with a long case name, seven-figure amounts, the
+// longest sentences, notes and the present value keeps to its column and
+// within the page's right margin.
+TEST_F(AlimonyReportTest, EveryTextKeepsToItsColumn) {
+  for (const char* custody : {"Cust", "Shared", "Split"}) {
+    CaseVars v = Results();
+    v.Express.CustodyStatus = custody;
+    v.Express.NumMinorChildren = 3;
+    v.Alimony.CaseStrengthText =
+        " This Is An Arguable/Possible Case For Bridge-The-Gap Or Rehabilitative Alimony.\r\n A Maximum "
+        "Term Of 16.50 Years Is Possible Under DV Statute";
+    v.Alimony.TermRecommendation2 = " But If Alimony Awarded, A Maximum Duration Of 3 To 5 Years Is Suggested.";
+    v.Alimony.AlimonyNoteText =
+        "Calculation Shown Has Alimony Taxed To Payee.\r\nThe Award Entered Exceeds The Suggested Award.";
+    v.Alimony.YrRecommendedAward = v.Alimony.YrAlimonyAward = 1234567;
+    v.Alimony.YrAlimonyCap = 1234000;
+    v.Income.Claim.YrGrossIncome = 1234567;
+    v.Income.Payer.YrGrossIncome = 12345678;
+    v.Alimony.Claim.YrNetAfterAlimony = 1234567;
+    v.Alimony.Payer.YrNetAfterAlimony = 9876543;
+    AlimonyReportInputs in = Inputs();
+    in.CaseName = "In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe";
+    const Page page = AlimonyReportDocument(v, in).pages.at(0);
+    const TextRun* summary = Find(page, "Case Score Summary");
+    const TextRun* table = Find(page, "Claimant ");
+    ASSERT_TRUE(summary && table);
+    for (const std::string& outside :
+         testenv::RunsOutside(page, {12240 - 400, 0, {8860}, summary->position.y(), table->position.y()}, 1))
+      ADD_FAILURE() << custody << " " << outside;
+  }
 }
 
 TEST_F(AlimonyReportTest, PresentValueWithTheEntriesThatProducedIt) {

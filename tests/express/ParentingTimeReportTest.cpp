@@ -4,6 +4,8 @@
 
 #include "express/ParentingTimeReport.h"
 #include "platform/document/DrawingCursor.h"
+#include "platform/Fonts.h"
+#include "support/TextBounds.h"
 
 using namespace express;
 
@@ -109,4 +111,28 @@ TEST(ParentingTimeReport, NoChildrenPrintsTitlesOnly) {
   EXPECT_EQ(lines[0], "Case Name:  Smith v. Smith");
   EXPECT_EQ(lines[3], "Average Parenting Time|Claimant's Av. Nights|Other Party's Av. Nights");
   EXPECT_NE(Frame(printer.document()), nullptr);
+}
+
+// Six children and more with a long case name and every header line: every
+// text keeps inside the printable area and off the text beside it.
+TEST(ParentingTimeReport, EveryTextKeepsInsideThePrintableArea) {
+  platform::RegisterTahomaIfMissing();
+  casevars::ExpressVars ev;
+  ev.NumMinorChildren = 7;
+  ev.Claim.ChildNights = {200.25f, 210.5f, 190.75f, 182.5f, 300, 365, 241.5f};
+  ev.Payer.ChildNights = {164.75f, 154.5f, 174.25f, 182.5f, 65, 0, 123.5f};
+  ev.Claim.TierNights = {0, 365, 300, 250.5f, 241.5f, 230.25f, 220.75f};
+  ev.Payer.TierNights = {0, 0, 65, 114.5f, 123.5f, 134.75f, 144.25f};
+  ParentingTimeHeader header;
+  header.caseName = "In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe";
+  header.preparerName = "Jane Quinn Roe-Alvarez, Certified Family Law Mediator";
+  header.preparerOffice = "Roe-Alvarez Family Law Mediation and Parenting Coordination Services";
+  header.nameCheck = header.officeCheck = header.dateCheck = "Yes";
+  header.today = QDate(2026, 12, 31);
+  platform::DrawingCursor printer = platform::DrawingCursor::ForPrinter();
+  PrintTime(printer, ev, header);
+  const QMarginsF edges = printer.Setup().unprintable;
+  for (const std::string& outside :
+       testenv::RunsOutside(printer.document(), {platform::kLetterWidth - edges.right()}))
+    ADD_FAILURE() << outside;
 }

@@ -8,6 +8,7 @@
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "prefs/Preferences.h"
+#include "support/TextBounds.h"
 
 using namespace income;
 using platform::DrawingCursor;
@@ -207,7 +208,7 @@ TEST_F(IncomeReportTest, JointFilerPageColumnsAndRows) {
   EXPECT_EQ(LineOf(page, Find(page, "Social Security Benefits Received by Children (Not Subject to Fed Tax)")).mid(1),
             (QStringList{"$1,200"}));
   EXPECT_EQ(LineOf(page, Find(page, "Total Income From All Sources")).mid(1), (QStringList{"$41,200", "$30,000"}));
-  EXPECT_TRUE(Find(page, "Rentals, Royalites, Annuities (Subject to Fed and NII Tax but not FICA/SE)"));
+  EXPECT_TRUE(Find(page, "Rentals, Royalties, Annuities (Subject to Fed and NII Tax but not FICA/SE)"));
   EXPECT_TRUE(Find(page, "Adjustments To Gross Income For Fed Tax Calculation"));
   EXPECT_TRUE(Find(page, "Court-ordered Child Support Paid For Children From Other Relationships"));
   const TextRun* ira = Find(page, "$700");
@@ -249,3 +250,29 @@ TEST_F(IncomeReportTest, LineWidthFollowsThePrintQuality) {
 }
 
 }  // namespace
+
+// Every text of the report and its joint-filer pages, with an eight-figure
+// amount in every row and a long case name, keeps within the printable area
+// and off the next column.
+TEST_F(IncomeReportTest, EveryTextKeepsInsideTheSheet) {
+  using P = casevars::PartyIncome;
+  for (P* party : {&vars.Claim, &vars.Payer})
+    for (double P::*amount :
+         {&P::YrGrossIncome, &P::YrTotal, &P::YrTotal1, &P::YrSS, &P::YrSS1, &P::YrSSChild, &P::YrLT, &P::YrLT1,
+          &P::YrFree, &P::YrFree1, &P::YrItemized, &P::YrOtherCredits, &P::YrTips, &P::YrTips1, &P::YrOT,
+          &P::YrOT1, &P::YrReimburse, &P::YrReimburse1, &P::YrEarnedExempt, &P::YrEarnedExempt1, &P::YrEarned,
+          &P::YrEarned1, &P::YrSelf, &P::YrSelf1, &P::YrST, &P::YrST1, &P::YrPT, &P::YrPT1, &P::YrPension,
+          &P::YrPension1, &P::YrComp, &P::YrComp1, &P::YrPriorMaint, &P::YrPriorMaint1, &P::YrIRADeduct,
+          &P::YrOtherDeduct, &P::YrSelfRetirementDeduct, &P::YrSelfHealthDeduct, &P::YrStIndus, &P::YrDues,
+          &P::YrPensionPay, &P::YrOtherSupport, &P::YrMedCare, &P::YrPriorMaintPaid, &P::YrPriorMaintPaid1,
+          &P::YrPriorMaintPaid2, &P::YrPriorMaintPaid3, &P::YrOTDeduction, &P::YrTipsDeduction})
+      party->*amount = -12345678;
+  inputs.caseName = "In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe";
+  for (bool joint : {false, true}) {
+    inputs.parties.Claim.mfj = inputs.parties.Payer.mfj = joint;
+    inputs.parties.Claim.eic = inputs.parties.Payer.eic = joint;
+    const platform::Document doc = Print();
+    for (const std::string& outside : testenv::RunsOutside(doc, {platform::kLetterWidth}))
+      ADD_FAILURE() << outside;
+  }
+}

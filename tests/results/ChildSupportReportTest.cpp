@@ -9,6 +9,7 @@
 #include "prefs/Preferences.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
+#include "support/TextBounds.h"
 
 using casevars::CaseVars;
 using platform::Page;
@@ -301,6 +302,26 @@ TEST_F(ChildSupportReportTest, PdfHoldsTheReportsText) {
     QString squeezed = text;
     squeezed.replace(QRegularExpression(" +"), " ");
     EXPECT_TRUE(squeezed.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+  }
+}
+
+// Every text of the report keeps to its column (from the column heads to the
+// transfer) and within the page's right margin, with six- to eight-figure
+// amounts and a long case name.
+TEST_F(ChildSupportReportTest, EveryTextKeepsToItsColumn) {
+  for (casevars::CaseVars v : {resultcases::SoleCustody(), resultcases::SharedCustody()}) {
+    v.Income.Claim.YrGrossIncome = 1'234'567;
+    v.Income.Payer.YrGrossIncome = 12'345'678;
+    v.Support.Claim.MoNetIncome = 123'456;
+    v.Support.Payer.MoNetIncome = 1'028'806;
+    v.Support.CombinedMoNetIncome = 1'152'262;
+    v.Support.MoChildSupportTransfer = 21'411;
+    const Page p = Report(v, QStringLiteral("In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe"));
+    const double heads = Find(p, QStringLiteral("Case Data"))->position.y();
+    const double transfer = Find(p, QStringLiteral("Child Support Transfer"))->position.y();
+    for (const std::string& outside :
+         testenv::RunsOutside(p, {12240 - 400, 0, {kOtherColumn, kRightColumn}, heads, transfer}, 1))
+      ADD_FAILURE() << v.Express.CustodyStatus.toStdString() << " " << outside;
   }
 }
 

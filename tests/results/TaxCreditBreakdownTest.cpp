@@ -9,6 +9,7 @@
 #include "results/ReportPage.h"
 #include "results/TaxCreditBreakdown.h"
 #include "prefs/Preferences.h"
+#include "support/TextBounds.h"
 
 using casevars::CaseVars;
 using casevars::Party;
@@ -204,6 +205,18 @@ TEST_F(TaxCreditsPrintoutTest, HeaderThenBothPartiesFromFortyMillimetres) {
   EXPECT_NEAR(reportpage::Find(p, "Other Parent - Tax Credits")->position.y() -
                   reportpage::Find(p, " Total - All Tax Credits = ")->position.y(),
               4 * advance, 1e-6);
+}
+
+// With seven-figure credits on every line for a joint filer and a long case
+// name, every text keeps within the sheet and off the amount beside it.
+TEST_F(TaxCreditsPrintoutTest, EveryTextKeepsInsideTheSheet) {
+  const TaxFacts big{.filing = "MFJ", .fedTax = 1'234'567, .jointTax = 2'469'134, .share = 0.5f,
+                     .care = 1'234'567, .other = 1'234'567, .childTax = 1'234'567, .additional = 1'234'567,
+                     .eic = 1'234'567, .total = 1'234'567};
+  SetTax(vars, Party::Claim, big);
+  SetTax(vars, Party::Payer, big);
+  const platform::Page p = Print("In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe");
+  for (const std::string& outside : testenv::RunsOutside(p, {platform::kLetterWidth}, 1)) ADD_FAILURE() << outside;
 }
 
 TEST_F(TaxCreditsPrintoutTest, PreparerSwitchesAndCaseName) {

@@ -6,6 +6,7 @@
 #include "prefs/Preferences.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
+#include "support/TextBounds.h"
 #include "tools/BonusReport.h"
 
 using namespace tools;
@@ -89,6 +90,23 @@ TEST_F(BonusReportTest, PdfHoldsBothReportsText) {
     EXPECT_TRUE(pages->front().contains(QString::fromLatin1(c.heading))) << c.file;
     EXPECT_TRUE(pages->front().contains(QString::fromLatin1(c.line))) << c.file;
     EXPECT_TRUE(pages->front().contains("Rivera v. Rivera")) << c.file;
+  }
+}
+
+// Both reports with seven-figure figures, a long case name and every
+// preparer line keep every text inside the printable area.
+TEST_F(BonusReportTest, EveryTextKeepsInsideThePrintableArea) {
+  BonusValues v;
+  v.YrBonus = 1234567;
+  v.BonusShare = 0.8765f;
+  v.YrAwardWithoutBonus = v.YrAwardWithBonus = v.YrAwardDifference = 1234567;
+  v.MoSupportWithoutBonus = v.MoSupportWithBonus = 123456;
+  for (BonusKind kind : {BonusKind::Alimony, BonusKind::ChildSupport}) {
+    const platform::Document doc =
+        BuildBonusReport(kind, v, {QStringLiteral("In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe"),
+                                   QDate(2026, 12, 31)});
+    const double right = platform::kLetterWidth - platform::PrinterSetup{}.unprintable.right();
+    for (const std::string& outside : testenv::RunsOutside(doc, {right})) ADD_FAILURE() << outside;
   }
 }
 

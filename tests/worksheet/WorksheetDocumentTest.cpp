@@ -5,9 +5,11 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/document/DocumentPage.h"
 #include "platform/document/PdfWriter.h"
 #include "platform/document/TextMetrics.h"
 #include "support/PdfText.h"
+#include "support/TextBounds.h"
 #include "support/TestEnvironment.h"
 #include "worksheet/ExpressTransfer.h"
 #include "worksheet/WorksheetCalculation.h"
@@ -109,23 +111,28 @@ TEST_F(WorksheetDocumentTest, FooterOnEveryPageAtItsX) {
   }
 }
 
+// The small print's size follows the width of the fit text as it prints; a
+// face wider than Tahoma prints every size at its scale (its lines as wide
+// as Tahoma's, see the edges test).
 TEST_F(WorksheetDocumentTest, FitRuleByTheWidthOfTheFitText) {
   const QString fitText =
       " Subtract the smaller amount owed from the larger amount owed and enter the result in the";
-  for (const QString font : {"Tahoma", "DejaVu Sans Mono"}) {
-    const double width = platform::TextMetrics({font, 7.0}).width(fitText);
+  for (const QString font : {"Tahoma", "DejaVu Sans", "DejaVu Sans Mono"}) {
+    const double width = platform::TextMetrics({font, 7.0}).width(fitText) * platform::WideFaceScale(font);
     EXPECT_DOUBLE_EQ(WorksheetFitSize(font), width > 6192 ? 6 : 7) << font.toStdString();
   }
-  EXPECT_DOUBLE_EQ(WorksheetFitSize("DejaVu Sans Mono"), 6);  // a wide face
+  EXPECT_DOUBLE_EQ(platform::WideFaceScale("Tahoma"), 1);
+  const double scale = platform::WideFaceScale("DejaVu Sans Mono");
+  EXPECT_LT(scale, 0.8);  // a wide face
   settings.fontName = "DejaVu Sans Mono";
   const platform::Document doc = Draw(2, 2);
-  const TextRun* instruction = nullptr;  // in a wide face the words move along the lines
+  const TextRun* instruction = nullptr;
   for (const TextRun* r : doc.pages[0].textRuns())
     if (r->text.endsWith("Enter answer on line 6A.")) instruction = r;
   ASSERT_TRUE(instruction);
-  EXPECT_DOUBLE_EQ(instruction->font.size, 6);
+  EXPECT_DOUBLE_EQ(instruction->font.size, WorksheetFitSize("DejaVu Sans Mono") * scale);
   EXPECT_EQ(instruction->font.name, "DejaVu Sans Mono");
-  EXPECT_DOUBLE_EQ(Find(doc.pages[0], " 6. Additional Support Payments")->font.size, 10);
+  EXPECT_DOUBLE_EQ(Find(doc.pages[0], " 6. Additional Support Payments")->font.size, 10 * scale);
 }
 
 TEST_F(WorksheetDocumentTest, TopMarginOfEveryPage) {
@@ -339,6 +346,23 @@ TEST_F(WorksheetDocumentTest, PageThreeOvernightsSentencesStayInTheirCell) {
   }
 }
 
+// The sentence that names line 12A or 12B is never broken, so the line's
+// name stands with its words, whatever the number of overnights and the face.
+TEST_F(WorksheetDocumentTest, PageThreeLineNamesStayWithTheirSentence) {
+  for (const QString font : {"Tahoma", "DejaVu Sans"})
+    for (const QString days : {"0", "73", "182.5", "365", "100.25"}) {
+      settings.fontName = font;
+      sheet[Box::WSFatherDays] = days;
+      sheet[Box::WSMotherDays] = days;
+      const Page page = Draw(3, 3).pages[0];
+      for (const char* line : {"12A", "12B"}) {
+        const TextRun* sentence = Find(page, QStringLiteral("Enter this number on line %1.").arg(line));
+        ASSERT_TRUE(sentence) << font.toStdString() << " " << days.toStdString() << " " << line;
+        EXPECT_LE(sentence->rect().right(), 7336.5);
+      }
+    }
+}
+
 // Labels and instruction lines of the table stay left of column A's rule: a
 // word that would cross it starts the next line of its instruction.
 TEST_F(WorksheetDocumentTest, LabelsAndInstructionsStayLeftOfColumnA) {
@@ -367,6 +391,48 @@ TEST_F(WorksheetDocumentTest, LabelsAndInstructionsStayLeftOfColumnA) {
         if (r->text != kWorksheetFooter) lowest = std::max(lowest, r->rect().bottom());
       EXPECT_LT(lowest, 14760) << font.toStdString() << " " << Marker(page).toStdString();
     }
+  }
+}
+
+// Every text of a filled worksheet keeps inside its cell, within the right
+// edge (the notice's 10800, the table's border at 11160) and above the footer,
+// under the deepest top margin, in Tahoma and in wide faces. The paragraphs
+// under the table carry the words past the table's border to their next line.
+TEST_F(WorksheetDocumentTest, FilledWorksheetKeepsItsTextInsideItsCells) {
+  for (int i = 0; i < kBoxCount; ++i) {
+    const Box box = static_cast<Box>(i);
+    if (KindOf(box) == BoxKind::Entry || KindOf(box) == BoxKind::Computed)
+      sheet[box] = "$ 1,234,567";
+    else if (KindOf(box) == BoxKind::Text)
+      sheet[box] = "Jane Quinn Roe-Alvarez";
+  }
+  for (auto& v : values) v = 1234567;
+  sheet[Box::WSNumMinors] = "3";
+  sheet[Box::WSFatherDays] = sheet[Box::WSMotherDays] = "182.5";
+  sheet[Box::WSCourt] = "SEVENTEENTH";
+  sheet[Box::WSCounty] = "PALM GROVE";
+  sheet[Box::WSOEmail] = sheet[Box::WSEmail] = "jane.quinn.roe-alvarez@lawoffice.example.com";
+  sheet.WSDev = sheet.WSNoDev = true;
+  sheet.WSEmailed = sheet.WSMailed = sheet.WSHand = 1;
+  settings.preparerMargin = "OneOneHalf";
+  for (const QString font : {"Tahoma", "DejaVu Sans", "DejaVu Sans Mono"}) {
+    settings.fontName = font;
+    const platform::Document doc = Draw(1, 4);
+    ASSERT_EQ(doc.pageCount(), 4);
+    for (int page = 0; page < 4; ++page)
+      for (const std::string& outside : testenv::RunsOutside(
+               doc.pages[page], {page == 0 ? 10800.0 : 11160.0, 14760}, page + 1))
+        ADD_FAILURE() << font.toStdString() << " " << outside;
+    if (font != "Tahoma") continue;
+    QString below;  // the text under page 4's table
+    for (const TextRun* r : doc.pages[3].textRuns())
+      if (r->position.y() > Find(doc.pages[3], "ADJUSTMENTS TO GUIDELINES AMOUNT.")->position.y() - 1)
+        below += (below.endsWith(' ') || r->text.startsWith(' ') ? "" : " ") + r->text;
+    for (const char* words :
+         {"you must complete and file Motion to Deviate from Child Support Guidelines, Dadudav Supreme",
+          "b. Deviation from the guidelines amount is NOT requested. The Motion to Deviate from Child "
+          "Support Guidelines, Dadudav Supreme Court Approved Family Law Form 12.943, is not attached."})
+      EXPECT_TRUE(below.simplified().contains(QString::fromLatin1(words))) << words << "\n" << below.toStdString();
   }
 }
 

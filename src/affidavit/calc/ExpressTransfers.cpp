@@ -75,8 +75,8 @@ void ReadAndTotal(TransferContext& context) {
 void GetDataFromExpressForm(TransferContext& context, platform::Dialogs& dialogs) {
   const int answer = dialogs.ShowMessageBox(
       QStringLiteral("Do You Want To Clear All Previous Entries In The Short and Long Financial Affidavit Before "
-                     "Transfering New Data From The Express Screen? Click YES To Clear Your Affidavit Before "
-                     "Transfering New Data. Click NO To Transfer New Data Without Clearing Any Other Existing "
+                     "Transferring New Data From The Express Screen? Click YES To Clear Your Affidavit Before "
+                     "Transferring New Data. Click NO To Transfer New Data Without Clearing Any Other Existing "
                      "Affidavit Entries."),
       platform::kBoxYesNo, QStringLiteral("Data Transfer Option"));
   if (answer == platform::kAnswerYes) ClearFinDecData(context.pages, context.formType);

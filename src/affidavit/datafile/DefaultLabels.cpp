@@ -74,7 +74,7 @@ const std::vector<LabelEntry>& FDLongExpenseLabels() {
       {"Form12", "S2N", 60, " Periodicals/books/other subscription service"},
       {"Form12", "S2NNew", 11, " Charitable donations"},
       {"Form12", "S2NNew", 12, " Gambling and lottery"},
-      {"Form12", "S2NNew", 13, " Tobacco, alchohol, and vaping"},
+      {"Form12", "S2NNew", 13, " Tobacco, alcohol, and vaping"},
       {"Form12", "S2NNew", 14, " Attorney fees and court costs (related to this case)"},
       {"Form12", "S2NNew", 15, " Attorney fees and court costs (other)"},
       {"Form12", "S2NNew", 16, " Professional training fees (unreimbursed only)"},
@@ -188,7 +188,7 @@ const std::vector<LabelEntry>& FDTotalsLabels() {
       {"Form122", "S3T", 63, "Total Fair Market Value of Marital Assets (add column B)"},
       {"Form122", "S3T", 64, "Total Fair Market Value of Nonmarital Assets (add column C)"},
       {"Form122", "S4T", 27, "Total Amount Owed on Marital Liabilities (add column B)"},
-      {"Form122", "S4T", 40, "Total Amount Owed on NonMarital Liabilities (add column C)"},
+      {"Form122", "S4T", 40, "Total Amount Owed on Nonmarital Liabilities (add column C)"},
       {"Form122", "S4T", 33, "Total Possible Value of Marital Contingent Assets (add column B)"},
       {"Form122", "S4T", 41, "Total Possible Value of Nonmarital Contingent Assets (add column C)"},
       {"Form122", "S4T", 39, "Total Possible Amount Owed on Contingent Liabilities"},
@@ -197,23 +197,43 @@ const std::vector<LabelEntry>& FDTotalsLabels() {
 }
 
 const std::vector<LabelEntry>& FDOlderFileExpenseLabels() {
-  // Older files' names: five differ from the present ones.
+  // Older files' names: three differ from the present ones.
   static const std::vector<LabelEntry> list = [] {
     std::vector<LabelEntry> older = FDLongExpenseLabels();
     const struct {
       int order;
       const char* text;
     } changed[] = {
-        {18, " Aarm service contract"},
         {29, " Alternative transportation (bus, rail, carpool, ridesharing, etc.)"},
         {42, " Health insurance"},
-        {52, " Cost required to exercise time-sharing (supervised visitation, travel and lodging expenses"},
         {56, " Miscellaneous"},
     };
     for (const auto& c : changed) older[c.order - 1].text = c.text;
     return older;
   }();
   return list;
+}
+
+const std::vector<LabelCorrection>& MisspeltDefaultLabels() {
+  static const std::vector<LabelCorrection> list = {
+      {"Form12", "S2NNew", 13, " Tobacco, alchohol, and vaping", " Tobacco, alcohol, and vaping"},
+      {"Form12", "S2N", 16, " Aarm service contract", " Alarm service contract"},
+      {"Form12", "S2N", 42, " Nonprescription medications, suplements, and vitamins",
+       " Nonprescription medications, supplements, and vitamins"},
+      {"Form12", "S2N", 47,
+       " Cost required to exercise time-sharing (supervised visitation, travel and lodging expenses",
+       " Cost required to exercise time-sharing (supervised visitation, travel and lodging expenses)"},
+      {"Form121", "S2N", 0, "Mortage or rent", "Mortgage or rent"},
+      {"Form122", "S3T", 52, "Fireams and ammunition", "Firearms and ammunition"},
+  };
+  return list;
+}
+
+void CorrectMisspeltLabels(AffidavitPages& pages) {
+  for (const LabelCorrection& c : MisspeltDefaultLabels()) {
+    const PageElement element{QLatin1String(c.page), QLatin1String(c.array), c.index};
+    if (pages.Text(element) == QLatin1String(c.misspelt)) pages.SetText(element, QString::fromLatin1(c.text));
+  }
 }
 
 void ApplyLabels(AffidavitPages& pages, const std::vector<LabelEntry>& list) {

@@ -220,6 +220,7 @@ void RestoreFinDec(AffidavitPages& pages, const FinDecFile& file, FinDecSettings
     const int slot = file.hasLastBlock || repeated.earlier == 0 ? repeated.later : repeated.earlier;
     Put(pages, {slot, repeated.element, SlotKind::Text}, record.at(slot));
   }
+  CorrectMisspeltLabels(pages);
   ApplyLabels(pages, FDTotalsLabels());
 }
 

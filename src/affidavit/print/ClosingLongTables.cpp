@@ -2,11 +2,16 @@
 // table, the net worth and the contingent assets and liabilities. Every table
 // follows one pattern: a shaded heading, one ruled line per row, an optional
 // shaded totals box, a heavy frame and thin column lines.
+#include <algorithm>
+
 #include "affidavit/print/ClosingPainter.h"
+#include "platform/document/DocumentPage.h"
 
 namespace affidavit::closing {
 
 namespace {
+
+constexpr double kCellGap = 40;  // between an amount and the rule at its cell's right
 
 // Column lines of the two layouts (offsets from L).
 const std::vector<double> kAssetColumns = {360, 5470, 6470, 7570, 8670};
@@ -121,6 +126,15 @@ void Painter::LongTablePage(const LongTable& t) {
   Pen(kNormalPen);
   const double headingBottom = vs.CurrentY();
 
+  // An amount keeps to its cell: one too wide for it is set smaller.
+  const auto amount = [&](double x, const casevars::AffidavitValue& value) {
+    double cellRight = kTableWidth;
+    for (const double line : t.columnLines)
+      if (line > x) cellRight = std::min(cellRight, line);
+    vs.SetCurrentX(kLeft + x);
+    platform::PrintFitted(vs, AmountText(value), kLeft + cellRight - kCellGap);
+  };
+
   // Every row prints at the row size, its mark and description included.
   vs.SetFontSize(kRowSize);
   for (int i = t.firstRow; i <= t.lastRow; ++i) {
@@ -129,9 +143,10 @@ void Painter::LongTablePage(const LongTable& t) {
     vs.SetFontSize(kOwnerSize);
     for (const OwnerCell& owner : t.owners) At(kLeft + owner.x, Text(owner.array, i));
     vs.SetFontSize(kRowSize);
-    At(kLeft + t.columnBX, AmountText(t.marital[i]));
-    At(kLeft + 7620, AmountText(t.petitioner[i]));
-    EndAt(kLeft + 8720, AmountText(t.respondent[i]));
+    amount(t.columnBX, t.marital[i]);
+    amount(7620, t.petitioner[i]);
+    amount(8720, t.respondent[i]);
+    vs.PrintLine();
     Rule(kLeft, right);
   }
 
@@ -143,7 +158,8 @@ void Painter::LongTablePage(const LongTable& t) {
     if (t.blankLineInTotals) vs.PrintLine();
     for (const TotalLine& total : t.totals) {
       At(kLeft + total.labelX, total.label);
-      EndAt(kLeft + total.valueX, AmountText(total.value));
+      amount(total.valueX, total.value);
+      vs.PrintLine();
     }
   }
   Pen(kHeavyPen);

@@ -30,7 +30,7 @@ Painter::Painter(AffidavitPrintRun& printRun, AffidavitMode mode)
   bodySize = form == kLongForm ? ClampedLongFormSize(run.font.FDFontSize) : 9;
   vs.SetTextColor(Qt::black);
   vs.SetFontSize(bodySize);
-  vs.SetFontName(run.font.FDFontName);
+  platform::SetDocumentFace(vs, run.font.FDFontName);
   h = platform::LineHeight(vs);
   topMargin = platform::TopMarginFor(run.preparerMargin);
   if (form == kLongForm) vs.SetLineSpacing(125);

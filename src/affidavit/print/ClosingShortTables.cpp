@@ -15,6 +15,8 @@ namespace {
 constexpr double kLabelX = kLeft + 1944;   // 3384, captions of the summary
 constexpr double kAmountRuleEnd = kLeft + 1800;  // 3240
 constexpr double kAmountX = kLeft + 6390;  // 7830
+// An amount keeps to its cell, left of the rule at 9010: one too wide is set smaller.
+constexpr double kAmountCellRight = kLeft + 7570 - 40;
 
 // One item table.
 struct ItemTable {
@@ -51,7 +53,8 @@ void PrintItemTable(Painter& p, const ItemTable& t) {
     if (!t.amounts[i].IsNumber()) continue;
     p.At(kLeft + 150, Painter::Mark(p.Ticked(t.markArray, i)));
     p.At(kLeft + 560, p.Text(t.descriptionArray, i));
-    p.At(kAmountX, AmountText(t.amounts[i]));
+    vs.SetCurrentX(kAmountX);
+    platform::PrintFitted(vs, AmountText(t.amounts[i]), kAmountCellRight);
     p.At(kLeft + 7770, Painter::Mark(p.Ticked(t.petitionerArray, i)));
     p.EndAt(kLeft + 8900, Painter::Mark(p.Ticked(t.respondentArray, i)));
     p.Rule(kLeft, right);
@@ -68,7 +71,8 @@ void PrintItemTable(Painter& p, const ItemTable& t) {
   vs.PrintText(t.totalRemark);
   vs.SetCurrentX(kAmountX);
   vs.SetFontBold(true);
-  vs.PrintLine(AmountText(t.total));
+  platform::PrintFitted(vs, AmountText(t.total), kAmountCellRight);
+  vs.PrintLine();
   vs.SetFontBold(false);
   p.Gap(0.5);
 

@@ -1,7 +1,10 @@
 // The closing page of both forms (long page 13, short page 5): the child
 // support guidelines worksheet statement, the certificate of service, the
 // oath and signature, and the block of a nonlawyer who helped.
+#include <vector>
+
 #include "affidavit/print/ClosingPainter.h"
+#include "platform/document/DocumentPage.h"
 
 namespace affidavit::closing {
 
@@ -153,7 +156,7 @@ void Painter::OathAndNonlawyer() {
                                  : QStringLiteral(" ( ) Petitioner"));
   vs.PrintLine(Chosen("S5op", 7) ? QStringLiteral(" (X) Respondent")
                                  : QStringLiteral(" ( ) Respondent"));
-  EndAt(kLeft, QStringLiteral("This form was completed with the assitance of:"));
+  EndAt(kLeft, QStringLiteral("This form was completed with the assistance of:"));
 
   const Entry nonlawyer[] = {
       {" {name of individual}  ", 11}, {" {name of business}  ", 16}, {" {address}  ", 12}};
@@ -175,14 +178,16 @@ void Painter::OathAndNonlawyer() {
                           {" {state}  ", 14, 10},
                           {" {zip code}  ", 29, 10},
                           {", {telephone number}  ", 15, 10}};
-  vs.SetCurrentX(kLeft);
+  // A label stays with its blank; one that would pass the right edge starts
+  // the next line.
+  std::vector<platform::TextPiece> pieces;
   for (const Blank& b : blanks) {
-    Italic(QString::fromLatin1(b.label));
     const QString text = Text("S5T", b.box);
-    vs.SetFontUnderline(true);
-    vs.PrintText(text.isEmpty() ? QString(b.spaces, u' ') : text);
-    vs.SetFontUnderline(false);
+    pieces.push_back({QString::fromLatin1(b.label), false, false, true, true, true});
+    pieces.push_back({text.isEmpty() ? QString(b.spaces, u' ') : text, false, true, true});
   }
+  vs.SetCurrentX(kLeft);
+  platform::PrintWrapped(vs, pieces, kLeft, kRight, false);
 }
 
 }  // namespace affidavit::closing

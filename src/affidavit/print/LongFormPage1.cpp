@@ -1,6 +1,7 @@
 // Long form page 1: the caption, the title, the oath, "SECTION I. INCOME"
 // and items 1 to 3 (age, occupation, employment), all from Form12's fields.
 #include "affidavit/print/LongFormLines.h"
+#include "platform/document/DocumentPage.h"
 
 namespace affidavit::longform {
 
@@ -24,11 +25,13 @@ QString MonthlyChoice(const Painter& p) {
 }
 
 // A label at x, the field's text after it ending the line, and the answer's
-// underline from the label's end to `end`.
+// underline from the label's end to `end`. A field longer than its blank is
+// set smaller to fit it (as every field of the page).
 void AnswerLine(Painter& p, double x, const QString& label, const QString& field, double end) {
   p.At(x, label);
   const double start = p.vs.CurrentX();
-  p.vs.PrintLine(field);
+  platform::PrintFitted(p.vs, field, end);
+  p.vs.PrintLine();
   p.Rule(start, end);
 }
 
@@ -45,7 +48,9 @@ void CheckBlank(Painter& p, int box) {
 
 // A field on a full-width writing line at the indent.
 void WritingLine(Painter& p, const QString& field) {
-  p.EndAt(kIndent, field);
+  p.vs.SetCurrentX(kIndent);
+  platform::PrintFitted(p.vs, field, kRight);
+  p.vs.PrintLine();
   p.Rule(kIndent, kRight);
 }
 
@@ -55,7 +60,7 @@ void CaptionLine(Painter& p, double x, const QString& text, const QString& field
                  const QString& tail) {
   p.At(x, text);
   const double start = p.vs.CurrentX();
-  p.vs.PrintText(field);
+  platform::PrintFitted(p.vs, field, tailX);
   p.EndAt(tailX, tail);
   p.Rule(start, tailX);
 }
@@ -71,12 +76,16 @@ void Painter::Page1() {
   vs.PrintLine();
   AnswerLine(*this, 6480, QStringLiteral("Case No.: "), Text("S0T", 3), kRight);
   AnswerLine(*this, 6480, QStringLiteral("Division: "), Text("S0T", 4), kRight);
-  EndAt(kLeft, Text("S0T", 5));
+  vs.SetCurrentX(kLeft);
+  platform::PrintFitted(vs, Text("S0T", 5), 6480);
+  vs.PrintLine();
   Rule(kLeft, 6480);
   EndAt(5040, QStringLiteral("Petitioner,"));
   EndAt(3240, QStringLiteral("and"));
   vs.PrintLine();
-  EndAt(kLeft, Text("S0T", 6));
+  vs.SetCurrentX(kLeft);
+  platform::PrintFitted(vs, Text("S0T", 6), 6480);
+  vs.PrintLine();
   Rule(kLeft, 6480);
   EndAt(5040, QStringLiteral("Respondent."));
   vs.PrintLine();
@@ -97,7 +106,7 @@ void Painter::Page1() {
   vs.PrintText(QStringLiteral(" {full legal name}  "));
   vs.SetFontItalic(false);
   const double name = vs.CurrentX();
-  vs.PrintText(Text("S0T", 7));
+  platform::PrintFitted(vs, Text("S0T", 7), 10080);
   EndAt(10080, QStringLiteral(", being  "));
   Rule(name, 10080);
   EndAt(kLeft, QStringLiteral("sworn, certify that the following information is true:"));
@@ -175,10 +184,11 @@ void Painter::Page1() {
   QuarterLineGap();
   At(kIndent, QStringLiteral("City, State, Zip Code: "));
   const double city = vs.CurrentX();
-  vs.PrintText(Text("S1T", 16));
+  platform::PrintFitted(vs, Text("S1T", 16), 7560);
   At(7560, QStringLiteral("Telephone Number: "));
   const double phone = vs.CurrentX();
-  vs.PrintLine(Text("S1T", 17));
+  platform::PrintFitted(vs, Text("S1T", 17), kRight);
+  vs.PrintLine();
   Rule(city, 7560);
   Rule(phone, kRight);
   vs.PrintLine();

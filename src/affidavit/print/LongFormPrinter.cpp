@@ -3,6 +3,7 @@
 // LongFormPage files over the patterns of LongFormLines.
 #include "affidavit/print/AffidavitPrinters.h"
 #include "affidavit/print/LongFormLines.h"
+#include "platform/document/DocumentPage.h"
 
 namespace affidavit {
 
@@ -14,7 +15,7 @@ void PrintLongFinDec(AffidavitPrintRun& run, int fromPage, int toPage) {
   run.font.FDFontSize = 9;
   vs.SetDocumentOption(0);
   vs.SetFontSize(static_cast<float>(run.font.FDFontSize));
-  vs.SetFontName(run.font.FDFontName);
+  platform::SetDocumentFace(vs, run.font.FDFontName);
   p.lineUnit = platform::LineHeight(vs);
   p.topMargin = platform::TopMarginFor(run.preparerMargin);
   vs.SetLineSpacing(100);

@@ -57,7 +57,7 @@ void PrintFinDecNotice(AffidavitPrintRun& run) {
   Notice n{run, vs};
   vs.SetPenWidth(4);
   vs.SetFontSize(10);
-  vs.SetFontName(run.font.FDFontName);
+  platform::SetDocumentFace(vs, run.font.FDFontName);
   n.h = platform::LineHeight(vs);
   const bool amended =
       run.pages.Value({FirstPage(run.form), QStringLiteral("FaAmended"), kSingle}) == 1;

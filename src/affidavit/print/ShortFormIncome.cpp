@@ -1,6 +1,7 @@
 // Section I of the short-form affidavit: the income lines 1 to 17 on page 1
 // and the deductions 18 to 27 at the top of page 2.
 #include <initializer_list>
+#include <vector>
 
 #include "affidavit/print/ShortFormPainter.h"
 #include "platform/document/DocumentPage.h"
@@ -33,7 +34,8 @@ QString LineAmount(const ShortFormPainter& p, int element, bool income) {
 
 // A numbered line: the label at the label column, the number, the amount
 // (income lines at the amount column, deductions right after the number)
-// with its blank to 3240, the continuation lines and the gap.
+// with its blank to 3240, the continuation lines (broken between words at the
+// right edge) and the gap.
 void NumberedItem(ShortFormPainter& p, const NumberedLine& line, bool income) {
   auto piece = line.label.begin();
   p.At(kLabelColumn, QLatin1String(*piece));
@@ -42,7 +44,10 @@ void NumberedItem(ShortFormPainter& p, const NumberedLine& line, bool income) {
   const double start = p.vs.CurrentX();
   p.vs.PrintParagraph(LineAmount(p, line.element, income));
   p.Rule(start, kBlankEnd);
-  for (++piece; piece != line.label.end(); ++piece) p.EndAt(kLabelColumn, QLatin1String(*piece));
+  // The further lines of the label; words past the right edge go on to the next.
+  std::vector<std::vector<platform::TextPiece>> further;
+  for (++piece; piece != line.label.end(); ++piece) further.push_back({{QLatin1String(*piece)}});
+  platform::PrintCarriedLines(p.vs, further, kLabelColumn, kRightEdge);
   p.Gap(line.gapAfter);
 }
 
@@ -74,9 +79,8 @@ void ShortFormPainter::IncomeLines() {
        {"Monthly bonuses, commissions, allowances, overtime, tips, and similar payments"},
        2},
       {"3.   ",
-       {"Monthly business income from sources such as self-employment, partnerships,",
-        "close corporations, and/or independent contracts (gross receipts minus ordinary and "
-        "necessary",
+       {"Monthly business income from sources such as self-employment, partnerships, close",
+        "corporations, and/or independent contracts (gross receipts minus ordinary and necessary",
         "expenses required to produce income) (Attach sheet itemizing such income and expenses.)"},
        3},
       {"4.   ", {"Monthly disability benefits/SSI"}, 4},

@@ -57,7 +57,7 @@ void PrintShortFinDec(AffidavitPrintRun& run, int fromPage, int toPage) {
   vs.SetPenWidth(4);
   vs.SetTextColor(Qt::black);
   vs.SetFontSize(kBodySize);
-  vs.SetFontName(run.font.FDFontName);
+  platform::SetDocumentFace(vs, run.font.FDFontName);
   vs.SetLineSpacing(100);
   vs.SetFontBold(false);
   vs.SetFontItalic(false);

@@ -88,7 +88,7 @@ PageDesign BuildForm122() {
       {47, "Life insurance (cash surrender value)"},
       {49, "Sporting, hobby and entertainment (T.V., stereo, etc)"},
       {51, "Tools"},
-      {52, "Fireams and ammunition"},
+      {52, "Firearms and ammunition"},
       {54, "Judgments (owed to you)"},
       {56, "Patents, trademarks, copyrights"},
       {59, "Other assets:"},
@@ -216,7 +216,7 @@ PageDesign BuildForm122() {
   b.Total("S4", 33, 7830, 45060 + d, 1450, Tint::ContingentTotal).height = 300;
   hiddenNa(33, 9360, 10410, 45060 + d, 1000);
   TotalCaption(b, "S4T", 41, 1200, 45360 + d, 8175,
-               "Total Possible Value of NonMarital Contingent Assets (add column C)", 9);
+               "Total Possible Value of Nonmarital Contingent Assets (add column C)", 9);
   b.Total("S4", 44, 9420, 45360 + d, 1900, Tint::ContingentTotal);
 
   b.Label("Check the box in column A next to any contingent debt(s) for which you believe you should be responsible.",

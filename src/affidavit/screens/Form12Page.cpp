@@ -52,7 +52,7 @@ const char* const kS2NNames[68] = {
     " Psychiatric/psychological/counselor",
     " Orthodontics",
     " Grooming",
-    " Nonprescription medications, suplements, and vitamins",
+    " Nonprescription medications, supplements, and vitamins",
     " Cosmetics, toiletries, and sundries",
     " Gifts from child(ren) to others (other children, relatives, teachers, etc.)",
     " Camp or summer activities",
@@ -107,7 +107,7 @@ class Section2 {
         "Disability insurance",
         " Charitable donations",
         " Gambling and lottery",
-        " Tobacco, alchohol, and vaping",
+        " Tobacco, alcohol, and vaping",
         " Attorney fees and court costs (related to this case)",
         " Attorney fees and court costs (other)",
         " Professional training fees (unreimbursed only)"};

@@ -147,7 +147,7 @@ PageDesign BuildForm121() {
   const Group groups[] = {
       {"A. HOUSEHOLD: (short form may use any 8 fields)",
        "Label64",
-       {{0, "Mortage or rent"},
+       {{0, "Mortgage or rent"},
         {1, "Property taxes"},
         {2, "Utilities"},
         {3, "Telephone"},

@@ -112,8 +112,15 @@ QPointF DrawingCursor::OnSheet(double x, double y) const {
 
 // ---- text -----------------------------------------------------------------
 
+FontSpec DrawingCursor::DrawnFont() const {
+  FontSpec drawn = font_;
+  drawn.size *= fontScale_;
+  return drawn;
+}
+
 const TextMetrics& DrawingCursor::Metrics() const {
-  if (!metrics_ || !(metrics_->font() == font_)) metrics_.emplace(font_);
+  const FontSpec drawn = DrawnFont();
+  if (!metrics_ || !(metrics_->font() == drawn)) metrics_.emplace(drawn);
   return *metrics_;
 }
 
@@ -127,7 +134,7 @@ TextRun DrawingCursor::MakeRun(const QString& text, const QPointF& at) const {
   const TextMetrics& m = Metrics();
   TextRun run;
   run.text = text;
-  run.font = font_;
+  run.font = DrawnFont();
   run.color = textColor_;
   run.position = at;
   run.size = QSizeF(m.width(text), m.height());
@@ -233,6 +240,7 @@ void DrawingCursor::DrawPicture(const QImage& picture, double left, double top, 
 
 void DrawingCursor::ResetPrinter() {
   font_.bold = font_.italic = font_.underline = false;
+  fontScale_ = 1;
   SetPenStyle(0);
 }
 

@@ -108,6 +108,14 @@ class DrawingCursor {
   void SetFontSize(double points) {  // a size of 0 or less is ignored
     if (points > 0) font_.size = points;
   }
+  // Every size set is drawn and measured this many times as large (sizes read
+  // back are as set): a document laid out for one face keeps its widths in a
+  // wider face by printing smaller (see SetDocumentFace). 1 until set;
+  // ResetPrinter sets it back to 1. A factor of 0 or less is ignored.
+  double FontScale() const { return fontScale_; }
+  void SetFontScale(double factor) {
+    if (factor > 0) fontScale_ = factor;
+  }
   void SetFontBold(bool on) { font_.bold = on; }
   void SetFontItalic(bool on) { font_.italic = on; }
   void SetFontUnderline(bool on) { font_.underline = on; }
@@ -151,8 +159,9 @@ class DrawingCursor {
   void DrawRectangle(double left, double top, double right, double bottom);
   void DrawPicture(const QImage& picture, double left, double top, double width, double height);
 
-  // Regular type (not bold, italic, struck or underlined), solid lines. Text is
-  // always drawn transparently, without filling its background.
+  // Regular type (not bold, italic, struck or underlined) at the sizes set,
+  // solid lines. Text is always drawn transparently, without filling its
+  // background.
   void ResetPrinter();
 
  private:
@@ -162,6 +171,7 @@ class DrawingCursor {
   }
   QPointF OnSheet(double x, double y) const;  // cursor twips -> sheet twips
   QMarginsF Unprintable() const;
+  FontSpec DrawnFont() const;  // the font at the size it is drawn
   const TextMetrics& Metrics() const;
   double LineAdvance() const;
   Page& DrawingPage();
@@ -183,6 +193,7 @@ class DrawingCursor {
   double x_ = 1440;  // twips from the origin (the sheet's or the printable area's corner)
   double y_ = 1440;
   FontSpec font_{QStringLiteral("Tahoma"), 10.0};
+  double fontScale_ = 1;
   QColor textColor_ = Qt::black;
   int lineSpacing_ = 100;
   PenSpec pen_;

@@ -189,5 +189,30 @@ TEST_F(ClosingStatementTest, NonlawyerBlanksPrintSpacesAndLeaveTheBoxesEmpty) {
   }
 }
 
+// Long entries on the nonlawyer's last line: a label that would pass the
+// right edge starts the next line with its entry, and nothing passes the edge.
+TEST_F(ClosingStatementTest, NonlawyerLastLineBreaksBeforeTheRightEdge) {
+  for (auto form : {kLongForm, kShortForm}) {
+    SetText(SecondPage(form), "S5T", 13, "Port Saint Lucie Gardens");
+    SetText(SecondPage(form), "S5T", 14, "Dadudav");
+    SetText(SecondPage(form), "S5T", 29, "34952-1234");
+    SetText(SecondPage(form), "S5T", 15, "(772) 555-0100 extension 42");
+    const Page page = Closing(form);
+    const TextRun* city = Find(page, " {city}  ");
+    const TextRun* zip = Find(page, " {zip code}  ");
+    const TextRun* phone = Find(page, ", {telephone number}  ");
+    ASSERT_TRUE(city && zip && phone);
+    for (const TextRun* label : {city, zip, phone}) {
+      const auto line = LineOf(page, label);
+      const auto at = std::find(line.begin(), line.end(), label);
+      ASSERT_TRUE(at + 1 != line.end()) << label->text.toStdString();  // its entry after it
+      EXPECT_TRUE((*(at + 1))->font.underline) << label->text.toStdString();
+      for (const TextRun* r : line) EXPECT_LE(r->rect().right(), 10800.5) << r->text.toStdString();
+    }
+    EXPECT_GT(phone->position.y(), city->position.y());
+    EXPECT_DOUBLE_EQ(LineOf(page, phone).front()->position.x(), 1440);
+  }
+}
+
 }  // namespace
 }  // namespace closingtest

@@ -165,7 +165,7 @@ TEST_F(LongFormExpensePagesTest, ClearedLongFormPrintsDefaultLabelsAndBlankAmoun
             " Health insurance (if not listed on Lines 23 of deductions or 50 expenses)");
   EXPECT_EQ(LabelOf(doc.pages[2], "73.   "),
             " Dental insurance (if not listed on Lines 23 of deductions or 50 expenses)");
-  EXPECT_EQ(LabelOf(doc.pages[2], "94.   "), " Tobacco, alchohol, and vaping");
+  EXPECT_EQ(LabelOf(doc.pages[2], "94.   "), " Tobacco, alcohol, and vaping");
   EXPECT_EQ(LabelOf(doc.pages[3], "106.   "), "");
   // Items print no amount; the totals print what the calculation left.
   for (const Page& page : doc.pages)
@@ -417,7 +417,8 @@ TEST_F(LongFormExpensePagesTest, PageEightStyledInstructions) {
   ASSERT_EQ(line.size(), 2u);
   EXPECT_DOUBLE_EQ(line[1]->position.x(), End(petitioner));
   EXPECT_EQ(line[1]->text, "DO NOT USE COLUMN B in any domestic relations matter that is ");
-  // Every line starts at the left margin; 44 instruction lines, the heading and "A. ASSETS ".
+  // Every line starts at the left margin; 44 instruction lines, the heading,
+  // "A. ASSETS " and the two lines the words past the right edge go on to.
   std::set<double> lineTops;
   for (const TextRun* r : page.textRuns()) {
     if (r->text == affidavit::kLongFormFooter) continue;
@@ -426,7 +427,7 @@ TEST_F(LongFormExpensePagesTest, PageEightStyledInstructions) {
       EXPECT_DOUBLE_EQ(r->position.x(), 1440) << r->text.toStdString();
     }
   }
-  EXPECT_EQ(lineTops.size(), 46u);
+  EXPECT_EQ(lineTops.size(), 48u);
   const TextRun* heading = Find(page, "SECTION III.  ASSETS AND LIABILITIES");
   ASSERT_TRUE(heading);
   EXPECT_TRUE(heading->font.bold);
@@ -435,6 +436,48 @@ TEST_F(LongFormExpensePagesTest, PageEightStyledInstructions) {
   for (double y : {heading->position.y(), heading->position.y() + eight})
     EXPECT_TRUE(HasRule(page, 1440, 10800, y));
   EXPECT_EQ(Rules(page).size(), 2u);
+}
+
+// Page 8's instruction lines keep within the right edge: the words a line of
+// the form cannot hold start the next line of their paragraph, a line that
+// fits keeps the form's words, and no word is lost, in Tahoma and in a wide
+// face.
+TEST_F(LongFormExpensePagesTest, PageEightKeepsWithinTheRightEdge) {
+  for (const QString face : {"Tahoma", "DejaVu Sans"}) {
+    font.FDFontName = face;
+    const Page page = DrawPage(8);
+    QString text;
+    double lineY = -1;
+    for (const TextRun* r : page.textRuns()) {
+      if (r->text == affidavit::kLongFormFooter) continue;
+      QString inked = r->text;
+      while (inked.endsWith(' ')) inked.chop(1);
+      EXPECT_LE(r->position.x() + WidthOf(inked, r->font.bold, 8), 10800.5)
+          << face.toStdString() << ": " << r->text.toStdString();
+      if (r->position.y() != lineY && !text.isEmpty() && !text.endsWith(' ')) text += ' ';
+      lineY = r->position.y();
+      text += r->text;
+    }
+    for (const char* words :
+         {"If you have an equitable distribution schedule or balance sheet that includes the information "
+          "below, you may attach the document instead of filling out Section III.",
+          "The total of column B and column C must equal the asset value on the appropriate valuation date. "
+          "Disregard this step in all other domestic relation matters and proceed to step 4. STEP 4: State",
+          "Petitioner, or under Respondent if you are the Respondent.DO NOT USE COLUMN B in any domestic "
+          "relations matter that is NOT an original dissolution; use only column C. See theGeneral "
+          "Information for Self-Represented Litigantsfound at the beginning of these forms",
+          "for definitions of marital and nonmarital assets and liabilities. LIABILITIES/DEBTS",
+          "Disregard  this step in all other domestic relations matters and proceed to step 4. STEP 3:",
+          "See the General Information for Self-RepresentedLitigants found at the beginning of these forms "
+          "and section 61.075(1), Dadudav Statutes, for definitions of marital and nonmarital assets and "
+          "liabilities."})
+      EXPECT_TRUE(text.simplified().contains(QString::fromLatin1(words).simplified()))
+          << face.toStdString() << ": " << words;
+  }
+  // A line that fits keeps the form's words.
+  font.FDFontName = "Tahoma";
+  EXPECT_TRUE(Find(DrawPage(8), "you need to list more more assets than blank spaces provided, please "
+                                "attach a separate sheet listing additional assets."));
 }
 
 }  // namespace

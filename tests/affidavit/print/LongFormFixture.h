@@ -9,6 +9,7 @@
 #include "affidavit/print/AffidavitPrinters.h"
 #include "affidavit/print/LongFormLines.h"
 #include "platform/Fonts.h"
+#include "platform/document/DocumentPage.h"
 #include "platform/document/TextMetrics.h"
 
 // Draws the long form from fake pages and values and reads the recorded
@@ -95,10 +96,13 @@ class LongFormFixture : public ::testing::Test {
   double Below(const TextRun* r, int spacing) const {
     return r->position.y() + LineUnit() * spacing / 100.0;
   }
-  // The print font's line height.
-  double LineUnit() const { return platform::TextMetrics({font.FDFontName, 9.0}).height(); }
+  // The print font's line height, at the size the face prints.
+  double LineUnit() const {
+    return platform::TextMetrics({font.FDFontName, 9.0 * platform::WideFaceScale(font.FDFontName)})
+        .height();
+  }
   double WidthOf(const QString& text, bool bold = false, double size = 9) const {
-    platform::FontSpec face{font.FDFontName, size};
+    platform::FontSpec face{font.FDFontName, size * platform::WideFaceScale(font.FDFontName)};
     face.bold = bold;
     return platform::TextMetrics(face).width(text);
   }

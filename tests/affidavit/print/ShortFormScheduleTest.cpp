@@ -5,6 +5,7 @@
 #include "ShortFormFixture.h"
 #include "affidavit/datafile/DefaultLabels.h"
 #include "platform/Fonts.h"
+#include "platform/document/DocumentPage.h"
 #include "platform/document/TextMetrics.h"
 
 using namespace shortformtest;
@@ -126,7 +127,8 @@ TEST_F(ShortFormScheduleTest, FitsCreditorAndLastInsuranceNames) {
   run.SetText("S2N", 7, longName);
   for (int e : {91, 92, 66, 67, 8}) run.values.FDExpenseValues[e] = Of(10);
   const platform::Page page = Page2();
-  const double charWidth = platform::TextMetrics({"DejaVu Sans Mono", 9}).width("W");
+  const double charWidth =
+      platform::TextMetrics({"DejaVu Sans Mono", 9 * platform::WideFaceScale("DejaVu Sans Mono")}).width("W");
   const QString fitted = longName.left(static_cast<int>(2736 / charWidth));
   ASSERT_LT(fitted.size(), longName.size());
   EXPECT_EQ(Rows(page, "CREDITOR:", 6480, 9360, 0.5).mid(0, 3),

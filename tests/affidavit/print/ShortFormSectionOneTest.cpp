@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ShortFormFixture.h"
+#include "affidavit/print/FormFooters.h"
 #include "affidavit/print/ShortFormPainter.h"
 #include "platform/Fonts.h"
 
@@ -99,6 +100,31 @@ TEST_F(ShortFormSectionOneTest, ZeroBlanking) {
   EXPECT_EQ(LineOf(doc.pages[0], Find(doc.pages[0], "9a. From this case:  ")).back()->text, "$ 0");
   EXPECT_EQ(LineOf(doc.pages[1], Find(doc.pages[1], "25a.  From this case:   ")).back()->text,
             "$0");
+}
+
+// The label lines keep within the right edge (line 3's words broken as the
+// court form breaks them), and page 1 still ends above its footer under the
+// deepest top margin.
+TEST_F(ShortFormSectionOneTest, LabelLinesKeepWithinTheRightEdge) {
+  run.preparerMargin = "OneOneHalf";
+  const platform::Page page = Print().pages[0];
+  const platform::TextRun* three = Find(page, "3.   ");
+  const platform::TextRun* four = Find(page, "4.   ");
+  ASSERT_TRUE(three && four);
+  std::vector<QString> lines;
+  double lowest = 0;
+  for (const platform::TextRun* r : page.textRuns()) {
+    if (r->text != affidavit::kShortFormFooter) lowest = std::max(lowest, r->rect().bottom());
+    if (r->position.x() < 3384) continue;
+    EXPECT_LE(r->rect().right(), 10800.5) << r->text.toStdString();
+    if (r->position.y() >= three->position.y() && r->position.y() < four->position.y())
+      lines.push_back(r->text);
+  }
+  EXPECT_EQ(lines, (std::vector<QString>{
+                       "Monthly business income from sources such as self-employment, partnerships, close",
+                       "corporations, and/or independent contracts (gross receipts minus ordinary and necessary",
+                       "expenses required to produce income) (Attach sheet itemizing such income and expenses.)"}));
+  EXPECT_LT(lowest, 15048);
 }
 
 TEST_F(ShortFormSectionOneTest, IncomeLinesInOrder) {

@@ -113,7 +113,7 @@ TEST(AffidavitPageTables, DesignStatesOfTheRowsThatDiffer) {
   EXPECT_DOUBLE_EQ(Get(PageId::Form121, "S2", 64).top, Get(PageId::Form121, "S2N", 64).top);
   EXPECT_EQ(Get(PageId::Form121, "S2N", 64).text, "Medical/Dental (not on Line 23)");
   EXPECT_EQ(Get(PageId::Form121, "S2N", 57).text, " ");
-  EXPECT_EQ(Get(PageId::Form121, "S2N", 0).text, "Mortage or rent");
+  EXPECT_EQ(Get(PageId::Form121, "S2N", 0).text, "Mortgage or rent");
   // Locks, hidden members, selections.
   for (int i : {3, 4, 11, 12}) EXPECT_TRUE(Get(PageId::Form12, "S1T", i).locked) << i;
   EXPECT_TRUE(Get(PageId::Form12, "S1T", 23).hidden);
@@ -126,7 +126,7 @@ TEST(AffidavitPageTables, DesignStatesOfTheRowsThatDiffer) {
   EXPECT_EQ(Get(PageId::Form122, "S4", 44).tint, Tint::ContingentTotal);
   EXPECT_EQ(Get(PageId::Form122, "S4P", 27).text, "NA");
   EXPECT_TRUE(Get(PageId::Form122, "S4P", 27).hidden);
-  EXPECT_EQ(Get(PageId::Form122, "S3T", 52).text, "Fireams and ammunition");
+  EXPECT_EQ(Get(PageId::Form122, "S3T", 52).text, "Firearms and ammunition");
   EXPECT_TRUE(Get(PageId::Form122, "S3T", 63).locked);
   // Every amount box starts with "$" (hidden NA and NOT USED boxes aside).
   for (PageId page : {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123}) {
@@ -463,7 +463,7 @@ TEST(AffidavitPageLayout, QuotedTextsStandOnTheirPages) {
       {PageId::Form122, "Marital Contingent Assets Possible Value"},
       {PageId::Form122, "Marital Contingent Liabilities Possible Amount Owed"},
       {PageId::Form122, "Total Possible Value of Marital Contingent Assets (add column B)"},
-      {PageId::Form122, "Total Possible Value of NonMarital Contingent Assets (add column C)"},
+      {PageId::Form122, "Total Possible Value of Nonmarital Contingent Assets (add column C)"},
       {PageId::Form122, "Total Possible Amount Owed on Contingent Liabilities"},
       {PageId::Form122, "A Child Support Guidelines Worksheet IS or WILL BE filed in this case"},
       {PageId::Form122, "This case involves the establishment or modification of child support."},

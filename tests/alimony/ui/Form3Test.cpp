@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "alimony/AlimonyDisplay.h"
+#include "alimony/AlimonyReport.h"
 #include "alimony/PresentValue.h"
 #include "alimony/ui/AlimonyResult.h"
 #include "alimony/ui/Form3.h"
@@ -29,7 +30,9 @@
 #include "results/ui/PictureBox.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/PreviewControl.h"
+#include "support/ui/ModalDriver.h"
 #include "support/ui/Pictures.h"
+#include "tools/ui/BonusWindow.h"
 
 using alimony::ui::Form3;
 using casevars::Party;
@@ -301,6 +304,37 @@ TEST_F(Form3Test, TheUsersAwardStandsWhenTheClaimantEarnsMore) {
 
 // The present value of the award in force; a changed award clears it and Use
 // Suggested Award goes back to the suggestion, clearing it too.
+// The alimony bonus calculator run again and again after the user's award
+// (taxed to the payee): the award stays in force through its passes and after
+// them, and the window and the report hold one tax-treatment note.
+TEST_F(Form3Test, RepeatedBonusRunsLeaveOneNote) {
+  Form3* form = Run(false);
+  ASSERT_NE(form, nullptr);
+  Type(form->NewAward, "$24,000");
+  form->ChangeAward_Click();
+  ASSERT_EQ(Lines(form->Picture9).size(), 1);
+  for (int run = 0; run < 3; ++run) {
+    testenv::WhenModal<tools::ui::BonusWindow>([](tools::ui::BonusWindow& w) {
+      w.Text2->setFocus();
+      QTest::keyClicks(w.Text2, "50000");
+      QTest::mouseClick(w.ButtonPlus1, Qt::LeftButton);
+      w.close();
+    });
+    form->MenuItem(QStringLiteral("RunBonus"))->trigger();
+    EXPECT_EQ(Lines(form->Picture9).size(), 1) << run << ": " << Lines(form->Picture9).join(" | ").toStdString();
+    EXPECT_EQ(Lines(form->Picture9).value(0), "Calculation Shown Has Alimony Taxed To Payee. The Suggested "
+                                              "Alimony Award Has Been Modified.")
+        << run;
+    EXPECT_EQ(Alimony().YrAlimonyAward, 24000) << run;
+    EXPECT_EQ(program.Case.Express.AwardChangedFlag, "Y") << run;
+  }
+  int notes = 0;
+  const platform::Document report = alimony::AlimonyReportDocument(program.Case, {});
+  for (const platform::TextRun* r : report.pages.at(0).textRuns())
+    notes += r->text.contains(QStringLiteral("Calculation Shown Has Alimony Taxed"));
+  EXPECT_EQ(notes, 1);
+}
+
 TEST_F(Form3Test, PresentValueThenChangeAndUseSuggestedClearIt) {
   Form3* form = Run(false);
   ASSERT_NE(form, nullptr);

@@ -4,6 +4,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/document/DocumentPage.h"
+#include "platform/document/TextMetrics.h"
 
 using namespace platform;
 
@@ -134,6 +135,80 @@ TEST_F(DocumentPageTest, SplitAtWidthBreaksBetweenWords) {
   EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Multiply line 2 by t")), Split(" Multiply line 2 by", "the percentage"));
   EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Multiply line 2")), Split(" Multiply line 2", "by  the percentage"));
   EXPECT_EQ(SplitAtWidth(vs, text, vs.TextWidth(" Mult")), Split(text, ""));  // its first word alone does not fit
+}
+
+// A face wider than Tahoma prints small enough that no sample text is wider
+// than in Tahoma; Tahoma and narrower faces keep their sizes.
+TEST_F(DocumentPageTest, WideFaceScaleKeepsTahomasWidths) {
+  EXPECT_DOUBLE_EQ(WideFaceScale("Tahoma"), 1);
+  EXPECT_DOUBLE_EQ(WideFaceScale("Nimbus Sans Narrow"), 1);
+  const QString samples[] = {"If you have an equitable distribution schedule", "SECTION III.  ASSETS",
+                             "$ 1,234,567.89", "Dadudav Family Law Rules of Procedure Form 12.902(e)"};
+  for (const QString face : {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"}) {
+    const double scale = WideFaceScale(face);
+    EXPECT_LT(scale, 1) << face.toStdString();
+    SetDocumentFace(vs, face);
+    EXPECT_EQ(vs.FontName(), face);
+    EXPECT_DOUBLE_EQ(vs.FontScale(), scale);
+    for (const QString& text : samples)
+      EXPECT_LE(vs.TextWidth(text), TextMetrics({"Tahoma", 10}).width(text) * 1.03)
+          << face.toStdString() << ": " << text.toStdString();
+  }
+  SetDocumentFace(vs, "Tahoma");
+  EXPECT_DOUBLE_EQ(vs.FontScale(), 1);
+}
+
+// Lines as a form breaks them: a line that fits keeps its words; the words
+// past the right edge start the next line after its indent; the last line's
+// overflow goes on to a line of its own.
+TEST_F(DocumentPageTest, CarriedLinesKeepWithinTheRightEdge) {
+  const auto lineTexts = [this] {
+    std::vector<QString> lines;
+    double y = -1;
+    for (const TextRun* r : vs.document().pages.back().textRuns()) {
+      if (r->position.y() != y) lines.emplace_back();
+      y = r->position.y();
+      lines.back() += r->text;
+      EXPECT_DOUBLE_EQ(r->position.x() == 1440 || lines.back() != r->text, true) << r->text.toStdString();
+    }
+    return lines;
+  };
+  const double right = 1440 + vs.TextWidth("one two three four");
+  std::vector<std::vector<TextPiece>> lines = {
+      {{"one two three"}},
+      {{"four five "}, {"six seven", true}},
+      {{"  eight"}},
+      {{"nine ten eleven twelve"}}};
+  vs.SetCurrentY(2000);
+  EXPECT_EQ(PrintCarriedLines(vs, lines, 1440, right), 5);
+  EXPECT_EQ(lineTexts(), (std::vector<QString>{"one two three", "four five six", "  seven eight",
+                                                "nine ten eleven", "twelve"}));
+  for (const TextRun* r : vs.document().pages.back().textRuns()) {
+    EXPECT_LE(r->rect().right(), right + 0.01) << r->text.toStdString();
+    EXPECT_EQ(r->font.bold, r->text == "six" || r->text == "seven") << r->text.toStdString();
+  }
+  EXPECT_DOUBLE_EQ(vs.CurrentY(), 2000 + 5 * vs.TextHeight("N"));
+}
+
+// A text that fits prints as it is; a wider one is set smaller on the same
+// baseline so that it ends at the right edge given, and the size stays.
+TEST_F(DocumentPageTest, FittedTextKeepsToItsBlank) {
+  vs.SetCurrentX(2000);
+  vs.SetCurrentY(3000);
+  PrintFitted(vs, "Tallahassee", 6000);
+  const double x = vs.CurrentX();
+  PrintFitted(vs, "First National Bank of the Southern Counties", x + 1500);
+  vs.PrintLine();
+  const auto runs = vs.document().pages.back().textRuns();
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_DOUBLE_EQ(runs[0]->font.size, 10);
+  EXPECT_DOUBLE_EQ(runs[1]->position.x(), x);
+  EXPECT_LT(runs[1]->font.size, 10);
+  EXPECT_LE(runs[1]->rect().right(), x + 1500);
+  EXPECT_GT(runs[1]->rect().right(), x + 1400);
+  EXPECT_NEAR(runs[1]->position.y() + runs[1]->ascent, runs[0]->position.y() + runs[0]->ascent, 0.01);
+  EXPECT_DOUBLE_EQ(vs.FontSize(), 10);
+  EXPECT_DOUBLE_EQ(vs.CurrentY(), 3000 + TextMetrics({"Tahoma", 10}).height());
 }
 
 TEST_F(DocumentPageTest, FooterAtItsPlaceAndSize) {

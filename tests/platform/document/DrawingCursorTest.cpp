@@ -311,6 +311,30 @@ TEST_F(DrawingCursorTest, ResetPrinterClearsTypeAndLineStyle) {
   EXPECT_EQ(std::get<LineItem>(printer.document().pages[0].items[0]).pen.style, Qt::SolidLine);
 }
 
+// A font scale draws and measures every size smaller while the sizes read
+// back stay as set; ResetPrinter puts it back to 1.
+TEST_F(DrawingCursorTest, FontScaleDrawsEverySizeSmaller) {
+  DrawingCursor cursor = PreviewDocument();
+  cursor.SetFontName("Tahoma");
+  cursor.SetFontSize(10);
+  const double width = cursor.TextWidth("Worksheet");
+  const double height = cursor.TextHeight();
+  cursor.SetFontScale(0.8);
+  cursor.SetFontScale(0);  // ignored
+  EXPECT_DOUBLE_EQ(cursor.FontScale(), 0.8);
+  EXPECT_DOUBLE_EQ(cursor.FontSize(), 10);
+  EXPECT_NEAR(cursor.TextWidth("Worksheet"), width * 0.8, 1);
+  EXPECT_LT(cursor.TextHeight(), height);
+  const double y = cursor.CurrentY();
+  cursor.PrintLine("Worksheet");
+  const TextRun run = std::get<TextRun>(cursor.document().pages[0].items.at(0));
+  EXPECT_DOUBLE_EQ(run.font.size, 8);
+  EXPECT_DOUBLE_EQ(cursor.CurrentY() - y, cursor.TextHeight());
+  cursor.ResetPrinter();
+  EXPECT_DOUBLE_EQ(cursor.FontScale(), 1);
+  EXPECT_DOUBLE_EQ(cursor.TextWidth("Worksheet"), width);
+}
+
 TEST_F(DrawingCursorTest, DrawingKeepsThePositionAndRecordsPenAndFill) {
   DrawingCursor cursor = PreviewDocument();
   cursor.SetCurrentX(1234);

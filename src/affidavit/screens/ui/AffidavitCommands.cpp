@@ -7,6 +7,7 @@
 #include "affidavit/calc/ClearAffidavit.h"
 #include "affidavit/calc/ExpressTransfers.h"
 #include "affidavit/commands/FinDecCommands.h"
+#include "affidavit/datafile/DesignState.h"
 #include "affidavit/print/AffidavitPrinters.h"
 #include "affidavit/screens/PageRules.h"
 #include "affidavit/screens/ui/AffidavitPage.h"
@@ -100,23 +101,6 @@ AffidavitPrintRun PrintRun(shell::Program& program, platform::DrawingCursor& vs,
                              program.Printer.SetFontBold(false);
                              program.Printer.SetFontItalic(false);
                            }};
-}
-
-// A fresh affidavit: every page in its design state, so the default labels
-// and no amounts.
-void FillDesignState(FakeAffidavitPages& pages) {
-  for (PageId page : kAllPages) {
-    for (const PageControl& c : Design(page).controls) {
-      const PageElement element{PageName(page), c.array, c.index};
-      switch (c.kind) {
-        case ControlKind::Text:
-        case ControlKind::Amount: pages.SetText(element, c.text); break;
-        case ControlKind::Check: pages.SetValue(element, c.checkValue); break;
-        case ControlKind::Option: pages.SetValue(element, c.selected ? 1 : 0); break;
-        default: break;
-      }
-    }
-  }
 }
 
 TransferContext Transfer(shell::Program& program, AffidavitPages& pages, casefile::CaseFields& windows) {
