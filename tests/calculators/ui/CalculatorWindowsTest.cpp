@@ -86,6 +86,30 @@ TEST_F(CalculatorWindowsTest, FinancialCalculatorTypedEntriesGiveTheAnswer) {
   EXPECT_EQ(w.Label[1]->text(), "Total No. Of Pmts");
 }
 
+// Mode 7 typed as a person types it: 999,999,999,999 for 2 years at 10% grows
+// past the largest amount the program shows, and the message says so; the
+// earlier answer stays.
+TEST_F(CalculatorWindowsTest, FinancialCalculatorAnswerPastTheLargestAmount) {
+  auto& w = Open<FormFin>("FormFin");
+  QTest::mouseClick(w.Option[6], Qt::LeftButton, {}, QPoint(6, 6));
+  ASSERT_EQ(w.FinCalcMode, 7);
+  const auto typeAll = [&w](std::initializer_list<const char*> texts) {
+    std::size_t k = 0;
+    for (const char* text : texts) {
+      w.Text[k]->setFocus();
+      w.Text[k]->selectAll();
+      QTest::keyClicks(w.Text[k++], text);
+    }
+  };
+  typeAll({"10000", "10", "6", "12"});
+  QTest::mouseClick(w.CmdAnswer, Qt::LeftButton);
+  EXPECT_EQ(w.txtAnswer->text(), "18,193.97");
+  typeAll({"999999999999", "2", "10", "1"});
+  QTest::mouseClick(w.CmdAnswer, Qt::LeftButton);
+  EXPECT_EQ(Messages(), QStringList{calculators::FinAnswerTooLargeMessage()});
+  EXPECT_EQ(w.txtAnswer->text(), "18,193.97");
+}
+
 TEST_F(CalculatorWindowsTest, FinancialCalculatorWithoutAModeShowsAnEmptyAnswer) {
   auto& w = Open<FormFin>("FormFin");
   w.CmdAnswer->click();
