@@ -31,8 +31,8 @@ AlimonyPictures::AlimonyPictures()
       Picture6(3735, 2475, Bold(9)),
       Picture7(2955, 3405, Bold(8.25)),
       Picture8(1815, 345, Bold(9.75)),
-      Picture9(8175, 285, Bold(8.25)),
-      Picture10(2955, 675, Bold(8.25)) {}
+      Picture9(8340, 285, Bold(8.25)),
+      Picture10(2895, 675, Bold(8.25)) {}
 
 void PrintPictureText(results::TextCanvas& picture, const QString& text, bool clearFirst) {
   if (clearFirst) picture.Cls();

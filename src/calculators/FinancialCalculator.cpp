@@ -63,10 +63,14 @@ FinAnswer Answer(double value, const char* pattern) {
   return a;
 }
 
-// A non-negative value in the pattern; a negative one, one beyond the
-// program's amount limit or none: no valid answer.
-FinAnswer NonNegative(std::optional<double> value, const char* pattern) {
-  if (!value || *value < 0 || !platform::WithinAmountLimit(*value)) return Message(kFinNoAnswer);
+FinAnswer TooLarge() { return FinAnswer{FinAnswerTooLargeMessage(), -1, {}, {}}; }
+
+// The amount answer of modes 1 and 4 to 7: negative, no valid answer; past
+// the amount limit, too large. Their entries are all above 0, so a function
+// that finds no finite figure has overflowed: too large as well.
+FinAnswer AmountAnswer(std::optional<double> value, const char* pattern) {
+  if (value && *value < 0) return Message(kFinNoAnswer);
+  if (!value || !platform::WithinAmountLimit(*value)) return TooLarge();
   return Answer(*value, pattern);
 }
 
@@ -104,6 +108,8 @@ FinAnswer MortgageBalance(double e1, double e2, double e3, double e4) {
     }
     const double paid = e3 * e4;
     const double principal = paid - interest;
+    for (double figure : {paid, interest, principal, e1 - principal})
+      if (!platform::WithinAmountLimit(figure)) return TooLarge();
     FinAnswer a = Answer(e1 - principal, "##,##0.#0");
     a.note = QStringLiteral("Of a total of $") + platform::Format(paid, "##,##0.#0") +
              QStringLiteral(" paid so far: $") + platform::Format(interest, "###,###,##0.#0") +
@@ -130,6 +136,13 @@ std::optional<FinAnswer> CheckEntries(std::int16_t mode, const std::array<QStrin
 
 }  // namespace
 
+QString FinAnswerTooLargeMessage() {
+  const bool whole = platform::kLargestAmount == std::floor(platform::kLargestAmount);
+  return QStringLiteral("The answer is more than %1, the largest amount the program shows. Try changing your "
+                        "entries.")
+      .arg(platform::Format(platform::kLargestAmount, whole ? "$###,###,###,##0" : "$###,###,###,##0.00"));
+}
+
 const FinModeLayout& FinModeEntries(std::int16_t mode) {
   return kLayouts[(mode >= 1 && mode <= kFinModes) ? static_cast<std::size_t>(mode) : 0];
 }
@@ -146,24 +159,24 @@ FinAnswer ComputeFinancialAnswer(std::int16_t mode, const std::array<QString, 4>
   const double e3 = platform::Val(texts[2]);
   const double e4 = platform::Val(texts[3]);
   switch (mode) {
-    case 1: return NonNegative(platform::Payment(e3 / 1200, e2, -e1), kMoney);
+    case 1: return AmountAnswer(platform::Payment(e3 / 1200, e2, -e1), kMoney);
     case 2: return MortgageRate(e1, e2, e3);
     case 3: return MortgageBalance(e1, e2, e3, e4);
     case 4: {
       const double r = e3 / (e4 * 100);
-      return NonNegative(platform::PresentValue(r, e4 * e2, 0, -e1, PaymentTiming::BeginningOfPeriod), kMoney);
+      return AmountAnswer(platform::PresentValue(r, e4 * e2, 0, -e1, PaymentTiming::BeginningOfPeriod), kMoney);
     }
     case 5: {
       const double r = e4 / (e3 * 100);
-      return NonNegative(platform::FutureValue(r, e3 * e2, -e1, 0, PaymentTiming::BeginningOfPeriod), kMoney);
+      return AmountAnswer(platform::FutureValue(r, e3 * e2, -e1, 0, PaymentTiming::BeginningOfPeriod), kMoney);
     }
     case 6: {
       const double r = e4 / (e3 * 100);
-      return NonNegative(platform::PresentValue(r, e3 * e2, -e1), kMoney);
+      return AmountAnswer(platform::PresentValue(r, e3 * e2, -e1), kMoney);
     }
     case 7: {
       const double r = e3 / (e4 * 100);
-      return NonNegative(platform::FutureValue(r, e4 * e2, 0, -e1), kMoney);
+      return AmountAnswer(platform::FutureValue(r, e4 * e2, 0, -e1), kMoney);
     }
     default: return FinAnswer{};
   }

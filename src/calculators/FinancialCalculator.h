@@ -31,6 +31,8 @@ inline constexpr const char* kFinOptionPeriod =
 inline constexpr const char* kFinNoAnswer = "Cannot calculate a valid answer. Try changing your entries.";
 inline constexpr const char* kFinIllogicalRate =
     "Calculated interest rate seems illogical. Try changing your entries.";
+// An answer past the largest amount the program shows (platform/AmountLimit.h).
+QString FinAnswerTooLargeMessage();
 
 // The outcome of "Calculate Result": either a message (with the box, 0 to 3,
 // that gets the focus, or -1 to leave the focus where it is), or the answer

@@ -101,8 +101,9 @@ EntryCheck Check72tEntries(const Withdrawal72tEntries& e, Withdrawal72tInputs& i
     return EntryCheck::Refuse("Please ReEnter The Interest Rate(As A Percentage)", "InterestRate");
   in.ReasonableRate = rate;
 
+  // A year's loss takes at most the whole account.
   const double gain = platform::Val(e.IraInterestRate);
-  if (!(gain < 100 && Numeric(e.IraInterestRate)))
+  if (!(gain >= -100 && gain < 100 && Numeric(e.IraInterestRate)))
     return EntryCheck::Refuse("Please ReEnter Annual Gain of the IRA (As A Percentage)", "IraInterestRate");
   in.ExpectedRate = static_cast<float>(gain);
   return {};
@@ -141,7 +142,9 @@ Withdrawals72tResult Compute72tWithdrawals(const Withdrawal72tInputs& in) {
   out.LEYearly = platform::Format(b / l, kWhole);
   out.LEMonthly = platform::Format(b / (l * 12), kWhole);
 
-  out.Amortization = b * i / (1 - std::pow(1 + i, -l));
+  // 1 - (1 + i)^-L, worked out so that a rate too small to change 1 + i in
+  // double precision still counts: as i falls the amount tends to B / L.
+  out.Amortization = b * i / -std::expm1(-l * std::log1p(i));
   out.AmortYearly = platform::Format(out.Amortization, kWhole);
   out.AmortMonthly = platform::Format(out.Amortization / 12, kWhole);
 

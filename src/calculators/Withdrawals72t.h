@@ -34,14 +34,15 @@ struct Withdrawal72tInputs {
   std::int16_t WithdrawalYears = 0;  // HolderEndAge - HolderAge
   double IraBalance = 0;             // above 0
   float ReasonableRate = 0;          // percent, above 0 and below 100
-  float ExpectedRate = 0;            // percent, below 100
+  float ExpectedRate = 0;            // percent, -100 to below 100
   QString WithdrawalMethod;          // "LE", "Amortization" or "Annuity"
 };
 
 // Checks the entries in order, storing each accepted value, and stops at the
 // first refusal. Beyond the window's limits it refuses an end age past the
-// last age of the life table, a balance of 0 or less and a reasonable rate of
-// 0 or less, each with the message of its own box.
+// last age of the life table, a balance of 0 or less, a reasonable rate of
+// 0 or less and an expected gain below -100 (a loss of more than the whole
+// account), each with the message of its own box.
 EntryCheck Check72tEntries(const Withdrawal72tEntries& entries, Withdrawal72tInputs& inputs);
 
 // One year of the projected balance.

@@ -20,6 +20,16 @@ double AnnuityFactor(double r, double n, double t) {
   return (1 + r * t) * std::expm1(n * std::log1p(r)) / r;
 }
 
+// The same seen from the start: (1 + r)^-n, and the annuity factor divided by
+// (1 + r)^n, (1 + r t)(1 - (1 + r)^-n) / r. Present values and payments use
+// these, so that a growth too large for a double does not stop an answer that
+// is itself a number.
+double Discount(double r, double n) { return std::exp(-n * std::log1p(r)); }
+double DiscountedAnnuityFactor(double r, double n, double t) {
+  if (r == 0) return n;
+  return (1 + r * t) * -std::expm1(-n * std::log1p(r)) / r;
+}
+
 }  // namespace
 
 std::optional<double> FutureValue(double rate, double periods, double payment, double presentValue,
@@ -31,15 +41,15 @@ std::optional<double> FutureValue(double rate, double periods, double payment, d
 std::optional<double> PresentValue(double rate, double periods, double payment, double futureValue,
                                    PaymentTiming timing) {
   if (rate <= -1) return std::nullopt;
-  return Finite(-(futureValue + payment * AnnuityFactor(rate, periods, Timing(timing))) / Growth(rate, periods));
+  return Finite(-(futureValue * Discount(rate, periods) + payment * DiscountedAnnuityFactor(rate, periods, Timing(timing))));
 }
 
 std::optional<double> Payment(double rate, double periods, double presentValue, double futureValue,
                               PaymentTiming timing) {
   if (rate <= -1 || periods == 0) return std::nullopt;
-  const double factor = AnnuityFactor(rate, periods, Timing(timing));
+  const double factor = DiscountedAnnuityFactor(rate, periods, Timing(timing));
   if (factor == 0) return std::nullopt;
-  return Finite(-(futureValue + presentValue * Growth(rate, periods)) / factor);
+  return Finite(-(futureValue * Discount(rate, periods) + presentValue) / factor);
 }
 
 std::optional<double> Rate(double periods, double payment, double presentValue, double futureValue,

@@ -13,7 +13,8 @@
 //
 // Each returns no value when it finds no finite answer (no periods, a rate of
 // -100% or less, an overflow, a payment number outside 1..n); callers report
-// that as a calculation that failed.
+// that as a calculation that failed. Present values and payments are worked
+// out from (1 + r)^-n, so they overflow only where the answer itself does.
 namespace platform {
 
 enum class PaymentTiming { EndOfPeriod = 0, BeginningOfPeriod = 1 };

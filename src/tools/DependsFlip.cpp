@@ -187,7 +187,7 @@ DependsFlipReport CalculateDependsFlip(casevars::CaseVars& vars, const DependsRe
       report.transfer << QStringLiteral(" Difference In Child Support Amounts = %1 (%2/Yr)").arg(Money(d), Money(12 * d));
     }
 
-    const auto [claimRole, otherRole] = CourtRoles(services.claimantIsRespondent);
+    const auto [claimRole, otherRole] = CourtRoles(services.ClaimantIsRespondent());
     report.claimant.heading = QStringLiteral(" %1's (Claimant) Income Adjustments /Yr").arg(claimRole);
     report.other.heading = QStringLiteral(" %1's (Other Party) Income Adjustments/Yr").arg(otherRole);
     report.claimant.lines.push_back(SupportLine(claimantReceives, r));

@@ -74,16 +74,20 @@ struct DependsFlipReport {
 
 // What the run needs of the program: the child support driver on the case
 // (writing the Express screen's ChildSupport field), the text of that field,
-// and whether the claimant is the Respondent (MParentOption).
+// and whether the claimant is the Respondent (MParentOption) at the moment of
+// asking (none: the Petitioner).
 struct DependsServices {
   std::function<void()> computeChildSupport;
   std::function<QString()> childSupportText;
-  bool claimantIsRespondent = false;
+  std::function<bool()> claimantIsRespondent;
+
+  bool ClaimantIsRespondent() const { return claimantIsRespondent && claimantIsRespondent(); }
 };
 
 // CalculateDependsFlip: the revised counts and overnights go into the case,
 // the driver runs, the differences are worked out; then the case is put back
-// and the driver runs again (also when the run throws).
+// and the driver runs again (also when the run throws). The party headings
+// name the court roles as they stand when the run is made.
 DependsFlipReport CalculateDependsFlip(casevars::CaseVars& vars, const DependsRevised& revised,
                                        const DependsServices& services);
 

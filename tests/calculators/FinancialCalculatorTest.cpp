@@ -59,6 +59,39 @@ TEST(FinancialCalculator, Mode3AfterTwelvePayments) {
                                    "$1,228.01 is principal portion."));
 }
 
+// An answer past the largest amount the program shows is named so, in every
+// mode that answers with an amount; so is one too large for any number.
+// Answers within it are found even where (1 + r)^n alone would overflow.
+TEST(FinancialCalculator, AnswersPastTheLargestAmount) {
+  const QString tooLarge = FinAnswerTooLargeMessage();
+  EXPECT_TRUE(tooLarge.contains(QStringLiteral("999,999,999,999"))) << tooLarge.toStdString();
+  const struct { std::int16_t mode; const char* e[4]; const char* answer; } cases[] = {
+      // 999,999,999,999 x 1.1^2 = 1,209,999,999,998.79.
+      {7, {"999999999999", "2", "10", "1"}, nullptr},
+      // 1.0000001^(1e12): beyond any number.
+      {7, {"1000", "999999999999", "10", "1"}, nullptr},
+      {5, {"999999999999", "10", "12", "6"}, nullptr},
+      // One payment of the loan plus a month's interest at 12%.
+      {1, {"999999999999", "1", "12", ""}, nullptr},
+      // At 1e-7% a year the withdrawals are nearly undiscounted: 100 x 999,999,999,999.
+      {6, {"999999999999", "100", "1", "0.0000001"}, nullptr},
+      // Paid so far: two payments of 999,999,999,999.
+      {3, {"999999999999", "2", "999999999999", "2"}, nullptr},
+      // 1,000 over a million payments at 100% a year: the month's interest, 83.33.
+      {1, {"1000", "1000000", "100", ""}, "83.33"},
+      // 100 a month for a million years at 6%: 100 / 0.005.
+      {6, {"100", "1000000", "12", "6"}, "20,000.00"},
+      {4, {"1000", "1000000", "6", "12"}, ".00"},
+  };
+  for (const auto& c : cases) {
+    const FinAnswer a = Calc(c.mode, c.e[0], c.e[1], c.e[2], c.e[3]);
+    const std::string name = std::to_string(c.mode) + " " + c.e[0] + " " + c.e[1] + " " + c.e[2] + " " + c.e[3];
+    EXPECT_EQ(a.message, c.answer ? QString() : tooLarge) << name;
+    EXPECT_EQ(a.answer, QString::fromLatin1(c.answer)) << name;
+    EXPECT_EQ(a.focusBox, -1) << name;
+  }
+}
+
 TEST(FinancialCalculator, Messages) {
   const struct { std::int16_t mode; const char* e[4]; const char* message; int focus; } cases[] = {
       // The zero test comes first: an empty box or a point alone reads as 0.
@@ -76,7 +109,7 @@ TEST(FinancialCalculator, Messages) {
       {2, {"100000", "360", "200", ""}, kFinNoAnswer, -1},
       // Entries within the program's amount limit; an answer beyond it is none.
       {1, {"1000000000000", "360", "6", ""}, "This amount is too large. Please enter an amount below $1,000,000,000,000.", 0},
-      {7, {"999999999999", "2", "10", "1"}, kFinNoAnswer, -1},
+
       {3, {"100000", "360", "200", "12"}, kFinNoAnswer, -1},
   };
   for (const auto& c : cases) {

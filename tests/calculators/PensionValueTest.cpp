@@ -49,6 +49,32 @@ TEST(PensionValue, WorkedExample) {
   EXPECT_EQ(r.Picture2, QStringLiteral(" $27,341"));
 }
 
+// The largest amount at the extreme rates and ages the check accepts gives
+// four figures: none is blank or not a number (a value that rounds down to 0
+// shows as the pattern's 0, " $").
+TEST(PensionValue, ExtremeEntriesGiveFigures) {
+  const struct { const char *current, *payable, *end; } ages[] = {
+      {"1", "98", nullptr}, {"1", "98", "99"}, {"99", "1", nullptr}, {"99", "1", "99"}};
+  for (const auto& a : ages)
+    for (const char* discount : {"0", "1e-30", ".999999"})
+      for (const char* tax : {"1e-30", ".999999"}) {
+        PensionEntries e = Example();
+        e.CurrentAgeYrs = QString::fromLatin1(a.current);
+        e.CurrentAgeMos = QStringLiteral("11");
+        e.AgePayableYrs = QString::fromLatin1(a.payable);
+        if (a.end) e = UpToAge(e, a.end, "12");
+        e.PensionAmount = QStringLiteral("$999,999,999,999");
+        e.DiscountRate = QString::fromLatin1(discount);
+        e.TaxRate = QString::fromLatin1(tax);
+        const PensionResult r = ComputePensionValue(Accepted(e));
+        const std::string name = std::string(a.current) + "/" + a.payable + "/" + (a.end ? a.end : "death") + " " +
+                                 discount + " " + tax;
+        EXPECT_TRUE(std::isfinite(r.PresentValue)) << name;
+        for (const QString& text : {r.Picture1, r.Picture2, r.Picture3, r.Picture4})
+          EXPECT_FALSE(text.trimmed().isEmpty()) << name;
+      }
+}
+
 TEST(PensionValue, EntryChecks) {
   const struct { const char* name; void (*change)(PensionEntries&); const char* message; const char* field; } cases[] = {
       {"current age 100", [](PensionEntries& e) { e.CurrentAgeYrs = "100"; },

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "calculators/Withdrawals72t.h"
 
 using namespace calculators;
@@ -93,6 +95,41 @@ TEST(Withdrawals72t, AnnuityFactorCoversEveryAgeTo116) {
   }
 }
 
+// Every figure is a number for every rate the check accepts: a reasonable rate
+// so small that 1 + i is 1 in double precision amortizes as at a rate of 0
+// (the balance over the life expectancy), and the largest balance at the
+// extreme rates and gains over the longest projection stays finite.
+TEST(Withdrawals72t, EveryRateGivesFigures) {
+  for (const char* rate : {"1e-20", "1e-40"}) {
+    Withdrawal72tEntries e = Example("Amortization");
+    e.InterestRate = QString::fromLatin1(rate);
+    const Withdrawals72tResult r = Compute72tWithdrawals(Accepted(e));
+    EXPECT_EQ(r.AmortYearly, r.LEYearly) << rate;  // $2,924: 100,000 / 34.2
+    EXPECT_EQ(r.AmortMonthly, r.LEMonthly) << rate;
+    // The first month earns on 100,000 - 2,924 - 2,924 / 12: 484.16; the year 6,056.
+    EXPECT_EQ(r.Rows[0].Texts(), Row("50", "100,000", "$2,924", "6,056", "103,132")) << rate;
+  }
+  for (const char* rate : {"1e-40", "1e-20", "0.01", "99.99"})
+    for (const char* gain : {"-100", "0", "99.99"})
+      for (const char* method : {"LE", "Amortization", "Annuity"}) {
+        Withdrawal72tEntries e = Example(method);
+        e.CurrentAgeYrs = QStringLiteral("18");
+        e.AgeEndYrs = QStringLiteral("111");
+        e.IRAAmount = QStringLiteral("999,999,999,999");
+        e.InterestRate = QString::fromLatin1(rate);
+        e.IraInterestRate = QString::fromLatin1(gain);
+        const Withdrawals72tResult r = Compute72tWithdrawals(Accepted(e));
+        const std::string name = std::string(rate) + " " + gain + " " + method;
+        for (const QString& box : {r.LEYearly, r.LEMonthly, r.AmortYearly, r.AmortMonthly, r.AnnuityYearly,
+                                   r.AnnuityMonthly})
+          EXPECT_TRUE(box.startsWith('$') && box.size() > 1) << name << " " << box.toStdString();
+        ASSERT_EQ(r.Rows.size(), 93u) << name;
+        for (const Projection72tRow& row : r.Rows)
+          for (double figure : {row.begin, row.withdrawal, row.gain, row.end})
+            ASSERT_TRUE(std::isfinite(figure)) << name << " at " << row.age;
+      }
+}
+
 TEST(Withdrawals72t, EntryChecks) {
   constexpr const char* kAge = "Please ReEnter The Number Of Years In Holder's Current Age (Min Is 18, Max Is 59)";
   constexpr const char* kEnd =
@@ -127,6 +164,10 @@ TEST(Withdrawals72t, EntryChecks) {
       {"rate -100", [](Withdrawal72tEntries& e) { e.InterestRate = "-100"; }, kRate, "InterestRate"},
       {"gain negative", [](Withdrawal72tEntries& e) { e.IraInterestRate = "-3"; }, nullptr, nullptr},
       {"gain 100", [](Withdrawal72tEntries& e) { e.IraInterestRate = "100"; }, kGain, "IraInterestRate"},
+      // The account loses at most all of itself in a year.
+      {"gain -100", [](Withdrawal72tEntries& e) { e.IraInterestRate = "-100"; }, nullptr, nullptr},
+      {"gain -100.01", [](Withdrawal72tEntries& e) { e.IraInterestRate = "-100.01"; }, kGain, "IraInterestRate"},
+      {"gain -1e30", [](Withdrawal72tEntries& e) { e.IraInterestRate = "-1e30"; }, kGain, "IraInterestRate"},
   };
   for (const auto& c : cases) {
     Withdrawal72tEntries e = Example();

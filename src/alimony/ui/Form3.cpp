@@ -124,21 +124,22 @@ void Form3::Build() {
   OtherCreditsButton = button("OtherCreditsButton", Frame2, 2520, 0, 1575, 255, "Show Tax Credits");
 
   QGroupBox* frame8 = frame("Frame8", 150, 6600, 11565, 1060, "Additional Comments");
-  Picture9 = picture("Picture9", frame8, 120, 240, 8175, 285, pictures_.Picture9);
-  Text1 = add<QTextEdit>(QStringLiteral("Text1"), frame8, 120, 510, 8175, 435);
+  // As wide as the longest note, "... Award Has Been Modified.", needs at every screen size.
+  Picture9 = picture("Picture9", frame8, 120, 240, 8340, 285, pictures_.Picture9);
+  Text1 = add<QTextEdit>(QStringLiteral("Text1"), frame8, 120, 510, 8340, 435);
   pui::SetFontSize(Text1, kControlFont);
   Text1->setPlainText(QString::fromLatin1(kTaxNote));
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Picture10 = picture("Picture10", frame8, 8460, 240, 2955, 675, pictures_.Picture10);
+  Picture10 = picture("Picture10", frame8, 8520, 240, 2895, 675, pictures_.Picture10);
   // Over Picture10: shown only in the window's screen image.
-  TradeMark = add<QGroupBox>(QStringLiteral("TradeMark"), frame8, 8460, 240, 2955, 675);
+  TradeMark = add<QGroupBox>(QStringLiteral("TradeMark"), frame8, 8520, 240, 2895, 675);
   pui::SetBackColor(TradeMark, 0xFFFFFF);
   TradeMark->setAutoFillBackground(true);
-  QLabel* product = label("lblProductName", TradeMark, 90, 45, 2775, 285, "Kelvane 2026");
+  QLabel* product = label("lblProductName", TradeMark, 90, 45, 2715, 285, "Kelvane 2026");
   QFont italic = product->font();
   italic.setItalic(true);
   product->setFont(italic);
-  label("lblCompany", TradeMark, 90, 345, 2775, 285, "Published By Tovrelle");
+  label("lblCompany", TradeMark, 90, 345, 2715, 285, "Published By Tovrelle");
   TradeMark->hide();
 
   QGroupBox* frame9 = frame("Frame9", 8505, 60, 3195, 570, "Case Name");

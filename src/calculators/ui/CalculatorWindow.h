@@ -83,7 +83,8 @@ class CalculatorWindow : public platform::ui::Form {
   QLabel* AddLabel(const char* name, QWidget* in, double left, double top, double width, double height,
                    const char* caption);
   QLineEdit* AddBox(const char* name, QWidget* in, double left, double top, double width);
-  // An amount or rate box: the same, kept to the program's amount limit.
+  // An amount box: the same, kept to the program's amount limit. A rate box is a
+  // plain box: its own check at the calculation bounds it with its own message.
   QLineEdit* AddAmountBox(const char* name, QWidget* in, double left, double top, double width);
   QRadioButton* AddOption(const char* name, QWidget* in, double left, double top, double width, const char* caption);
   platform::ui::ButtonPlus* AddButton(const char* name, QWidget* in, double left, double top, double width,

@@ -80,9 +80,9 @@ Form7::Form7(shell::Program& program, QWidget* parent)
   PensionAmount = AddAmountBox("PensionAmount", f8, 120, 330, 1560);
   QLabel* l6 = label("Label6", f8, 1800, 360, 3000, "Gross Amount Per Month");
   QGroupBox* f9 = frame("Frame9", f6, 120, 2880, 5280, 1200, "Discount And Tax Rates");
-  DiscountRate = AddAmountBox("DiscountRate", f9, 120, 330, 960);
+  DiscountRate = box("DiscountRate", f9, 120, 330, 960);
   QLabel* l7 = label("Label7", f9, 1200, 360, 3600, "Discount Rate (As a Decimal)");
-  TaxRate = AddAmountBox("TaxRate", f9, 120, 750, 960);
+  TaxRate = box("TaxRate", f9, 120, 750, 960);
   QLabel* l10 = label("Label10", f9, 1200, 780, 3600, "Tax Rate (As a Decimal)");
 
   QGroupBox* f10 = frame("Frame10", nullptr, 5760, 120, 5640, 1560, "");

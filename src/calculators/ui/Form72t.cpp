@@ -47,11 +47,11 @@ Form72t::Form72t(shell::Program& program, QWidget* parent)
   QGroupBox* f8 = frame("Frame8", f16, 120, 2520, 5400, 720, "Current Balance in IRA Account");
   IRAAmount = AddAmountBox("IRAAmount", f8, 120, 300, 1800);
   QGroupBox* f5 = frame("Frame5", f16, 120, 3300, 5400, 720, "120% of Federal Mid-Term Interest Rate");
-  InterestRate = AddAmountBox("InterestRate", f5, 120, 300, 960);
+  InterestRate = box("InterestRate", f5, 120, 300, 960);
   QLabel* l6 = label("Label6", f5, 1200, 330, 1800, 255, "(As a Percentage)");
   AboutInterest = button("AboutInterest", f5, 4800, 240, 480, 375, "?");
   QGroupBox* f4 = frame("Frame4", f16, 120, 4080, 5400, 720, "Expected Interest Earned on IRA Account");
-  IraInterestRate = AddAmountBox("IraInterestRate", f4, 120, 300, 960);
+  IraInterestRate = box("IraInterestRate", f4, 120, 300, 960);
   QLabel* l10 = label("Label10", f4, 1200, 330, 1800, 255, "(As a Percentage)");
 
   QGroupBox* f14 = frame("Frame14", nullptr, 5880, 2220, 5520, 1560, "");

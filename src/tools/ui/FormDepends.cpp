@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRadioButton>
 
 #include "case/CaseCodes.h"
 #include "express/Prompter.h"
@@ -197,10 +196,9 @@ FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices serv
   if (!w) return nullptr;
   if (!loaded) program.FitFormToScreen(*w);
   platform::ui::SetTop(w, 200);
-  auto* express = program.Find<platform::ui::Form>(QStringLiteral("Form1"));
-  auto* respondent = express ? qobject_cast<QRadioButton*>(express->Control(QStringLiteral("MParentOption"))) : nullptr;
+  const bool claimantIsRespondent = services.ClaimantIsRespondent();
   w->SetServices(std::move(services));
-  w->Fill(program.Case, respondent && respondent->isChecked());
+  w->Fill(program.Case, claimantIsRespondent);
   w->show();
   w->raise();
   return w;

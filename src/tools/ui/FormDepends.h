@@ -65,8 +65,9 @@ class FormDepends : public platform::ui::Form {
 };
 
 // Loads and fits the calculator when it is not loaded, puts its top 200 twips
-// from the screen's, fills it from the case and the Express screen's court
-// roles, and shows it modeless.
+// from the screen's, fills it from the case and the court roles the services
+// give now, and shows it modeless. Each Calculate asks the services for the
+// roles again; the initial pictures keep those of the opening.
 FormDepends* OpenDependsCalculator(shell::Program& program, DependsServices services);
 
 }  // namespace tools::ui

@@ -16,8 +16,10 @@ tools::DependsServices DependsRunServices(shell::Program& program) {
     auto* express = express::AsExpressScreen(program.Load(QStringLiteral("Form1")));
     return express ? express->Fields().Text(QStringLiteral("ChildSupport")) : QString();
   };
-  if (auto* express = express::AsExpressScreen(program.Find(QStringLiteral("Form1"))))
-    s.claimantIsRespondent = express->Fields().Value(QStringLiteral("MParentOption")) == express::kOn;
+  s.claimantIsRespondent = [&program] {
+    auto* express = express::AsExpressScreen(program.Find(QStringLiteral("Form1")));
+    return express && express->Fields().Value(QStringLiteral("MParentOption")) == express::kOn;
+  };
   return s;
 }
 

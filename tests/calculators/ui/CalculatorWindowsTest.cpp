@@ -86,6 +86,30 @@ TEST_F(CalculatorWindowsTest, FinancialCalculatorTypedEntriesGiveTheAnswer) {
   EXPECT_EQ(w.Label[1]->text(), "Total No. Of Pmts");
 }
 
+// Mode 7 typed as a person types it: 999,999,999,999 for 2 years at 10% grows
+// past the largest amount the program shows, and the message says so; the
+// earlier answer stays.
+TEST_F(CalculatorWindowsTest, FinancialCalculatorAnswerPastTheLargestAmount) {
+  auto& w = Open<FormFin>("FormFin");
+  QTest::mouseClick(w.Option[6], Qt::LeftButton, {}, QPoint(6, 6));
+  ASSERT_EQ(w.FinCalcMode, 7);
+  const auto typeAll = [&w](std::initializer_list<const char*> texts) {
+    std::size_t k = 0;
+    for (const char* text : texts) {
+      w.Text[k]->setFocus();
+      w.Text[k]->selectAll();
+      QTest::keyClicks(w.Text[k++], text);
+    }
+  };
+  typeAll({"10000", "10", "6", "12"});
+  QTest::mouseClick(w.CmdAnswer, Qt::LeftButton);
+  EXPECT_EQ(w.txtAnswer->text(), "18,193.97");
+  typeAll({"999999999999", "2", "10", "1"});
+  QTest::mouseClick(w.CmdAnswer, Qt::LeftButton);
+  EXPECT_EQ(Messages(), QStringList{calculators::FinAnswerTooLargeMessage()});
+  EXPECT_EQ(w.txtAnswer->text(), "18,193.97");
+}
+
 TEST_F(CalculatorWindowsTest, FinancialCalculatorWithoutAModeShowsAnEmptyAnswer) {
   auto& w = Open<FormFin>("FormFin");
   w.CmdAnswer->click();
@@ -197,6 +221,44 @@ TEST_F(CalculatorWindowsTest, WithdrawalCalculatorShowsTheMethodsAndTheProjectio
   EXPECT_EQ(w.focusWidget(), w.CurrentAgeYrs);
   EXPECT_EQ(w.Picture1->Rows().size(), 6u);
   EXPECT_EQ(w.LEYearly->text(), "$2,924");
+}
+
+// Rates typed as a person types them: a tiny reasonable rate amortizes the
+// balance over the life expectancy; a huge rate typed in a rate box stays as
+// typed and gets the rate's own message when the calculation runs.
+TEST_F(CalculatorWindowsTest, WithdrawalCalculatorTakesTinyAndHugeRates) {
+  auto& w = Open<Form72t>("Form72t");
+  const auto type = [](QLineEdit* box, const char* text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  };
+  type(w.CurrentAgeYrs, "50");
+  type(w.AgeEndYrs, "56");
+  type(w.IRAAmount, "$100,000");
+  type(w.InterestRate, "1e-20");
+  type(w.IraInterestRate, "6");
+  QTest::mouseClick(w.MethodAmort, Qt::LeftButton, {}, QPoint(6, w.MethodAmort->height() / 2));
+  QTest::mouseClick(w.Run72TReport, Qt::LeftButton);
+  EXPECT_TRUE(Messages().isEmpty());
+  EXPECT_EQ(w.AmortYearly->text(), "$2,924");  // 100,000 / 34.2, as the minimum
+  EXPECT_EQ(w.AmortMonthly->text(), "$244");
+  ASSERT_EQ(w.Picture1->Rows().size(), 6u);
+  EXPECT_EQ(w.Picture1->Rows()[0][2], "$2,924");
+
+  for (auto [box, message] : {std::pair{w.InterestRate, "Please ReEnter The Interest Rate(As A Percentage)"},
+                              {w.IraInterestRate, "Please ReEnter Annual Gain of the IRA (As A Percentage)"}}) {
+    const QString before = box->text();
+    const qsizetype seen = Messages().size();
+    type(box, "1e12");
+    EXPECT_EQ(box->text(), "1e12");
+    EXPECT_EQ(Messages().size(), seen);
+    QTest::mouseClick(w.Run72TReport, Qt::LeftButton);
+    EXPECT_EQ(Messages().mid(seen), QStringList{message});
+    EXPECT_EQ(w.focusWidget(), box);
+    EXPECT_EQ(w.AmortYearly->text(), "$2,924");
+    box->setText(before);
+  }
 }
 
 // From 18 to 111 the table has 93 rows: the scroll area reaches the last.

@@ -105,6 +105,39 @@ TEST(ResultWhatIfTools, DependencyCalculatorRunsOnTheCaseAndPutsItBack) {
   EXPECT_EQ(depends->Pictures[1]->Lines().at(0).label, " Petitioner's (Other Party) Income Adjustments/Yr");
 }
 
+// The calculator stays open while the user goes back to the Express screen
+// and makes the claimant the Respondent: the next Calculate names the parties
+// by the roles the screen holds then.
+TEST(ResultWhatIfTools, DependencyCalculatorNamesTheRolesOfEachCalculation) {
+  RunCase run;
+  ASSERT_NE(run.form, nullptr);
+  run.Item("RunFlipCalc")->trigger();
+  auto* depends = run.program.Find<tools::ui::FormDepends>(QStringLiteral("FormDepends"));
+  ASSERT_NE(depends, nullptr);
+  QTest::mouseClick(run.form->ReturnToDataCommand, Qt::LeftButton);
+  ASSERT_TRUE(run.express.isVisible());
+  ASSERT_TRUE(depends->isVisible());
+
+  const auto headings = [depends] {
+    return (depends->Pictures[0]->Lines().at(0).label + " | " + depends->Pictures[1]->Lines().at(0).label).toStdString();
+  };
+  const auto click = [&run](QRadioButton* option) {
+    run.dialogs.AnswerMessageBox(platform::kAnswerYes);  // "Are You Sure ... ?"
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+  };
+  click(run.express.MParentOption);
+  ASSERT_TRUE(run.express.MParentOption->isChecked());
+  QTest::mouseClick(depends->Calculate, Qt::LeftButton);
+  EXPECT_EQ(run.Prompts().size(), 1) << run.Failures();
+  EXPECT_EQ(headings(), " Respondent's (Claimant) Income Adjustments /Yr | "
+                       " Petitioner's (Other Party) Income Adjustments/Yr");
+
+  click(run.express.FParentOption);
+  QTest::mouseClick(depends->Calculate, Qt::LeftButton);
+  EXPECT_EQ(headings(), " Petitioner's (Claimant) Income Adjustments /Yr | "
+                       " Respondent's (Other Party) Income Adjustments/Yr");
+}
+
 // "Run A Bonus Calculation": the child support bonus calculator, modal over
 // the result window, runs the program's child support and puts the other
 // party's earned wages back.
