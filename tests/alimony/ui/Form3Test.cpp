@@ -302,6 +302,46 @@ TEST_F(Form3Test, TheUsersAwardStandsWhenTheClaimantEarnsMore) {
   EXPECT_EQ(Alimony().YrAlimonyAward, 0);
 }
 
+// Shared custody with the claimant's share typed for each child in the
+// parenting-time window. With the child support taken as the Express screen
+// holds it (child support before alimony), two shares in one band of the
+// target-share table give one award: a share typed on a band's bound (.45,
+// .55) belongs to that band.
+TEST_F(Form3Test, ASharedCaseOnABoundOfTheTargetShareTableTakesThatBand) {
+  const auto click = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2)); };
+  click(express.SharedOption);
+  click(express.CharOption[0]);
+  ExpressFixture::Retype(express.ClaimDayCare, "$0");
+  ExpressFixture::Retype(express.ClaimNumCare, "0");
+  program.Case.Express.SequencingMode = 0;
+  express.Fields().SetText(QStringLiteral("ChildSupport"), QStringLiteral("$400"));
+  const auto awardAt = [&](const char* share) {
+    // Head of household: the party the children live with most of the year.
+    const bool claimantMost = QString::fromLatin1(share).toDouble() > 0.5;
+    click(express.ClaimFiling[claimantMost ? 0 : 1]);
+    click(express.PayerFiling[claimantMost ? 1 : 0]);
+    testenv::WhenModal<express::Form16>([share](express::Form16& time) {
+      for (int row : {0, 1}) ExpressFixture::Retype(time.PercentOfTimeValue[size_t(row)], QLatin1String(share));
+      time.close();
+    });
+    express.SharedCalc_Click();
+    EXPECT_EQ(express.PercentOfTimeValue->text(), QLatin1String(share) + QLatin1Char('0'));
+    Mark();
+    Form3* form = Run(false);
+    EXPECT_TRUE(Prompts().isEmpty()) << share << ": " << Prompts().join(" | ").toStdString();
+    const double award = Alimony().YrAlimonyAward;
+    if (form) click(form->ReturnToDataCommand);
+    DeleteClosed();
+    return award;
+  };
+  for (auto [onBound, inside] : {std::pair{".45", ".46"}, {".55", ".53"}}) {
+    const double atBound = awardAt(onBound);
+    EXPECT_GT(atBound, 0) << onBound;
+    EXPECT_EQ(atBound, awardAt(inside)) << onBound << " and " << inside;
+  }
+  EXPECT_FALSE(dialogs.Failed()) << Failures();
+}
+
 // The present value of the award in force; a changed award clears it and Use
 // Suggested Award goes back to the suggestion, clearing it too.
 // The alimony bonus calculator run again and again after the user's award
