@@ -105,6 +105,12 @@ TEST(AlimonyRun, StateTaxEnteredAsAnAmountBecomesARate) {
   v.Express.Claim.YrStateTaxEntered = 20000;  // a rate of 0.5 is not plausible: the amount stands
   alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 20000);
+  v.Express.Claim.YrStateTaxEntered = 16000;  // a rate of exactly 0.4 is not plausible either
+  alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 16000);
+  v.Express.Claim.YrStateTaxEntered = 15999;  // just below 0.4: the rate applies
+  alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 20799);
   v.Express.Claim.StateTaxRate = 0.05;
   alimony::ComputeAlimonyStateTax(v, Party::Claim, "As Rate", 0);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 2600);
