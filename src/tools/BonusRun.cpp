@@ -26,6 +26,10 @@ void Call(const std::function<void()>& f) {
   if (f) f();
 }
 
+void Call(const std::function<void(bool)>& f, bool argument) {
+  if (f) f(argument);
+}
+
 }  // namespace
 
 BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned) {
@@ -43,11 +47,15 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
   const QString savedSupportText = s.childSupportText();
   v.YrBonus = yrBonus;
 
-  // What the run saves before it changes anything.
+  // What the run saves before it changes anything. With the user's award in
+  // force the award held is not a suggestion: the one without the bonus is
+  // worked out again when the case is put back.
+  const bool userAward = alimony && vars.Express.AwardChangedFlag == QLatin1String("Y");
+  double suggestionWithoutBonus = vars.Alimony.YrAlimonyAward;
+  double supportWithoutBonus = 0;  // with the suggestion, when alimony comes first
   double assumedTransfer = 0;
   if (alimony) {
     v.MoSupportWithoutBonus = sequencing != 0 ? vars.Support.MoChildSupportForAlimony : NumberOrZero(savedSupportText);
-    v.YrAwardWithoutBonus = vars.Alimony.YrAlimonyAward;
   } else {
     v.MoSupportWithoutBonus = NumberIn(savedSupportText);
     v.MoAlimonyAssumed = NumberIn(s.currentMaintText());
@@ -66,11 +74,9 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
       vars.Express.MoAlimonyTransfer = 0;
       s.computeChildSupport(true);
       vars.Support.MoChildSupportForAlimony = NumberOrZero(s.childSupportText());
-      Call(s.computeAlimony);
+      Call(s.computeAlimony, true);
       v.YrAwardWithBonus = vars.Alimony.YrAlimonyAward;
       v.MoSupportWithBonus = vars.Support.MoChildSupportForAlimony;
-      v.YrAwardDifference = v.YrAwardWithBonus - v.YrAwardWithoutBonus;
-      v.BonusShare = v.YrAwardDifference / v.YrBonus;
     } else {
       s.computeChildSupport(true);
       v.MoSupportWithBonus = NumberIn(s.childSupportText());
@@ -96,7 +102,13 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
       } else {
         s.computeChildSupport(true);
       }
-      Call(s.computeAlimony);
+      Call(s.computeAlimony, true);
+      if (userAward) {
+        suggestionWithoutBonus = vars.Alimony.YrAlimonyAward;
+        supportWithoutBonus = vars.Support.MoChildSupportForAlimony;
+        vars.Express.AwardChangedFlag = QStringLiteral("Y");
+        Call(s.computeAlimony, false);
+      }
     } else {
       vars.Express.MoAlimonyTransfer = assumedTransfer;
       if (sequencing == 1) s.setCurrentMaintText(Plain(v.MoAlimonyAssumed));
@@ -104,6 +116,12 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
     }
   };
   RunWhatIf(vars, change, run, rerun);
+  if (alimony) {
+    v.YrAwardWithoutBonus = suggestionWithoutBonus;
+    if (userAward && sequencing != 0) v.MoSupportWithoutBonus = supportWithoutBonus;
+    v.YrAwardDifference = v.YrAwardWithBonus - v.YrAwardWithoutBonus;
+    v.BonusShare = v.YrAwardDifference / v.YrBonus;
+  }
 }
 
 QString BonusShareText(const BonusValues& v) { return platform::Format(v.BonusShare, "##.#0%"); }

@@ -38,8 +38,10 @@ struct BonusServices {
   // The child support driver; `writeField` false leaves the Express screen's
   // ChildSupport field as it is.
   std::function<void(bool writeField)> computeChildSupport;
-  // The alimony case score and the alimony calculation.
-  std::function<void()> computeAlimony;
+  // The alimony calculation. With `caseScoreFirst` the case score runs
+  // before it and sets AwardChangedFlag to "N", so the calculation works out
+  // its suggestion; without, the calculation alone keeps the award in force.
+  std::function<void(bool caseScoreFirst)> computeAlimony;
   // The Express screen's fields ChildSupport and CurrentMaintTransfer and the
   // check box ApplyMaintToCS.
   std::function<QString()> childSupportText;
@@ -61,7 +63,9 @@ BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned);
 inline constexpr const char* kBonusEntryError = "Please ReEnter The Other Party's Average Yearly Bonus";
 
 // One run with an accepted bonus; fills `values`. The case, the earned-wages
-// box and the child support field are put back however the run ends.
+// box and the child support field are put back however the run ends. The
+// alimony run compares the suggestions with and without the bonus; an award
+// the user put in force is in force again afterwards, with its figures.
 void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const BonusServices& services,
               BonusValues& values);
 

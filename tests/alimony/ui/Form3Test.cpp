@@ -33,6 +33,7 @@
 #include "support/ui/ModalDriver.h"
 #include "support/ui/Pictures.h"
 #include "tools/ui/BonusWindow.h"
+#include "tools/ui/LinesPicture.h"
 
 using alimony::ui::Form3;
 using casevars::Party;
@@ -373,6 +374,62 @@ TEST_F(Form3Test, RepeatedBonusRunsLeaveOneNote) {
   for (const platform::TextRun* r : report.pages.at(0).textRuns())
     notes += r->text.contains(QStringLiteral("Calculation Shown Has Alimony Taxed"));
   EXPECT_EQ(notes, 1);
+}
+
+// The alimony bonus calculator compares the suggestions with and without the
+// bonus, also while the user's own award is in force: the share and lines are
+// those of the case without that award; afterwards the user's award and its
+// figures are in force again.
+TEST_F(Form3Test, BonusRunWithTheUsersAwardComparesTheSuggestions) {
+  struct BonusShown {
+    QString share;
+    QStringList lines;
+  };
+  for (bool taxedToPayer : {false, true}) {
+    SCOPED_TRACE(taxedToPayer ? "taxed to the payer" : "taxed to the payee");
+    Form3* form = Run(taxedToPayer);
+    ASSERT_NE(form, nullptr);
+    const auto bonusRun = [form] {
+      BonusShown shown;
+      testenv::WhenModal<tools::ui::BonusWindow>([&shown](tools::ui::BonusWindow& w) {
+        w.Text2->setFocus();
+        QTest::keyClicks(w.Text2, "24000");
+        QTest::mouseClick(w.ButtonPlus1, Qt::LeftButton);
+        shown.share = w.Text1->text();
+        for (const tools::AmountLine& line : w.Picture1->Lines()) shown.lines << line.label + line.amount;
+        w.close();
+      });
+      form->MenuItem(QStringLiteral("RunBonus"))->trigger();
+      return shown;
+    };
+    const BonusShown suggested = bonusRun();
+    ASSERT_NE(suggested.share.toStdString(), ".00%");
+
+    const double award = std::floor(Alimony().YrRecommendedAward) - 1200;
+    Type(form->NewAward, QString::number(award));
+    QTest::mouseClick(form->ChangeAward, Qt::LeftButton);
+    ASSERT_EQ(Alimony().YrAlimonyAward, award) << Prompts().join(" | ").toStdString();
+    const casevars::AlimonyVars inForce = Alimony();
+    const auto pictures = [form] {
+      return (Lines(form->Picture3) + Lines(form->Picture5) + Lines(form->Picture6) + Lines(form->Picture9))
+          .join(" | ")
+          .toStdString();
+    };
+    const std::string picturesInForce = pictures();
+
+    const BonusShown withAward = bonusRun();
+    EXPECT_EQ(withAward.share.toStdString(), suggested.share.toStdString());
+    EXPECT_EQ(withAward.lines.join(" | ").toStdString(), suggested.lines.join(" | ").toStdString());
+    EXPECT_EQ(program.Case.Express.AwardChangedFlag, "Y");
+    EXPECT_EQ(Alimony().YrAlimonyAward, award);
+    EXPECT_EQ(Alimony().YrRecommendedAward, inForce.YrRecommendedAward);
+    EXPECT_EQ(Alimony().Claim.YrNetAfterAlimony, inForce.Claim.YrNetAfterAlimony);
+    EXPECT_EQ(Alimony().Payer.YrNetAfterAlimony, inForce.Payer.YrNetAfterAlimony);
+    EXPECT_EQ(pictures(), picturesInForce);
+    form->close();
+    DeleteClosed();
+  }
+  EXPECT_FALSE(dialogs.Failed()) << Failures();
 }
 
 TEST_F(Form3Test, PresentValueThenChangeAndUseSuggestedClearIt) {

@@ -41,7 +41,7 @@ struct BonusWindowTest : ::testing::Test, ProgramFixture {
       const double transfer = 700 + 0.005 * (program.Case.Income.Payer.YrEarned - 100000);
       if (writeField) childSupport = platform::Format(transfer, "$###,##0");
     };
-    s.computeAlimony = [] {};
+    s.computeAlimony = [](bool) {};
     s.childSupportText = [this] { return childSupport; };
     s.setChildSupportText = [this](const QString& t) { childSupport = t; };
     s.currentMaintText = [] { return QString(); };
@@ -126,7 +126,7 @@ TEST_F(BonusWindowTest, ABonusPastTheAmountLimitIsRefusedAndNothingRuns) {
     bool ran = false;
     BonusServices services = Services();
     services.computeChildSupport = [&ran](bool) { ran = true; };
-    services.computeAlimony = [&ran] { ran = true; };
+    services.computeAlimony = [&ran](bool) { ran = true; };
     testenv::WhenModal<BonusWindow>([](BonusWindow& w) {
       w.Text2->setFocus();
       QTest::keyClicks(w.Text2, "2e12");  // the last key would pass the limit
