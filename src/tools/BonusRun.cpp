@@ -1,5 +1,7 @@
 #include "tools/BonusRun.h"
 
+#include <cmath>
+
 #include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/TextHelpers.h"
@@ -19,7 +21,14 @@ double NumberIn(const QString& text) {
 // The same, or 0 when the cleaned text is not numeric.
 double NumberOrZero(const QString& text) { return platform::AmountFromText(text); }
 
-QString Plain(double value) { return QString::number(value, 'g', 9); }
+// An amount as plain number text, to the cent and with no trailing zeros
+// (1000 -> "1000", 1234.5 -> "1234.5"): every digit of any amount the boxes take.
+QString Plain(double value) {
+  QString text = QString::number(std::round(value * 100) / 100, 'f', 2);
+  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  return text;
+}
 QString F(double value) { return platform::Format(value, "$####0"); }
 
 void Call(const std::function<void()>& f) {
@@ -32,11 +41,15 @@ void Call(const std::function<void(bool)>& f, bool argument) {
 
 }  // namespace
 
+double WagesWithBonus(double payerYrEarned, double bonus) {
+  return std::round((payerYrEarned + bonus) * 100) / 100;
+}
+
 BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned) {
   const platform::AmountReading r = platform::ReadAmount(text);
   if (r.kind == platform::AmountReading::TooLarge) return {std::nullopt, platform::AmountTooLargeMessage()};
   if (!r.isAmount() || !(r.value > 0)) return {std::nullopt, QString::fromLatin1(kBonusEntryError)};
-  if (!platform::WithinAmountLimit(payerYrEarned + r.value))
+  if (!platform::WithinAmountLimit(WagesWithBonus(payerYrEarned, r.value)))
     return {std::nullopt, platform::AmountTooLargeMessage()};
   return {r.value, {}};
 }
@@ -65,7 +78,7 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
 
   auto change = [&](casevars::CaseVars& c) {
     if (!alimony) c.Express.MoAlimonyTransfer = assumedTransfer;
-    s.setPayerEarnedText(Plain(c.Income.Payer.YrEarned + yrBonus));
+    s.setPayerEarnedText(Plain(WagesWithBonus(c.Income.Payer.YrEarned, yrBonus)));
     Call(s.incomeRefresh);
   };
   auto run = [&] {

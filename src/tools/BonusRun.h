@@ -53,13 +53,16 @@ struct BonusServices {
 
 // The bonus box's number, or the message that refuses it: its cleaned text
 // must be numeric and above 0 (kBonusEntryError), and neither the bonus nor
-// the other party's yearly wages with it may pass the amount limit
+// the other party's yearly wages with it (WagesWithBonus) may pass the amount limit
 // (platform::AmountTooLargeMessage), as the wages box would not take them.
 struct BonusEntryCheck {
   std::optional<double> bonus;
   QString message;  // when refused
 };
 BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned);
+// The other party's yearly wages with the bonus, to the cent: the figure a
+// run writes into the earned-wages box, every digit of it.
+double WagesWithBonus(double payerYrEarned, double bonus);
 inline constexpr const char* kBonusEntryError = "Please ReEnter The Other Party's Average Yearly Bonus";
 
 // One run with an accepted bonus; fills `values`. The case, the earned-wages
