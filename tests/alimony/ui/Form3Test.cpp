@@ -432,6 +432,54 @@ TEST_F(Form3Test, BonusRunWithTheUsersAwardComparesTheSuggestions) {
   EXPECT_FALSE(dialogs.Failed()) << Failures();
 }
 
+// The present-value boxes keep their own bounds as they are typed: a key that
+// makes a figure the box can never take is refused with that box's message,
+// and the box keeps what it held before that key. The award box keeps the
+// amount limit.
+TEST_F(Form3Test, PresentValueBoxesRefuseAFigurePastTheirBoundsAsTyped) {
+  Form3* form = Run(false);
+  ASSERT_NE(form, nullptr);
+  const QString duration = QStringLiteral("Please ReEnter The Duration In Years For A Present Value Calculation");
+  const QString tax = QStringLiteral("Please ReEnter The Tax Rate For A Present Value Calculation(As A Decimal)");
+  const QString discount =
+      QStringLiteral("Please ReEnter The Discount Rate For A Present Value Calculation(As A Decimal)");
+  const struct {
+    QLineEdit* box;
+    const char* typed;
+    const char* kept;
+    QString message;  // empty: taken as typed
+  } rows[] = {
+      {form->PresentValueDuration, "1e12", "1e1", duration + QStringLiteral(" (At Most 100 Years)")},
+      {form->PresentValueDuration, "150", "15", duration + QStringLiteral(" (At Most 100 Years)")},
+      {form->PresentValueDuration, "-2", "-", duration},
+      {form->PresentValueDuration, "100", "100", {}},
+      {form->PresentValueDuration, "4.55", "4.55", {}},
+      {form->PresentValueTax, "1", "", tax},
+      {form->PresentValueTax, ".999", ".999", {}},
+      {form->PresentValueTax, "-.2", "-.", tax},
+      {form->PresentValueDiscount, "0.06", "0.06", {}},
+      {form->PresentValueDiscount, "2", "", discount},
+      {form->NewAward, "1e12", "1e1", platform::AmountTooLargeMessage()},
+  };
+  for (const auto& r : rows) {
+    Mark();
+    if (!r.message.isEmpty()) dialogs.AnswerMessageBox(platform::kAnswerOk);
+    Type(r.box, QLatin1String(r.typed));
+    EXPECT_EQ(r.box->text().toStdString(), r.kept) << r.typed;
+    EXPECT_EQ(Prompts().join(" | ").toStdString(), r.message.toStdString()) << r.typed;
+  }
+  // What the boxes hold is what Calculate Present Value uses.
+  Type(form->PresentValueDuration, "2");
+  Type(form->PresentValueTax, ".2");
+  Type(form->PresentValueDiscount, ".06");
+  Mark();
+  form->PresentValueButton_Click();
+  EXPECT_TRUE(Prompts().isEmpty()) << Prompts().join(" | ").toStdString();
+  ASSERT_TRUE(Alimony().PresentValueOfAward.has_value());
+  EXPECT_EQ(Alimony().PresentValueOfAward->DurationYears, 2);
+  EXPECT_FALSE(dialogs.Failed()) << Failures();
+}
+
 TEST_F(Form3Test, PresentValueThenChangeAndUseSuggestedClearIt) {
   Form3* form = Run(false);
   ASSERT_NE(form, nullptr);
