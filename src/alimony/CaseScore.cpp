@@ -140,7 +140,9 @@ CaseScoreResult ComputeCaseScore(casevars::CaseVars& vars) {
   a.CaseStrengthText = StrengthSentence(score, d, AsTyped(vars.Express.MarriageYears));
   a.AlimonyCaseScore = static_cast<float>(std::nearbyint(double(score) * 100) / 100);
   vars.Express.AwardChangedFlag = QStringLiteral("N");
-  return {platform::Format(double(a.AlimonyCaseScore), "##0.00"), a.CaseStrengthText};
+  return {CaseScoreText(a.AlimonyCaseScore), a.CaseStrengthText};
 }
+
+QString CaseScoreText(float score) { return platform::Format(double(score), "##0.00"); }
 
 }  // namespace alimony

@@ -148,7 +148,6 @@ std::unique_ptr<Form3> MakeForm3(Program& program) {
   kind.buildReport = [&program, window] {
     AlimonyReportInputs inputs;
     inputs.CaseName = window->ClaimantName->text();
-    inputs.CaseScore = window->CaseScore->text();
     inputs.Today = QDate::currentDate();
     inputs.PageHeight = program.Printer.PageHeight();
     return AlimonyReportDocument(program.Case, inputs);

@@ -629,6 +629,27 @@ TEST_F(Form3Test, TheReportPreviewShowsTheAlimonyReport) {
   EXPECT_TRUE(form->isVisible());
 }
 
+// A score typed into the case-score box is not the one the figures were
+// computed with: the report prints the score of the calculation.
+TEST_F(Form3Test, TheReportPrintsTheScoreItsFiguresWereComputedWith) {
+  Form3* form = Run();
+  ASSERT_NE(form, nullptr);
+  const QString computed = form->CaseScore->text();
+  ASSERT_EQ(computed, platform::Format(double(Alimony().AlimonyCaseScore), "##0.00"));
+  QTest::mouseClick(form->CaseScore, Qt::LeftButton);
+  form->CaseScore->selectAll();
+  QTest::keyClicks(form->CaseScore, "99.99");
+  ASSERT_EQ(form->CaseScore->text(), "99.99");
+  Item(form, "PrintReport")->trigger();
+  auto* preview = program.Find<shell::FormVS>(QStringLiteral("FormVS"));
+  ASSERT_NE(preview, nullptr);
+  QStringList texts;
+  for (const platform::TextRun* run : preview->VS->Document().pages.at(0).textRuns()) texts << run->text;
+  EXPECT_TRUE(texts.contains(computed)) << texts.join('|').toStdString();
+  EXPECT_FALSE(texts.contains("99.99"));
+  preview->Exit_Click();
+}
+
 // "?" opens the help on the present-value entries and "Show Tax Credits" a
 // party's credits, both beside the window.
 TEST_F(Form3Test, HelpAndTaxCreditsOpenBesideTheWindow) {
