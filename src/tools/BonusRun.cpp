@@ -24,7 +24,8 @@ double NumberOrZero(const QString& text) { return platform::AmountFromText(text)
 // An amount as plain number text, to the cent and with no trailing zeros
 // (1000 -> "1000", 1234.5 -> "1234.5"): every digit of any amount the boxes take.
 QString Plain(double value) {
-  QString text = QString::number(std::round(value * 100) / 100, 'f', 2);
+  const double cents = std::round(value * 100);
+  QString text = QString::number(cents == 0 ? 0.0 : cents / 100, 'f', 2);  // never "-0"
   while (text.endsWith(QLatin1Char('0'))) text.chop(1);
   if (text.endsWith(QLatin1Char('.'))) text.chop(1);
   return text;
