@@ -1,6 +1,7 @@
 #include "alimony/AlimonyReport.h"
 
 #include "alimony/AlimonyDisplay.h"
+#include "alimony/CaseScore.h"
 #include "alimony/NumberForms.h"
 #include "platform/NumberText.h"
 #include "platform/document/DocumentPage.h"
@@ -104,7 +105,7 @@ struct Report {
     Blank();
     p.PrintText(QStringLiteral("The Case Score on a Scale of 0 to 100 is: "));
     p.SetFontBold(true);
-    p.PrintLine(in.CaseScore);
+    p.PrintLine(CaseScoreText(a.AlimonyCaseScore));
     p.SetFontBold(false);
     Blank();
     LeftLine(a.CaseStrengthText);

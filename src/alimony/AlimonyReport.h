@@ -21,7 +21,6 @@ inline constexpr double kReportOtherMargins = 400;
 
 struct AlimonyReportInputs {
   QString CaseName;   // the result window's ClaimantName box
-  QString CaseScore;  // the result window's CaseScore box, as shown
   QDate Today = QDate::currentDate();
   // The default printer's page height in twips; empty when there is no
   // printer: the footer then follows the present-value column.
@@ -30,7 +29,9 @@ struct AlimonyReportInputs {
 
 // PrintAlimonyReport: draws the report on a started document (left margin
 // 700) from the case variables and the preparer preferences, and ends the
-// document. Changes nothing.
+// document. The case score printed is the one the figures were computed
+// with (Alimony.AlimonyCaseScore, as the result window shows it after a
+// run), whatever the window's box holds. Changes nothing.
 void PrintAlimonyReport(platform::DrawingCursor& vs, const casevars::CaseVars& vars,
                         const AlimonyReportInputs& inputs);
 

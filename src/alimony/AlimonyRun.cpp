@@ -380,15 +380,18 @@ double TargetShareOf(const CaseVars& vars) {
     return 0.64;
   }
   if (custody == custody::Shared) {
-    const double p = vars.Express.Claim.PercentOfTime;
+    // The share is held in single precision, so it is compared with bounds
+    // held the same way: a typed .45 is the bound 0.45f, not a figure below
+    // the double 0.45.
+    const float p = vars.Express.Claim.PercentOfTime;
     double share = 0;
-    if (p > 0.65) share = n == 1 ? 0.55 : n == 2 ? 0.60 : n >= 3 ? 0.64 : 0;
-    else if (p < 0.35) share = n == 1 ? 0.45 : n == 2 ? 0.40 : n >= 3 ? 0.36 : 0;
-    else if (p < 0.45) share = 0.48 - 0.02 * (n - 1) - (0.45 - p) / 5;
-    else if (p <= 0.48) share = 0.48;
-    else if (p <= 0.52) share = 0.50;
-    else if (p <= 0.55) share = 0.52;
-    else share = 0.52 + 0.02 * (n - 1) + (p - 0.55) / 5;
+    if (p > 0.65f) share = n == 1 ? 0.55 : n == 2 ? 0.60 : n >= 3 ? 0.64 : 0;
+    else if (p < 0.35f) share = n == 1 ? 0.45 : n == 2 ? 0.40 : n >= 3 ? 0.36 : 0;
+    else if (p < 0.45f) share = 0.48 - 0.02 * (n - 1) - (0.45 - double(p)) / 5;
+    else if (p <= 0.48f) share = 0.48;
+    else if (p <= 0.52f) share = 0.50;
+    else if (p <= 0.55f) share = 0.52;
+    else share = 0.52 + 0.02 * (n - 1) + (double(p) - 0.55) / 5;
     return std::clamp(share, 0.36, 0.64);
   }
   return 0;

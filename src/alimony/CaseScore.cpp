@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "alimony/NumberForms.h"
 #include "platform/NumberText.h"
 
 namespace alimony {
@@ -136,10 +137,12 @@ CaseScoreResult ComputeCaseScore(casevars::CaseVars& vars) {
   if (score <= 1) score = 1;
   else if (score > 100) score = 100;
   const double d = double(vars.Income.Payer.YrGrossIncome) - double(vars.Income.Claim.YrGrossIncome);
-  a.CaseStrengthText = StrengthSentence(score, d, vars.Express.MarriageYears);
+  a.CaseStrengthText = StrengthSentence(score, d, AsTyped(vars.Express.MarriageYears));
   a.AlimonyCaseScore = static_cast<float>(std::nearbyint(double(score) * 100) / 100);
   vars.Express.AwardChangedFlag = QStringLiteral("N");
-  return {platform::Format(double(a.AlimonyCaseScore), "##0.00"), a.CaseStrengthText};
+  return {CaseScoreText(a.AlimonyCaseScore), a.CaseStrengthText};
 }
+
+QString CaseScoreText(float score) { return platform::Format(double(score), "##0.00"); }
 
 }  // namespace alimony

@@ -36,4 +36,7 @@ struct CaseScoreResult {
 // screen's alimony entries and both parties' YrGrossIncome.
 CaseScoreResult ComputeCaseScore(casevars::CaseVars& vars);
 
+// A case score as the CaseScore box and the Alimony Report show it ("##0.00").
+QString CaseScoreText(float score);
+
 }  // namespace alimony

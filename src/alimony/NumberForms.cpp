@@ -34,4 +34,6 @@ QString PictureNumber(double value) {
 
 QString PlainNumber(double value) { return GeneralDigits(value); }
 
+double AsTyped(float held) { return QString::number(double(held), 'g', 7).toDouble(); }
+
 }  // namespace alimony

@@ -13,33 +13,49 @@ std::optional<double> Strict(const QString& text) {
   return platform::Val(text);
 }
 
+const QString kDurationMessage =
+    QStringLiteral("Please ReEnter The Duration In Years For A Present Value Calculation");
+const QString kLongDurationMessage = kDurationMessage + QStringLiteral(" (At Most 100 Years)");
+
+QString RateMessage(PresentValueBox box) {
+  return box == PresentValueBox::TaxRate
+             ? QStringLiteral("Please ReEnter The Tax Rate For A Present Value Calculation(As A Decimal)")
+             : QStringLiteral("Please ReEnter The Discount Rate For A Present Value Calculation(As A Decimal)");
+}
+
+// A rate entry: a number from 0 to below 1.
+std::optional<double> Rate(const QString& text) {
+  const std::optional<double> rate = Strict(text);
+  if (!rate || !(*rate >= 0 && *rate < 1)) return std::nullopt;
+  return rate;
+}
+
 }  // namespace
+
+QString RefusedAsTyped(PresentValueBox box, const QString& text) {
+  const std::optional<double> value = Strict(text);
+  if (!value) return {};
+  if (box == PresentValueBox::Duration) {
+    if (*value > kMaxPresentValueYears) return kLongDurationMessage;
+    return *value < 0 ? kDurationMessage : QString();
+  }
+  return Rate(text) ? QString() : RateMessage(box);
+}
 
 std::variant<casevars::PresentValueFigures, PresentValueEntryError> CheckPresentValueEntries(
     const PresentValueEntries& entries) {
   casevars::PresentValueFigures f;
   const std::optional<double> duration = Strict(entries.Duration);
-  if (!duration || !(*duration > 0))
-    return PresentValueEntryError{
-        PresentValueBox::Duration,
-        QStringLiteral("Please ReEnter The Duration In Years For A Present Value Calculation")};
+  if (!duration || !(*duration > 0)) return PresentValueEntryError{PresentValueBox::Duration, kDurationMessage};
   if (*duration > kMaxPresentValueYears)
-    return PresentValueEntryError{
-        PresentValueBox::Duration,
-        QStringLiteral("Please ReEnter The Duration In Years For A Present Value Calculation"
-                       " (At Most 100 Years)")};
+    return PresentValueEntryError{PresentValueBox::Duration, kLongDurationMessage};
   f.DurationYears = *duration;
-  const std::optional<double> tax = Strict(entries.TaxRate);
-  if (!tax || !(*tax >= 0 && *tax < 1))
-    return PresentValueEntryError{
-        PresentValueBox::TaxRate,
-        QStringLiteral("Please ReEnter The Tax Rate For A Present Value Calculation(As A Decimal)")};
+  const std::optional<double> tax = Rate(entries.TaxRate);
+  if (!tax) return PresentValueEntryError{PresentValueBox::TaxRate, RateMessage(PresentValueBox::TaxRate)};
   f.TaxRate = *tax;
-  const std::optional<double> discount = Strict(entries.Discount);
-  if (!discount || !(*discount >= 0 && *discount < 1))
-    return PresentValueEntryError{
-        PresentValueBox::Discount,
-        QStringLiteral("Please ReEnter The Discount Rate For A Present Value Calculation(As A Decimal)")};
+  const std::optional<double> discount = Rate(entries.Discount);
+  if (!discount)
+    return PresentValueEntryError{PresentValueBox::Discount, RateMessage(PresentValueBox::Discount)};
   f.DiscountRate = *discount;
   f.DiscountText = entries.Discount;
   return f;

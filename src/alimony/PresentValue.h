@@ -30,6 +30,13 @@ struct PresentValueEntryError {
   QString Message;
 };
 
+// What a present-value box refuses as it is typed, as the box's message: a
+// number that no further key can bring within the box's bounds (a duration
+// below 0 or past kMaxPresentValueYears, a rate below 0 or of 1 or more).
+// A text that is not yet a number ("", "-", "1e") is not refused here;
+// CheckPresentValueEntries checks the whole entries.
+QString RefusedAsTyped(PresentValueBox box, const QString& text);
+
 // CheckPresentValueEntries: each box is read once; its text must be a number
 // as a whole. Duration above 0 and at most kMaxPresentValueYears; the rates
 // from 0 to below 1. Checked in that order; the first failure is returned.

@@ -1,5 +1,6 @@
 #include "alimony/TermRecommendations.h"
 
+#include "alimony/NumberForms.h"
 #include "platform/NumberText.h"
 
 namespace alimony {
@@ -18,7 +19,7 @@ QString Years(const char* before, const QString& years, const char* after = " Ye
 
 TermRecommendations ChooseTermRecommendations(float score, float marriageYears, bool awardSuggested) {
   const double s = score;
-  const double m = marriageYears;
+  const double m = AsTyped(marriageYears);
   const double t = m * 0.3;
   const QString tenths = FSingle(marriageYears * 3.0f / 10.0f);
   TermRecommendations r;
@@ -53,7 +54,7 @@ TermRecommendations ChooseTermRecommendations(float score, float marriageYears, 
   } else if (s >= 66) {
     r.First = Years(" Alimony Should Run For A Period Of ", F(m * 0.395));
   } else if (s >= 60) {
-    if (m >= 17.8f)
+    if (m >= 17.8)
       r.First = Years(" Alimony Should Run For A period Of ", F(m * 3.5 / 10));
     else
       r.First = Years(" Alimony Should Run For A Period Of ", F(m * 3.3 / 10));

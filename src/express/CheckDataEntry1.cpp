@@ -222,8 +222,11 @@ std::int16_t CheckDataEntry1(ExpressFields& f, casevars::CaseVars& cv, Prompter&
                    "Likely A Custodial Parent. Do You Want To ReEnter This Value?")))
       return kCheckStop;
     ev.Claim.PercentOfTime = float(share);
-    ev.Claim.YrOvernights = float(platform::Val(f.Text(L("ClaimDays"))));
-    ev.Payer.YrOvernights = kNightsPerYear - ev.Claim.YrOvernights;
+    // The other party's nights from the claimant's as typed: 365 less the
+    // held 265.1 would be 99.89999, and the two would not sum to the year.
+    const double claimNights = platform::Val(f.Text(L("ClaimDays")));
+    ev.Claim.YrOvernights = float(claimNights);
+    ev.Payer.YrOvernights = float(double(kNightsPerYear) - claimNights);
   }
 
   // R9: at least one child with each parent in split custody; a count from a

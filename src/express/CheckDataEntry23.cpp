@@ -41,7 +41,12 @@ std::int16_t CheckDataEntry2(ExpressFields& f, casevars::CaseVars& cv, Prompter&
   if (!years || *years <= 0 || *years >= 100)
     return FailRule(f, p, {L("YrsMarriage")}, L("Please ReEnter Years Of Marriage"));
   ev.MarriageYears = float(*years);
-  if (ev.MarriageYears + 13 > ev.Claim.AgeYears)
+  // Compared as typed: an age of exactly the years plus 13 passes, though
+  // neither typed figure is held exactly (1.19 + 13 lands above the held
+  // 14.19). Both lie below 100, where typed figures differ by far more than
+  // the allowance.
+  constexpr double kHeldFiguresAllowance = 1e-9;
+  if (*years + 13 - *age > kHeldFiguresAllowance)
     return FailRule(f, p, {L("YrsMarriage")},
                     L("Either Claimant's Age Or Years Of Marriage Entry Must Be Incorrect, Please "
                       "Reenter"));

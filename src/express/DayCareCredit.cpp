@@ -85,8 +85,8 @@ QString Number(int n) { return platform::Format(n, "#0"); }
 DayCareChildCounts CountDayCareChildren(const casevars::CaseVars& cv, casevars::Party party) {
   const casevars::Party other =
       party == casevars::Party::Claim ? casevars::Party::Payer : casevars::Party::Claim;
-  const float own = cv.Income[party].YrGrossIncome;
-  const float others = cv.Income[other].YrGrossIncome;
+  const double own = cv.Income[party].YrGrossIncome;
+  const double others = cv.Income[other].YrGrossIncome;
   const int n = std::clamp<int>(cv.Express.NumMinorChildren, 0, 6);
   DayCareChildCounts counts;
   for (int i = 0; i < n; ++i) {

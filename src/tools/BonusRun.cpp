@@ -1,5 +1,7 @@
 #include "tools/BonusRun.h"
 
+#include <cmath>
+
 #include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/TextHelpers.h"
@@ -19,20 +21,36 @@ double NumberIn(const QString& text) {
 // The same, or 0 when the cleaned text is not numeric.
 double NumberOrZero(const QString& text) { return platform::AmountFromText(text); }
 
-QString Plain(double value) { return QString::number(value, 'g', 9); }
+// An amount as plain number text, to the cent and with no trailing zeros
+// (1000 -> "1000", 1234.5 -> "1234.5"): every digit of any amount the boxes take.
+QString Plain(double value) {
+  const double cents = std::round(value * 100);
+  QString text = QString::number(cents == 0 ? 0.0 : cents / 100, 'f', 2);  // never "-0"
+  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  return text;
+}
 QString F(double value) { return platform::Format(value, "$####0"); }
 
 void Call(const std::function<void()>& f) {
   if (f) f();
 }
 
+void Call(const std::function<void(bool)>& f, bool argument) {
+  if (f) f(argument);
+}
+
 }  // namespace
+
+double WagesWithBonus(double payerYrEarned, double bonus) {
+  return std::round((payerYrEarned + bonus) * 100) / 100;
+}
 
 BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned) {
   const platform::AmountReading r = platform::ReadAmount(text);
   if (r.kind == platform::AmountReading::TooLarge) return {std::nullopt, platform::AmountTooLargeMessage()};
   if (!r.isAmount() || !(r.value > 0)) return {std::nullopt, QString::fromLatin1(kBonusEntryError)};
-  if (!platform::WithinAmountLimit(payerYrEarned + r.value))
+  if (!platform::WithinAmountLimit(WagesWithBonus(payerYrEarned, r.value)))
     return {std::nullopt, platform::AmountTooLargeMessage()};
   return {r.value, {}};
 }
@@ -43,11 +61,15 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
   const QString savedSupportText = s.childSupportText();
   v.YrBonus = yrBonus;
 
-  // What the run saves before it changes anything.
+  // What the run saves before it changes anything. With the user's award in
+  // force the award held is not a suggestion: the one without the bonus is
+  // worked out again when the case is put back.
+  const bool userAward = alimony && vars.Express.AwardChangedFlag == QLatin1String("Y");
+  double suggestionWithoutBonus = vars.Alimony.YrAlimonyAward;
+  double supportWithoutBonus = 0;  // with the suggestion, when alimony comes first
   double assumedTransfer = 0;
   if (alimony) {
     v.MoSupportWithoutBonus = sequencing != 0 ? vars.Support.MoChildSupportForAlimony : NumberOrZero(savedSupportText);
-    v.YrAwardWithoutBonus = vars.Alimony.YrAlimonyAward;
   } else {
     v.MoSupportWithoutBonus = NumberIn(savedSupportText);
     v.MoAlimonyAssumed = NumberIn(s.currentMaintText());
@@ -57,7 +79,7 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
 
   auto change = [&](casevars::CaseVars& c) {
     if (!alimony) c.Express.MoAlimonyTransfer = assumedTransfer;
-    s.setPayerEarnedText(Plain(c.Income.Payer.YrEarned + yrBonus));
+    s.setPayerEarnedText(Plain(WagesWithBonus(c.Income.Payer.YrEarned, yrBonus)));
     Call(s.incomeRefresh);
   };
   auto run = [&] {
@@ -66,11 +88,9 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
       vars.Express.MoAlimonyTransfer = 0;
       s.computeChildSupport(true);
       vars.Support.MoChildSupportForAlimony = NumberOrZero(s.childSupportText());
-      Call(s.computeAlimony);
+      Call(s.computeAlimony, true);
       v.YrAwardWithBonus = vars.Alimony.YrAlimonyAward;
       v.MoSupportWithBonus = vars.Support.MoChildSupportForAlimony;
-      v.YrAwardDifference = v.YrAwardWithBonus - v.YrAwardWithoutBonus;
-      v.BonusShare = v.YrAwardDifference / v.YrBonus;
     } else {
       s.computeChildSupport(true);
       v.MoSupportWithBonus = NumberIn(s.childSupportText());
@@ -96,7 +116,13 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
       } else {
         s.computeChildSupport(true);
       }
-      Call(s.computeAlimony);
+      Call(s.computeAlimony, true);
+      if (userAward) {
+        suggestionWithoutBonus = vars.Alimony.YrAlimonyAward;
+        supportWithoutBonus = vars.Support.MoChildSupportForAlimony;
+        vars.Express.AwardChangedFlag = QStringLiteral("Y");
+        Call(s.computeAlimony, false);
+      }
     } else {
       vars.Express.MoAlimonyTransfer = assumedTransfer;
       if (sequencing == 1) s.setCurrentMaintText(Plain(v.MoAlimonyAssumed));
@@ -104,6 +130,12 @@ void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const Bo
     }
   };
   RunWhatIf(vars, change, run, rerun);
+  if (alimony) {
+    v.YrAwardWithoutBonus = suggestionWithoutBonus;
+    if (userAward && sequencing != 0) v.MoSupportWithoutBonus = supportWithoutBonus;
+    v.YrAwardDifference = v.YrAwardWithBonus - v.YrAwardWithoutBonus;
+    v.BonusShare = v.YrAwardDifference / v.YrBonus;
+  }
 }
 
 QString BonusShareText(const BonusValues& v) { return platform::Format(v.BonusShare, "##.#0%"); }

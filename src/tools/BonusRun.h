@@ -38,8 +38,10 @@ struct BonusServices {
   // The child support driver; `writeField` false leaves the Express screen's
   // ChildSupport field as it is.
   std::function<void(bool writeField)> computeChildSupport;
-  // The alimony case score and the alimony calculation.
-  std::function<void()> computeAlimony;
+  // The alimony calculation. With `caseScoreFirst` the case score runs
+  // before it and sets AwardChangedFlag to "N", so the calculation works out
+  // its suggestion; without, the calculation alone keeps the award in force.
+  std::function<void(bool caseScoreFirst)> computeAlimony;
   // The Express screen's fields ChildSupport and CurrentMaintTransfer and the
   // check box ApplyMaintToCS.
   std::function<QString()> childSupportText;
@@ -51,17 +53,22 @@ struct BonusServices {
 
 // The bonus box's number, or the message that refuses it: its cleaned text
 // must be numeric and above 0 (kBonusEntryError), and neither the bonus nor
-// the other party's yearly wages with it may pass the amount limit
+// the other party's yearly wages with it (WagesWithBonus) may pass the amount limit
 // (platform::AmountTooLargeMessage), as the wages box would not take them.
 struct BonusEntryCheck {
   std::optional<double> bonus;
   QString message;  // when refused
 };
 BonusEntryCheck CheckBonusEntry(const QString& text, double payerYrEarned);
+// The other party's yearly wages with the bonus, to the cent: the figure a
+// run writes into the earned-wages box, every digit of it.
+double WagesWithBonus(double payerYrEarned, double bonus);
 inline constexpr const char* kBonusEntryError = "Please ReEnter The Other Party's Average Yearly Bonus";
 
 // One run with an accepted bonus; fills `values`. The case, the earned-wages
-// box and the child support field are put back however the run ends.
+// box and the child support field are put back however the run ends. The
+// alimony run compares the suggestions with and without the bonus; an award
+// the user put in force is in force again afterwards, with its figures.
 void RunBonus(BonusKind kind, double yrBonus, casevars::CaseVars& vars, const BonusServices& services,
               BonusValues& values);
 

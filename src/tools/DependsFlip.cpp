@@ -34,7 +34,7 @@ double TransferOf(const QString& text) {
   return platform::Val(cleaned);
 }
 
-float PartyTax(const casevars::CaseVars& vars, casevars::Party party) {
+double PartyTax(const casevars::CaseVars& vars, casevars::Party party) {
   const auto& tax = vars.Tax[party];
   return tax.YrStateTax + tax.YrFedTax - tax.YrTotalCredits;
 }
@@ -148,7 +148,7 @@ DependsFlipReport CalculateDependsFlip(casevars::CaseVars& vars, const DependsRe
     if (services.computeChildSupport) services.computeChildSupport();
     const double now = TransferOf(services.childSupportText());
     DependsFlipReport report;
-    report.originalMoChildSupport = static_cast<float>(old);
+    report.originalMoChildSupport = old;
     const double tc = claimTaxBefore - PartyTax(vars, Party::Claim);
     const double to = payerTaxBefore - PartyTax(vars, Party::Payer);
     const double nc = tc + 12 * (now - old), no = to + 12 * (old - now);

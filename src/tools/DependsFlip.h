@@ -69,7 +69,7 @@ struct DependsFlipReport {
   QStringList transfer;  // Picture4
   PartyLines claimant;   // Pictures(0)
   PartyLines other;      // Pictures(1)
-  float originalMoChildSupport = 0;
+  double originalMoChildSupport = 0;
 };
 
 // What the run needs of the program: the child support driver on the case

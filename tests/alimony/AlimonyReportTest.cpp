@@ -56,7 +56,6 @@ CaseVars Results() {
 AlimonyReportInputs Inputs() {
   AlimonyReportInputs in;
   in.CaseName = "Doe v. Doe";
-  in.CaseScore = "67.49";
   in.Today = QDate(2026, 3, 5);
   return in;
 }

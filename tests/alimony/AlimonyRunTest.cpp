@@ -73,6 +73,17 @@ TEST(AlimonyRun, TargetShareByCustody) {
       {"Shared", 1, 0, 0, 0.7, 0.55}, {"Shared", 2, 0, 0, 0.3, 0.40}, {"Shared", 2, 0, 0, 0.5, 0.50},
       {"Shared", 2, 0, 0, 0.46, 0.48}, {"Shared", 1, 0, 0, 0.4, 0.47}, {"Shared", 3, 0, 0, 0.6, 0.57},
       {"Shared", 6, 0, 0, 0.35, 0.36},  // 0.48 - 0.10 - 0.02 = 0.36 (held at the floor)
+      // Each bound as a preparer types it (.35 is held as 0.3499999940...):
+      // the bound itself falls in the band the table gives it.
+      {"Shared", 1, 0, 0, 0.35, 0.46}, {"Shared", 2, 0, 0, 0.35, 0.44}, {"Shared", 3, 0, 0, 0.35, 0.42},
+      {"Shared", 1, 0, 0, 0.45, 0.48}, {"Shared", 2, 0, 0, 0.45, 0.48}, {"Shared", 3, 0, 0, 0.45, 0.48},
+      {"Shared", 1, 0, 0, 0.48, 0.48}, {"Shared", 2, 0, 0, 0.48, 0.48}, {"Shared", 3, 0, 0, 0.48, 0.48},
+      {"Shared", 1, 0, 0, 0.52, 0.50}, {"Shared", 2, 0, 0, 0.52, 0.50}, {"Shared", 3, 0, 0, 0.52, 0.50},
+      {"Shared", 1, 0, 0, 0.55, 0.52}, {"Shared", 2, 0, 0, 0.55, 0.52}, {"Shared", 3, 0, 0, 0.55, 0.52},
+      {"Shared", 1, 0, 0, 0.65, 0.54}, {"Shared", 2, 0, 0, 0.65, 0.56}, {"Shared", 3, 0, 0, 0.65, 0.58},
+      // Just past each bound: the next band.
+      {"Shared", 2, 0, 0, 0.349, 0.40}, {"Shared", 2, 0, 0, 0.449, 0.4598}, {"Shared", 2, 0, 0, 0.481, 0.50},
+      {"Shared", 2, 0, 0, 0.521, 0.52}, {"Shared", 2, 0, 0, 0.551, 0.5402}, {"Shared", 2, 0, 0, 0.651, 0.60},
   };
   for (const auto& r : rows) {
     CaseVars v;
@@ -81,7 +92,7 @@ TEST(AlimonyRun, TargetShareByCustody) {
     v.Express.Claim.PossessionChildren = static_cast<std::int16_t>(r.claimChildren);
     v.Express.Payer.PossessionChildren = static_cast<std::int16_t>(r.payerChildren);
     v.Express.Claim.PercentOfTime = r.percentOfTime;
-    EXPECT_NEAR(alimony::TargetShareOf(v), r.share, 1e-6) << r.custody << " " << r.minors;
+    EXPECT_NEAR(alimony::TargetShareOf(v), r.share, 1e-6) << r.custody << " " << r.minors << " " << r.percentOfTime;
   }
 }
 
@@ -94,6 +105,12 @@ TEST(AlimonyRun, StateTaxEnteredAsAnAmountBecomesARate) {
   v.Express.Claim.YrStateTaxEntered = 20000;  // a rate of 0.5 is not plausible: the amount stands
   alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 20000);
+  v.Express.Claim.YrStateTaxEntered = 16000;  // a rate of exactly 0.4 is not plausible either
+  alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 16000);
+  v.Express.Claim.YrStateTaxEntered = 15999;  // just below 0.4: the rate applies
+  alimony::ComputeAlimonyStateTax(v, Party::Claim, "Amount", 40000);
+  EXPECT_EQ(v.Tax.Claim.YrStateTax, 20799);
   v.Express.Claim.StateTaxRate = 0.05;
   alimony::ComputeAlimonyStateTax(v, Party::Claim, "As Rate", 0);
   EXPECT_EQ(v.Tax.Claim.YrStateTax, 2600);

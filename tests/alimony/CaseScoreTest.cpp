@@ -130,6 +130,12 @@ TEST(CaseScore, MaximumTermByLengthOfMarriage) {
   CaseVars short60 = Case(1.5f, 25, 1, 1, 57, 60000, 130000);
   ComputeCaseScore(short60);
   EXPECT_TRUE(short60.Alimony.CaseStrengthText.endsWith(" A Maximum Term Of .75 Years Is Possible Under DV Statute"));
+  // Years as typed: 20.9 years (held as 20.8999996) give a term of 15.675,
+  // which shows as 15.68.
+  CaseVars typed = Case(20.9f, 45, 1, 1, 15, 10000, 130000);
+  ComputeCaseScore(typed);
+  EXPECT_TRUE(typed.Alimony.CaseStrengthText.contains(" A Maximum Term Of 15.68 Years"))
+      << typed.Alimony.CaseStrengthText.toStdString();
   CaseVars short70 = Case(1.5f, 25, 1, 1, 65, 60000, 130000);
   ComputeCaseScore(short70);
   EXPECT_TRUE(short70.Alimony.CaseStrengthText.endsWith(" A Maximum Term Of .75 Years Is Possible Under Dv Statute."));

@@ -243,6 +243,33 @@ TEST(CheckDataEntry1, ShareWarningsStopOnYesAndStoreOnNo) {
   }
 }
 
+// The other party's nights are the year less the claimant's as typed, so that
+// both figures, written out with seven digits as the worksheet takes them,
+// sum to 365 (265.1 held in single precision would leave 99.89999).
+TEST(CheckDataEntry1, BothPartiesNightsSumToTheYear) {
+  for (const char* nights : {"265.1", "99.9", "266.2", "182.5", "0.3"}) {
+    Checked x;
+    x.On({"SharedOption"});
+    x.Set({{"PercentOfTimeValue", ".5"}, {"ClaimDays", nights}});
+    EXPECT_EQ(x.Run(), kCheckPass) << nights;
+    const auto written = [](float held) { return QString::number(double(held), 'g', 7); };
+    const auto& ev = x.cv.Express;
+    EXPECT_EQ(written(ev.Claim.YrOvernights), QLatin1String(nights));
+    EXPECT_EQ(written(ev.Claim.YrOvernights).toDouble() + written(ev.Payer.YrOvernights).toDouble(), 365)
+        << nights << ": " << written(ev.Payer.YrOvernights).toStdString();
+  }
+}
+
+TEST(CheckDataEntry1, DayCareCountsTellIncomesApartToTheCent) {
+  casevars::CaseVars cv;
+  cv.Express.NumMinorChildren = 1;
+  cv.Express.Payer.ChildNights = cv.Express.Claim.ChildNights = {182.5f, 0, 0, 0, 0, 0, 0};
+  cv.Income.Payer.YrGrossIncome = 100000003;  // the same figure as the claimant's in single precision
+  cv.Income.Claim.YrGrossIncome = 100000000;
+  EXPECT_EQ(CountDayCareChildren(cv, casevars::Party::Payer).B, 1);
+  EXPECT_EQ(CountDayCareChildren(cv, casevars::Party::Claim).C, 1);
+}
+
 TEST(CheckDataEntry1, SplitCountsAndStateTaxAreStored) {
   Checked x;
   x.Set({{"NumChild", "3"}, {"MinChild", "3"}, {"ClaimStateTax", ".499"}, {"PayerStateTax", "3,200"}});

@@ -61,6 +61,23 @@ INSTANTIATE_TEST_SUITE_P(
                       InputCase{"ScoreEmpty", "EdSkillScore", "", kScore}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The age must be at least the years of marriage plus 13: an age typed on
+// that bound passes whatever its decimals (1.19 and 14.19 are held as
+// figures whose sum with 13 is not the held 14.19).
+TEST(CheckDataEntry2, AnAgeOfYearsOfMarriagePlusThirteenPasses) {
+  const struct {
+    const char *age, *years;
+    bool passes;
+  } rows[] = {{"14.19", "1.19", true},  {"14.44", "1.44", true},  {"53.12", "40.12", true},
+              {"28.3", "15.3", true},   {"14.18", "1.19", false}, {"53.11", "40.12", false}};
+  for (const auto& r : rows) {
+    AlimonyCase x;
+    x.Set({{"ClaimAge", r.age}, {"YrsMarriage", r.years}});
+    EXPECT_EQ(CheckDataEntry2(x.form1, x.cv, x.prompter), r.passes ? kCheckPass : kCheckStop)
+        << r.age << " " << r.years << ": " << x.Prompts().join('|').toStdString();
+  }
+}
+
 TEST(CheckDataEntry2, PassingCopiesTheInputsAndResetsTheAwardFlags) {
   AlimonyCase x;
   x.Set({{"ClaimAge", "45.5"}, {"YrsMarriage", "12"}, {"EdSkillScore", "7.5"}});

@@ -38,9 +38,13 @@ struct FakeCase {
         childSupport = platform::Format(vars.Support.MoChildSupportTransfer, "$###,##0");
       }
     };
-    s.computeAlimony = [this] {
+    // The case score sets the award flag to "N"; a user's award stands while it is "Y".
+    s.computeAlimony = [this](bool caseScoreFirst) {
       if (throwInAlimony) throw std::runtime_error("stop");
-      vars.Alimony.YrAlimonyAward = 24000 + 0.2 * (vars.Income.Payer.YrEarned - 100000);
+      if (caseScoreFirst) vars.Express.AwardChangedFlag = QStringLiteral("N");
+      const bool userAward = vars.Express.AwardChangedFlag == QLatin1String("Y");
+      vars.Alimony.YrAlimonyAward = userAward ? 30000 : 24000 + 0.2 * (vars.Income.Payer.YrEarned - 100000);
+      vars.Support.MoChildSupportForAlimony = userAward ? 650 : 700 + 0.005 * (vars.Income.Payer.YrEarned - 100000);
     };
     s.childSupportText = [this] { return childSupport; };
     s.setChildSupportText = [this](const QString& t) { childSupport = t; };
@@ -80,6 +84,24 @@ TEST(BonusRun, AlimonyShareAndLinesThenTheCaseIsBack) {
   EXPECT_EQ(c.vars.Alimony.YrAlimonyAward, 24000.0);
   EXPECT_EQ(c.childSupport, QStringLiteral("$700"));
   EXPECT_TRUE(c.currentMaint.isEmpty());  // as after an alimony run from the Express screen
+}
+
+// With the user's award in force the run still compares the suggestions, and
+// the user's award is in force again after it.
+TEST(BonusRun, AlimonyWithTheUsersAwardComparesSuggestionsAndKeepsTheAward) {
+  FakeCase c;
+  c.vars.Express.SequencingMode = 1;
+  c.vars.Express.AwardChangedFlag = QStringLiteral("Y");
+  c.vars.Alimony.YrAlimonyAward = 30000;
+  c.vars.Support.MoChildSupportForAlimony = 650;
+  BonusValues v;
+  RunBonus(BonusKind::Alimony, 50000, c.vars, c.Services(), v);
+  EXPECT_EQ(BonusShareText(v), QStringLiteral("20.00%"));
+  const QStringList lines = BonusResultLines(BonusKind::Alimony, v, 0);
+  EXPECT_EQ(lines[0], QStringLiteral("Alimony/Mo Without Bonus: $2000 ($24000/Yr)"));
+  EXPECT_EQ(lines[5], QStringLiteral("Child Support/Mo Without Bonus: $700"));
+  EXPECT_EQ(c.vars.Express.AwardChangedFlag, QStringLiteral("Y"));
+  EXPECT_EQ(c.vars.Alimony.YrAlimonyAward, 30000.0);
 }
 
 // With child support first, the Express screen's ChildSupport keeps the text

@@ -136,6 +136,19 @@ TEST(DependsFlip, NoChangeGivesNoChangeLines) {
   }
 }
 
+// Taxes of a hundred million dollars and more still change by the dollar.
+TEST(DependsFlip, ALargeTaxChangesByTheExactDifference) {
+  casevars::CaseVars vars = Case(2, casevars::custody::Cust);
+  vars.Express.Payer.Under17Children = 1;
+  vars.Tax.Claim.YrStateTax = 100000000;
+  FakeDriver driver{vars, QStringLiteral("$300"), {300, 300, 300}};
+  driver.Services().computeChildSupport();  // federal tax 900; without the child 1,000
+  const DependsFlipReport report = CalculateDependsFlip(vars, {0, 0, 0, 0}, driver.Services());
+  ASSERT_GE(report.claimant.lines.size(), 2u);
+  EXPECT_EQ(report.claimant.lines[1].label, QStringLiteral("  Increase In Tax Paid/Yr   "));
+  EXPECT_EQ(report.claimant.lines[1].amount, QStringLiteral("-$100"));
+}
+
 TEST(DependsFlip, OvernightNotesBelowHalfTheYear) {
   const struct { float revisedClaim; int notes; } cases[] = {{180, 2}, {182.5f, 0}};
   for (const auto& c : cases) {

@@ -141,19 +141,13 @@ std::unique_ptr<Form3> MakeForm3(Program& program) {
   kind.reportCaption = QStringLiteral("Print and Preview Alimony Report");
   kind.definedBenefitCaption = QStringLiteral("Defined Benefit Plan Calculator");
   kind.bonusWindow = QStringLiteral("FormBonusAlm");
-  kind.runAlimony = [&program] {
-    // The bonus calculator's passes keep an award the user put in force (its
-    // share is then .00%): the case score run first does not drop it, and the
-    // case comes back with the award it had.
-    const QString awardState = program.Case.Express.AwardChangedFlag;
-    RunCaseScore(program);
-    program.Case.Express.AwardChangedFlag = awardState;
+  kind.runAlimony = [&program](bool caseScoreFirst) {
+    if (caseScoreFirst) RunCaseScore(program);
     RunAlimony(program, false);
   };
   kind.buildReport = [&program, window] {
     AlimonyReportInputs inputs;
     inputs.CaseName = window->ClaimantName->text();
-    inputs.CaseScore = window->CaseScore->text();
     inputs.Today = QDate::currentDate();
     inputs.PageHeight = program.Printer.PageHeight();
     return AlimonyReportDocument(program.Case, inputs);

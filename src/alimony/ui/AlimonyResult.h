@@ -23,8 +23,10 @@ class Form3;
 // completed. False (nothing shown) when it did not.
 bool ShowAlimonyRun(shell::Program& program, const QString& caseName);
 
-// Its steps. The alimony bonus calculator runs RunCaseScore and
-// RunAlimony(program, false) the same way.
+// Its steps. The alimony bonus calculator runs RunCaseScore (which sets
+// AwardChangedFlag to "N": a suggestion is worked out) and
+// RunAlimony(program, false) the same way, and RunAlimony alone to put the
+// user's award back in force.
 
 // The result window "Form3" through the window registry, fitted to the screen
 // once per loading; null when the program has none.

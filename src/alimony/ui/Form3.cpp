@@ -163,8 +163,14 @@ void Form3::Build() {
   PresentValueTax = entry("Label3", "Tax Rate (as a decimal)", "PresentValueTax", 2160, 1020);
   PresentValueDiscount = entry("Label4", "Discount Rate (as a decimal)", "PresentValueDiscount", 2370, 1350);
   PresentValueButton = button("PresentValueButton", frame6, 105, 1680, 2895, 375, "Calculate Present Value");
-  for (QLineEdit* amount : {NewAward, PresentValueDuration, PresentValueTax, PresentValueDiscount})
-    pui::AmountLimitGuard::Attach(amount, dialogs_);
+  pui::AmountLimitGuard::Attach(NewAward, dialogs_);
+  // The present-value entries keep their own bounds, with their own messages.
+  const std::pair<QLineEdit*, PresentValueBox> entries[] = {{PresentValueDuration, PresentValueBox::Duration},
+                                                            {PresentValueTax, PresentValueBox::TaxRate},
+                                                            {PresentValueDiscount, PresentValueBox::Discount}};
+  for (const auto& [entryBox, kind] : entries)
+    pui::AmountLimitGuard::AttachBounds(
+        entryBox, [kind](const QString& text) { return RefusedAsTyped(kind, text); }, dialogs_);
 
   connect(ChangeAward, &pui::ButtonPlus::clicked, this, &Form3::ChangeAward_Click);
   connect(UseSuggested, &pui::ButtonPlus::clicked, this, &Form3::UseSuggested_Click);

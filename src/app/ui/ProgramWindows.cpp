@@ -110,7 +110,7 @@ void SetWindowCommands(Program& p) {
   };
   c.OpenOvernightEstimator = [&p] { tools::ui::OpenOvernightEstimator(p); };
   c.OpenDependsCalculator = [&p] { tools::ui::OpenResultDependsCalculator(p); };
-  c.OpenBonusCalculator = [&p](const QString& bonusWindow, std::function<void()> runAlimony) {
+  c.OpenBonusCalculator = [&p](const QString& bonusWindow, std::function<void(bool)> runAlimony) {
     tools::ui::OpenResultBonusCalculator(p, bonusWindow, std::move(runAlimony));
   };
   c.ShowChildSupportResult = [&p]() -> QWidget* { return results::ui::ShowChildSupportResult(p); };

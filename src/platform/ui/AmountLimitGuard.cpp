@@ -9,20 +9,23 @@ namespace platform::ui {
 
 namespace {
 
-bool TooLarge(const QString& text) { return ReadAmount(text).kind == AmountReading::TooLarge; }
+QString BeyondTheLimit(const QString& text) {
+  return ReadAmount(text).kind == AmountReading::TooLarge ? AmountTooLargeMessage() : QString();
+}
 
 }  // namespace
 
-AmountLimitGuard::AmountLimitGuard(QLineEdit* box) : QObject(box), box_(box), accepted_(box->text()) {
+AmountLimitGuard::AmountLimitGuard(QLineEdit* box, std::function<QString(const QString& text)> refusal)
+    : QObject(box), box_(box), refusal_(std::move(refusal)), accepted_(box->text()) {
   connect(box, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!TooLarge(text)) accepted_ = text;
+    if (refusal_(text).isEmpty()) accepted_ = text;
   });
 }
 
-AmountLimitGuard* AmountLimitGuard::Track(QLineEdit* box) { return new AmountLimitGuard(box); }
+AmountLimitGuard* AmountLimitGuard::Track(QLineEdit* box) { return new AmountLimitGuard(box, BeyondTheLimit); }
 
 AmountLimitGuard* AmountLimitGuard::Attach(QLineEdit* box, std::function<void()> tooLarge) {
-  auto* guard = new AmountLimitGuard(box);
+  auto* guard = new AmountLimitGuard(box, BeyondTheLimit);
   guard->tooLarge_ = std::move(tooLarge);
   connect(box, &QLineEdit::textEdited, guard, [guard] {
     if (guard->TakeBackTooLarge() && guard->tooLarge_) guard->tooLarge_();
@@ -36,8 +39,19 @@ AmountLimitGuard* AmountLimitGuard::Attach(QLineEdit* box, Dialogs& dialogs) {
   });
 }
 
+AmountLimitGuard* AmountLimitGuard::AttachBounds(QLineEdit* box, std::function<QString(const QString& text)> refusal,
+                                                 Dialogs& dialogs) {
+  auto* guard = new AmountLimitGuard(box, std::move(refusal));
+  connect(box, &QLineEdit::textEdited, guard, [guard, &dialogs] {
+    const QString message = guard->refusal_(guard->box_->text());
+    if (guard->TakeBackTooLarge())
+      dialogs.ShowMessageBox(message, kBoxOk, QString::fromLatin1(kEntryErrorTitle));
+  });
+  return guard;
+}
+
 bool AmountLimitGuard::TakeBackTooLarge() {
-  if (!TooLarge(box_->text())) {
+  if (refusal_(box_->text()).isEmpty()) {
     accepted_ = box_->text();
     return false;
   }

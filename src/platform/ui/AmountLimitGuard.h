@@ -18,7 +18,8 @@ namespace platform::ui {
 // amount beyond the limit is taken back at once, the box showing its text
 // from before the edit, and reported. Text the program sets is not checked;
 // the guard remembers it as the text to go back to when it is within the
-// limit. Every amount box of the program's windows has one.
+// limit. Every amount box of the program's windows has one; a box with
+// bounds of its own (a duration, a rate) has one keeping it to those.
 class AmountLimitGuard : public QObject {
   Q_OBJECT
  public:
@@ -28,6 +29,12 @@ class AmountLimitGuard : public QObject {
   // The same, the edit taken back reported as an "Entry Error" with
   // AmountTooLargeMessage in `dialogs`.
   static AmountLimitGuard* Attach(QLineEdit* box, Dialogs& dialogs);
+  // Bounds of the box's own in place of the amount limit: `refusal` gives the
+  // message for a text the box refuses (empty when it takes it); an edit to
+  // such a text is taken back the same way and its message shown as an
+  // "Entry Error" in `dialogs`.
+  static AmountLimitGuard* AttachBounds(QLineEdit* box, std::function<QString(const QString& text)> refusal,
+                                        Dialogs& dialogs);
 
   // For a box that handles its own edits (EntryBox): a guard that does not
   // watch the edits itself; TakeBackTooLarge, called on each edit, takes the
@@ -36,10 +43,11 @@ class AmountLimitGuard : public QObject {
   bool TakeBackTooLarge();
 
  private:
-  explicit AmountLimitGuard(QLineEdit* box);
+  AmountLimitGuard(QLineEdit* box, std::function<QString(const QString& text)> refusal);
 
   QLineEdit* box_;
-  QString accepted_;  // the latest text within the limit
+  std::function<QString(const QString& text)> refusal_;  // the message for a text the box refuses
+  QString accepted_;  // the latest text the box takes
   std::function<void()> tooLarge_;
 };
 

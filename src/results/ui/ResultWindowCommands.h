@@ -28,8 +28,9 @@ struct ResultWindowKind {
   QString definedBenefitCaption;    // the Tools menu's pension calculator item
   QString bonusWindow;              // the bonus calculator's window name ("FormBonusCS", "FormBonusAlm")
   // The alimony calculation with the program's windows, which the alimony
-  // bonus calculator runs; empty for the child support window.
-  std::function<void()> runAlimony;
+  // bonus calculator runs (tools::BonusServices::computeAlimony); empty for
+  // the child support window.
+  std::function<void(bool caseScoreFirst)> runAlimony;
   // The window's report, drawn on a new preview document and ended.
   std::function<platform::Document()> buildReport;
   // The window's "Print Screen Image".

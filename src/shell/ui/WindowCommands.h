@@ -36,8 +36,8 @@ struct WindowCommands {
   // the case, and the bonus window named ("FormBonusCS", "FormBonusAlm"),
   // with the alimony run the alimony window gives it.
   std::function<void()> OpenDependsCalculator = [] {};
-  std::function<void(const QString& bonusWindow, std::function<void()> runAlimony)> OpenBonusCalculator =
-      [](const QString&, std::function<void()>) {};
+  std::function<void(const QString& bonusWindow, std::function<void(bool caseScoreFirst)> runAlimony)>
+      OpenBonusCalculator = [](const QString&, std::function<void(bool)>) {};
 
   // The Express screen's runs once its checks have passed: the child support
   // result window loaded and shown (null without one), the child support run

@@ -23,7 +23,7 @@ tools::DependsServices DependsRunServices(shell::Program& program) {
   return s;
 }
 
-tools::BonusServices BonusRunServices(shell::Program& program, std::function<void()> runAlimony) {
+tools::BonusServices BonusRunServices(shell::Program& program, std::function<void(bool)> runAlimony) {
   tools::BonusServices s = BonusWindowServices(program);
   s.computeChildSupport = [&program](bool writeField) { results::ui::RunChildSupport(program, writeField); };
   s.computeAlimony = std::move(runAlimony);
@@ -35,7 +35,7 @@ void OpenResultDependsCalculator(shell::Program& program) {
 }
 
 void OpenResultBonusCalculator(shell::Program& program, const QString& bonusWindow,
-                               std::function<void()> runAlimony) {
+                               std::function<void(bool)> runAlimony) {
   OpenBonusCalculator(program, bonusWindow, BonusRunServices(program, std::move(runAlimony)));
 }
 

@@ -24,7 +24,7 @@ tools::DependsServices DependsRunServices(shell::Program& program);
 // The bonus calculators' services: the program's windows
 // (BonusWindowServices) with the child support run, writing the
 // Express screen's box or not, and the alimony result window's run.
-tools::BonusServices BonusRunServices(shell::Program& program, std::function<void()> runAlimony);
+tools::BonusServices BonusRunServices(shell::Program& program, std::function<void(bool)> runAlimony);
 
 // "Run A Dependency/Overnight Flip Calculation": the calculator filled from
 // the case and shown modeless over the result window.
@@ -33,6 +33,6 @@ void OpenResultDependsCalculator(shell::Program& program);
 // "Run A Bonus Calculation": the bonus window named ("FormBonusCS" or
 // "FormBonusAlm") fitted and shown modally; returns once it has closed.
 void OpenResultBonusCalculator(shell::Program& program, const QString& bonusWindow,
-                               std::function<void()> runAlimony = {});
+                               std::function<void(bool)> runAlimony = {});
 
 }  // namespace tools::ui

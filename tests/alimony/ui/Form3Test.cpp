@@ -33,6 +33,7 @@
 #include "support/ui/ModalDriver.h"
 #include "support/ui/Pictures.h"
 #include "tools/ui/BonusWindow.h"
+#include "tools/ui/LinesPicture.h"
 
 using alimony::ui::Form3;
 using casevars::Party;
@@ -302,6 +303,46 @@ TEST_F(Form3Test, TheUsersAwardStandsWhenTheClaimantEarnsMore) {
   EXPECT_EQ(Alimony().YrAlimonyAward, 0);
 }
 
+// Shared custody with the claimant's share typed for each child in the
+// parenting-time window. With the child support taken as the Express screen
+// holds it (child support before alimony), two shares in one band of the
+// target-share table give one award: a share typed on a band's bound (.45,
+// .55) belongs to that band.
+TEST_F(Form3Test, ASharedCaseOnABoundOfTheTargetShareTableTakesThatBand) {
+  const auto click = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2)); };
+  click(express.SharedOption);
+  click(express.CharOption[0]);
+  ExpressFixture::Retype(express.ClaimDayCare, "$0");
+  ExpressFixture::Retype(express.ClaimNumCare, "0");
+  program.Case.Express.SequencingMode = 0;
+  express.Fields().SetText(QStringLiteral("ChildSupport"), QStringLiteral("$400"));
+  const auto awardAt = [&](const char* share) {
+    // Head of household: the party the children live with most of the year.
+    const bool claimantMost = QString::fromLatin1(share).toDouble() > 0.5;
+    click(express.ClaimFiling[claimantMost ? 0 : 1]);
+    click(express.PayerFiling[claimantMost ? 1 : 0]);
+    testenv::WhenModal<express::Form16>([share](express::Form16& time) {
+      for (int row : {0, 1}) ExpressFixture::Retype(time.PercentOfTimeValue[size_t(row)], QLatin1String(share));
+      time.close();
+    });
+    express.SharedCalc_Click();
+    EXPECT_EQ(express.PercentOfTimeValue->text(), QLatin1String(share) + QLatin1Char('0'));
+    Mark();
+    Form3* form = Run(false);
+    EXPECT_TRUE(Prompts().isEmpty()) << share << ": " << Prompts().join(" | ").toStdString();
+    const double award = Alimony().YrAlimonyAward;
+    if (form) click(form->ReturnToDataCommand);
+    DeleteClosed();
+    return award;
+  };
+  for (auto [onBound, inside] : {std::pair{".45", ".46"}, {".55", ".53"}}) {
+    const double atBound = awardAt(onBound);
+    EXPECT_GT(atBound, 0) << onBound;
+    EXPECT_EQ(atBound, awardAt(inside)) << onBound << " and " << inside;
+  }
+  EXPECT_FALSE(dialogs.Failed()) << Failures();
+}
+
 // The present value of the award in force; a changed award clears it and Use
 // Suggested Award goes back to the suggestion, clearing it too.
 // The alimony bonus calculator run again and again after the user's award
@@ -333,6 +374,110 @@ TEST_F(Form3Test, RepeatedBonusRunsLeaveOneNote) {
   for (const platform::TextRun* r : report.pages.at(0).textRuns())
     notes += r->text.contains(QStringLiteral("Calculation Shown Has Alimony Taxed"));
   EXPECT_EQ(notes, 1);
+}
+
+// The alimony bonus calculator compares the suggestions with and without the
+// bonus, also while the user's own award is in force: the share and lines are
+// those of the case without that award; afterwards the user's award and its
+// figures are in force again.
+TEST_F(Form3Test, BonusRunWithTheUsersAwardComparesTheSuggestions) {
+  struct BonusShown {
+    QString share;
+    QStringList lines;
+  };
+  for (bool taxedToPayer : {false, true}) {
+    SCOPED_TRACE(taxedToPayer ? "taxed to the payer" : "taxed to the payee");
+    Form3* form = Run(taxedToPayer);
+    ASSERT_NE(form, nullptr);
+    const auto bonusRun = [form] {
+      BonusShown shown;
+      testenv::WhenModal<tools::ui::BonusWindow>([&shown](tools::ui::BonusWindow& w) {
+        w.Text2->setFocus();
+        QTest::keyClicks(w.Text2, "24000");
+        QTest::mouseClick(w.ButtonPlus1, Qt::LeftButton);
+        shown.share = w.Text1->text();
+        for (const tools::AmountLine& line : w.Picture1->Lines()) shown.lines << line.label + line.amount;
+        w.close();
+      });
+      form->MenuItem(QStringLiteral("RunBonus"))->trigger();
+      return shown;
+    };
+    const BonusShown suggested = bonusRun();
+    ASSERT_NE(suggested.share.toStdString(), ".00%");
+
+    const double award = std::floor(Alimony().YrRecommendedAward) - 1200;
+    Type(form->NewAward, QString::number(award));
+    QTest::mouseClick(form->ChangeAward, Qt::LeftButton);
+    ASSERT_EQ(Alimony().YrAlimonyAward, award) << Prompts().join(" | ").toStdString();
+    const casevars::AlimonyVars inForce = Alimony();
+    const auto pictures = [form] {
+      return (Lines(form->Picture3) + Lines(form->Picture5) + Lines(form->Picture6) + Lines(form->Picture9))
+          .join(" | ")
+          .toStdString();
+    };
+    const std::string picturesInForce = pictures();
+
+    const BonusShown withAward = bonusRun();
+    EXPECT_EQ(withAward.share.toStdString(), suggested.share.toStdString());
+    EXPECT_EQ(withAward.lines.join(" | ").toStdString(), suggested.lines.join(" | ").toStdString());
+    EXPECT_EQ(program.Case.Express.AwardChangedFlag, "Y");
+    EXPECT_EQ(Alimony().YrAlimonyAward, award);
+    EXPECT_EQ(Alimony().YrRecommendedAward, inForce.YrRecommendedAward);
+    EXPECT_EQ(Alimony().Claim.YrNetAfterAlimony, inForce.Claim.YrNetAfterAlimony);
+    EXPECT_EQ(Alimony().Payer.YrNetAfterAlimony, inForce.Payer.YrNetAfterAlimony);
+    EXPECT_EQ(pictures(), picturesInForce);
+    form->close();
+    DeleteClosed();
+  }
+  EXPECT_FALSE(dialogs.Failed()) << Failures();
+}
+
+// The present-value boxes keep their own bounds as they are typed: a key that
+// makes a figure the box can never take is refused with that box's message,
+// and the box keeps what it held before that key. The award box keeps the
+// amount limit.
+TEST_F(Form3Test, PresentValueBoxesRefuseAFigurePastTheirBoundsAsTyped) {
+  Form3* form = Run(false);
+  ASSERT_NE(form, nullptr);
+  const QString duration = QStringLiteral("Please ReEnter The Duration In Years For A Present Value Calculation");
+  const QString tax = QStringLiteral("Please ReEnter The Tax Rate For A Present Value Calculation(As A Decimal)");
+  const QString discount =
+      QStringLiteral("Please ReEnter The Discount Rate For A Present Value Calculation(As A Decimal)");
+  const struct {
+    QLineEdit* box;
+    const char* typed;
+    const char* kept;
+    QString message;  // empty: taken as typed
+  } rows[] = {
+      {form->PresentValueDuration, "1e12", "1e1", duration + QStringLiteral(" (At Most 100 Years)")},
+      {form->PresentValueDuration, "150", "15", duration + QStringLiteral(" (At Most 100 Years)")},
+      {form->PresentValueDuration, "-2", "-", duration},
+      {form->PresentValueDuration, "100", "100", {}},
+      {form->PresentValueDuration, "4.55", "4.55", {}},
+      {form->PresentValueTax, "1", "", tax},
+      {form->PresentValueTax, ".999", ".999", {}},
+      {form->PresentValueTax, "-.2", "-.", tax},
+      {form->PresentValueDiscount, "0.06", "0.06", {}},
+      {form->PresentValueDiscount, "2", "", discount},
+      {form->NewAward, "1e12", "1e1", platform::AmountTooLargeMessage()},
+  };
+  for (const auto& r : rows) {
+    Mark();
+    if (!r.message.isEmpty()) dialogs.AnswerMessageBox(platform::kAnswerOk);
+    Type(r.box, QLatin1String(r.typed));
+    EXPECT_EQ(r.box->text().toStdString(), r.kept) << r.typed;
+    EXPECT_EQ(Prompts().join(" | ").toStdString(), r.message.toStdString()) << r.typed;
+  }
+  // What the boxes hold is what Calculate Present Value uses.
+  Type(form->PresentValueDuration, "2");
+  Type(form->PresentValueTax, ".2");
+  Type(form->PresentValueDiscount, ".06");
+  Mark();
+  form->PresentValueButton_Click();
+  EXPECT_TRUE(Prompts().isEmpty()) << Prompts().join(" | ").toStdString();
+  ASSERT_TRUE(Alimony().PresentValueOfAward.has_value());
+  EXPECT_EQ(Alimony().PresentValueOfAward->DurationYears, 2);
+  EXPECT_FALSE(dialogs.Failed()) << Failures();
 }
 
 TEST_F(Form3Test, PresentValueThenChangeAndUseSuggestedClearIt) {
@@ -482,6 +627,27 @@ TEST_F(Form3Test, TheReportPreviewShowsTheAlimonyReport) {
   form->hide();
   preview->Exit_Click();
   EXPECT_TRUE(form->isVisible());
+}
+
+// A score typed into the case-score box is not the one the figures were
+// computed with: the report prints the score of the calculation.
+TEST_F(Form3Test, TheReportPrintsTheScoreItsFiguresWereComputedWith) {
+  Form3* form = Run();
+  ASSERT_NE(form, nullptr);
+  const QString computed = form->CaseScore->text();
+  ASSERT_EQ(computed, platform::Format(double(Alimony().AlimonyCaseScore), "##0.00"));
+  QTest::mouseClick(form->CaseScore, Qt::LeftButton);
+  form->CaseScore->selectAll();
+  QTest::keyClicks(form->CaseScore, "99.99");
+  ASSERT_EQ(form->CaseScore->text(), "99.99");
+  Item(form, "PrintReport")->trigger();
+  auto* preview = program.Find<shell::FormVS>(QStringLiteral("FormVS"));
+  ASSERT_NE(preview, nullptr);
+  QStringList texts;
+  for (const platform::TextRun* run : preview->VS->Document().pages.at(0).textRuns()) texts << run->text;
+  EXPECT_TRUE(texts.contains(computed)) << texts.join('|').toStdString();
+  EXPECT_FALSE(texts.contains("99.99"));
+  preview->Exit_Click();
 }
 
 // "?" opens the help on the present-value entries and "Show Tax Credits" a

@@ -31,8 +31,8 @@ TEST_F(AmountLimitTest, EveryAmountBoxTakesBackAnAmountPastTheLimit) {
       {"Form1", "ClaimDayCare"},      {"Form1", "CurrentMaintTransfer"}, {"Form1", "ClaimStateTax"},
       {"Form9", "WS1f"},              {"Form9", "WS16cm"},               {"Form12", "S1(2)"},
       {"Form122", "S3(0)"},           {"Form123", "S4(0)"},              {"Form5", "NewClaimNet"},
-      {"Form3", "NewAward"},          {"Form3", "PresentValueDiscount"}, {"Form7", "PensionAmount"},
-      {"Form72t", "IRAAmount"},       {"FormFin", "Text3"},              {"FormFin", "Text1"},
+      {"Form3", "NewAward"},          {"Form7", "PensionAmount"},        {"Form72t", "IRAAmount"},
+      {"FormFin", "Text3"},           {"FormFin", "Text1"},
   };
   for (const auto& b : boxes) {
     SCOPED_TRACE(std::string(b.window) + " " + b.box);

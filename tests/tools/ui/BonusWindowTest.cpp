@@ -12,6 +12,7 @@
 #include "support/ui/ProgramFixture.h"
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
+#include "income/ui/IncomeWindowFixture.h"
 #include "tools/ui/BonusWindow.h"
 #include "tools/ui/BonusWindowServices.h"
 #include "tools/ui/Form19.h"
@@ -41,7 +42,7 @@ struct BonusWindowTest : ::testing::Test, ProgramFixture {
       const double transfer = 700 + 0.005 * (program.Case.Income.Payer.YrEarned - 100000);
       if (writeField) childSupport = platform::Format(transfer, "$###,##0");
     };
-    s.computeAlimony = [] {};
+    s.computeAlimony = [](bool) {};
     s.childSupportText = [this] { return childSupport; };
     s.setChildSupportText = [this](const QString& t) { childSupport = t; };
     s.currentMaintText = [] { return QString(); };
@@ -126,7 +127,7 @@ TEST_F(BonusWindowTest, ABonusPastTheAmountLimitIsRefusedAndNothingRuns) {
     bool ran = false;
     BonusServices services = Services();
     services.computeChildSupport = [&ran](bool) { ran = true; };
-    services.computeAlimony = [&ran] { ran = true; };
+    services.computeAlimony = [&ran](bool) { ran = true; };
     testenv::WhenModal<BonusWindow>([](BonusWindow& w) {
       w.Text2->setFocus();
       QTest::keyClicks(w.Text2, "2e12");  // the last key would pass the limit
@@ -151,6 +152,61 @@ TEST_F(BonusWindowTest, ABonusPastTheAmountLimitIsRefusedAndNothingRuns) {
     EXPECT_FALSE(dialogs.Failed());
     DeleteClosed();
   }
+}
+
+// Through the other party's income window: the earned-wages box takes the
+// wages and the bonus summed to the cent, however large (within the amount
+// limit), so the run applies the bonus whose share it shows; a sum the box
+// would refuse gets the limit's message and nothing runs.
+TEST_F(BonusWindowTest, TheWagesBoxTakesTheWagesAndBonusSummedToTheCent) {
+  auto* payer = program.Load<income::Form14>("Form14");
+  ASSERT_NE(payer, nullptr);
+  ASSERT_TRUE(payer->Yearly_Click());
+  const struct {
+    const char *wages, *bonus;
+    double summed;  // 0: refused
+  } rows[] = {{"72000", "999999927999", 999999999999.0},
+              {"1500000000", "1234", 1500001234.0},
+              {"1500000000.25", "1234.5", 1500001234.75},
+              {"999999999998.99", "0.015", 0}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.bonus);
+    incometest::Type(payer->Box("Earned"), r.wages);
+    payer->AssignPopUpVars();
+    payer->AddIncomeVars();
+    const QString wagesText = payer->Box("Earned")->text();
+    BonusServices s = BonusWindowServices(program);
+    double earnedInRun = 0;
+    // A transfer of half the bonus a year, in cents: a share of 50%.
+    s.computeChildSupport = [&](bool) {
+      if (earnedInRun != 0) return;
+      earnedInRun = program.Case.Income.Payer.YrEarned;
+      childSupport = platform::Format(700 + (earnedInRun - QString::fromLatin1(r.wages).toDouble()) / 24, "$###,##0.00");
+    };
+    s.childSupportText = [this] { return childSupport; };
+    childSupport = QStringLiteral("$700.00");
+    if (!r.summed) dialogs.AnswerMessageBox(platform::kAnswerOk);
+    QString share;
+    testenv::WhenModal<BonusWindow>([&](BonusWindow& w) {
+      w.Text2->setFocus();
+      QTest::keyClicks(w.Text2, QLatin1String(r.bonus));
+      QTest::mouseClick(w.ButtonPlus1, Qt::LeftButton);
+      share = w.Text1->text();
+      w.close();
+    });
+    OpenBonusCalculator(program, "FormBonusCS", s);
+    DeleteClosed();
+    if (r.summed) {
+      EXPECT_EQ(earnedInRun, r.summed);
+      EXPECT_EQ(share.toStdString(), "50.00%");
+    } else {
+      EXPECT_EQ(earnedInRun, 0);
+      EXPECT_TRUE(share.isEmpty());
+      EXPECT_EQ(dialogs.CallsOf(platform::DialogKind::MessageBox).back().prompt, platform::AmountTooLargeMessage());
+    }
+    EXPECT_EQ(payer->Box("Earned")->text(), wagesText);
+  }
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join(" | ").toStdString();
 }
 
 // Through the program's windows: the bonus goes into the other party's
