@@ -25,6 +25,8 @@ constexpr double kCaseDataLeft = 2 * kThird + 700;    // 8860
 // The left column's sentences share their lines with the Case Data column and
 // end before it.
 constexpr double kLeftColumnRight = kCaseDataLeft - 200;  // 8660
+constexpr double kRightMargin = platform::kLetterWidth - 400;  // 11840
+constexpr double kValueGap = 100;  // at least this between a label and its value
 
 struct Report {
   DrawingCursor& p;
@@ -242,8 +244,9 @@ struct Report {
         p.PrintText(row.Regular);
         p.SetFontSize(10);
       }
-      p.SetCurrentX(right - p.TextWidth(row.Value));
-      p.PrintLine(row.Value);
+      // A value too wide for the room after its label is set smaller to fit it.
+      platform::PrintFittedEndingAt(p, row.Value, p.CurrentX() + kValueGap, right);
+      p.PrintLine();
     }
   }
 
@@ -259,7 +262,8 @@ struct Report {
     p.SetFontSize(10);
     p.PrintLine(QStringLiteral("  "));
     p.SetCurrentX(kCaseDataLeft);
-    p.PrintLine(platform::Format(pv->Value, "$##,###,##0"));
+    platform::PrintFitted(p, platform::Format(pv->Value, "$##,###,##0"), kRightMargin);
+    p.PrintLine();
     Blank(2);
     p.SetFontSize(8);
     const auto pair = [&](const QString& label, const QString& value) {

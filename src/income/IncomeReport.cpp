@@ -5,6 +5,7 @@
 
 #include "income/AmountText.h"
 #include "platform/NumberText.h"
+#include "platform/document/DocumentPage.h"
 #include "prefs/Preferences.h"
 
 namespace income {
@@ -133,15 +134,20 @@ struct Report {
     p.SetFillStyle(kSolid);
   }
 
+  // A value of the column at `x`, set smaller where it would pass the
+  // column's room: the length of the total's rule in the two party columns,
+  // the frame in the middle column of the joint-filer pages.
+  void Value(double x, const QString& text) {
+    p.SetCurrentX(x);
+    platform::PrintFitted(p, text, x == kMiddleColumn ? kRightEdge - 2 : x + kRuleLength);
+  }
+
   // A row with a label and one or two values.
   void Row(const QString& label, double x1, const QString& v1, double x2 = -1, const QString& v2 = {}) {
     At(kLabelColumn, label);
-    if (x2 < 0) {
-      EndAt(x1, v1);
-      return;
-    }
-    At(x1, v1);
-    EndAt(x2, v2);
+    Value(x1, v1);
+    if (x2 >= 0) Value(x2, v2);
+    p.PrintLine();
   }
 
   void TwoPartyPage();
@@ -231,8 +237,8 @@ void Report::TwoPartyPage() {
   Row(QStringLiteral("Type of Deduction"), kPartyColumn, ItemizedText(cp.itemized), kOtherColumn,
       ItemizedText(op.itemized));
   if (cp.itemized || op.itemized) At(kLabelColumn, QStringLiteral("   Itemized"));
-  if (cp.itemized) At(kPartyColumn, Money(c.YrItemized));
-  if (op.itemized) At(kOtherColumn, Money(o.YrItemized));
+  if (cp.itemized) Value(kPartyColumn, Money(c.YrItemized));
+  if (op.itemized) Value(kOtherColumn, Money(o.YrItemized));
   p.PrintLine();
   Row(QStringLiteral("Calculate An Earned Income Credit"), kPartyColumn, YesNo(cp.eic), kOtherColumn,
       YesNo(op.eic));

@@ -262,6 +262,18 @@ QString Format(double value, QStringView pattern) {
   return out;
 }
 
+double RoundAsShown(double value, int decimals) {
+  if (!std::isfinite(value)) return value;
+  Decimal dec = decimalDigits(value, decimals, 0);
+  roundTo(dec, decimals);
+  if (dec.count == 0) return 0;
+  std::string digits(dec.d.data(), static_cast<std::size_t>(dec.count));
+  digits = "0." + digits + "e" + std::to_string(dec.pointPos);
+  double shown = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), shown);
+  return value < 0 ? -shown : shown;
+}
+
 QString Format(double value, const char* pattern) {
   QVarLengthArray<char16_t, 32> wide;
   for (const char* p = pattern; *p; ++p) wide.append(static_cast<unsigned char>(*p));

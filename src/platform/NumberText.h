@@ -57,6 +57,12 @@ namespace platform {
 QString Format(double value, QStringView pattern);
 QString Format(double value, const char* pattern);  // pattern in Latin-1
 
+// `value` as a pattern with `decimals` places shows it, as a number: rounded
+// by the rule above (0 for a value shown as zero, never -0). A figure printed
+// in whole dollars is RoundAsShown(value, 0), so a total of printed figures
+// adds these. A value that is not finite comes back unchanged.
+double RoundAsShown(double value, int decimals = 0);
+
 // The numeric test applied to entered text: blanks (space, tab) may stand
 // before and after the number, nothing else. "", ".", "-", "1,000", "1 2",
 // "12abc" and "1.2.3" are not numeric; ".00", "-20.00", "+5", " 7 ", "1e3" are.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/NumberText.h"
+#include "platform/document/DocumentPage.h"
 #include "results/PreparerLines.h"
 #include "results/ResultRows.h"
 
@@ -24,6 +25,8 @@ constexpr double kOtherEdge = 2 * kPageWidth / 3 + 200;     // 8360
 constexpr double kRightColumn = 2 * kPageWidth / 3 + 700;   // 8860: case data, basic obligation
 constexpr double kTierHeads = kPageWidth / 2 + 1000;        // 7120
 constexpr double kTierClaimValues = kTierHeads + 1000;      // 8120
+constexpr double kRightMargin = kPageWidth - 400;           // 11840
+constexpr double kValueGap = 100;                           // at least this between a label and its value
 
 struct Report {
   DrawingCursor& vs;
@@ -46,18 +49,14 @@ struct Report {
     vs.SetCurrentX(x);
     vs.PrintLine(text);
   }
-  // A text ending at `edge`.
-  void EndingAt(double edge, const QString& text, bool endLine) {
-    vs.SetCurrentX(edge - vs.TextWidth(text));
-    if (endLine) vs.PrintLine(text);
-    else vs.PrintText(text);
-  }
-  // One row of a column: its label from `x`, its value ending at `edge`.
+  // One row of a column: its label from `x`, its value ending at `edge`; a
+  // value too wide for the room after its label is set smaller to fit it.
   void Row(const ResultRow& row, double x, double edge, bool endLine = true) {
     if (row.kind == RowKind::Blank) {
       LineAt(x);
       return;
     }
+    double from = x;
     if (row.kind == RowKind::Amount) {
       At(x, row.label);
       if (row.prorated) {
@@ -65,8 +64,16 @@ struct Report {
         vs.PrintText(QString::fromLatin1(kProrated));
         vs.SetFontSize(10);
       }
+      from = vs.CurrentX() + kValueGap;
     }
-    EndingAt(edge, row.value, endLine);
+    platform::PrintFittedEndingAt(vs, row.value, from, edge);
+    if (endLine) vs.PrintLine();
+  }
+  // A line of the right column, set smaller where it would pass the right margin.
+  void RightColumnLine(const QString& text = QString()) {
+    vs.SetCurrentX(kRightColumn);
+    platform::PrintFitted(vs, text, kRightMargin);
+    vs.PrintLine();
   }
 
   void Heading();
@@ -237,7 +244,7 @@ void Report::Transfer() {
 void Report::BasicObligation() {
   const casevars::ChildSupportVars& cs = vars.Support;
   vs.SetCurrentY(calculationTop);
-  const auto line = [&](const QString& text = QString()) { LineAt(kRightColumn, text); };
+  const auto line = [&](const QString& text = QString()) { RightColumnLine(text); };
   const QString expenses = Dollars(cs.Claim.MoExpensesPaid + cs.Payer.MoExpensesPaid);
   if (IsDualSplit(vars)) {
     line(QStringLiteral("     -Claimant's Family-"));

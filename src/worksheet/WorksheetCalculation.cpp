@@ -24,6 +24,15 @@ struct Run {
   WorksheetValues& v;
 
   double operator[](int slot) const { return v[slot].value_or(0); }
+  // A line as the sheet prints it, in whole dollars: the lines a printed
+  // total or difference is made of enter it so, and the total is then the
+  // figure a reader gets from the lines printed beside it.
+  double printed(int slot) const { return platform::RoundAsShown((*this)[slot]); }
+  double printed(std::initializer_list<int> lines) const {
+    double total = 0;
+    for (int slot : lines) total += printed(slot);
+    return total;
+  }
   void Put(Box box, double value, const char* pattern = kAmountPattern) {
     v[SlotOf(box)] = value;
     sheet[box] = platform::Format(value, pattern);
@@ -69,27 +78,28 @@ CalculationOutcome CalculateWS(WorksheetSheet& sheet, WorksheetValues& values,
   const double children = s[54];
   if (children < 1 || children != std::floor(children))
     return Stop("Please Enter The Number Of Minor Children", Box::WSNumMinors);
-  if (s[2] + s[3] == 0) return Stop("Please Enter The Net Monthly Incomes", Box::WS1f);
+  // Line 1's total, which line 3 divides by, as it prints.
+  if (s.printed({2, 3}) == 0) return Stop("Please Enter The Net Monthly Incomes", Box::WS1f);
   if (inputs.sharedOption && (s[55] < 0 || s[56] < 0 || s[55] + s[56] != 365))
     return Stop("The number of total days child(ren) are with parents does not equal 365",
                 Box::WSFatherDays);
 
-  s.Put(Box::WS0t, s[0] + s[1]);
-  s.Put(Box::WS1t, s[2] + s[3]);
+  s.Put(Box::WS0t, s.printed({0, 1}));
+  s.Put(Box::WS1t, s.printed({2, 3}));
   s.Put(Box::WS2t, childsupport::LookUpBasicObligation(children, s[23], interpMethod));
-  s.Put(Box::WS3f, s[2] / s[23], kPercentPattern);
-  s.Put(Box::WS3m, s[3] / s[23], kPercentPattern);
+  s.Put(Box::WS3f, s.printed(2) / s[23], kPercentPattern);
+  s.Put(Box::WS3m, s.printed(3) / s[23], kPercentPattern);
 
   if (!inputs.sharedOption) {
     s.Put(Box::WS4f, s[24] * s[25]);
     s.Put(Box::WS4m, s[24] * s[26]);
-    s.Put(Box::WS5dt, s[4] + s[5] + s[6]);
+    s.Put(Box::WS5dt, s.printed({4, 5, 6}));
     s.Put(Box::WS6f, s[25] * s[29]);
     s.Put(Box::WS6m, s[26] * s[29]);
-    s.Put(Box::WS8f, s[7] + s[9] + s[11]);
-    s.Put(Box::WS8m, s[8] + s[10] + s[12]);
-    s.Put(Box::WS9f, s[27] + s[30] - s[32]);
-    s.Put(Box::WS9m, s[28] + s[31] - s[33]);
+    s.Put(Box::WS8f, s.printed({7, 9, 11}));
+    s.Put(Box::WS8m, s.printed({8, 10, 12}));
+    s.Put(Box::WS9f, s.printed({27, 30}) - s.printed(32));
+    s.Put(Box::WS9m, s.printed({28, 31}) - s.printed(33));
     for (Box b : kSharedLines) sheet[b].clear();
     return {true, {}, Box::WSNumMinors};
   }
@@ -101,17 +111,17 @@ CalculationOutcome CalculateWS(WorksheetSheet& sheet, WorksheetValues& values,
   s.Put(Box::WS12m, s[55] / 365, kPercentPattern);
   s.Put(Box::WS13f, s[37] * s[40]);
   s.Put(Box::WS13m, s[38] * s[39]);
-  s.Put(Box::WS14dt, s[13] + s[14] + s[15]);
+  s.Put(Box::WS14dt, s.printed({13, 14, 15}));
   s.Put(Box::WS15f, s[25] * s[43]);
   s.Put(Box::WS15m, s[26] * s[43]);
-  s.Put(Box::WS17f, s[17] + s[19] + s[21]);
-  s.Put(Box::ws17m, s[16] + s[18] + s[20]);
-  const double transferA = s[44] - s[46];
-  const double transferB = s[45] - s[47];
+  s.Put(Box::WS17f, s.printed({17, 19, 21}));
+  s.Put(Box::ws17m, s.printed({16, 18, 20}));
+  const double transferA = s.printed(44) - s.printed(46);
+  const double transferB = s.printed(45) - s.printed(47);
   s.Put(Box::WS18f, transferA < 0 ? 0 : transferA);
   s.Put(Box::WS18m, transferB < 0 ? 0 : transferB);
-  s.Put(Box::WS19f, s[41] + s[48]);
-  s.Put(Box::WS20m, s[42] + s[49]);
+  s.Put(Box::WS19f, s.printed({41, 48}));
+  s.Put(Box::WS20m, s.printed({42, 49}));
   if (s[50] > s[51]) {
     s.Put(Box::WS21f, s[50] - s[51]);
     sheet[Box::WS21m].clear();

@@ -32,13 +32,16 @@ struct CalculationOutcome {
 //  0. the incomes and the child care and health costs of the method in use
 //     are within the program's amount limit, and no cost is negative;
 //  1. the number of children is a whole number from 1 up;
-//  2. the two net incomes do not sum to 0;
+//  2. the two net incomes, as they print (whole dollars), do not sum to 0;
 //  3. with shared possession, neither overnights figure is negative and the
 //     two sum to exactly 365.
-// A failed check writes no line. Otherwise every line's slot takes its full
-// value and its box the value formatted ("$ ###,##0"; lines 3 and 12
-// "###.#0%"); the computed boxes of the method not used, and line 21's box of
-// the parent who does not pay, are emptied.
+// A failed check writes no line. Otherwise every line's slot takes its value
+// and its box the value formatted ("$ ###,##0"; lines 3 and 12 "###.#0%"): a
+// total or difference of lines (0, 1, 5d, 8, 9, 14d, 17 to 21) and line 3's
+// shares of line 1 are worked from those lines as they print, in whole
+// dollars, so the printed lines add up to the printed total; a product keeps
+// its factors' full precision. The computed boxes of the method not used,
+// and line 21's box of the parent who does not pay, are emptied.
 CalculationOutcome CalculateWS(WorksheetSheet& sheet, WorksheetValues& values,
                                QString& interpMethod, const CalculationInputs& inputs);
 

@@ -178,17 +178,16 @@ double ColumnRight(Column c) {
 }
 }  // namespace
 
+// Each figure keeps to its cell: one that would run within this of the
+// cell's right rule is set smaller to end there.
+constexpr double kCellGap = 60;
+
 void Painter::Cells(std::initializer_list<Cell> cells, bool endLine) {
-  int i = 0;
-  const int n = static_cast<int>(cells.size());
   for (const Cell& c : cells) {
     vs.SetCurrentX(CellX(c.column));
-    const QString text = CellText(c.box);
-    if (++i == n && endLine)
-      vs.PrintLine(text);
-    else
-      vs.PrintText(text);
+    platform::PrintFitted(vs, CellText(c.box), ColumnRight(c.column) - kCellGap);
   }
+  if (endLine) vs.PrintLine();
 }
 
 void Painter::Instructions(std::initializer_list<Instruction> instructions) {

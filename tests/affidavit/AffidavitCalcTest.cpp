@@ -108,8 +108,9 @@ TEST(AffidavitTotals, SectionTotalsAndTheirTexts) {
   pages.SetText(E("Form122", "S3R", 1), QStringLiteral("200"));
   AssignFDVars(pages, 1, values);
   CalculateFinDec(pages, 1, values);
-  EXPECT_DOUBLE_EQ(values.FDExpenseValues[25].number, 1200.8);
-  EXPECT_EQ(pages.Text(E("Form12", "S2", 25)), "$1,201");
+  // The two 100.40 print as $100 each: the subtotal is the printed 100 + 100 + 1,000.
+  EXPECT_DOUBLE_EQ(values.FDExpenseValues[25].number, 1200);
+  EXPECT_EQ(pages.Text(E("Form12", "S2", 25)), "$1,200");
   EXPECT_EQ(pages.Text(E("Form122", "S4", 42)), "$3,800");
   EXPECT_EQ(pages.Text(E("Form122", "S3", 64)), "$500");
   EXPECT_FALSE(values.FDExpenseValues[3].IsNumber());  // a blank member stays Empty in the long form
@@ -124,11 +125,43 @@ TEST(AffidavitTotals, ShortFormGroupsTurnBlanksIntoZero) {
     pages.SetText(E("Form121", "S1", 2), QStringLiteral("1000"));
     AssignFDVars(pages, form, values);
     CalculateFinDec(pages, form, values);
-    EXPECT_EQ(pages.Text(E("Form121", "S2", 25)), "$201");
+    EXPECT_EQ(pages.Text(E("Form121", "S2", 25)), "$200");  // $100 + $100 as printed
     EXPECT_EQ(values.FDExpenseValues[3].IsNumber(), form == 0);
     EXPECT_EQ(pages.Text(E("Form121", "S2", 3)), "$");
     EXPECT_EQ(pages.Text(E("Form121", "S2", 109)), "$0");
-    EXPECT_EQ(pages.Text(E("Form121", "S2", 108)), "$799");
+    EXPECT_EQ(pages.Text(E("Form121", "S2", 108)), "$800");
     EXPECT_EQ(pages.Text(E("Form12", "S1", 27)), "");
+  }
+}
+
+// A total is the sum of the lines printed with it, each in whole dollars; a
+// line printed without its parts (items 1, 8, 10) is its parts' exact sum.
+TEST(AffidavitTotals, TotalsAddTheLinesAsTheyPrint) {
+  const struct {
+    const char* array;
+    int index;
+    const char* text;
+  } entries[] = {
+      {"S1", 32, "0.40"},  {"S1", 33, "0.40"},                      // item 1: 0.80, prints $1
+      {"S1", 28, "100.40"}, {"S1", 29, "100.40"},                   // 9a, 9b print $100 each
+      {"S1", 2, "10.50"},                                           // prints $11
+      {"S1", 30, "0.40"},  {"S1", 31, "0.30"}, {"S1", 38, "0.30"},  // 25a $0, 25b $1
+      {"S1", 18, "-283.40"}, {"S1", 19, "268.60"},                  // -$283, $269
+  };
+  for (const std::int16_t form : {std::int16_t{1}, std::int16_t{0}}) {
+    const char* page = form == 1 ? "Form12" : "Form121";
+    FakeAffidavitPages pages;
+    casevars::AffidavitValues values;
+    for (const auto& e : entries) pages.SetText(E(page, e.array, e.index), QLatin1String(e.text));
+    AssignFDVars(pages, form, values);
+    CalculateFinDec(pages, form, values);
+    const auto box = [&](int i) { return pages.Text(E(page, "S1", i)).toStdString(); };
+    EXPECT_EQ(box(1), "$1");
+    EXPECT_EQ(box(9), "$200");
+    EXPECT_EQ(box(17), "$212");  // 1 + 11 + 200
+    EXPECT_EQ(box(25), "$1");    // 0 + 1
+    EXPECT_EQ(box(26), "-$13");  // -283 + 269 + 1
+    EXPECT_EQ(box(27), "$225");
+    EXPECT_DOUBLE_EQ(values.FDIncomeValues[27].number, 225);
   }
 }

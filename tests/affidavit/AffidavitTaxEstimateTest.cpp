@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "affidavit/calc/AffidavitTaxEstimate.h"
+#include "affidavit/calc/AffidavitCalc.h"
+#include "affidavit/print/AffidavitPrinters.h"
 #include "express/ExpressFixture.h"
+#include "platform/Fonts.h"
 
 using namespace affidavit;
 
@@ -64,4 +67,48 @@ TEST(AffidavitTaxEstimate, AnEntryErrorStopsBeforeAnyItem) {
   e.express.dialogs.AnswerMessageBox(platform::kAnswerOk);
   EXPECT_FALSE(EstimateAffidavitTaxes(e.context, e.links));
   EXPECT_EQ(e.pages.Text(E("Form12", "S1", 18)), "");
+}
+
+// Wages of 50,075: the estimate gives item 18 344.42 and item 19 319.25 a
+// month, printed as $344 and $319. Both forms print their total, line 26,
+// as the sum of the lines printed above it, $663 (not the $664 of the
+// figures before rounding), through the preview's read pass.
+TEST(AffidavitTaxEstimate, PrintedTotalIsTheSumOfThePrintedItems) {
+  platform::RegisterTahomaIfMissing();
+  for (const std::int16_t form : {std::int16_t{1}, std::int16_t{0}}) {
+    Estimate e;
+    e.context.formType = form;
+    auto& income = e.express.cv.Income.Claim;
+    income.YrAGIBase = income.YrTotal = e.express.cv.Business.Claim.YrWagesForTax = 50'075;
+    e.pages.SetValue(E("Form12", "FAClaim"), 1);
+    e.pages.SetValue(E("Form121", "FAClaim"), 1);
+    e.express.dialogs.AnswerMessageBox(platform::kAnswerOk);
+    ASSERT_TRUE(EstimateAffidavitTaxes(e.context, e.links));
+    const QString page = form == 1 ? "Form12" : "Form121";
+    const auto box = [&](int i) { return e.pages.Text(E(page.toLatin1(), "S1", i)).toStdString(); };
+    EXPECT_EQ(box(18), "$ 344");
+    EXPECT_EQ(box(19), "$ 319");
+    EXPECT_EQ(box(26), "$663");
+
+    casevars::AffidavitValues& values = e.express.cv.Affidavit;
+    AssignFDVars(e.pages, form, values);
+    platform::DrawingCursor vs;
+    vs.BeginDocument();
+    casevars::AffidavitPageVars font;
+    AffidavitPrintRun run{vs, e.pages, values, font, QStringLiteral("One"), 0, {}};
+    if (form == 1)
+      PrintLongFinDec(run, 3, 3);
+    else
+      PrintShortFinDec(run, 2, 2);
+    vs.EndDocument();
+    const platform::Document doc = vs.TakeDocument();
+    ASSERT_EQ(doc.pageCount(), 1);
+    // The amount printed after line 26's number, on its line.
+    QStringList line26;
+    for (const platform::TextRun* number : doc.pages[0].textRuns())
+      if (number->text == "26.   ")
+        for (const platform::TextRun* r : doc.pages[0].textRuns())
+          if (std::abs(r->position.y() - number->position.y()) < 1 && r->text.startsWith(u'$')) line26 << r->text;
+    EXPECT_EQ(line26.join(u'|').toStdString(), "$663") << form;
+  }
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "alimony/AlimonyReport.h"
+#include "platform/AmountLimit.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "platform/document/PdfWriter.h"
@@ -19,6 +20,8 @@ using alimony::AlimonyReportInputs;
 using casevars::CaseVars;
 using platform::Page;
 using platform::TextRun;
+
+constexpr double kPayerColumn = 4780;  // the other party's column of the table
 
 CaseVars Results() {
   CaseVars v;
@@ -227,6 +230,33 @@ TEST_F(AlimonyReportTest, EveryTextKeepsToItsColumn) {
     for (const std::string& outside :
          testenv::RunsOutside(page, {12240 - 400, 0, {8860}, summary->position.y(), table->position.y()}, 1))
       ADD_FAILURE() << custody << " " << outside;
+  }
+}
+
+// Every amount the report prints at a figure wider than any a run can give
+// (a hundred boxes at the program's limit), in either sign: each keeps to its
+// column, off its label, and within the right margin.
+TEST_F(AlimonyReportTest, TheWidestFiguresKeepToTheirColumns) {
+  for (const double widest : {-100 * platform::kLargestAmount, 100 * platform::kLargestAmount}) {
+    CaseVars v = Results();
+    casevars::AlimonyVars& a = v.Alimony;
+    a.YrRecommendedAward = a.YrAlimonyAward = widest;
+    a.YrAlimonyCap = std::abs(widest) / 2;
+    a.PresentValueOfAward = casevars::PresentValueFigures{std::abs(widest), 50, 0.2, 0.06, "0.06"};
+    v.Support.MoChildSupportForAlimony = widest;
+    for (casevars::Party party : casevars::kParties) {
+      v.Income[party].YrGrossIncome = widest;
+      a[party].YrNetAfterAlimony = a[party].YrPriorSupportPaid = a[party].YrExpensesPaid = std::abs(widest);
+      casevars::PartyTax& t = v.Tax[party];
+      t.YrFicaTax = t.YrStateTax = t.YrFedTax = t.YrTotalCredits = widest;
+    }
+    const Page page = AlimonyReportDocument(v, Inputs()).pages.at(0);
+    const TextRun* table = Find(page, "Claimant ");
+    const TextRun* note = Find(page, "Calculation Shown Has Alimony Taxed To Payee.");
+    ASSERT_TRUE(table && note);
+    for (const std::string& outside : testenv::RunsOutside(
+             page, {12240 - 400, 0, {kPayerColumn, 8860}, table->position.y(), note->position.y()}, 1))
+      ADD_FAILURE() << widest << " " << outside;
   }
 }
 

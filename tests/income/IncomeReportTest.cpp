@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "platform/AmountLimit.h"
+
 #include <QDate>
 
 #include <variant>
 
 #include "income/IncomeReport.h"
+#include "platform/AmountLimit.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "prefs/Preferences.h"
@@ -252,27 +255,31 @@ TEST_F(IncomeReportTest, LineWidthFollowsThePrintQuality) {
 }  // namespace
 
 // Every text of the report and its joint-filer pages, with an eight-figure
-// amount in every row and a long case name, keeps within the printable area
-// and off the next column.
+// amount in every row, or a figure wider than any a run can give (a hundred
+// boxes at the program's limit), and a long case name, keeps within the
+// printable area, off the next column and over its rule's length.
 TEST_F(IncomeReportTest, EveryTextKeepsInsideTheSheet) {
   using P = casevars::PartyIncome;
-  for (P* party : {&vars.Claim, &vars.Payer})
-    for (double P::*amount :
-         {&P::YrGrossIncome, &P::YrTotal, &P::YrTotal1, &P::YrSS, &P::YrSS1, &P::YrSSChild, &P::YrLT, &P::YrLT1,
-          &P::YrFree, &P::YrFree1, &P::YrItemized, &P::YrOtherCredits, &P::YrTips, &P::YrTips1, &P::YrOT,
-          &P::YrOT1, &P::YrReimburse, &P::YrReimburse1, &P::YrEarnedExempt, &P::YrEarnedExempt1, &P::YrEarned,
-          &P::YrEarned1, &P::YrSelf, &P::YrSelf1, &P::YrST, &P::YrST1, &P::YrPT, &P::YrPT1, &P::YrPension,
-          &P::YrPension1, &P::YrComp, &P::YrComp1, &P::YrPriorMaint, &P::YrPriorMaint1, &P::YrIRADeduct,
-          &P::YrOtherDeduct, &P::YrSelfRetirementDeduct, &P::YrSelfHealthDeduct, &P::YrStIndus, &P::YrDues,
-          &P::YrPensionPay, &P::YrOtherSupport, &P::YrMedCare, &P::YrPriorMaintPaid, &P::YrPriorMaintPaid1,
-          &P::YrPriorMaintPaid2, &P::YrPriorMaintPaid3, &P::YrOTDeduction, &P::YrTipsDeduction})
-      party->*amount = -12345678;
   inputs.caseName = "In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe";
-  for (bool joint : {false, true}) {
-    inputs.parties.Claim.mfj = inputs.parties.Payer.mfj = joint;
-    inputs.parties.Claim.eic = inputs.parties.Payer.eic = joint;
-    const platform::Document doc = Print();
-    for (const std::string& outside : testenv::RunsOutside(doc, {platform::kLetterWidth}))
-      ADD_FAILURE() << outside;
+  for (const double amount : {-12'345'678.0, -100 * platform::kLargestAmount}) {
+    for (P* party : {&vars.Claim, &vars.Payer})
+      for (double P::*field :
+           {&P::YrGrossIncome, &P::YrTotal, &P::YrTotal1, &P::YrSS, &P::YrSS1, &P::YrSSChild, &P::YrLT, &P::YrLT1,
+            &P::YrFree, &P::YrFree1, &P::YrItemized, &P::YrOtherCredits, &P::YrTips, &P::YrTips1, &P::YrOT,
+            &P::YrOT1, &P::YrReimburse, &P::YrReimburse1, &P::YrEarnedExempt, &P::YrEarnedExempt1, &P::YrEarned,
+            &P::YrEarned1, &P::YrSelf, &P::YrSelf1, &P::YrST, &P::YrST1, &P::YrPT, &P::YrPT1, &P::YrPension,
+            &P::YrPension1, &P::YrComp, &P::YrComp1, &P::YrPriorMaint, &P::YrPriorMaint1, &P::YrIRADeduct,
+            &P::YrOtherDeduct, &P::YrSelfRetirementDeduct, &P::YrSelfHealthDeduct, &P::YrStIndus, &P::YrDues,
+            &P::YrPensionPay, &P::YrOtherSupport, &P::YrMedCare, &P::YrPriorMaintPaid, &P::YrPriorMaintPaid1,
+            &P::YrPriorMaintPaid2, &P::YrPriorMaintPaid3, &P::YrOTDeduction, &P::YrTipsDeduction})
+        party->*field = amount;
+    for (bool joint : {false, true}) {
+      inputs.parties.Claim.mfj = inputs.parties.Payer.mfj = joint;
+      inputs.parties.Claim.eic = inputs.parties.Payer.eic = joint;
+      inputs.parties.Claim.itemized = inputs.parties.Payer.itemized = joint;
+      const platform::Document doc = Print();
+      for (const std::string& outside : testenv::RunsOutside(doc, {platform::kLetterWidth}))
+        ADD_FAILURE() << amount << " " << outside;
+    }
   }
 }

@@ -145,6 +145,29 @@ TEST(Format, HalvesOfComputedDoublesGoUp) {
   EXPECT_EQ(Format(single(8388607.5f), "$##,###,##0"), "$8,388,608");  // a half past seven digits
 }
 
+// The figure a pattern shows, as a number: what a total of printed figures adds.
+TEST(RoundAsShown, TheNumberThePatternShows) {
+  const struct {
+    double value;
+    int decimals;
+    double shown;
+  } cases[] = {
+      {0.145 * 100, 0, 15},  // a computed half, seen as a half as Format sees it
+      {single(2.5f), 0, 3},          {single(-2.5f), 0, -3},
+      {-283.4, 0, -283},             {268.6, 0, 269},
+      {-0.4, 0, 0},                  {0, 0, 0},
+      {1.005, 2, 1.01},              {100.4, 0, 100},
+      {999999999999.5, 0, 1e12},     {999999999999.49, 0, 999999999999},
+      {12345678.5, 0, 12345679},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RoundAsShown(c.value, c.decimals), c.shown) << c.value;
+    const QString pattern = c.decimals == 0 ? QStringLiteral("###0") : QStringLiteral("###0.00");
+    EXPECT_EQ(AmountFromText(Format(c.value, pattern)), RoundAsShown(c.value, c.decimals)) << c.value;
+  }
+  EXPECT_FALSE(std::signbit(RoundAsShown(-0.4)));
+}
+
 TEST(Format, NotFiniteGivesEmptyText) {
   EXPECT_EQ(Format(std::numeric_limits<double>::quiet_NaN(), "$###,##0"), "");
   EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), u"$###,##0"), "");

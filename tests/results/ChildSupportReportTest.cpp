@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/AmountLimit.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "platform/document/PdfWriter.h"
@@ -322,6 +323,41 @@ TEST_F(ChildSupportReportTest, EveryTextKeepsToItsColumn) {
     for (const std::string& outside :
          testenv::RunsOutside(p, {12240 - 400, 0, {kOtherColumn, kRightColumn}, heads, transfer}, 1))
       ADD_FAILURE() << v.Express.CustodyStatus.toStdString() << " " << outside;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every amount the report prints at a figure wider than any a run can give
+// (a hundred boxes at the program's limit, negative): each keeps to its
+// column, off its label, in every custody.
+TEST_F(ChildSupportReportTest, TheWidestFiguresKeepToTheirColumns) {
+  const double widest = -100 * platform::kLargestAmount;
+  for (casevars::CaseVars v : {resultcases::SoleCustody(), resultcases::SharedCustody(),
+                               resultcases::SplitWinters(), resultcases::SplitDual()}) {
+    v.Results.ManualNetState = 2;  // the hand-entered net and its adjustment printed too
+    v.Express.MoAlimonyTransfer = widest;
+    for (casevars::Party party : casevars::kParties) {
+      v.Income[party].YrGrossIncome = v.Income[party].YrAllowableDeductions = v.Income[party].YrSSChild = widest;
+      casevars::PartyTax& t = v.Tax[party];
+      t.YrFicaTax = t.YrStateTax = t.YrFedTax = t.YrTotalCredits = widest;
+      casevars::PartySupport& s = v.Support[party];
+      s.MoPreAdjNet = s.MoNetIncome = s.MoManualAdj = s.MoBasicObligation = s.MoBasicObligationFam2 =
+          s.MoExpenseObligation = s.MoExpensesPaid = s.MoNetObligation = widest;
+    }
+    casevars::ChildSupportVars& cs = v.Support;
+    cs.CombinedMoNetIncome = cs.MoBasicObligation = cs.MoBasicObligationFam2 = cs.MoChildSupportTransfer = widest;
+    cs.MoTierSupport.fill(widest);
+    cs.MoTierNetExpense.fill(widest);
+    const Page p = Report(v, QStringLiteral("In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe"));
+    const double heads = Find(p, QStringLiteral("Case Data"))->position.y();
+    const double transfer = Find(p, QStringLiteral("Child Support Transfer"))->position.y();
+    for (const std::string& outside :
+         testenv::RunsOutside(p, {12240 - 400, 0, {kOtherColumn, kRightColumn}, heads, transfer}, 1))
+      ADD_FAILURE() << v.Express.CustodyStatus.toStdString() << " " << v.Support.SplitMethod.toStdString() << " "
+                    << outside;
   }
 }
 

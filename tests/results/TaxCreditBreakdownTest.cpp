@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "platform/AmountLimit.h"
 #include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "results/ReportPage.h"
@@ -207,16 +208,20 @@ TEST_F(TaxCreditsPrintoutTest, HeaderThenBothPartiesFromFortyMillimetres) {
               4 * advance, 1e-6);
 }
 
-// With seven-figure credits on every line for a joint filer and a long case
-// name, every text keeps within the sheet and off the amount beside it.
+// With seven-figure credits on every line for a joint filer, or a figure
+// wider than any a run can give (a hundred boxes at the program's limit,
+// negative), and a long case name, every text keeps within the sheet and off
+// the amount beside it.
 TEST_F(TaxCreditsPrintoutTest, EveryTextKeepsInsideTheSheet) {
-  const TaxFacts big{.filing = "MFJ", .fedTax = 1'234'567, .jointTax = 2'469'134, .share = 0.5f,
-                     .care = 1'234'567, .other = 1'234'567, .childTax = 1'234'567, .additional = 1'234'567,
-                     .eic = 1'234'567, .total = 1'234'567};
-  SetTax(vars, Party::Claim, big);
-  SetTax(vars, Party::Payer, big);
-  const platform::Page p = Print("In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe");
-  for (const std::string& outside : testenv::RunsOutside(p, {platform::kLetterWidth}, 1)) ADD_FAILURE() << outside;
+  for (const double a : {1'234'567.0, -100 * platform::kLargestAmount}) {
+    const TaxFacts big{.filing = "MFJ", .fedTax = a, .jointTax = 2 * a, .share = 0.5f, .care = a, .other = a,
+                       .childTax = a, .additional = a, .eic = a, .total = a};
+    SetTax(vars, Party::Claim, big);
+    SetTax(vars, Party::Payer, big);
+    const platform::Page p = Print("In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe");
+    for (const std::string& outside : testenv::RunsOutside(p, {platform::kLetterWidth}, 1))
+      ADD_FAILURE() << a << " " << outside;
+  }
 }
 
 TEST_F(TaxCreditsPrintoutTest, PreparerSwitchesAndCaseName) {

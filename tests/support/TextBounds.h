@@ -16,10 +16,13 @@
 // Walks every text run of a recorded page and names those that leave the
 // page's text area: a run that ends past the right edge, one that reaches
 // below the top of the footer line, one that crosses a vertical rule drawn on
-// the page beside it (the rule at the right of its table cell), and a line of
-// a shaded text box that passes the box, one that runs into the next text on
-// its line, and one that crosses into the next column of a report. Blanks at the end of a run print
-// nothing and are not counted, unless the run is underlined.
+// the page beside it (the rule at the right of its table cell), one that
+// passes the end of the blank it stands on (a rule under the run, from its
+// start or before), a line of a shaded text box that passes the box, one that
+// runs into the next text on its line (same top or same baseline: a figure
+// set smaller to fit keeps the baseline), and one that crosses into the next
+// column of a report. Blanks at the end of a run print nothing and are not
+// counted, unless the run is underlined.
 namespace testenv {
 
 struct TextArea {
@@ -48,11 +51,15 @@ inline double InkedEnd(const platform::TextRun& r) {
 inline std::vector<std::string> RunsOutside(const platform::Page& page, const TextArea& area,
                                             int number) {
   std::vector<std::string> found;
-  std::vector<const platform::LineItem*> rules;  // vertical rules
+  std::vector<const platform::LineItem*> rules;   // vertical rules
+  std::vector<const platform::LineItem*> blanks;  // horizontal rules
   for (const platform::PageItem& item : page.items)
-    if (const auto* l = std::get_if<platform::LineItem>(&item))
-      if (std::abs(l->from.x() - l->to.x()) < 0.5 && std::abs(l->from.y() - l->to.y()) > 0.5)
-        rules.push_back(l);
+    if (const auto* l = std::get_if<platform::LineItem>(&item)) {
+      const bool across = std::abs(l->from.x() - l->to.x()) > 0.5;
+      const bool down = std::abs(l->from.y() - l->to.y()) > 0.5;
+      if (!across && down) rules.push_back(l);
+      if (across && !down) blanks.push_back(l);
+    }
   const auto check = [&](const platform::TextRun& r, double edge) {
     if (r.text.trimmed().isEmpty() && !r.font.underline) return;  // nothing printed
     const QString where = QStringLiteral("page %1: '%2' at (%3, %4) ")
@@ -72,6 +79,18 @@ inline std::vector<std::string> RunsOutside(const platform::Page& page, const Te
           middle < std::max(l->from.y(), l->to.y()))
         edge = std::min(edge, rule);
     }
+    // A blank: a rule below the middle of the run and no more than a line and
+    // a half below its top (the line's foot at any line spacing the documents
+    // use), from the run's start or before.
+    const double height = r.size.height();
+    for (const platform::LineItem* l : blanks) {
+      const double from = std::min(l->from.x(), l->to.x());
+      const double to = std::max(l->from.x(), l->to.x());
+      const double below = l->from.y() - y;
+      if (below > height / 2 && below <= 1.5 * height + area.tolerance &&
+          from <= x + area.tolerance && to > x + area.tolerance)
+        edge = std::min(edge, to);
+    }
     const double end = InkedEnd(r);
     if (end > edge + area.tolerance)
       found.push_back((where + QStringLiteral("ends at %1 past %2").arg(end).arg(edge)).toStdString());
@@ -89,8 +108,10 @@ inline std::vector<std::string> RunsOutside(const platform::Page& page, const Te
       if (!r->text.trimmed().isEmpty()) runs.push_back(r);
   const auto nextOnLine = [&runs](const platform::TextRun& r) {
     double next = std::numeric_limits<double>::max();
+    const auto baseline = [](const platform::TextRun& t) { return t.position.y() + t.ascent; };
     for (const platform::TextRun* t : runs)
-      if (std::abs(t->position.y() - r.position.y()) < 0.5 && t->position.x() > r.position.x() + 0.5)
+      if ((std::abs(t->position.y() - r.position.y()) < 0.5 || std::abs(baseline(*t) - baseline(r)) < 0.5) &&
+          t->position.x() > r.position.x() + 0.5)
         next = std::min(next, t->position.x());
     return next;
   };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/AmountLimit.h"
 #include "platform/Fonts.h"
 #include "platform/document/DrawingCursor.h"
 #include "platform/document/PdfWriter.h"
@@ -93,20 +94,29 @@ TEST_F(BonusReportTest, PdfHoldsBothReportsText) {
   }
 }
 
-// Both reports with seven-figure figures, a long case name and every
-// preparer line keep every text inside the printable area.
+// Both reports with seven-figure figures, or figures wider than any a run
+// can give (a bonus at the program's limit, awards and support of a hundred
+// boxes at it, negative), a long case name and every preparer line keep
+// every text inside the printable area.
 TEST_F(BonusReportTest, EveryTextKeepsInsideThePrintableArea) {
-  BonusValues v;
-  v.YrBonus = 1234567;
-  v.BonusShare = 0.8765f;
-  v.YrAwardWithoutBonus = v.YrAwardWithBonus = v.YrAwardDifference = 1234567;
-  v.MoSupportWithoutBonus = v.MoSupportWithBonus = 123456;
-  for (BonusKind kind : {BonusKind::Alimony, BonusKind::ChildSupport}) {
-    const platform::Document doc =
-        BuildBonusReport(kind, v, {QStringLiteral("In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe"),
-                                   QDate(2026, 12, 31)});
-    const double right = platform::kLetterWidth - platform::PrinterSetup{}.unprintable.right();
-    for (const std::string& outside : testenv::RunsOutside(doc, {right})) ADD_FAILURE() << outside;
+  BonusValues seven;
+  seven.YrBonus = 1234567;
+  seven.BonusShare = 0.8765f;
+  seven.YrAwardWithoutBonus = seven.YrAwardWithBonus = seven.YrAwardDifference = 1234567;
+  seven.MoSupportWithoutBonus = seven.MoSupportWithBonus = 123456;
+  BonusValues widest;
+  widest.YrBonus = platform::kLargestAmount;
+  widest.BonusShare = -99.99f;
+  widest.YrAwardWithoutBonus = widest.YrAwardWithBonus = widest.YrAwardDifference =
+      widest.MoSupportWithoutBonus = widest.MoSupportWithBonus = -100 * platform::kLargestAmount;
+  for (const BonusValues& v : {seven, widest}) {
+    for (BonusKind kind : {BonusKind::Alimony, BonusKind::ChildSupport}) {
+      const platform::Document doc =
+          BuildBonusReport(kind, v, {QStringLiteral("In re the Marriage of Jane Quinn Roe-Alvarez and John Michael Roe"),
+                                     QDate(2026, 12, 31)});
+      const double right = platform::kLetterWidth - platform::PrinterSetup{}.unprintable.right();
+      for (const std::string& outside : testenv::RunsOutside(doc, {right})) ADD_FAILURE() << outside;
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "engine/childsupport/GuidelineSchedule.h"
+#include "platform/NumberText.h"
 #include "worksheet/WorksheetCalculation.h"
 
 using namespace worksheet;
@@ -44,7 +45,7 @@ TEST_F(WorksheetCalculation, StandardMethodSharesAtFullPrecision) {
   const double obligation = childsupport::LookUpBasicObligation(1, 5000, "Closest");
   ASSERT_GT(obligation, 0);
   EXPECT_EQ(interp, "Closest");
-  EXPECT_DOUBLE_EQ(Slot(22), 6500.4);
+  EXPECT_DOUBLE_EQ(Slot(22), 6500);  // the lines as printed: $ 4,000 and $ 2,500
   EXPECT_EQ(sheet[Box::WS0t], "$ 6,500");
   EXPECT_DOUBLE_EQ(Slot(23), 5000);
   EXPECT_EQ(sheet[Box::WS1t], "$ 5,000");
@@ -57,8 +58,9 @@ TEST_F(WorksheetCalculation, StandardMethodSharesAtFullPrecision) {
   EXPECT_DOUBLE_EQ(Slot(30), 240);  // 0.6 x 400
   EXPECT_DOUBLE_EQ(Slot(32), 50);
   EXPECT_DOUBLE_EQ(Slot(33), 25);
-  EXPECT_DOUBLE_EQ(Slot(34), obligation * 0.6 + 240 - 50);
-  EXPECT_DOUBLE_EQ(Slot(35), obligation * 0.4 + 160 - 25);
+  // Line 9 adds lines 4 and 6 and takes line 8 as they print.
+  EXPECT_DOUBLE_EQ(Slot(34), platform::RoundAsShown(obligation * 0.6) + 240 - 50);
+  EXPECT_DOUBLE_EQ(Slot(35), platform::RoundAsShown(obligation * 0.4) + 160 - 25);
 }
 
 TEST_F(WorksheetCalculation, LinearPreferenceIsExact) {
@@ -124,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         Check{"NegativeChildren", "-2", "3000", "2000", false, "", "", kChildren, Box::WSNumMinors},
         Check{"SevenChildrenRun", "7", "3000", "2000", false, "", "", "", Box::WSNumMinors},
         Check{"IncomesSumToZero", "1", "5000", "-5000", false, "", "", kIncomes, Box::WS1f},
+        Check{"IncomesPrintAsZero", "1", "0.30", "0.10", false, "", "", kIncomes, Box::WS1f},
         Check{"HalfDaysMakeAYear", "1", "3000", "2000", true, "182.5", "182.5", "", Box::WS1f},
         Check{"OneDayTooMany", "1", "3000", "2000", true, "183", "183", kDays, Box::WSFatherDays},
         Check{"NegativeOvernights", "1", "3000", "2000", true, "400", "-35", kDays,
@@ -154,8 +157,39 @@ TEST_F(WorksheetCalculation, TimeSharingGrossUp) {
   EXPECT_DOUBLE_EQ(Slot(47), 40);
   EXPECT_DOUBLE_EQ(Slot(48), 200);
   EXPECT_DOUBLE_EQ(Slot(49), 160);
-  EXPECT_DOUBLE_EQ(Slot(50), Slot(41) + 200);
-  EXPECT_DOUBLE_EQ(Slot(51), Slot(42) + 160);
+  EXPECT_DOUBLE_EQ(Slot(50), platform::RoundAsShown(Slot(41)) + 200);  // line 13A as printed
+  EXPECT_DOUBLE_EQ(Slot(51), platform::RoundAsShown(Slot(42)) + 160);
+}
+
+// Amounts typed with cents print in whole dollars: every total and every
+// share of line 1 is worked from its lines as they print, so a reader adding
+// the printed lines gets the printed total.
+TEST_F(WorksheetCalculation, TotalsAddTheLinesAsTheyPrint) {
+  for (const bool shared : {false, true}) {
+    sheet = WorksheetSheet::AsDesigned();
+    if (shared)
+      Shared("182.5", "182.5");
+    else
+      Standard("1", "1", "2");
+    for (Box b : {Box::WS0f, Box::WS0m, Box::WS1f, Box::WS1m, Box::WS5at, Box::WS5bt, Box::WS5ct, Box::WS7af,
+                  Box::WS7bf, Box::WS7cf, Box::WS14at, Box::WS14bt, Box::WS14ct, Box::WS16af, Box::WS16bf,
+                  Box::WS16cf})
+      sheet[b] = "$ 1,000.40";  // each prints $ 1,000
+    ASSERT_TRUE(Run().completed);
+    EXPECT_EQ(sheet[Box::WS0t], "$ 2,000");
+    EXPECT_EQ(sheet[Box::WS1t], "$ 2,000");
+    EXPECT_EQ(sheet[Box::WS3f], "50.00%");  // $ 1,000 of $ 2,000
+    EXPECT_EQ(sheet[Box::WS3m], "50.00%");
+    if (shared) {
+      EXPECT_EQ(sheet[Box::WS14dt], "$ 3,000");
+      EXPECT_EQ(sheet[Box::WS17f], "$ 3,000");
+      EXPECT_DOUBLE_EQ(Slot(48), 0);  // line 15A, $ 1,500, less line 17A
+    } else {
+      EXPECT_EQ(sheet[Box::WS5dt], "$ 3,000");
+      EXPECT_EQ(sheet[Box::WS8f], "$ 3,000");
+      EXPECT_DOUBLE_EQ(Slot(34), platform::RoundAsShown(Slot(27)) + 1500 - 3000);  // lines 4A + 6A - 8A
+    }
+  }
 }
 
 TEST_F(WorksheetCalculation, LineEighteenFloorsAtZero) {
@@ -165,7 +199,7 @@ TEST_F(WorksheetCalculation, LineEighteenFloorsAtZero) {
   ASSERT_TRUE(Run().completed);
   EXPECT_DOUBLE_EQ(Slot(48), 0);
   EXPECT_EQ(sheet[Box::WS18f], "$ 0");
-  EXPECT_DOUBLE_EQ(Slot(50), Slot(41));  // line 19 equals line 13A
+  EXPECT_DOUBLE_EQ(Slot(50), platform::RoundAsShown(Slot(41)));  // line 19 equals line 13A as printed
 }
 
 TEST_F(WorksheetCalculation, LineTwentyOneInThePayersColumnOnly) {

@@ -3,8 +3,10 @@
 #include <cmath>
 #include <variant>
 
+#include "platform/AmountLimit.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/NumberText.h"
 #include "platform/document/DocumentPage.h"
 #include "platform/document/PdfWriter.h"
 #include "platform/document/TextMetrics.h"
@@ -433,6 +435,30 @@ TEST_F(WorksheetDocumentTest, FilledWorksheetKeepsItsTextInsideItsCells) {
           "b. Deviation from the guidelines amount is NOT requested. The Motion to Deviate from Child "
           "Support Guidelines, Dadudav Supreme Court Approved Family Law Form 12.943, is not attached."})
       EXPECT_TRUE(below.simplified().contains(QString::fromLatin1(words))) << words << "\n" << below.toStdString();
+  }
+}
+
+// Every amount typed at the program's limit: each figure the calculation
+// gives from them, by either method, keeps to its cell at every line.
+TEST_F(WorksheetDocumentTest, LargestAmountsKeepToTheirCells) {
+  for (const bool shared : {false, true}) {
+    sheet = WorksheetSheet::AsDesigned();
+    for (int i = 0; i < kBoxCount; ++i)
+      if (KindOf(static_cast<Box>(i)) == BoxKind::Entry)
+        sheet[static_cast<Box>(i)] = platform::Format(platform::kLargestAmount, "$ ###,###.00");
+    sheet[Box::WSNumMinors] = "3";
+    sheet[Box::WSFatherDays] = sheet[Box::WSMotherDays] = "182.5";
+    QString interp;
+    ASSERT_TRUE(CalculateWS(sheet, values, interp, {shared, "Closest"}).completed);
+    for (const QString font : {"Tahoma", "DejaVu Sans"}) {
+      settings.fontName = font;
+      const platform::Document doc = Draw(1, 4);
+      ASSERT_EQ(doc.pageCount(), 4);
+      for (int page = 0; page < 4; ++page)
+        for (const std::string& outside :
+             testenv::RunsOutside(doc.pages[page], {page == 0 ? 10800.0 : 11160.0, 14760}, page + 1))
+          ADD_FAILURE() << (shared ? "shared " : "standard ") << font.toStdString() << " " << outside;
+    }
   }
 }
 

@@ -47,9 +47,14 @@ void Show(AffidavitPages& pages, const QString& page, const char* array, int ind
   pages.SetText(Box(page, array, index), TotalText(amount));
 }
 
+// A member of a total as its line prints it: in whole dollars.
+double Printed(const AffidavitValue& element) { return platform::RoundAsShown(element.OrZero()); }
+
+// The total of members first..last as they print, so that a printed total is
+// the sum of the printed lines above it.
 double Sum(std::span<const AffidavitValue> elements, int first, int last) {
   double total = 0;
-  for (int i = first; i <= last; ++i) total += elements[i].OrZero();
+  for (int i = first; i <= last; ++i) total += Printed(elements[i]);
   return total;
 }
 
@@ -63,7 +68,7 @@ double Group(AffidavitPages& pages, std::int16_t formType, const QString& page, 
       elements[i] = AffidavitValue::Of(0);
       pages.SetText(Box(page, array, i), QStringLiteral("$"));
     } else {
-      total += elements[i].OrZero();
+      total += Printed(elements[i]);
     }
   }
   return total;
@@ -104,17 +109,26 @@ void CalculateFinDec(AffidavitPages& pages, std::int16_t formType, casevars::Aff
   auto& inc = v.FDIncomeValues;
   auto& exp = v.FDExpenseValues;
 
-  // Section I.
+  // Section I. Items 1, 8 and 10 print without their parts: the exact sum
+  // of the parts. Items 9 and 25 print under their parts 9a, 9b, 25a and 25b
+  // (25b the two amounts for other cases together): the sum of those as printed.
+  const auto exact = [&](std::initializer_list<int> parts) {
+    double total = 0;
+    for (int part : parts) total += inc[part].OrZero();
+    return total;
+  };
   const struct {
     int item;
-    std::initializer_list<int> parts;
-  } composed[] = {{8, {37, 0}}, {9, {28, 29}}, {25, {30, 31, 38}}, {1, {32, 33}}, {10, {34, 35, 36}}};
-  for (const auto& c : composed) {
-    double total = 0;
-    for (int part : c.parts) total += inc[part].OrZero();
-    inc[c.item] = AffidavitValue::Of(total);
-    Show(pages, first, "S1", c.item, total);
-    pages.SetText(Box(other, "S1", c.item), QString());
+    double total;
+  } composed[] = {{8, exact({37, 0})},
+                  {9, Printed(inc[28]) + Printed(inc[29])},
+                  {25, Printed(inc[30]) + platform::RoundAsShown(exact({31, 38}))},
+                  {1, exact({32, 33})},
+                  {10, exact({34, 35, 36})}};
+  for (const auto& [item, total] : composed) {
+    inc[item] = AffidavitValue::Of(total);
+    Show(pages, first, "S1", item, total);
+    pages.SetText(Box(other, "S1", item), QString());
   }
   inc[17] = AffidavitValue::Of(Sum(inc, 1, 16));
   Show(pages, first, "S1", 17, inc[17].number);

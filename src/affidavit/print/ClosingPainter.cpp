@@ -46,7 +46,8 @@ int Painter::Value(const char* array, int index) const {
 
 void Painter::ValueOnBlank(const QString& value, double end) {
   const double start = vs.CurrentX();
-  vs.PrintLine(value);
+  platform::PrintFitted(vs, value, end);
+  vs.PrintLine();
   Rule(start, end);
 }
 

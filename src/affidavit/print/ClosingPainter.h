@@ -117,7 +117,8 @@ struct Painter {
   }
   void Pen(double width) { vs.SetPenWidth(width); }
   void Rule(double x1, double x2) { vs.DrawLine(x1, vs.CurrentY(), x2, vs.CurrentY()); }
-  // Ends the line with `value` and draws its blank from where it began to `end`.
+  // Ends the line with `value` and draws its blank from where it began to
+  // `end`; a value that would pass `end` is set smaller to end there.
   void ValueOnBlank(const QString& value, double end);
   // The footer line at `y`, then the body size again.
   void Footer(const QString& text, double y);

@@ -161,7 +161,7 @@ void Painter::Page2() {
 
   // Line 16: its source's description stands in place of a label.
   At(kLeft, QStringLiteral("16.   "));
-  At(kAmountX, Amount(Income(16), kIncomeStyle.pattern));
+  AmountAt(kAmountX, Amount(Income(16), kIncomeStyle.pattern));
   vs.SetCurrentX(kLabelX);
   const double start = vs.CurrentX();
   vs.PrintText(Text("S1T", 22));

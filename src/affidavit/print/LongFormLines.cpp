@@ -68,7 +68,8 @@ void Painter::Item(const ItemLine& line, const AmountStyle& style) {
   }
   At(kLeft, QString::fromLatin1(line.number));
   const double start = style.atNumberEnd ? vs.CurrentX() : kAmountX;
-  EndAt(start, Amount(line.amount, style.pattern, line.zeroTest));
+  AmountAt(start, Amount(line.amount, style.pattern, line.zeroTest));
+  vs.PrintLine();
   Rule(start, kAmountEnd);
   if (line.description) Rule(textStart, kRight);
   for (const Runs& runs : line.continuation) {

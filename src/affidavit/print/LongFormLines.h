@@ -116,6 +116,12 @@ struct Painter {
     vs.SetCurrentX(x);
     vs.PrintLine(text);
   }
+  // An amount from `x` in its blank, set smaller where it would pass the
+  // blank's end (3240); the line goes on.
+  void AmountAt(double x, const QString& amount) {
+    vs.SetCurrentX(x);
+    platform::PrintFitted(vs, amount, kAmountEnd);
+  }
   void Bold(const QString& text) {
     vs.SetFontBold(true);
     vs.PrintText(text);

@@ -79,7 +79,8 @@ void ShortFormPainter::FilledSchedule() {
       if (g.fit == Fit::EveryRow || (g.fit == Fit::LastRow && k == g.rows - 1))
         name = platform::CutToWidth(vs, name, kNameWidth);
       At(column.label, name);
-      EndAt(column.amount, AmountText(value));
+      vs.SetCurrentX(column.amount);
+      AmountLine(AmountText(value), column.blankEnd);
       Rule(column.amount, column.blankEnd);
     }
     for (; printed < g.rows; ++printed) {
@@ -110,7 +111,7 @@ void ShortFormPainter::FilledSchedule() {
   vs.PrintText(QStringLiteral(" monthly amounts in A through F above) "));
   At(kLeftMargin, QStringLiteral("28.  "));
   const double start = vs.CurrentX();
-  vs.PrintParagraph(AmountText(expenses[105]));
+  AmountLine(AmountText(expenses[105]), kBlankEnd);
   Rule(start, kBlankEnd);
 }
 
@@ -187,7 +188,7 @@ void ShortFormPainter::BlankSchedule() {
   At(kExpenseColumn, QStringLiteral("28.  "));
   const double start = vs.CurrentX();
   vs.SetFontBold(false);
-  vs.PrintParagraph(AmountText(values.FDExpenseValues[105]));
+  AmountLine(AmountText(values.FDExpenseValues[105]), kRightEdge);
   Rule(start, kRightEdge);
 }
 

@@ -42,7 +42,7 @@ void NumberedItem(ShortFormPainter& p, const NumberedLine& line, bool income) {
   p.At(kNumberColumn, QLatin1String(line.number));
   if (income) p.vs.SetCurrentX(kAmountColumn);
   const double start = p.vs.CurrentX();
-  p.vs.PrintParagraph(LineAmount(p, line.element, income));
+  p.AmountLine(LineAmount(p, line.element, income), kBlankEnd);
   p.Rule(start, kBlankEnd);
   // The further lines of the label; words past the right edge go on to the next.
   std::vector<std::vector<platform::TextPiece>> further;
@@ -116,7 +116,8 @@ void ShortFormPainter::IncomeLines() {
 
   // Line 16: no label, its source on the same line as its amount.
   At(kNumberColumn, QStringLiteral("16.   "));
-  At(kAmountColumn, amount(16));
+  vs.SetCurrentX(kAmountColumn);
+  platform::PrintFitted(vs, amount(16), kBlankEnd);
   vs.SetCurrentX(kLabelColumn);
   platform::PrintUnderlinedValue(vs, Text("S1T", 22));
   Rule(kAmountColumn, kBlankEnd);
@@ -126,7 +127,8 @@ void ShortFormPainter::IncomeLines() {
   Bold(QStringLiteral("TOTAL PRESENT MONTHLY GROSS INCOME "));
   vs.PrintText(QStringLiteral(" (Add lines 1-16)"));
   At(kNumberColumn, QStringLiteral("17.   "));
-  EndAt(kAmountColumn, amount(17));
+  vs.SetCurrentX(kAmountColumn);
+  AmountLine(amount(17), kBlankEnd);
   Rule(kAmountColumn, kBlankEnd);
 }
 
@@ -193,7 +195,7 @@ void ShortFormPainter::Deductions() {
   Bold(QStringLiteral("TOTAL DEDUCTIONS ALLOWABLE UNDER SECTION 61.30 DADUDAV STATUTES"));
   At(kNumberColumn, QStringLiteral("26.   "));
   double start = vs.CurrentX();
-  vs.PrintParagraph(amount(26));
+  AmountLine(amount(26), kBlankEnd);
   Rule(start, kBlankEnd);
   EndAt(kLabelColumn, QStringLiteral("(Add lines 18 through 25)    "));
   Gap(0.5);
@@ -203,7 +205,7 @@ void ShortFormPainter::Deductions() {
   vs.PrintText(QStringLiteral("(Subtract line 26 from line 17) "));
   At(kNumberColumn, QStringLiteral("27.   "));
   start = vs.CurrentX();
-  vs.PrintParagraph(amount(27));
+  AmountLine(amount(27), kBlankEnd);
   Rule(start, kBlankEnd);
   vs.PrintParagraph();
   Gap(0.5);

@@ -83,6 +83,12 @@ struct ShortFormPainter {
     vs.SetCurrentX(x);
     vs.PrintParagraph(text);
   }
+  // An amount from the current X that ends the line, set smaller where it
+  // would pass the end of its blank.
+  void AmountLine(const QString& amount, double blankEnd) {
+    platform::PrintFitted(vs, amount, blankEnd);
+    vs.PrintParagraph();
+  }
   void Bold(const QString& text) {
     vs.SetFontBold(true);
     vs.PrintText(text);

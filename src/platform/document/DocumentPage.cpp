@@ -95,6 +95,11 @@ void PrintFitted(DrawingCursor& vs, const QString& text, double right) {
   vs.SetCurrentY(y);
 }
 
+void PrintFittedEndingAt(DrawingCursor& vs, const QString& text, double left, double right) {
+  vs.SetCurrentX(std::max(right - vs.TextWidth(text), left));
+  PrintFitted(vs, text, right);
+}
+
 ValueSpan PrintUnderlinedValue(DrawingCursor& vs, const QString& value,
                                std::optional<double> ruleEnd) {
   ValueSpan span;

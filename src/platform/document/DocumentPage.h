@@ -63,6 +63,11 @@ std::pair<QString, QString> SplitAtWidth(const DrawingCursor& vs, const QString&
 // whole. The cursor's size is as it was afterwards.
 void PrintFitted(DrawingCursor& vs, const QString& text, double right);
 
+// Prints `text` ending at `right` without ending the line, as a figure of a
+// column aligned on its right edge: a text that would start left of `left`
+// (the end of its label) starts there, set smaller to end at `right`.
+void PrintFittedEndingAt(DrawingCursor& vs, const QString& text, double left, double right);
+
 struct ValueSpan {
   double start = 0;  // X where the value begins
   double end = 0;    // X where the value ends

@@ -9,11 +9,12 @@
 #include "affidavit/screens/PageRules.h"
 #include "affidavit/screens/PageTables.h"
 #include "platform/Fonts.h"
-#include "support/TextBounds.h"
+#include "WholeAffidavit.h"
 
 namespace {
 
 using namespace affidavit;
+using affidavittest::ExpectInside;
 using casevars::AffidavitValue;
 
 class PrintedEdgesTest : public ::testing::Test {
@@ -56,31 +57,7 @@ class PrintedEdgesTest : public ::testing::Test {
   }
 
   platform::Document Print(bool longForm, int blankFAPrint = 0) {
-    platform::DrawingCursor vs;
-    vs.BeginDocument();
-    AffidavitPrintRun run{vs, pages, values, font, QStringLiteral("OneOneHalf"), blankFAPrint, {}};
-    if (longForm)
-      PrintLongFinDec(run, 1, 13);
-    else
-      PrintShortFinDec(run, 1, 6);
-    vs.EndDocument();
-    return vs.TakeDocument();
-  }
-
-  // The text area of each page: the tables of the closing pages reach 11210,
-  // the last page's footer stands at 15120 on the long form and on the short
-  // form's second page; the notice of filing has no footer.
-  static void ExpectInside(const platform::Document& doc, const std::vector<int>& tablePages,
-                           int lowFooterPage, const QString& what) {
-    for (int i = 0; i < doc.pageCount(); ++i) {
-      const int page = i + 1;
-      const bool notice = i + 1 == doc.pageCount();
-      testenv::TextArea area;
-      if (std::find(tablePages.begin(), tablePages.end(), page) != tablePages.end()) area.right = 11210;
-      area.footerY = notice ? 0 : page == lowFooterPage ? 15120 : 15048;
-      for (const std::string& outside : testenv::RunsOutside(doc.pages[i], area, page))
-        ADD_FAILURE() << what.toStdString() << " " << outside;
-    }
+    return affidavittest::PrintWhole(pages, values, font, longForm, QStringLiteral("OneOneHalf"), blankFAPrint);
   }
 
   FakeAffidavitPages pages;

@@ -8,6 +8,7 @@
 #include "platform/document/PdfWriter.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
+#include "WholeAffidavit.h"
 
 namespace {
 
@@ -19,16 +20,8 @@ struct WholeForm {
   casevars::AffidavitPageVars font;
 
   std::optional<QStringList> PrintAsPdf(bool longForm, const QString& name) {
-    platform::DrawingCursor vs;
-    vs.BeginDocument();
-    affidavit::AffidavitPrintRun run{vs, pages, values, font, QStringLiteral("One"), 0, {}};
-    if (longForm)
-      affidavit::PrintLongFinDec(run, 1, 13);
-    else
-      affidavit::PrintShortFinDec(run, 1, 6);
-    vs.EndDocument();
     const QString path = testenv::scratchFolder() + "/" + name;
-    EXPECT_TRUE(platform::SaveDocumentAsPdf(vs.TakeDocument(), path).ok());
+    EXPECT_TRUE(platform::SaveDocumentAsPdf(affidavittest::PrintWhole(pages, values, font, longForm), path).ok());
     return testenv::PdfPageTexts(path);
   }
 };

@@ -24,6 +24,7 @@
 #include "platform/Fonts.h"
 #include "platform/ui/ButtonPlus.h"
 #include "shell/ui/FormVS.h"
+#include "shell/ui/PreviewControl.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/Pictures.h"
 #include "support/ui/ProgramFixture.h"
@@ -209,8 +210,8 @@ TEST_F(AffidavitCommandsTest, ClearFormActsOnYesOnlyAndCalculateShowsTheTotals) 
   Frame().CalculateFD->click();
   EXPECT_EQ(p->Text("S1", 1), "$2,000");
   EXPECT_EQ(p->Text("S1", 17), "$2,000");
-  EXPECT_EQ(p->Text("S1", 26), "$251");
-  EXPECT_EQ(p->Text("S1", 27), "$1,749");
+  EXPECT_EQ(p->Text("S1", 26), "$250");  // the lines as they print: $150 + $100
+  EXPECT_EQ(p->Text("S1", 27), "$1,750");
 
   dialogs.AnswerMessageBox(platform::kAnswerNo);
   Frame().ClearFinDec->click();
@@ -322,7 +323,8 @@ TEST_F(AffidavitCommandsTest, FrameNamesTheFormShownAndHidesTheExpressScreen) {
 namespace {
 
 // A shared-custody case typed on the Express screen; Estimate Taxes writes
-// each first page's items 18 and 19 from the case's tax estimate.
+// each first page's items 18 and 19 from the case's tax estimate, and each
+// form previewed after its estimate adds its printed deductions into line 26.
 TEST(AffidavitEstimateTest, EstimateTaxesFillsItems18And19FromTheCasesTaxes) {
   ExpressFixture run;
   platform::RegisterTahomaIfMissing();
@@ -350,6 +352,37 @@ TEST(AffidavitEstimateTest, EstimateTaxesFillsItems18And19FromTheCasesTaxes) {
   EXPECT_EQ(Page(run.program, PageId::Form121)->Text("S1", 19), platform::Format(tax.Payer.YrFicaTax / 12, "$ ###,##0"));
   EXPECT_NEAR(run.program.Case.Affidavit.FDIncomeValues[19].OrZero(), tax.Claim.YrFicaTax / 12, 0.01);
   EXPECT_NE(page1->Text("S1", 26), "$");  // totalled again
+
+  // Each form's preview after its estimate prints line 26 as the sum of the
+  // deductions printed above it, items 18 and 19 in whole dollars.
+  for (const bool longForm : {true, false}) {
+    if (!longForm) {
+      RunAffidavit(run.program, false);
+      run.dialogs.AnswerMessageBox(platform::kAnswerOk);
+      run.dialogs.AnswerMessageBox(platform::kAnswerNo);
+      ASSERT_TRUE(EstimateTaxes_Click(run.program));
+    }
+    const PageId first = longForm ? PageId::Form12 : PageId::Form121;
+    Page(run.program, first)->MenuItem(longForm ? "PreviewFinDec" : "ShortFinDec")->trigger();
+    auto* vs = run.program.Find<shell::FormVS>(QStringLiteral("FormVS"));
+    ASSERT_NE(vs, nullptr);
+    const platform::Page& deductions = vs->VS->Document().pages.at(longForm ? 2 : 1);
+    const auto printed = [&](const char* number) -> std::optional<double> {
+      for (const platform::TextRun* n : deductions.textRuns())
+        if (n->text == QLatin1String(number))
+          for (const platform::TextRun* r : deductions.textRuns())
+            if (std::abs(r->position.y() - n->position.y()) < 1 && r->text.contains(u'$'))
+              return platform::AmountFromText(r->text);
+      return std::nullopt;
+    };
+    double lines = 0;
+    for (const char* number : {"18.   ", "19.   ", "20.   ", "21.   ", "22.   ", "23.   ", "24.   "})
+      lines += printed(number).value_or(0);
+    ASSERT_TRUE(printed("26.   ")) << longForm;
+    EXPECT_EQ(*printed("26.   "), lines) << longForm;
+    EXPECT_NE(lines, 0) << longForm;
+    vs->Exit_Click();
+  }
 }
 
 }  // namespace
