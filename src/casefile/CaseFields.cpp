@@ -79,6 +79,11 @@ void FakeCaseFields::React(const ControlRef& control) {
   if (OnReact) OnReact(control);
 }
 
+QString FakeCaseFields::Caption(const ControlRef& control) const {
+  const auto found = Captions.find(control);
+  return found == Captions.end() ? ControlLabel(control) : found->second;
+}
+
 bool FakeCaseFields::Run(const QString& window, const char* method, int column) {
   const QString name = QLatin1String(method);
   Log.push_back(QStringLiteral("run ") + ControlLabel({window, name, column}));

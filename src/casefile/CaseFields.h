@@ -94,6 +94,10 @@ class CaseFields {
   // Returns false when the method refused to run (an income window whose
   // amounts would overflow in yearly entry).
   virtual bool Run(const QString& window, const char* method, int column = kNoIndex) = 0;
+
+  // The control as messages name it for the user: the window's title and the
+  // caption the window shows for it ("Worksheet, Petitioner").
+  virtual QString Caption(const ControlRef& control) const = 0;
 };
 
 // Map-backed CaseFields for tests. Controls are created on first use: texts
@@ -111,8 +115,11 @@ class FakeCaseFields final : public CaseFields {
   WorksheetFont Font() const override { return font_; }
   void SetFont(const WorksheetFont& font) override { font_ = font; }
   bool Run(const QString& window, const char* method, int column = kNoIndex) override;
+  // The caption set in `Captions`, else the control's label.
+  QString Caption(const ControlRef& control) const override;
 
   std::vector<QString> Log;
+  std::map<ControlRef, QString> Captions;
   std::function<void(const ControlRef&)> OnReact;
   std::function<bool(const QString& window, const QString& method, int column)> OnRun;
 

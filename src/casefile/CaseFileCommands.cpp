@@ -3,8 +3,6 @@
 #include <QFileInfo>
 #include <QLatin1String>
 
-#include <utility>
-
 #include "casefile/CaseRecord.h"
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
@@ -24,26 +22,6 @@ void RememberFolder(CaseFileSession& session, const QString& path) {
   prefs::RememberFileFolder(path);
 }
 
-// The windows of the case by the names a user knows them by.
-QString WindowTitle(const char* window) {
-  static const std::pair<const char*, const char*> kTitles[] = {
-      {"Form1", "Case Data Express Entry"},    {"Form9", "Worksheet"},
-      {"Form13", "Claimant's income"},         {"Form14", "Other party's income"},
-      {"Form16", "Parenting time"},            {"Form26", "Claimant's business income"},
-      {"Form27", "Other party's business income"},
-  };
-  for (const auto& [name, title] : kTitles)
-    if (QLatin1String(window) == QLatin1String(name)) return QLatin1String(title);
-  return QLatin1String(window);
-}
-
-QString EntryName(const Position& p) {
-  if (!p.window[0]) return QStringLiteral("Worksheet font");
-  const QString field = p.position == 1 ? QStringLiteral("Case Name")
-                                        : ControlLabel({QString(), QLatin1String(p.control), p.index});
-  return WindowTitle(p.window) + QStringLiteral(", ") + field;
-}
-
 }  // namespace
 
 platform::FileRequest CaseFileRequest(CaseFileSession& session) {
@@ -60,7 +38,7 @@ std::vector<platform::UnwritableEntry> UnwritableCaseEntries(const CaseFields& f
   for (const Position& p : CasePositions()) {
     const platform::SequentialValue& v = record[p.position - 1];
     if (v.kind() == platform::SequentialValue::Kind::Text && !platform::FitsAnsi(v.text()))
-      entries.push_back({EntryName(p), v.text()});
+      entries.push_back({PositionName(fields, p), v.text()});
   }
   return entries;
 }

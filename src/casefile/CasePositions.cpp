@@ -2,6 +2,8 @@
 
 #include <QLatin1String>
 
+#include "business/BusinessBoxes.h"
+#include "income/IncomeFields.h"
 #include "worksheet/WorksheetBoxes.h"
 
 namespace casefile {
@@ -444,6 +446,33 @@ bool HoldsAmount(const Position& p) {
     return box && worksheet::KindOf(*box) == worksheet::BoxKind::Entry;
   }
   return false;
+}
+
+platform::AmountSign SignOf(const Position& p) {
+  using platform::AmountSign;
+  if (!HoldsAmount(p)) return AmountSign::MayBeNegative;
+  const QLatin1String window(p.window), control(p.control);
+  if (window == QLatin1String("Form13") || window == QLatin1String("Form14")) {
+    const income::AmountField* field = income::FindAmountField(QString(control).mid(5), p.index);
+    return field ? field->sign : AmountSign::MayBeNegative;
+  }
+  if (window == QLatin1String("Form26") || window == QLatin1String("Form27")) {
+    const auto party = window == QLatin1String("Form26") ? casevars::Party::Claim : casevars::Party::Payer;
+    for (business::Box box : business::kBoxes)
+      if (business::BoxName(box, party) == control) return business::SignOf(box);
+    return AmountSign::MayBeNegative;
+  }
+  if (window == QLatin1String("Form1")) {
+    // The transfers may be negative ("Negative If Claimant Pays").
+    for (const char* c : {"ChildSupport", "CurrentMaintTransfer"})
+      if (control == QLatin1String(c)) return AmountSign::MayBeNegative;
+    return AmountSign::NotNegative;
+  }
+  if (window == QLatin1String("Form9")) {
+    const auto box = worksheet::BoxByName(QString(control));
+    return box ? worksheet::SignOf(*box) : AmountSign::MayBeNegative;
+  }
+  return AmountSign::MayBeNegative;
 }
 
 int BlockOfPosition(int position) {

@@ -3,6 +3,8 @@
 #include <array>
 #include <span>
 
+#include "platform/AmountLimit.h"
+
 // The case data file's record: 399 positions in a fixed order, each with the
 // control it comes from and goes back to. The one table serves the writer and
 // the reader.
@@ -59,5 +61,10 @@ int BlockOfPosition(int position);
 // windows but the totals and the business income, the Express screen's
 // costs, transfers and state taxes, and the worksheet's typed amounts.
 bool HoldsAmount(const Position& p);
+
+// Whether the amount of such a box may be below zero, as its window's box
+// rule says: the income and business windows' field tables, the Express
+// screen's day care, state tax and health costs, the worksheet's costs.
+platform::AmountSign SignOf(const Position& p);
 
 }  // namespace casefile

@@ -113,20 +113,32 @@ SequentialValue ServiceValue(const SequentialValue& v) {
   return v;
 }
 
-SequentialError Refusal(const QString& path, const Position& p, const SequentialValue& v,
+SequentialError Refusal(const QString& path, const Position& p, const QString& name, const SequentialValue& v,
                         const QString& what) {
   SequentialError e;
   e.kind = SequentialError::Kind::WrongKind;
   e.path = path;
   e.slot = p.position;
-  const QString control = p.window[0] ? ControlLabel(RefOf(p)) : QStringLiteral("the worksheet font");
-  e.message = QStringLiteral("The case file \"%1\" cannot be opened: position %2 (block %3) holds %4, "
-                             "which %5 cannot take; %6.")
-                  .arg(path)
+  e.message = QStringLiteral("The case file \"%1\" cannot be opened: it gives \"%2\" (position %3, block %4 of "
+                             "the file) %5, %6. Nothing was changed.")
+                  .arg(path, name)
                   .arg(p.position)
                   .arg(BlockOfPosition(p.position))
-                  .arg(v.describe(), control, what);
+                  .arg(v.describeBriefly(), what);
   return e;
+}
+
+// The words a refusal of an amount box's value ends with, or nothing when
+// the box takes the amount.
+std::optional<QString> RefusedAmount(const Position& p, const QString& text) {
+  if (!HoldsAmount(p)) return std::nullopt;
+  switch (platform::ReadAmount(text, SignOf(p)).kind) {
+    case platform::AmountReading::TooLarge:
+      return QStringLiteral("%1, which the box does not take").arg(platform::BeyondTheLimitText());
+    case platform::AmountReading::Negative:
+      return QStringLiteral("an amount below zero, which the box does not take");
+    default: return std::nullopt;
+  }
 }
 
 // ---- placing ----
@@ -174,9 +186,16 @@ std::optional<SequentialError> SaveCase(CaseFields& fields, const QString& path)
 
 // ---- reading and checking ----
 
-platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialRecord& record) {
+platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialRecord& record,
+                                                  const PositionNamer& name) {
   const auto blocks = record.wholeBlocks(CaseBlockSizes());
   if (!blocks.ok()) return blocks.error();
+  const auto refuse = [&](const Position& p, const SequentialValue& v, const QString& what) {
+    const QString control = !p.window[0] ? QStringLiteral("the worksheet font")
+                            : name       ? name(p)
+                                         : ControlLabel(RefOf(p));
+    return Refusal(record.path(), p, control, v, what);
+  };
 
   CheckedCase loaded;
   loaded.path = record.path();
@@ -186,28 +205,26 @@ platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialReco
     PlacedValue& out = loaded.values[p.position - 1];
     if (p.onReading == OnReading::Ignored) continue;
     if (v.kind() == SequentialValue::Kind::Null)
-      return Refusal(record.path(), p, v, QStringLiteral("no position may hold #NULL#"));
+      return refuse(p, v, QStringLiteral("which no box takes"));
     switch (p.onReading) {
       case OnReading::Text:
       case OnReading::StateTaxText:
         out.text = AsText(v);
-        if (HoldsAmount(p) && platform::ReadAmount(out.text).kind == platform::AmountReading::TooLarge)
-          return Refusal(record.path(), p, v,
-                         QStringLiteral("an amount box takes no %1").arg(platform::BeyondTheLimitText()));
+        if (const auto refused = RefusedAmount(p, out.text)) return refuse(p, v, *refused);
         if (p.onReading == OnReading::StateTaxText) out.text = StateTaxChoice(out.text);
         break;
       case OnReading::ServiceTickText: out.text = AsText(ServiceValue(v)); break;
       case OnReading::Choice: {
         const auto choice = AsChoice(v);
         if (!choice)
-          return Refusal(record.path(), p, v, QStringLiteral("an option takes True, False or a number"));
+          return refuse(p, v, QStringLiteral("which an option does not take (it takes True, False or a number)"));
         out.value = *choice;
         break;
       }
       case OnReading::Tick:
       case OnReading::ServiceTick: {
         const auto tick = AsTick(p.onReading == OnReading::ServiceTick ? ServiceValue(v) : v);
-        if (!tick) return Refusal(record.path(), p, v, QStringLiteral("a check box takes 0, 1 or 2"));
+        if (!tick) return refuse(p, v, QStringLiteral("which a check box does not take (it takes 0, 1 or 2)"));
         out.value = *tick;
         break;
       }
@@ -230,10 +247,15 @@ platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialReco
   return loaded;
 }
 
-platform::SequentialResult<CheckedCase> ReadCase(const QString& path) {
+platform::SequentialResult<CheckedCase> ReadCase(const QString& path, const PositionNamer& name) {
   const auto record = platform::readSequentialFile(path, kPositionCount);
   if (!record.ok()) return record.error();
-  return CheckCase(record.value());
+  return CheckCase(record.value(), name);
+}
+
+QString PositionName(const CaseFields& fields, const Position& p) {
+  if (!p.window[0]) return QStringLiteral("Worksheet font");
+  return fields.Caption(RefOf(p));
 }
 
 // ---- placing ----
@@ -334,7 +356,7 @@ void RecomputeAfterOpening(CaseFields& fields, casevars::CaseVars& vars) {
 
 std::optional<SequentialError> OpenCase(CaseFields& fields, casevars::CaseVars& vars,
                                         const QString& path) {
-  const auto loaded = ReadCase(path);
+  const auto loaded = ReadCase(path, [&fields](const Position& p) { return PositionName(fields, p); });
   if (!loaded.ok()) return loaded.error();
   if (auto error = BringToYearly(fields, std::span(kPeriodWindows).first(2), path,
                                  SequentialError::Kind::WrongKind,

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "casefile/CaseFields.h"
@@ -50,15 +51,26 @@ struct CheckedCase {
   std::array<PlacedValue, kPositionCount> values;  // position n at element n - 1
 };
 
+// How a refusal names a position's control for the user (CaseFields::Caption
+// in the program); without one, by its control name.
+using PositionNamer = std::function<QString(const Position&)>;
+
 // Checks a record read from a case file: it must hold whole blocks (at least
 // the first 185 values), and every placed position a value its control can
 // take (no #NULL#; at an option True, False, a number or a text that reads as
-// one of them; at a check box 0, 1 or 2 once made a whole number). The error
-// names the file and the block or the position.
-platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialRecord& record);
+// one of them; at a check box 0, 1 or 2 once made a whole number; at an
+// amount box an amount the box takes as typed: within the program's limit,
+// and not below zero where the box's sign rule forbids it, SignOf). The
+// error names the file and the block, or the control and its position.
+platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialRecord& record,
+                                                  const PositionNamer& name = {});
 
 // Reads and checks the file at `path` (at most 399 values are read).
-platform::SequentialResult<CheckedCase> ReadCase(const QString& path);
+platform::SequentialResult<CheckedCase> ReadCase(const QString& path, const PositionNamer& name = {});
+
+// A position's control as messages name it: the window and the caption the
+// user sees (CaseFields::Caption); the worksheet font by that name.
+QString PositionName(const CaseFields& fields, const Position& p);
 
 // Places a checked case into the controls, positions 1 to 399 in order, each
 // control reacting to its change as to the user's own (CaseFields::React);

@@ -18,12 +18,13 @@ constexpr double kCaptionExtras = 1800; // the title bar's icon, its three butto
 BoxLayout ComputeBoxLayout(const BoxMeasures& m) {
   BoxLayout l;
   double width = m.windowWidth;
-  if (m.promptWidth < m.measureWidth) {
-    l.PromptLineCount = 2;
-    width = m.promptWidth + kPromptMargin;
-  } else {
-    l.PromptLineCount = static_cast<float>(std::floor(m.promptWidth / m.measureWidth) + 2);
-  }
+  if (m.promptWidth < m.measureWidth) width = m.promptWidth + kPromptMargin;
+  // Each line of the prompt wraps in the measuring width; one spare line.
+  const std::vector<double> lines = m.lineWidths.empty() ? std::vector<double>{m.promptWidth} : m.lineWidths;
+  double count = 1;
+  for (double lineWidth : lines) count += std::floor(lineWidth / m.measureWidth) + 1;
+  l.PromptLineCount = static_cast<float>(count);
+  const double lineHeight = m.promptHeight / static_cast<double>(lines.size());
 
   double buttonsNeed = 0;
   if (m.buttons == kBoxYesNo)
@@ -35,7 +36,7 @@ BoxLayout ComputeBoxLayout(const BoxMeasures& m) {
   l.windowWidth = std::max({width, buttonsNeed + m.frameWidth, m.titleWidth + kCaptionExtras});
   const double client = l.windowWidth - m.frameWidth;
 
-  l.textHeight = m.promptHeight * l.PromptLineCount + kTextPadding;
+  l.textHeight = lineHeight * l.PromptLineCount + kTextPadding;
   l.buttonTop = m.textTop + l.textHeight;
   l.windowHeight = l.buttonTop + m.command1Height + kBottomMargin;
 

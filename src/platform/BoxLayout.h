@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include <cstdint>
+#include <vector>
 
 namespace platform {
 
@@ -15,6 +16,7 @@ struct BoxMeasures {
   int16_t buttons = 0;
   double promptWidth = 0;   // widest line of the prompt in the measuring font
   double promptHeight = 0;  // height of all its lines
+  std::vector<double> lineWidths;  // each line's width; none given: one line promptWidth wide
   double titleWidth = 0;    // the title's text as a title bar shows it (bold)
   double windowWidth = 0;
   double measureWidth = 0;  // the hidden measuring area `Picture1`
@@ -39,9 +41,11 @@ struct BoxLayout {
 };
 
 // A prompt narrower than the measuring area gives a window 750 wider than the
-// prompt and a text area of two lines; a wider one keeps the window's width
-// and gets floor(width / measuring width) + 2 lines. Text area height = lines
-// x prompt height + 100; the buttons sit under the text area and the window
+// prompt; a wider one keeps the window's width. Each line of the prompt takes
+// floor(its width / measuring width) + 1 lines of the text area, which has
+// one more line besides: a short one-line prompt two lines, a one-line prompt
+// 2.5 measuring widths wide four. Text area height = lines x the height of
+// one line + 100; the buttons sit under the text area and the window
 // ends 700 below them. The window's width and height count its frame.
 // "OK" alone (buttons 0) is centred in the area within the frame, "Yes" and
 // "No" (buttons 4) are centred there as a pair 750 apart, "OK" of any other

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include "platform/AnsiText.h"
+#include "platform/TextHelpers.h"
 
 namespace platform {
 
@@ -20,15 +21,6 @@ SequentialError fileError(SequentialError::Kind kind, const QString& path, const
   e.path = path;
   e.message = message;
   return e;
-}
-
-// The characters of a bad value for a message: control characters shown as
-// "?", and no more than 60 of them.
-QString shown(const QString& text) {
-  QString s = text.left(60);
-  for (QChar& c : s)
-    if (c.unicode() < 0x20) c = u'?';
-  return text.size() > 60 ? s + "..." : s;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -123,7 +115,7 @@ class Scanner {
     error_.slot = slot;
     error_.line = line;
     error_.badText = fromAnsi(QByteArrayView(in_).sliced(from, to - from));
-    const QString problem = what.arg(shown(error_.badText));
+    const QString problem = what.arg(ReadableExcerpt(error_.badText));
     error_.message =
         slot == 1 ? QStringLiteral("The file \"%1\" is not a data file of this program: "
                                    "its first value is damaged (%2).")
@@ -153,7 +145,7 @@ SequentialError SequentialRecord::wrongKind(int slot, const QString& wanted) con
   SequentialError e = fileError(
       SequentialError::Kind::WrongKind, path_,
       QStringLiteral("Value %1 of the file \"%2\" should be %3, but it is %4.")
-          .arg(QString::number(slot), path_, wanted, shown(at(slot).describe())));
+          .arg(QString::number(slot), path_, wanted, at(slot).describeBriefly()));
   e.slot = slot;
   return e;
 }

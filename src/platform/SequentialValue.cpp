@@ -1,5 +1,7 @@
 #include "platform/SequentialValue.h"
 
+#include "platform/TextHelpers.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -175,6 +177,12 @@ QString SequentialValue::describe() const {
     case Kind::Null: return QStringLiteral("#NULL#");
   }
   return {};
+}
+
+QString SequentialValue::describeBriefly() const {
+  if (kind_ == Kind::Text) return QStringLiteral("the text \"%1\"").arg(ReadableExcerpt(text_));
+  if (kind_ == Kind::Number) return QStringLiteral("the number %1").arg(ReadableExcerpt(text_));
+  return describe();
 }
 
 }  // namespace platform

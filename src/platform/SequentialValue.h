@@ -71,8 +71,12 @@ class SequentialValue {
   std::optional<double> toDouble() const;
   std::optional<std::int16_t> toInt16() const;
 
-  // For messages: the text "abc", the number 12, #TRUE#, #FALSE#, #NULL#, nothing.
+  // The whole value in words: the text "abc", the number 12, #TRUE#, #FALSE#,
+  // #NULL#, nothing.
   QString describe() const;
+  // The same for a message: a text shortened to a readable excerpt of its
+  // first line (ReadableExcerpt, TextHelpers.h).
+  QString describeBriefly() const;
 
   bool operator==(const SequentialValue& other) const = default;
 

@@ -32,4 +32,23 @@ void RemoveParenthesisChars(QString& text) {
   text.replace(u'"', u'\'');
 }
 
+QString ReadableExcerpt(QStringView text, qsizetype most) {
+  QString out;
+  bool cut = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+      cut = text.sliced(i).trimmed().size() > 0;
+      break;
+    }
+    if (!c.isPrint() || c == QChar::ReplacementCharacter || (c.unicode() >= 0x80 && c.unicode() < 0xA0)) continue;
+    if (out.size() == most) {
+      cut = true;
+      break;
+    }
+    out.append(c);
+  }
+  return cut ? out + QStringLiteral("...") : out;
+}
+
 }  // namespace platform

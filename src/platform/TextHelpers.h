@@ -19,4 +19,9 @@ void RemoveCurrencyChars(QString& text);
 // Replaces every double quote with an apostrophe, in place.
 void RemoveParenthesisChars(QString& text);
 
+// A short piece of `text` that a message can quote: its first line only, its
+// printable characters only (control characters, and characters that no font
+// shows, are left out), at most `most` of them, "..." where it was cut.
+QString ReadableExcerpt(QStringView text, qsizetype most = 40);
+
 }  // namespace platform

@@ -52,6 +52,12 @@ std::optional<Box> BoxByName(QStringView name) {
 }
 
 BoxKind KindOf(Box box) { return Info(box).kind; }
+
+platform::AmountSign SignOf(Box box) {
+  const bool income = box == Box::WS0f || box == Box::WS0m || box == Box::WS1f || box == Box::WS1m;
+  return KindOf(box) == BoxKind::Entry && !income ? platform::AmountSign::NotNegative
+                                                  : platform::AmountSign::MayBeNegative;
+}
 int SlotOf(Box box) { return Info(box).slot; }
 
 std::optional<Box> BoxOfSlot(int slot) {

@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+#include "platform/AmountLimit.h"
+
 // The boxes of the guidelines worksheet window (Form9) as plain values: the
 // window copies its fields into a WorksheetSheet and back, and every worksheet
 // command (values, calculation, transfer, Clear Sheet, printing) works on the
@@ -126,6 +128,9 @@ enum class BoxKind {
 QString BoxName(Box box);
 std::optional<Box> BoxByName(QStringView name);
 BoxKind KindOf(Box box);
+// Whether a typed amount may be below zero: the incomes (lines 0 and 1) may,
+// the child care and health costs and payments may not.
+platform::AmountSign SignOf(Box box);
 // The slot of WorksheetValues that mirrors the box, or -1.
 int SlotOf(Box box);
 // The box that a slot mirrors (slots 0 to 56).

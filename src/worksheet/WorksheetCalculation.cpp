@@ -60,7 +60,8 @@ std::optional<CalculationOutcome> CheckAmounts(const Run& s, bool shared) {
     if (!limit(b)) return CalculationOutcome{false, platform::AmountTooLargeMessage(), b};
   for (Box b : shared ? kSharedCosts : kStandardCosts) {
     if (!limit(b)) return CalculationOutcome{false, platform::AmountTooLargeMessage(), b};
-    if (s[SlotOf(b)] < 0) return CalculationOutcome{false, platform::NegativeAmountMessage(), b};
+    if (SignOf(b) == platform::AmountSign::NotNegative && s[SlotOf(b)] < 0)
+      return CalculationOutcome{false, platform::NegativeAmountMessage(), b};
   }
   return std::nullopt;
 }

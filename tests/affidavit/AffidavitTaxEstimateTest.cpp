@@ -112,3 +112,19 @@ TEST(AffidavitTaxEstimate, PrintedTotalIsTheSumOfThePrintedItems) {
     EXPECT_EQ(line26.join(u'|').toStdString(), "$663") << form;
   }
 }
+
+// The check looks at the declarant of each first page, so that neither page
+// shows a figure computed from entries the check did not look at: with the
+// long form declaring for the claimant and the short form for the other
+// party, an entry of the other party's that the check refuses stops the
+// estimate before either page changes.
+TEST(AffidavitTaxEstimate, TheCheckLooksAtTheDeclarantsOfBothFirstPages) {
+  Estimate e;
+  e.pages.SetValue(E("Form12", "FAClaim"), 1);
+  e.pages.SetValue(E("Form121", "FAClaim"), 0);
+  e.express.Set({{"PayerDepend17", "abc"}});
+  e.express.dialogs.AnswerMessageBox(platform::kAnswerOk);
+  EXPECT_FALSE(EstimateAffidavitTaxes(e.context, e.links));
+  EXPECT_EQ(e.express.Messages().back().title, "Entry Error");
+  for (const char* page : {"Form12", "Form121"}) EXPECT_EQ(e.pages.Text(E(page, "S1", 18)), "") << page;
+}

@@ -168,23 +168,35 @@ TEST(CaseFileOpen, StateTaxMethodsAndServiceBoxes) {
 TEST(CaseFileOpen, RefusedFilesNameTheBlockOrPositionAndChangeNothing) {
   struct Case {
     QByteArray bytes;
-    const char* named;  // in the message
-    bool beyondLimit = false;
+    const char* named;            // in the message
+    const char* why = "not an amount";  // the amount refusals' words
   };
+  const char* const kBeyond = "$1,000,000,000,000 or more";
+  const char* const kBelowZero = "an amount below zero";
   const QStringList hand = HandTokens();
   const Case cases[] = {
       {LineOf(hand, 184), "at least 185 values"},
       {LineOf(hand, 200), "values 186 to 211"},
-      {LineOf(With(hand, {{69, "#TRUE#"}}), 399), "position 69 (block 1)"},
+      {LineOf(With(hand, {{69, "#TRUE#"}}), 399), "\"Form13.ClaimEICCheck\" (position 69, block 1 of the file)"},
       {LineOf(With(hand, {{173, "3"}}), 399), "position 173"},
-      {LineOf(With(hand, {{7, "\"maybe\""}}), 399), "position 7"},
-      {LineOf(With(hand, {{1, "#NULL#"}}), 399), "position 1 "},
-      {LineOf(With(hand, {{398, "\"x\""}}), 399), "position 398 (block 18)"},
+      {LineOf(With(hand, {{7, "\"maybe\""}}), 399), "position 7,"},
+      // A text quoted in the message: its first line, no more than 40 characters.
+      {LineOf(With(hand, {{8, "\"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy\r\nsecond line\""}}), 399),
+       "the text \"yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy...\", which an option"},
+      {LineOf(With(hand, {{1, "#NULL#"}}), 399), "position 1,"},
+      {LineOf(With(hand, {{398, "\"x\""}}), 399), "position 398, block 18"},
       // An amount box takes no amount beyond the program's limit.
-      {LineOf(With(hand, {{45, "\"$ 1,000,000,000,000.00\""}}), 399), "position 45 (block 1)", true},
-      {LineOf(With(hand, {{31, "1E+300"}}), 399), "position 31", true},
-      {LineOf(With(hand, {{102, "\"1e308\""}}), 399), "position 102", true},
-      {LineOf(With(hand, {{280, "\"-2e12\""}}), 399), "position 280", true},
+      {LineOf(With(hand, {{45, "\"$ 1,000,000,000,000.00\""}}), 399), "Form13.ClaimEarned", kBeyond},
+      {LineOf(With(hand, {{31, "1E+300"}}), 399), "position 31", kBeyond},
+      {LineOf(With(hand, {{102, "\"1e308\""}}), 399), "position 102", kBeyond},
+      {LineOf(With(hand, {{280, "\"-2e12\""}}), 399), "position 280", kBeyond},
+      // Nor a figure below zero where its box refuses one, as an older file
+      // may hold it: income, business, Express screen and worksheet boxes.
+      {LineOf(With(hand, {{45, "\"-$ 5,000.00\""}}), 399), "Form13.ClaimEarned", kBelowZero},
+      {LineOf(With(hand, {{324, "\"-1\""}}), 399), "Form26.AW2(0)", kBelowZero},
+      {LineOf(With(hand, {{31, "-0.01"}}), 399), "Form1.ClaimDayCare", kBelowZero},
+      {LineOf(With(hand, {{35, "\"-0.05\""}}), 399), "Form1.ClaimStateTax", kBelowZero},
+      {LineOf(With(hand, {{104, "\"-$ 20.00\""}}), 399), "Form9.WS5at", kBelowZero},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.named);
@@ -194,13 +206,29 @@ TEST(CaseFileOpen, RefusedFilesNameTheBlockOrPositionAndChangeNothing) {
     ASSERT_TRUE(o.error);
     EXPECT_TRUE(o.error->message.contains(QLatin1String(c.named))) << o.error->message.toStdString();
     EXPECT_TRUE(o.error->message.contains(QLatin1String("Refused.PVX")));
-    EXPECT_EQ(o.error->message.contains(QLatin1String("$1,000,000,000,000 or more")), c.beyondLimit);
+    EXPECT_FALSE(o.error->message.contains(u'\n'));
+    for (const char* why : {kBeyond, kBelowZero})
+      EXPECT_EQ(o.error->message.contains(QLatin1String(why)), why == c.why) << o.error->message.toStdString();
     // Nothing changed, not even the income windows' entry period.
     EXPECT_TRUE(o.fields.Log.empty());
     EXPECT_EQ(o.fields.Texts().size(), 1u);
     EXPECT_TRUE(o.fields.Values().empty());
     EXPECT_EQ(o.fields.Text(C("Form1", "ClaimantName")), "Before");
   }
+}
+
+// Boxes whose figure may be below zero (losses, gains, incomes on the
+// worksheet, the alimony transfer) take it from a file as typed.
+TEST(CaseFileOpen, NegativeFiguresOpenWhereTheirBoxesTakeThem) {
+  Opened o;
+  OpenBytes(o, LineOf(With(HandTokens(), {{51, "\"-$ 1,200.00\""}, {280, "\"-$ 5,000.00\""},
+                                          {102, "\"-$ 100.00\""}, {98, "\"-$ 300\""}}),
+                      399));
+  ASSERT_FALSE(o.error) << o.error->message.toStdString();
+  EXPECT_EQ(o.fields.Text(C("Form13", "ClaimLT")), "-$ 1,200.00");
+  EXPECT_EQ(o.fields.Text(C("Form26", "AWages", 0)), "-$ 5,000.00");
+  EXPECT_EQ(o.fields.Text(C("Form9", "WS1f")), "-$ 100.00");
+  EXPECT_EQ(o.fields.Text(C("Form1", "CurrentMaintTransfer")), "-$ 300");
 }
 
 // The font takes only what its font dialog could have given; anything else

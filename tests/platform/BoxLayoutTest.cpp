@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/BoxLayout.h"
 
 using namespace platform;
@@ -56,6 +59,29 @@ TEST(BoxLayout, SizesToThePrompt) {
     EXPECT_DOUBLE_EQ(l.textHeight, c.lines * 195.0 + 100) << c.rule;
     EXPECT_DOUBLE_EQ(l.buttonTop, 180 + l.textHeight) << c.rule;
     EXPECT_DOUBLE_EQ(l.windowHeight, l.buttonTop + 420 + 700) << c.rule;
+  }
+}
+
+// A prompt of several lines: each line takes the lines of the text area its
+// width needs (floor(width / measuring width) + 1), and the area one more.
+TEST(BoxLayout, APromptOfSeveralLinesTakesItsOwnLinesAndOneMore) {
+  const struct {
+    const char* rule;
+    std::vector<double> lines;
+    float count;
+  } cases[] = {
+      {"three short lines: four", {3000, 2000, 1000}, 4},
+      {"an empty line counts as one", {3000, 0, 1000}, 4},
+      // 1 + 1 + 3 (2.5 measuring widths) + 1
+      {"a long line wraps", {3000, 1000, 12337.5}, 6},
+  };
+  for (const auto& c : cases) {
+    BoxMeasures m = designed(4, *std::max_element(c.lines.begin(), c.lines.end()));
+    m.lineWidths = c.lines;
+    m.promptHeight = 195.0 * static_cast<double>(c.lines.size());
+    const BoxLayout l = ComputeBoxLayout(m);
+    EXPECT_EQ(l.PromptLineCount, c.count) << c.rule;
+    EXPECT_DOUBLE_EQ(l.textHeight, c.count * 195.0 + 100) << c.rule;  // each line 195 high
   }
 }
 

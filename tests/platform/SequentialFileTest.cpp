@@ -263,6 +263,31 @@ TEST(SequentialFile, DamagedValuesAreReportedWithTheirPlace) {
             "quoted text, #TRUE# nor #FALSE#.");
 }
 
+// A damaged or foreign file's message quotes a short, readable excerpt of
+// the bad value: its first line, printable characters only, at most 40 of
+// them and "..." where it was cut.
+TEST(SequentialFile, BadValuesAreQuotedAsAShortReadableExcerpt) {
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    const char* quoted;
+  } cases[] = {
+      {"control and undefined bytes", QByteArray("1,\x01\x02\x7f\x81" "abc\x90\x1b,3"), "\"abc\" is neither"},
+      {"a text running over lines", "1,\"first line\r\nsecond line\"x,3", "quote of a text: \"first line...."},
+      {"a long run of bytes", "1," + QByteArray(300, 'x') + ",3", "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\""},
+      {"a foreign file", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR", "(\"\u2030PNG\" is neither"},
+  };
+  for (const auto& c : cases) {
+    const auto result = parseSequential(c.bytes, 100, "case.pvx");
+    ASSERT_FALSE(result.ok()) << c.name;
+    const QString& message = result.error().message;
+    EXPECT_TRUE(message.contains(QString::fromUtf8(c.quoted))) << c.name << ": " << message.toStdString();
+    for (const QChar ch : message)
+      EXPECT_TRUE(ch.isPrint() && (ch.unicode() < 0x7f || ch.unicode() >= 0xa0)) << c.name << ": " << int(ch.unicode());
+    EXPECT_LT(message.size(), 160) << c.name;
+  }
+}
+
 TEST(SequentialFile, TypedReadingReportsSlotAndKind) {
   const SequentialRecord record = parsed("\"abc\",1.5,40000,0,#TRUE#,1E+39,#NULL#");
   const auto wrong = [&](auto result, int slot, const char* found) {

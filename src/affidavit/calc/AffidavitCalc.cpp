@@ -25,21 +25,21 @@ std::optional<double> AmountIn(const QString& text) {
   return platform::Val(cleaned);
 }
 
-void ReadBox(AffidavitPages& pages, const PageElement& box, AffidavitValue& element) {
+void ReadBox(AffidavitPages& pages, const PageElement& box, AffidavitValue& element, EntryTexts entries) {
   if (const auto amount = AmountIn(pages.Text(box))) {
     element = AffidavitValue::Of(*amount);
   } else {
     element = {};
-    pages.SetText(box, QStringLiteral("$"));
+    if (entries == EntryTexts::Reset) pages.SetText(box, QStringLiteral("$"));
   }
 }
 
 // Boxes first..last of an array that the page has.
 void ReadRun(AffidavitPages& pages, const QString& page, const char* array, int first, int last,
-             std::span<AffidavitValue> elements) {
+             std::span<AffidavitValue> elements, EntryTexts entries) {
   for (int i = first; i <= last; ++i) {
     const PageElement box = Box(page, array, i);
-    if (HasElement(box)) ReadBox(pages, box, elements[i]);
+    if (HasElement(box)) ReadBox(pages, box, elements[i], entries);
   }
 }
 
@@ -61,12 +61,12 @@ double Sum(std::span<const AffidavitValue> elements, int first, int last) {
 // A short-form group: blank members become 0 (and show "$") in the short
 // form proper; the total of the members.
 double Group(AffidavitPages& pages, std::int16_t formType, const QString& page, const char* array,
-             std::span<AffidavitValue> elements, int first, int last) {
+             std::span<AffidavitValue> elements, int first, int last, EntryTexts entries) {
   double total = 0;
   for (int i = first; i <= last; ++i) {
     if (formType == kShortForm && !elements[i].IsNumber()) {
       elements[i] = AffidavitValue::Of(0);
-      pages.SetText(Box(page, array, i), QStringLiteral("$"));
+      if (entries == EntryTexts::Reset) pages.SetText(Box(page, array, i), QStringLiteral("$"));
     } else {
       total += Printed(elements[i]);
     }
@@ -78,31 +78,33 @@ double Group(AffidavitPages& pages, std::int16_t formType, const QString& page, 
 
 QString TotalText(double amount) { return platform::Format(amount, "$###,##0"); }
 
-void AssignFDVars(AffidavitPages& pages, std::int16_t formType, casevars::AffidavitValues& values) {
+void AssignFDVars(AffidavitPages& pages, std::int16_t formType, casevars::AffidavitValues& values,
+                  EntryTexts entries) {
   const AffidavitMode pageForm = formType == kLongForm ? kLongForm : kShortForm;
   const QString first = FirstPage(pageForm);
-  ReadRun(pages, first, "S1", 0, 38, values.FDIncomeValues);
-  ReadRun(pages, first, "S2", 1, 109, values.FDExpenseValues);
-  ReadRun(pages, QStringLiteral("Form12"), "S2New", 1, 16, values.FDNewExpenseValues);
+  ReadRun(pages, first, "S1", 0, 38, values.FDIncomeValues, entries);
+  ReadRun(pages, first, "S2", 1, 109, values.FDExpenseValues, entries);
+  ReadRun(pages, QStringLiteral("Form12"), "S2New", 1, 16, values.FDNewExpenseValues, entries);
   if (formType == kLongForm) {
-    ReadRun(pages, QStringLiteral("Form122"), "S3", 0, 64, values.FDAssetValues);
-    ReadRun(pages, QStringLiteral("Form122"), "S4", 0, 45, values.FDLiabilityValues);
+    ReadRun(pages, QStringLiteral("Form122"), "S3", 0, 64, values.FDAssetValues, entries);
+    ReadRun(pages, QStringLiteral("Form122"), "S4", 0, 45, values.FDLiabilityValues, entries);
   } else if (formType == kShortForm) {
-    ReadRun(pages, QStringLiteral("Form123"), "S3", 0, 63, values.FDAssetValues);
-    ReadRun(pages, QStringLiteral("Form123"), "S4", 0, 39, values.FDLiabilityValues);
+    ReadRun(pages, QStringLiteral("Form123"), "S3", 0, 63, values.FDAssetValues, entries);
+    ReadRun(pages, QStringLiteral("Form123"), "S4", 0, 39, values.FDLiabilityValues, entries);
   }
   const QString second = QStringLiteral("Form122");
-  ReadRun(pages, second, "S3P", 0, 62, values.FDAssetPetitionerValues);
-  ReadRun(pages, second, "S3R", 0, 62, values.FDAssetRespondentValues);
-  ReadRun(pages, second, "S4R", 0, 38, values.FDLiabilityRespondentValues);
-  ReadRun(pages, second, "S4P", 0, 38, values.FDLiabilityPetitionerValues);
+  ReadRun(pages, second, "S3P", 0, 62, values.FDAssetPetitionerValues, entries);
+  ReadRun(pages, second, "S3R", 0, 62, values.FDAssetRespondentValues, entries);
+  ReadRun(pages, second, "S4R", 0, 38, values.FDLiabilityRespondentValues, entries);
+  ReadRun(pages, second, "S4P", 0, 38, values.FDLiabilityPetitionerValues, entries);
   for (const int index : {24, 0}) {
     const auto amount = AmountIn(pages.Text(Box(QStringLiteral("Form12"), "S1T", index)));
     values.FDIncomeTexts[index] = amount ? AffidavitValue::Of(*amount) : AffidavitValue::EmptyText();
   }
 }
 
-void CalculateFinDec(AffidavitPages& pages, std::int16_t formType, casevars::AffidavitValues& v) {
+void CalculateFinDec(AffidavitPages& pages, std::int16_t formType, casevars::AffidavitValues& v,
+                     EntryTexts entries) {
   const bool longForm = formType == kLongForm;
   const QString first = FirstPage(longForm ? kLongForm : kShortForm);
   const QString other = FirstPage(longForm ? kShortForm : kLongForm);
@@ -156,7 +158,7 @@ void CalculateFinDec(AffidavitPages& pages, std::int16_t formType, casevars::Aff
       int subtotal, first, last;
     } groups[] = {{25, 1, 8}, {35, 26, 28}, {58, 36, 42}, {69, 64, 67}, {90, 70, 83}, {104, 91, 101}};
     for (const auto& g : groups) {
-      const double total = Group(pages, formType, first, "S2", exp, g.first, g.last);
+      const double total = Group(pages, formType, first, "S2", exp, g.first, g.last, entries);
       exp[g.subtotal] = AffidavitValue::Of(total);
       Show(pages, first, "S2", g.subtotal, total);
       expenses += total;
@@ -204,10 +206,10 @@ void CalculateFinDec(AffidavitPages& pages, std::int16_t formType, casevars::Aff
     set(lia, page, "S4", 45, columns(34, 38, v.FDLiabilityPetitionerValues, v.FDLiabilityRespondentValues));
   } else {
     const QString page = QStringLiteral("Form123");
-    set(ast, page, "S3", 63, Group(pages, formType, page, "S3", ast, 0, 17));
-    set(lia, page, "S4", 27, Group(pages, formType, page, "S4", lia, 0, 17));
-    set(lia, page, "S4", 33, Group(pages, formType, page, "S4", lia, 28, 32));
-    set(lia, page, "S4", 39, Group(pages, formType, page, "S4", lia, 34, 38));
+    set(ast, page, "S3", 63, Group(pages, formType, page, "S3", ast, 0, 17, entries));
+    set(lia, page, "S4", 27, Group(pages, formType, page, "S4", lia, 0, 17, entries));
+    set(lia, page, "S4", 33, Group(pages, formType, page, "S4", lia, 28, 32, entries));
+    set(lia, page, "S4", 39, Group(pages, formType, page, "S4", lia, 34, 38, entries));
   }
 }
 

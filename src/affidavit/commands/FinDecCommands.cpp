@@ -48,8 +48,9 @@ bool OpenTheFinDec(FinDecSession& session) {
   prefs::RememberFileFolder(*chosen);
   RestoreFinDec(session.pages, file.value(), session.settings);
   if (session.applyLayout) session.applyLayout(file.value().mode);
-  AssignFDVars(session.pages, session.settings.formType, session.values);
-  CalculateFinDec(session.pages, session.settings.formType, session.values);
+  // The totals of the opened affidavit; every entry keeps the file's text.
+  AssignFDVars(session.pages, session.settings.formType, session.values, EntryTexts::Kept);
+  CalculateFinDec(session.pages, session.settings.formType, session.values, EntryTexts::Kept);
   session.dialogs.ShowMessageBox(session.settings.formType == kLongForm
                                      ? QStringLiteral("You have opened a data file for use with the LONG FORM Affidavit")
                                      : QStringLiteral("You have opened a data file for use with the SHORT FORM Affidavit"),

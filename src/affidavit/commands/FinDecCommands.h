@@ -41,9 +41,10 @@ platform::FileRequest FinDecFileRequest(FinDecSession& session);
 bool SaveTheFinDec(FinDecSession& session);
 
 // Open: reads and checks the whole file, then fills the pages, switches the
-// layout, recomputes the affidavit and tells which form the file is for. A
-// file refused or unreadable is reported and nothing changes; Cancel does
-// nothing. Returns whether a file was opened.
+// layout, recomputes the affidavit's totals (every entry keeps the file's
+// text) and tells which form the file is for. A file refused or unreadable
+// is reported and nothing changes; Cancel does nothing. Returns whether a
+// file was opened.
 bool OpenTheFinDec(FinDecSession& session);
 
 }  // namespace affidavit

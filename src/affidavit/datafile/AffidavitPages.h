@@ -51,6 +51,11 @@ class AffidavitPages {
   // button (0, 1). Selecting an option turns the other options of its group off.
   virtual int Value(const PageElement& element) const = 0;
   virtual void SetValue(const PageElement& element, int value) = 0;
+
+  // The value a data file saves for a check box: a value other than 0 and 1
+  // written to it (a 2 that an older data file holds) until the box changes,
+  // so a file opened and saved again keeps it; otherwise Value.
+  virtual int StoredValue(const PageElement& element) const { return Value(element); }
 };
 
 // Map-backed pages for tests: elements are created on first use, texts empty

@@ -4,6 +4,8 @@
 #include <set>
 
 #include "affidavit/datafile/DefaultLabels.h"
+#include "affidavit/datafile/DesignState.h"
+#include "affidavit/datafile/ElementCaptions.h"
 #include "affidavit/screens/PageTables.h"
 #include "platform/AmountLimit.h"
 #include "platform/AnsiText.h"
@@ -23,7 +25,7 @@ SequentialValue ValueOf(const AffidavitPages& pages, const SlotSource& source) {
     case SlotKind::Text:
       return SequentialValue::fromText(pages.Text(source.element));
     case SlotKind::Check:
-      return SequentialValue::fromInteger(pages.Value(source.element));
+      return SequentialValue::fromInteger(pages.StoredValue(source.element));
     case SlotKind::Option:
       return SequentialValue::fromBoolean(pages.Value(source.element) != 0);
   }
@@ -75,26 +77,34 @@ bool IsAmountEntry(const PageElement& e) {
 
 // The first amount slot the file restores that holds an amount beyond the
 // program's limit, which no amount box takes.
-std::optional<SequentialError> AmountBeyondTheLimit(const platform::SequentialRecord& record, AffidavitMode mode) {
+std::optional<SlotSource> AmountBeyondTheLimit(const platform::SequentialRecord& record, AffidavitMode mode) {
   std::vector<SlotSource> restored = mode == kLongForm ? LongFormRestoreSlots() : ShortFormRestoreSlots();
   for (const RepeatedSlot& repeated : RepeatedSlots(mode))
     for (int slot : {repeated.earlier, repeated.later})
       if (slot != 0) restored.push_back({slot, repeated.element, SlotKind::Text});
   for (const SlotSource& source : restored) {
-    const SequentialValue& v = record.at(source.slot);
     if (source.kind != SlotKind::Text || !IsAmountEntry(source.element)) continue;
-    if (platform::ReadAmount(v.text()).kind != platform::AmountReading::TooLarge) continue;
-    SequentialError error;
-    error.kind = SequentialError::Kind::DamagedValue;
-    error.path = record.path();
-    error.slot = source.slot;
-    error.message = QStringLiteral("The file \"%1\" cannot be opened: its value %2 is %3, %4, which no "
-                                   "amount box takes.")
-                        .arg(record.path(), QString::number(source.slot), v.describe(),
-                             platform::BeyondTheLimitText());
-    return error;
+    if (platform::ReadAmount(record.at(source.slot).text()).kind == platform::AmountReading::TooLarge) return source;
   }
   return std::nullopt;
+}
+
+// The refusal of a file whose slot holds an amount that its box does not
+// take, naming the box as the pages would show the file.
+SequentialError RefusedAmount(const FinDecFile& file, const SlotSource& source) {
+  FakeAffidavitPages shown;
+  FillDesignState(shown);
+  FinDecSettings settings;
+  RestoreFinDec(shown, file, settings);
+  SequentialError error;
+  error.kind = SequentialError::Kind::DamagedValue;
+  error.path = file.record.path();
+  error.slot = source.slot;
+  error.message = QStringLiteral("The file \"%1\" cannot be opened: it gives \"%2\" (value %3 of the file) %4, "
+                                 "%5, which the box does not take. Nothing was changed.")
+                      .arg(file.record.path(), ElementCaption(shown, source.element), QString::number(source.slot),
+                           file.record.at(source.slot).describeBriefly(), platform::BeyondTheLimitText());
+  return error;
 }
 
 platform::SequentialResult<FinDecFile> Accept(platform::SequentialRecord record) {
@@ -114,27 +124,19 @@ platform::SequentialResult<FinDecFile> Accept(platform::SequentialRecord record)
       error.path = record.path();
       error.slot = kFinDecFlagSlot;
       error.message = QStringLiteral("The file \"%1\" is no affidavit data file: its value %2, the form it was saved from, is %3 and not a whole number.")
-                          .arg(record.path(), QString::number(kFinDecFlagSlot), record.at(kFinDecFlagSlot).describe());
+                          .arg(record.path(), QString::number(kFinDecFlagSlot), record.at(kFinDecFlagSlot).describeBriefly());
       return error;
     }
     file.mode = *flag == kLongForm ? kLongForm : kShortForm;
   }
-  if (auto error = AmountBeyondTheLimit(record, file.mode)) return *error;
   file.record = std::move(record);
+  if (const auto refused = AmountBeyondTheLimit(file.record, file.mode)) return RefusedAmount(file, *refused);
   return file;
 }
 
 // The maps a save of the form writes from the pages, in the order it writes them.
 std::array<const std::vector<SlotSource>*, 2> SaveMaps(std::int16_t formType) {
   return {formType == kLongForm ? &LongFormSaveSlots() : &ShortFormSaveSlots(), &BothFormsSaveSlots()};
-}
-
-QString PageTitle(const QString& page) {
-  if (page == QLatin1String("Form12")) return QStringLiteral("Long form, page 1");
-  if (page == QLatin1String("Form122")) return QStringLiteral("Long form, page 2");
-  if (page == QLatin1String("Form121")) return QStringLiteral("Short form, page 1");
-  if (page == QLatin1String("Form123")) return QStringLiteral("Short form, page 2");
-  return page;
 }
 
 }  // namespace
@@ -148,9 +150,7 @@ std::vector<platform::UnwritableEntry> UnwritableFinDecEntries(const AffidavitPa
       if (source.kind != SlotKind::Text || !named.insert(source.element).second) continue;
       const QString text = pages.Text(source.element);
       if (platform::FitsAnsi(text)) continue;
-      QString field = source.element.array;
-      if (source.element.index != kSingle) field += QStringLiteral("(%1)").arg(source.element.index);
-      entries.push_back({PageTitle(source.element.page) + QStringLiteral(", ") + field, text});
+      entries.push_back({ElementCaption(pages, source.element), text});
     }
   if (!platform::FitsAnsi(settings.font.name)) entries.push_back({QStringLiteral("Affidavit font"), settings.font.name});
   return entries;

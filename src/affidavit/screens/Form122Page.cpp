@@ -109,9 +109,9 @@ PageDesign BuildForm122() {
   b.Check("S3c", 63, QString(), 870, 26865, 300).hidden = true;
   b.Check("s3ch", 63, QString(), 9270, 26865, 300).hidden = true;
   b.Check("s3cw", 63, QString(), 10380, 26865, 300).hidden = true;
-  TotalCaption(b, "S3T", 63, 1275, 26850, 6405, "Total Fair Market Value of Marital Assets (add Column B)", 9);
+  TotalCaption(b, "S3T", 63, 1275, 26850, 6405, "Total Fair Market Value of Marital Assets (add column B)", 9);
   b.Total("S3", 63, 7725, 26850, 1515);
-  TotalCaption(b, "S3T", 64, 1275, 27210, 8085, "Total Fair Market Value of Nonmarital Assets (add Column C)", 9);
+  TotalCaption(b, "S3T", 64, 1275, 27210, 8085, "Total Fair Market Value of Nonmarital Assets (add column C)", 9);
   b.Total("S3", 64, 9405, 27210, 2055);
 
   // B. Liabilities.

@@ -12,6 +12,7 @@
 #include "express/ui/FormFields.h"
 #include "income/IncomeFields.h"
 #include "income/ui/IncomeWindow.h"
+#include "platform/ui/ControlCaption.h"
 #include "platform/ui/Form.h"
 #include "shell/ui/Program.h"
 
@@ -34,6 +35,17 @@ QString WindowCaseFields::Text(const ControlRef& c) const {
   platform::ui::Form* window = Window(c.window);
   if (!window) return {};
   return express::FormFields(*window).Text(c.name, c.index);
+}
+
+QString WindowCaseFields::Caption(const ControlRef& c) const {
+  platform::ui::Form* window = Window(c.window);
+  QString caption = window ? platform::ui::ControlCaption(window->Control(express::ControlLabel(c.name, c.index)))
+                           : QString();
+  if (caption.isEmpty()) caption = ControlLabel({QString(), c.name, c.index});
+  // The worksheet stands in the frame, whose title it leaves to the frame.
+  QString title = window ? window->windowTitle() : QString();
+  if (title.isEmpty()) title = c.window == kWorksheet ? QStringLiteral("Worksheet") : c.window;
+  return title + QStringLiteral(", ") + caption;
 }
 
 void WindowCaseFields::SetText(const ControlRef& c, const QString& text) {

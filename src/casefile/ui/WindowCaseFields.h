@@ -30,6 +30,9 @@ class WindowCaseFields final : public CaseFields {
   WorksheetFont Font() const override;
   void SetFont(const WorksheetFont& font) override;
   bool Run(const QString& window, const char* method, int column = kNoIndex) override;
+  // The window's title and the caption its labels give the control
+  // (platform::ui::ControlCaption); the control's name when none does.
+  QString Caption(const ControlRef& control) const override;
 
  private:
   platform::ui::Form* Window(const QString& name) const;

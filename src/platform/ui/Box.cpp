@@ -94,9 +94,13 @@ void Box::Prepare(const QString& prompt, int16_t buttons, const QString& title) 
   const QFontMetricsF measure(Picture1.font());
   const QStringList lines = promptLines(prompt);
   double widest = 0;
-  for (const QString& line : lines) widest = std::max(widest, measure.horizontalAdvance(line));
-
   BoxMeasures m;
+  for (const QString& line : lines) {
+    const double width = measure.horizontalAdvance(line);
+    widest = std::max(widest, width);
+    m.lineWidths.push_back(width * tx);
+  }
+
   m.buttons = buttons;
   m.promptWidth = widest * tx;
   m.promptHeight = measure.lineSpacing() * lines.size() * ty;

@@ -189,7 +189,8 @@ TEST(FinDecCommands, SavingOverAFileAndCharactersItCannotHoldAreAskedAbout) {
   const auto boxes = c.dialogs.CallsOf(DialogKind::MessageBox);
   ASSERT_EQ(boxes.size(), 5u);
   EXPECT_EQ(boxes[0].prompt, "Pat J. Smith.FIN already exists.\r\nDo you want to replace it?");
-  EXPECT_TRUE(boxes[2].prompt.contains(QStringLiteral("Long form, page 1, S0T(5): \"Paweł Łódź\"")))
+  // The entry named by its page and the caption the page shows for it.
+  EXPECT_TRUE(boxes[2].prompt.contains(QStringLiteral("Long form, page 1, Petitioner: \"Paweł Łódź\"")))
       << boxes[2].prompt.toStdString();
   EXPECT_FALSE(c.dialogs.Failed()) << c.dialogs.Failures().join(u'\n').toStdString();
 }

@@ -16,6 +16,7 @@
 #include "casefile/CaseFileCommands.h"
 #include "casefile/CaseRecord.h"
 #include "casefile/ui/CaseFileMenus.h"
+#include "casefile/ui/WindowCaseFields.h"
 #include "engine/childsupport/ChildSupportRun.h"
 #include "express/ExpressChecks.h"
 #include "express/ui/Form1.h"
@@ -24,6 +25,7 @@
 #include "income/ui/IncomeWindow.h"
 #include "income/ui/IncomeWindowFixture.h"
 #include "platform/AmountLimit.h"
+#include "platform/SequentialFile.h"
 #include "platform/ui/Form.h"
 #include "prefs/Preferences.h"
 #include "support/TestEnvironment.h"
@@ -343,6 +345,9 @@ TEST_F(CaseFileWindowsTest, SavingOverACaseAsksAndNamesWhatTheFileCannotHold) {
 
   for (const QChar c : QStringLiteral(" Łódź")) incometest::KeyClick(e.ClaimantName, c.toUpper().unicode(), QString(c));
   ASSERT_EQ(e.ClaimantName->text(), "Case No. 12 Łódź");
+  QLineEdit* petitioner = program.Load<worksheet::ui::Form9>("Form9")->BoxControl(worksheet::Box::WSPet);
+  for (const QChar c : QStringLiteral("Paweł Nowak")) incometest::KeyClick(petitioner, c.toUpper().unicode(), QString(c));
+  ASSERT_EQ(petitioner->text(), "Paweł Nowak");
   dialogs.AnswerSaveDialog(chosen);
   dialogs.AnswerMessageBox(platform::kAnswerYes);  // replace
   dialogs.AnswerMessageBox(platform::kAnswerNo);   // not with "?"
@@ -352,7 +357,89 @@ TEST_F(CaseFileWindowsTest, SavingOverACaseAsksAndNamesWhatTheFileCannotHold) {
   const auto boxes = dialogs.CallsOf(platform::DialogKind::MessageBox);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].prompt, "Case No. 12.PVX already exists.\r\nDo you want to replace it?");
+  // Each entry by its window and the caption the user reads beside it.
   EXPECT_TRUE(boxes[1].prompt.contains("Case Data Express Entry, Case Name: \"Case No. 12 Łódź\""));
+  EXPECT_TRUE(boxes[1].prompt.contains("Worksheet, Petitioner: \"Paweł Nowak\"")) << boxes[1].prompt.toStdString();
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
+}
+
+// The windows name their boxes by the captions beside them at every screen
+// size the windows are fitted to, before any of them has been shown.
+TEST(CaseFileCaptions, BoxesAreNamedByTheirCaptionsAtEveryScreenSize) {
+  const struct {
+    casefile::ControlRef box;
+    const char* caption;
+  } boxes[] = {
+      {{"Form1", "ClaimantName"}, "Case Data Express Entry, Case Name"},
+      {{"Form13", "ClaimEarned"},
+       "Claimant's Income, Earned Wages and Salaries Subject to FICA and Fed Tax (Box 1 of Form W-2, Etc)"},
+      {{"Form14", "PayerDues"}, "Other Party's Income, Mandatory Union and/or Professional Dues"},
+      {{"Form13", "ClaimTips", 1},
+       "Claimant's Income, Qualified Tips (not above) Received as an Employee, Subject To FICA and State Tax but "
+       "not Fed Tax, New Spouse"},
+      {{"Form26", "BW2", 0}, "Claimant's Business Income, Business B, Employee W-2 Wages"},
+      {{"Form9", "WSPet"}, "Worksheet, Petitioner"},
+      {{"Form9", "WS7am"}, "Worksheet, 7a. Monthly Child Care Payments Actually Made, B. RESPONDENT"},
+  };
+  for (const shell::ScreenInfo screen : {shell::ScreenInfo{800, 600, 15, 15}, shell::ScreenInfo{1024, 768, 15, 15},
+                                         shell::ScreenInfo{1920, 1080, 15, 15}}) {
+    SCOPED_TRACE(screen.widthPx);
+    ProgramFixture run;
+    run.program.PinScreen(screen);
+    app::FitStartupWindows(run.program);
+    casefile::ui::WindowCaseFields fields(run.program);
+    for (const auto& b : boxes) EXPECT_EQ(fields.Caption(b.box).toStdString(), b.caption);
+  }
+}
+
+// A case file holding a figure that its box would refuse as typed (below
+// zero where the box takes no negative figure, as an older file may hold it,
+// or past the amount limit) is not opened: the message names the window and
+// the caption of the box, and the case on the screens stays as it was.
+TEST_F(CaseFileWindowsTest, AFileHoldingAFigureItsBoxRefusesIsNotOpened) {
+  EnterCase();
+  const QString path = Scratch("Older.PVX");
+  dialogs.AnswerSaveDialog(path);
+  ASSERT_TRUE(casefile::ui::SaveCase(program));
+  const auto saved = platform::readSequentialFile(path, casefile::kPositionCount);
+  ASSERT_TRUE(saved.ok());
+  const struct {
+    int position;
+    const char* text;
+    const char* named;
+    const char* why;
+  } cases[] = {
+      {45, "-$ 5,000.00", "\"Claimant's Income, Earned Wages and Salaries Subject to FICA and Fed Tax (Box 1 of Form W-2, Etc)\"",
+       "an amount below zero"},
+      {31, "-$ 10.00", "\"Case Data Express Entry, Claimant's Monthly Day Care\"", "an amount below zero"},
+      {104, "-$ 20.00", "\"Worksheet, 5a. 100% of Monthly Child Care Costs, TOTAL\"", "an amount below zero"},
+      {324, "$ 2,000,000,000,000.00", "\"Claimant's Business Income, Business A, Employee W-2 Wages\"",
+       "$1,000,000,000,000 or more"},
+  };
+  casefile::CaseFileSession* session = casefile::ui::Session(program);
+  ASSERT_NE(session, nullptr);
+  const QStringList before = Record(session->fields);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.position);
+    QList<platform::SequentialValue> values;
+    for (int slot = 1; slot <= saved.value().count(); ++slot) values << saved.value().at(slot);
+    values[c.position - 1] = platform::SequentialValue::fromText(QString::fromUtf8(c.text));
+    platform::SequentialWriter older;
+    older.writeLine(values);
+    ASSERT_FALSE(older.save(path));
+
+    dialogs.AnswerOpenDialog(path);
+    dialogs.AnswerMessageBox(platform::kAnswerOk);
+    Express().MenuItem("Open")->trigger();
+    const auto boxes = dialogs.CallsOf(platform::DialogKind::MessageBox);
+    ASSERT_FALSE(boxes.empty()) << "the file was opened";
+    const auto& box = boxes.back();
+    EXPECT_EQ(box.title, "Case Not Opened");
+    EXPECT_TRUE(box.prompt.contains(QString::fromUtf8(c.named))) << box.prompt.toStdString();
+    EXPECT_TRUE(box.prompt.contains(QString::fromUtf8(c.why))) << box.prompt.toStdString();
+    EXPECT_EQ(Record(session->fields), before);
+  }
+  EXPECT_EQ(Income("Form13").Box("Earned")->text().toStdString(), "$ 30,000.00");
   EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
 }
 

@@ -104,6 +104,26 @@ TEST_F(BoxTest, LongPromptKeepsTheWidthAndAddsLines) {
             box.Text1.height());
 }
 
+// A question of several lines, as a save asks about characters the file
+// cannot hold: the text area holds every line with one spare line, not
+// twice its text's height.
+TEST_F(BoxTest, APromptOfSeveralLinesFitsItsText) {
+  Box box;
+  const QString prompt = QStringLiteral(
+      "These entries hold characters that the file cannot hold:\r\n"
+      "Case Data Express Entry, Case Name: \"\u0141\u00f3d\u017a v. Kowalski\"\r\n"
+      "Worksheet, Petitioner: \"Pawe\u0142 Nowak\"\r\n\r\n"
+      "Save them with \"?\" in place of those characters? No saves nothing, so that you can change "
+      "them first.");
+  box.Prepare(prompt, kBoxYesNo, QStringLiteral("Characters The File Cannot Hold"));
+  box.show();
+  const double line = QFontMetricsF(box.Text1.font()).lineSpacing();
+  const double textLines = box.Text1.document()->size().height();  // as the area wraps them
+  EXPECT_LE(textLines * line + 2, box.Text1.height());             // all of it shows
+  EXPECT_LE(box.Text1.height(), (textLines + 1) * line + 2 + px(100) + 1);  // one spare line
+  EXPECT_EQ(box.Command1.y(), box.Text1.y() + box.Text1.height());
+}
+
 TEST_F(BoxTest, YesAndNoAreCentredAsAPairWithAGapOf750) {
   for (const QString& prompt : {QStringLiteral("Quit?"), QStringLiteral("Do you want to save "
                                                                        "the case before you "

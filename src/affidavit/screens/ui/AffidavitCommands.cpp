@@ -85,7 +85,14 @@ bool WithFinDecSession(shell::Program& program, bool open) {
     settings = SettingsOf(program);  // the layout's form and font sizes stand
   };
   const bool opened = OpenTheFinDec(session);
-  if (opened) TakeSettings(program, settings);
+  if (opened) {
+    TakeSettings(program, settings);
+  } else {
+    // Cancelled, unreadable or refused: the pages as they were, page 1 of the
+    // form in use in front.
+    HideAllPages(program);
+    ShowPage(program, FirstPageInUse(program));
+  }
   return opened;
 }
 

@@ -30,6 +30,9 @@ constexpr platform::OleColor kRed = 0x0000FF;   // RGB(255, 0, 0)
 constexpr platform::OleColor kSectionTint = 0xFFFFC0;     // RGB(192, 255, 255)
 constexpr platform::OleColor kContingentTint = 0xFFFF80;  // RGB(128, 255, 255)
 
+// The value other than 0 and 1 that a check box was given, kept for the data file.
+constexpr const char* kWrittenValue = "writtenValue";
+
 bool IsNoteLabel(const QString& name) {
   return std::any_of(std::begin(kNoteLabels), std::end(kNoteLabels),
                      [&](const char* n) { return name == QLatin1String(n); });
@@ -154,6 +157,8 @@ QWidget* AffidavitPage::BuildControl(const PageControl& c, QWidget* container) {
     case ControlKind::Check: {
       auto* box = add<QCheckBox>(name, container, c.left, c.top, c.width, c.height, c.text);
       SetCheckValue(box, c.checkValue);
+      // The user's click makes it an ordinary tick or none.
+      connect(box, &QAbstractButton::clicked, box, [box] { box->setProperty(kWrittenValue, QVariant()); });
       box->setEnabled(!c.disabled);
       w = box;
       break;
@@ -221,6 +226,7 @@ int AffidavitPage::CheckValue(const QCheckBox* box) { return box->isChecked() ? 
 
 void AffidavitPage::SetCheckValue(QCheckBox* box, int value) {
   box->setCheckState(value != 0 ? Qt::Checked : Qt::Unchecked);
+  box->setProperty(kWrittenValue, value != 0 && value != 1 ? QVariant(value) : QVariant());
 }
 
 QString AffidavitPage::Text(const QString& array, int index) const {
@@ -237,6 +243,14 @@ int AffidavitPage::Value(const QString& array, int index) const {
   if (auto* box = qobject_cast<QCheckBox*>(w)) return CheckValue(box);
   if (auto* option = qobject_cast<QRadioButton*>(w)) return option->isChecked() ? 1 : 0;
   return 0;
+}
+
+int AffidavitPage::StoredValue(const QString& array, int index) const {
+  if (auto* box = qobject_cast<QCheckBox*>(Element(array, index))) {
+    const QVariant written = box->property(kWrittenValue);
+    if (written.isValid() && box->isChecked()) return written.toInt();
+  }
+  return Value(array, index);
 }
 
 void AffidavitPage::SetValue(const QString& array, int index, int value) {

@@ -46,10 +46,13 @@ class AffidavitPage : public platform::ui::Form {
   void SetText(const QString& array, int index, const QString& text);
   int Value(const QString& array, int index) const;  // check 0/1, option 1/0
   void SetValue(const QString& array, int index, int value);
+  // A check box's value as written, for the data file (AffidavitPages::StoredValue).
+  int StoredValue(const QString& array, int index) const;
 
   // Check boxes hold 0 or 1: a click ticks, the next clears. Any other value
   // written to one (a 2 that an older data file holds) shows it ticked, and it
-  // then reads and prints as 1.
+  // then reads and prints as 1; the box keeps the value written for the data
+  // file until it changes.
   static int CheckValue(const QCheckBox* box);
   static void SetCheckValue(QCheckBox* box, int value);
 

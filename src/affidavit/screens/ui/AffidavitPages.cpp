@@ -167,6 +167,11 @@ int ProgramAffidavitPages::Value(const PageElement& element) const {
   return p ? p->Value(element.array, element.index) : 0;
 }
 
+int ProgramAffidavitPages::StoredValue(const PageElement& element) const {
+  const AffidavitPage* p = PageOf(element);
+  return p ? p->StoredValue(element.array, element.index) : 0;
+}
+
 void ProgramAffidavitPages::SetValue(const PageElement& element, int value) {
   if (AffidavitPage* p = PageOf(element)) p->SetValue(element.array, element.index, value);
 }

@@ -65,6 +65,7 @@ class ProgramAffidavitPages final : public AffidavitPages {
   void SetText(const PageElement& element, const QString& text) override;
   int Value(const PageElement& element) const override;
   void SetValue(const PageElement& element, int value) override;
+  int StoredValue(const PageElement& element) const override;
 
  private:
   AffidavitPage* PageOf(const PageElement& element) const;

@@ -201,6 +201,99 @@ TEST_F(AffidavitCommandsTest, OpenedFileSetsItsFormsLayout) {
   EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
 }
 
+// An Open that is cancelled, or that meets a file it cannot read, changes no
+// entry and shows page 1 of the form in use.
+TEST_F(AffidavitCommandsTest, AnOpenThatOpensNothingShowsPageOneOfTheFormInUse) {
+  for (const bool longForm : {true, false}) {
+    SCOPED_TRACE(longForm ? "long form" : "short form");
+    RunAffidavit(program, longForm);
+    const PageId first = longForm ? PageId::Form12 : PageId::Form121;
+    const PageId second = longForm ? PageId::Form122 : PageId::Form123;
+    P(second)->SetText("S3", 1, "$ 7");
+    for (const bool cancel : {true, false}) {
+      if (longForm) P(PageId::Form12)->Command2_Click();
+      else P(PageId::Form121)->ButtonPlus1_Click();
+      ASSERT_TRUE(Shown(second));
+      dialogs.AnswerOpenDialog(cancel ? std::nullopt : std::optional<QString>(Path("none.FIN")));
+      if (!cancel) dialogs.AnswerMessageBox(platform::kAnswerOk);  // the file cannot be read
+      P(second)->OpenFinDec_Click();
+      EXPECT_TRUE(Shown(first));
+      EXPECT_FALSE(Shown(second));
+      EXPECT_EQ(P(second)->Text("S3", 1), "$ 7");
+      EXPECT_EQ(program.State.FinDecFormType, longForm ? 1 : 0);
+    }
+  }
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
+}
+
+// A data file opened and saved again without a change gives the same bytes:
+// the file's own values stand where the pages change nothing (a 2 that an
+// older file holds in a check box, the hidden "NA" boxes of the liabilities'
+// total row), and the totals captions the page shows are the ones an open
+// writes.
+TEST_F(AffidavitCommandsTest, AnOpenedFileSavedAgainUnchangedGivesTheSameBytes) {
+  const auto bytes = [](const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  for (const bool longForm : {true, false}) {
+    SCOPED_TRACE(longForm ? "long form" : "short form");
+    RunAffidavit(program, longForm);
+    const PageId first = longForm ? PageId::Form12 : PageId::Form121;
+    const QString second = SecondPage(longForm ? kLongForm : kShortForm);
+    Frame().CalculateFD->click();  // the totals as an open computes them
+    const QString older = Path(longForm ? "older-long.FIN" : "older-short.FIN");
+    dialogs.AnswerSaveDialog(older);
+    P(first)->SaveFinDec_Click();
+    SetSlotText(older, {second, "S3c", 1}, "2");
+    if (longForm) {
+      SetSlotText(older, {"Form122", "S4P", 27}, "\"NA\"");
+      SetSlotText(older, {"Form122", "S4R", 27}, "\"NA\"");
+    }
+    const QByteArray before = bytes(older);
+
+    dialogs.AnswerOpenDialog(older);
+    dialogs.AnswerMessageBox(platform::kAnswerOk);
+    P(first)->OpenFinDec_Click();
+    EXPECT_EQ(P(longForm ? PageId::Form122 : PageId::Form123)->Value("S3c", 1), 1);  // shown ticked
+    const QString again = Path(longForm ? "again-long.FIN" : "again-short.FIN");
+    dialogs.AnswerSaveDialog(again);
+    P(first)->SaveFinDec_Click();
+    const QStringList was = QString::fromLatin1(before).split(QStringLiteral("\r\n"));
+    const QStringList now = QString::fromLatin1(bytes(again)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(now.size(), was.size());
+    // Line 756, the affidavit font's size: an open sets the size of the
+    // file's form itself and reads none from the file.
+    for (int line = 0; line < was.size(); ++line) {
+      if (line == 755) continue;
+      EXPECT_EQ(now[line].toStdString(), was[line].toStdString()) << "line " << line + 1;
+    }
+  }
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
+}
+
+// A data file giving an amount box an amount the box does not take is
+// refused with a message naming the page and the caption of the box, and no
+// entry changes.
+TEST_F(AffidavitCommandsTest, AFileGivingABoxAnAmountItRefusesNamesTheBox) {
+  RunAffidavit(program, true);
+  const QString path = Path("beyond.FIN");
+  dialogs.AnswerSaveDialog(path);
+  P(PageId::Form12)->SaveFinDec_Click();
+  SetSlotText(path, {"Form12", "S1", 32}, "\"$ 2,000,000,000,000\"");
+  P(PageId::Form12)->SetText("S1", 33, "$ 5");
+  dialogs.AnswerOpenDialog(path);
+  dialogs.AnswerMessageBox(platform::kAnswerOk);
+  P(PageId::Form12)->OpenFinDec_Click();
+  const auto box = dialogs.CallsOf(platform::DialogKind::MessageBox).back();
+  EXPECT_EQ(box.title, "Affidavit Data File");
+  EXPECT_TRUE(box.prompt.contains("\"Long form, page 1, 1a. Subject to Both FICA and Fed Tax\""))
+      << box.prompt.toStdString();
+  EXPECT_TRUE(box.prompt.contains("$1,000,000,000,000 or more")) << box.prompt.toStdString();
+  EXPECT_EQ(P(PageId::Form12)->Text("S1", 33), "$ 5");
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
+}
+
 TEST_F(AffidavitCommandsTest, ClearFormActsOnYesOnlyAndCalculateShowsTheTotals) {
   RunAffidavit(program, true);
   AffidavitPage* p = P(PageId::Form12);
