@@ -87,7 +87,7 @@ Form6::Form6(shell::Program& program, QWidget* parent)
     : Form(QStringLiteral("Form6"), parent), program_(program) {
   setWindowTitle(QStringLiteral("Print Screen Images"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowFlag(Qt::FramelessWindowHint);
+  setWindowState(Qt::WindowMaximized);  // whoever shows it
   SetDesignedByClientArea(true);
   pui::SetWidth(this, 11910);
   pui::SetHeight(this, 8415);

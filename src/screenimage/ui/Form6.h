@@ -24,8 +24,8 @@ namespace screenimage::ui {
 // one page, landscape or portrait, stretched over the printable area. It
 // shows the picture reduced as it will lie on either page. However it closes,
 // it gives the window named by PrintImageCaller its buttons and screen colours
-// back and shows it again. Frameless and maximised; closing unloads it, so the
-// next picture starts with an empty window.
+// back and shows it again. Maximised, with its title bar (and close box) in
+// view; closing unloads it, so the next picture starts with an empty window.
 class Form6 : public platform::ui::Form {
   Q_OBJECT
  public:

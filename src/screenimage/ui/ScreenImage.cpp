@@ -35,7 +35,6 @@ Form6* TakeScreenImage(shell::Program& program, platform::ui::Form& window, std:
   if (maximise && ScreenImageMonitorAdjustment(prefs::MonAdj.read()) != 1) window.setWindowState(Qt::WindowNoState);
   form6->SetCapture(platform::ui::CaptureForm(window), program.State.Screen.ScaleFactorX,
                     program.State.Screen.ScaleFactorY);
-  form6->setWindowState(Qt::WindowMaximized);
   if (steps.hideBeforeShowing) window.hide();
   form6->show();
   window.hide();

@@ -32,6 +32,7 @@ Form17::Form17(QWidget* parent) : Form(QStringLiteral("Form17"), parent) {
 
   OK = add<ButtonPlus>("OK", nullptr, 2580, 3240, 1680, 480, QStringLiteral("OK"));
   platform::ui::SetTag(OK, QStringLiteral("1000"));
+  OK->setAutoDefault(true);  // Enter presses it
   connect(OK, &ButtonPlus::clicked, this, &Form17::OK_Click);
   ShowSaved();
 }
@@ -44,6 +45,7 @@ void Form17::ShowSaving() {
 void Form17::ShowSaved() {
   Label1->setVisible(false);
   OK->setVisible(true);
+  OK->setFocus();
 }
 
 void Form17::OK_Click() { close(); }

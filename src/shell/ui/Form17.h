@@ -11,7 +11,8 @@ class ButtonPlus;
 namespace shell {
 
 // "SAVING IMAGE": the notice shown while the preview saves its document as a
-// PDF file; it stays until the user presses OK.
+// PDF file; it stays until the user presses OK (or Enter), in front of the
+// preview it belongs to, and goes when that preview closes.
 class Form17 : public platform::ui::Form {
   Q_OBJECT
  public:

@@ -54,9 +54,9 @@ void FormFind::btnFind_Click(int index) {
     document_.ScrollIntoView(s.FindPage, match->rect);
     return;
   }
-  program_.Dialogs.ShowMessageBox(
+  program_.Dialogs.ShowStandardInformation(
       QStringLiteral("Cannot find the string ' ") + text + QStringLiteral(" ' in the document. "),
-      platform::kBoxInformation, QStringLiteral("Not Found"));
+      QStringLiteral("Not Found"));
   s.FindPosition = 0;
 }
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
+#include <QTimer>
 
 #include "platform/Dialogs.h"
 #include "platform/SaveChecks.h"
@@ -51,6 +52,39 @@ void SetBar(Program& program, const char* bar, std::optional<bool> enabled, std:
   if (visible) w->setVisible(*visible);
 }
 
+// Raises a window over its owner whenever the owner is activated (a click
+// on it), and gives it the focus too when the owner takes no input of its own
+// meanwhile. Window managers keep a window above its owner, but not all keep
+// it above an owner that is itself kept above a third window.
+class KeepInFront : public QObject {
+ public:
+  KeepInFront(QWidget& owned, bool focus) : QObject(&owned), owned_(owned), focus_(focus) {}
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::WindowActivate && owned_.isVisible())
+      QTimer::singleShot(0, &owned_, [this] {
+        if (focus_) platform::ui::BringToFront(owned_);
+        else owned_.raise();
+      });
+    return false;
+  }
+
+ private:
+  QWidget& owned_;
+  bool focus_;
+};
+
+// Makes `window` belong to `owner` while staying a window of its own: the
+// window system keeps it in front of its owner (X window managers learn a
+// window's owner only for a dialog window), the program brings it forward
+// whenever the owner is activated, and it goes with its owner. `buttons`:
+// the title bar's buttons besides the close box.
+void BelongTo(QWidget& window, QWidget& owner, bool takeFocus, Qt::WindowFlags buttons = {}) {
+  if (window.parentWidget() == &owner) return;
+  window.setParent(&owner, Qt::Dialog | buttons);
+  owner.installEventFilter(new KeepInFront(window, takeFocus));
+}
+
 }  // namespace
 
 FormVS::FormVS(Program& program, QWidget* parent)
@@ -78,6 +112,16 @@ FormVS::FormVS(Program& program, QWidget* parent)
 
 void FormVS::ShowDocument(platform::Document document) {
   VS->SetDocument(std::move(document));
+  // The worksheet and the affidavits are previewed from the frame, which
+  // shows no sheet meanwhile: the preview belongs to the frame and keeps its
+  // front, and the frame takes no input until the preview closes.
+  const QString& kind = program_.State.PreviewReportKind;
+  QWidget* frame = program_.Find(QStringLiteral("MDIForm1"));
+  if ((kind == QLatin1String("WS") || kind == QLatin1String("FD")) && frame && frame->isVisible() &&
+      parentWidget() != frame) {
+    BelongTo(*this, *frame, true, Qt::WindowMinMaxButtonsHint);
+    setWindowModality(Qt::WindowModal);
+  }
   program_.FitOnOpening(*this);
   platform::ui::BringToFront(*this);
 }
@@ -112,6 +156,8 @@ void FormVS::ReturnToCaller() {
 void FormVS::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  // The PDF notice goes with the preview it belongs to.
+  if (auto* notice = findChild<Form17*>(QString(), Qt::FindDirectChildrenOnly)) notice->close();
   VS->Clear();
   // The preview was fitted without the monitor adjustment: the factors the
   // other windows read are those of the screen and the adjustment again.
@@ -177,6 +223,7 @@ void FormVS::SaveAsPDFile_Click() {
 
   auto* notice = program_.Load<Form17>(QStringLiteral("Form17"));
   if (notice) {
+    BelongTo(*notice, *this, false);
     program_.FitFormToScreen(*notice);
     notice->show();
     notice->ShowSaving();

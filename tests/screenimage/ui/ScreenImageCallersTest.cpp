@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGroupBox>
 #include <QTest>
 
 #include "calculators/ui/CalculatorWindow.h"
@@ -12,6 +13,7 @@
 #include "screenimage/ui/Form6.h"
 #include "support/PdfText.h"
 #include "support/TestEnvironment.h"
+#include "support/ui/Layout.h"
 #include "support/ui/ProgramFixture.h"
 #include "tools/ui/FormDepends.h"
 #include "tools/ui/FormOnight.h"
@@ -37,10 +39,17 @@ const Caller kCallers[] = {
     {"FormDepends", "PrintRevised", 22, {"Calculate", "Reset"}, false, false},
 };
 
-struct ScreenImageCallersTest : ::testing::Test, ProgramFixture {
-  static void SetUpTestSuite() { platform::RegisterTahomaIfMissing(); }
+// Opens the callers and takes their pictures.
+struct CallerRun : ProgramFixture {
+  CallerRun() { platform::RegisterTahomaIfMissing(); }
 
   platform::ui::Form* Open(const QString& name) {
+    if (name == "Form1") {
+      auto* express = program.Load<platform::ui::Form>(name);
+      program.FitFormToScreen(*express);
+      express->show();
+      return express;
+    }
     if (name == "FormOnight") return tools::ui::OpenOvernightEstimator(program);
     if (name == "FormDepends") return tools::ui::OpenDependsCalculator(program, {});
     return calculators::ui::OpenCalculator(program, name, 1);
@@ -50,6 +59,8 @@ struct ScreenImageCallersTest : ::testing::Test, ProgramFixture {
     return program.Find<screenimage::ui::Form6>(QStringLiteral("Form6"));
   }
 };
+
+struct ScreenImageCallersTest : ::testing::Test, CallerRun {};
 
 // Each window's picture item opens Form6 with the window's code; the window
 // waits hidden in its print appearance, and leaving Form6 gives it back
@@ -139,5 +150,48 @@ TEST_F(ScreenImageCallersTest, AScreenImagePrintsToAPdfFileWithNoPrinterInstalle
   if (!sizes) GTEST_SKIP() << "pdfinfo is not installed";
   EXPECT_EQ(*sizes, QStringList{"792 x 612"});
 }
+
+}  // namespace
+
+namespace {
+
+// A window manager's frame: borders and a title bar.
+const QMargins kWindowManagerFrame(4, 28, 4, 4);
+
+struct ScreenImagePlacementTest : ::testing::TestWithParam<shell::ScreenInfo>, CallerRun {
+  ScreenImagePlacementTest() { platform::ui::SetAssumedFrameMargins(kWindowManagerFrame); }
+  ~ScreenImagePlacementTest() override { platform::ui::SetAssumedFrameMargins(QMargins()); }
+};
+
+// From every caller (the Express screen and the side windows), Print Screen
+// Images opens maximised with its title bar (and so its close box) in view,
+// and its panels whole inside what the work area leaves a maximised window
+// below its title bar.
+TEST_P(ScreenImagePlacementTest, OpensMaximisedWithItsTitleBarInView) {
+  program.PinScreen(GetParam());
+  std::vector<std::pair<const char*, const char*>> callers = {{"Form1", "PrintScreenImage"}};
+  for (const Caller& c : kCallers) callers.emplace_back(c.window, c.item);
+  for (const auto& [window, item] : callers) {
+    SCOPED_TRACE(window);
+    platform::ui::Form* w = Open(QLatin1String(window));
+    ASSERT_NE(w, nullptr);
+    screenimage::ui::Form6* form6 = TakePicture(*w, item);
+    ASSERT_NE(form6, nullptr);
+    EXPECT_TRUE(form6->isMaximized());
+    EXPECT_GT(form6->FrameMargins().top(), 0);  // a title bar
+    EXPECT_EQ(form6->windowTitle(), "Print Screen Images");
+    const QSize client = platform::ui::WorkArea(form6).marginsRemoved(kWindowManagerFrame).size();
+    for (QGroupBox* panel : {form6->Frame1, form6->Frame2, form6->Frame3, form6->Frame5})
+      EXPECT_TRUE(QRect(QPoint(), client).contains(panel->geometry()))
+          << panel->objectName().toStdString() << " ends at " << panel->geometry().right() << ", "
+          << panel->geometry().bottom() << " in " << client.width() << " x " << client.height();
+    form6->Command4_Click();
+    DeleteClosed();
+    w->close();
+    DeleteClosed();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenImagePlacementTest, testenv::LayoutScreens(), testenv::ScreenName);
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
+#include <QWindow>
 
 #include "platform/document/DrawingCursor.h"
 #include "platform/ui/ButtonPlus.h"
@@ -171,12 +173,15 @@ TEST_F(PreviewTest, FindFramesEachMatchAndStartsOverAfterAMiss) {
   }
   EXPECT_EQ(vs->VS->ShownPage(), 1);
 
+  // A miss is told in the platform's standard box with the information icon.
+  find.show();
   find.txtFind->setText("pension");
-  find.btnFind_Click(1);
+  QTest::mouseClick(find.btnFind[1], Qt::LeftButton);
   EXPECT_EQ(program.State.FindPage, 0);
   EXPECT_EQ(program.State.FindPosition, 0);
   for (int page = 1; page <= 3; ++page) EXPECT_TRUE(vs->VS->Overlay(page).empty());
-  const auto boxes = dialogs.CallsOf(DialogKind::MessageBox);
+  EXPECT_TRUE(dialogs.CallsOf(DialogKind::MessageBox).empty());
+  const auto boxes = dialogs.CallsOf(DialogKind::Information);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].prompt, "Cannot find the string ' pension ' in the document. ");
   EXPECT_EQ(boxes[0].title, "Not Found");
@@ -231,6 +236,37 @@ TEST_F(PreviewTest, SaveAsPdfWritesTheDocumentAndKeepsTheNoticeUntilOk) {
   ASSERT_EQ(pages->size(), 3);
   EXPECT_TRUE((*pages)[0].contains("The recommended alimony is $2,000 a month."));
   EXPECT_TRUE((*pages)[2].contains("Present value of the alimony award"));
+}
+
+// The notice belongs to the preview: the window system keeps it in front of
+// the preview (its transient parent), Enter presses its OK, and leaving the
+// preview takes a notice still open with it.
+TEST_F(PreviewTest, SavingNoticeBelongsToThePreview) {
+  const QString path = testenv::scratchFolder() + "/Report.pdf";
+  dialogs.AnswerSaveDialog(path);
+  FormVS* vs = OpenPreview("CS");
+  vs->SaveAsPDFile_Click();
+  auto* notice = program.Find<shell::Form17>("Form17");
+  ASSERT_NE(notice, nullptr);
+  ASSERT_TRUE(notice->isWindow());
+  ASSERT_NE(notice->windowHandle(), nullptr);
+  EXPECT_EQ(notice->windowHandle()->transientParent(), vs->windowHandle());
+  EXPECT_EQ(notice->focusWidget(), notice->OK);
+  QTest::keyClick(notice->focusWidget(), Qt::Key_Return);
+  ProgramFixture::DeleteClosed();
+  EXPECT_FALSE(program.IsFormLoaded("Form17"));
+
+  dialogs.AnswerSaveDialog(path);
+  dialogs.AnswerMessageBox(platform::kAnswerYes);  // replace the file just saved
+  vs->SaveAsPDFile_Click();
+  notice = program.Find<shell::Form17>("Form17");
+  ASSERT_NE(notice, nullptr);
+  EXPECT_TRUE(notice->isVisible());
+  vs->Exit_Click();
+  EXPECT_FALSE(notice->isVisible());
+  ProgramFixture::DeleteClosed();
+  EXPECT_FALSE(program.IsFormLoaded("Form17"));
+  EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("; ").toStdString();
 }
 
 // The PDF dialog starts in the folder of the case when the case has a file,
