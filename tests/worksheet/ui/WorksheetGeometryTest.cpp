@@ -128,16 +128,33 @@ TEST_P(WorksheetGeometryTest, NothingOnTheSheetLiesOverAnythingElse) {
       }
     }
 
-  // A label's text fits its own place, so it cannot run under what follows.
+  // A label's text fits its own place, so it cannot run under what follows;
+  // and the words of two captions on one line stay apart.
+  struct Words {
+    QString name;
+    double from, to;  // the text's extent across the sheet, in pixels
+    QRect rect;
+  };
+  std::vector<Words> lines;
   for (QWidget* c : sheet->Controls())
     if (auto* label = qobject_cast<QLabel*>(c); label && label->isVisibleTo(sheet)) {
       const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
       const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000), flags, label->text());
       if (!label->wordWrap()) {
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text().trimmed()), label->width() + 1)
+        const int advance = label->fontMetrics().horizontalAdvance(label->text().trimmed());
+        EXPECT_LE(advance, label->contentsRect().width() + 1)
             << label->objectName().toStdString() << ": " << label->text().toStdString();
+        const QRect room = label->contentsRect().translated(label->mapTo(sheet, QPoint(0, 0)));
+        const double from = label->alignment() & Qt::AlignHCenter ? room.center().x() + 0.5 - advance / 2.0 : room.left();
+        if (!label->text().trimmed().isEmpty())
+          lines.push_back({label->objectName(), from, from + advance, QRect(label->mapTo(sheet, QPoint(0, 0)), label->size())});
       }
       EXPECT_LE(needed.height(), label->height() + 1) << label->objectName().toStdString() << ": " << label->text().toStdString();
+    }
+  for (const Words& a : lines)
+    for (const Words& b : lines) {
+      if (&a == &b || a.from > b.from || a.rect.top() >= b.rect.bottom() || b.rect.top() >= a.rect.bottom()) continue;
+      EXPECT_GE(b.from - a.to, 3) << a.name.toStdString() << " runs into " << b.name.toStdString();
     }
 
   // The rule lines run between the rows, never through a control.
