@@ -6,6 +6,7 @@
 #include "casefile/ui/WindowCaseFields.h"
 #include "platform/ui/Form.h"
 #include "shell/ui/Program.h"
+#include "worksheet/ui/Form9.h"
 
 namespace casefile::ui {
 
@@ -18,11 +19,8 @@ bool RunWorksheet(shell::Program& program, platform::ui::Form& form9, const char
   if (QLatin1String(method) == QLatin1String(method::ApplyWorksheetFont)) {
     const QString name = program.Case.Worksheet.WSFontName;
     if (name.isEmpty()) return true;
-    for (QWidget* control : form9.Controls()) {
-      QFont font = control->font();
-      font.setFamily(name);
-      control->setFont(font);
-    }
+    // As Change Worksheet Font does: the face, and every caption whole in it.
+    if (auto* sheet = qobject_cast<worksheet::ui::Form9*>(&form9)) sheet->ApplyWorksheetFace(name);
   }
   return true;
 }

@@ -1,5 +1,6 @@
 #include "shell/ui/Fitting.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QString>
@@ -118,6 +119,13 @@ ScreenInfo CurrentScreenInfo(const QWidget* window) {
   info.twipsPerPixelX = dpiX > 0 ? 1440.0 / dpiX : 15.0;
   info.twipsPerPixelY = dpiY > 0 ? 1440.0 / dpiY : 15.0;
   return info;
+}
+
+void FitOwnFont(QWidget& window, const QString& face, const ScreenFactors& factors) {
+  QFont own = window.font();
+  own.setFamily(face);
+  own.setPointSizeF(own.pointSizeF() * factors.ScaleFactorMin);
+  window.setFont(own);
 }
 
 void ApplyButtonScheme(QWidget* control) { HandOverButtonScheme(control, ButtonScheme::Read()); }

@@ -32,6 +32,12 @@ void FitFormToScreen(platform::ui::Form& window, ScreenFactors& factors);
 void FitTabFormToScreen(platform::ui::Form& window, ScreenFactors& factors, const ScreenInfo& screen);
 void FitTabFormToScreen(platform::ui::Form& window, ScreenFactors& factors);
 
+// The window's own font (the one the window itself draws with, not its
+// controls'): takes `face` and its size times the common factor. The fitting
+// of the worksheet and of the affidavit pages adds this to FitFormToScreen,
+// which scales the controls' fonts only.
+void FitOwnFont(QWidget& window, const QString& face, const ScreenFactors& factors);
+
 // The button look: the five button preferences as stored texts.
 struct ButtonScheme {
   QString theme, back, fore, visualStyle, borderStyle;

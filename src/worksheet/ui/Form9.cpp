@@ -33,6 +33,7 @@ constexpr platform::OleColor kGreyBack = platform::Rgb(128, 128, 128);       // 
 constexpr double kColumnX[3] = {7230, 8610, 9990};
 constexpr double kCellWidth = 1380;  // the columns' pitch: neighbouring cells share an edge
 constexpr double kCellHeight = 285;
+constexpr int kHeadMarginPx = 2;  // each side of a column head's caption
 constexpr double kTextLeft = 1005;
 constexpr double kTextRight = 7130;
 constexpr double kRuleLeft = 990;
@@ -220,6 +221,8 @@ double Form9::BuildLines(double top) {
           auto* l = add<QLabel>(next(), nullptr, kColumnX[c], top, kCellWidth, 240, QString::fromLatin1(heads[c]));
           l->setFont(SheetFont(8.25, true));
           l->setAlignment(Qt::AlignCenter);
+          // Neighbouring heads share an edge: a margin keeps their words apart.
+          l->setContentsMargins(kHeadMarginPx, 0, kHeadMarginPx, 0);
         }
         top += 270;
         rule(top - 15);

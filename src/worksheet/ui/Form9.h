@@ -64,6 +64,12 @@ class Form9 : public platform::ui::Form {
   // boxes fitted; the result is the layout Full Size returns to.
   void FitWorksheetWindow();
 
+  // The worksheet face on every control (Change Worksheet Font, and a case
+  // file's font when it is opened): each control at the sheet's size for it
+  // (its fitted size at the sheet's scale), less for a caption that the face
+  // would make too wide for its place, so that every caption shows whole.
+  void ApplyWorksheetFace(const QString& face);
+
   // The field-length guard of the six caption boxes (on each key-down).
   void LimitLength(QLineEdit* box, int keyCode);
   LengthGuard Guard;
@@ -92,6 +98,8 @@ class Form9 : public platform::ui::Form {
   void BuildClosing(double top);
   void BuildMenus();
   void ScaleWorksheet();
+  // Every control at the sheet's size for it, then the captions fitted.
+  void SizeSheetFonts();
   void RememberFittedLayout();
 
   shell::Program& program_;

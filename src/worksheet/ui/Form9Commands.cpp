@@ -4,6 +4,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/ui/CaptionFit.h"
+#include "shell/ui/Fitting.h"
 #include "shell/ui/FormVS.h"
 #include "shell/ui/Program.h"
 #include "shell/ui/ShellDialogs.h"
@@ -38,9 +39,7 @@ void Form9::FitWorksheetWindow() {
   platform::ui::SetLeft(this, 0);
   platform::ui::SetTop(this, 0);
   StartWorksheetValues(program_.Case.Worksheet);
-  QFont f = font();
-  f.setFamily(program_.Case.Worksheet.WSFontName);
-  setFont(f);
+  shell::FitOwnFont(*this, program_.Case.Worksheet.WSFontName, factors);
   for (LineEnds& line : L) line = FitLine(line, factors);
   for (Box b : {Box::WSFatherDays, Box::WSMotherDays, Box::WSNumMinors}) {
     QLineEdit* box = BoxControl(b);
@@ -50,6 +49,7 @@ void Form9::FitWorksheetWindow() {
     frame->Adopt(*this);
     frame->FitFrame(factors);
   }
+  platform::ui::FitCaptionFonts(Controls());  // sizes scaled in points may not scale their text alike
   RememberFittedLayout();
   update();
 }
@@ -71,11 +71,10 @@ void Form9::ScaleWorksheet() {
   for (size_t i = 0; i < controls.size() && i < fitted_.size(); ++i) {
     const ControlGeometry g = SheetGeometry(fitted_[i], scale);
     platform::ui::Place(controls[i], g.left, g.top, g.width, g.height);
-    if (g.fontSize > 0) platform::ui::SetFontSize(controls[i], g.fontSize);
   }
   for (size_t i = 0; i < L.size(); ++i) L[i] = SheetLine(fittedLines_[i], scale);
   platform::ui::Place(this, 0, 0, fittedWidth_ * scale, fittedHeight_ * scale);
-  platform::ui::FitCaptionFonts(controls);  // sizes scaled in points may not scale their text alike
+  SizeSheetFonts();  // sizes scaled in points may not scale their text alike
   show();
   platform::ui::SetTop(this, 0);
   update();
@@ -92,14 +91,26 @@ void Form9::ChangeFont_Click() {
   ws.WSFontName = choice->face;
   ws.WSFontSize = choice->size;
   program_.Printer.SetFontSize(choice->size);
-  // The fields take the face; their sizes on screen stay, but for a caption
-  // that the face makes too wide.
+  ApplyWorksheetFace(choice->face);
+}
+
+void Form9::ApplyWorksheetFace(const QString& face) {
   for (QWidget* c : Controls()) {
     QFont f = c->font();
-    f.setFamily(choice->face);
+    f.setFamily(face);
     c->setFont(f);
   }
-  platform::ui::FitCaptionFonts(Controls());
+  SizeSheetFonts();
+}
+
+void Form9::SizeSheetFonts() {
+  const double scale = SheetScale(program_.Case.Worksheet);
+  const std::vector<QWidget*>& controls = Controls();
+  for (size_t i = 0; i < controls.size() && i < fitted_.size(); ++i) {
+    const double points = SheetGeometry(fitted_[i], scale).fontSize;
+    if (points > 0) platform::ui::SetFontSize(controls[i], points);
+  }
+  platform::ui::FitCaptionFonts(controls);
 }
 
 // --- preview, help, quit ---------------------------------------------------------

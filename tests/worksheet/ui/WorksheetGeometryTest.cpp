@@ -3,12 +3,15 @@
 // line runs through a control.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRect>
 
 #include "platform/Fonts.h"
+#include "support/TestEnvironment.h"
 #include "support/ui/ProgramFixture.h"
 #include "worksheet/ui/Form9.h"
 #include "worksheet/ui/OpenWorksheet.h"
@@ -47,12 +50,37 @@ bool StandsInItsInstruction(const Placed& box, const Placed& label) {
 }
 
 // The sheet as the user may see it: as fitted, reduced by "Reduce Sheet
-// Size", and in a face wider than Tahoma chosen with "Change Worksheet Font".
-enum class Sheet { FullSize, Reduced, WideFace };
+// Size", in a face wider than Tahoma chosen with "Change Worksheet Font", and
+// after opening a case saved in such a face in an earlier session.
+enum class Sheet { FullSize, Reduced, WideFace, OpenedWideFace };
+const char* SheetName(Sheet sheet) {
+  switch (sheet) {
+    case Sheet::Reduced: return "Reduced";
+    case Sheet::WideFace: return "WideFace";
+    case Sheet::OpenedWideFace: return "OpenedWideFace";
+    default: return "";
+  }
+}
 struct Screen {
   QSize size;
   Sheet sheet;
 };
+
+// A case saved from the worksheet in a face wider than Tahoma, as an earlier
+// session leaves it.
+QString CaseSavedInAWideFace() {
+  const QString path = QDir(testenv::scratchFolder()).filePath(QStringLiteral("Wide face.PVX"));
+  QFile::remove(path);
+  ProgramFixture earlier;
+  worksheet::ui::FitWorksheetWindow(earlier.program);
+  auto* sheet = earlier.program.Find<Form9>(QStringLiteral("Form9"));
+  earlier.dialogs.AnswerFontDialog(platform::FontChoice{QStringLiteral("DejaVu Sans"), 10});
+  sheet->ChangeFont->trigger();
+  earlier.dialogs.AnswerSaveDialog(path);
+  sheet->SaveWorksheet->trigger();
+  EXPECT_TRUE(QFile::exists(path));
+  return path;
+}
 
 class WorksheetGeometryTest : public ::testing::TestWithParam<Screen> {
  protected:
@@ -70,6 +98,12 @@ TEST_P(WorksheetGeometryTest, NothingOnTheSheetLiesOverAnythingElse) {
   if (GetParam().sheet == Sheet::WideFace) {
     run.dialogs.AnswerFontDialog(platform::FontChoice{QStringLiteral("DejaVu Sans"), 10});
     sheet->ChangeFont_Click();
+  }
+  if (GetParam().sheet == Sheet::OpenedWideFace) {
+    run.dialogs.AnswerOpenDialog(CaseSavedInAWideFace());
+    sheet->OpenWorksheet->trigger();
+    ASSERT_EQ(run.program.Case.Worksheet.WSFontName, "DejaVu Sans");
+    ASSERT_EQ(sheet->BoxControl(worksheet::Box::WSCourt)->font().family(), "DejaVu Sans");
   }
   const std::vector<Placed> placed = PlacedControls(*sheet);
   ASSERT_GT(placed.size(), 200u);
@@ -94,16 +128,33 @@ TEST_P(WorksheetGeometryTest, NothingOnTheSheetLiesOverAnythingElse) {
       }
     }
 
-  // A label's text fits its own place, so it cannot run under what follows.
+  // A label's text fits its own place, so it cannot run under what follows;
+  // and the words of two captions on one line stay apart.
+  struct Words {
+    QString name;
+    double from, to;  // the text's extent across the sheet, in pixels
+    QRect rect;
+  };
+  std::vector<Words> lines;
   for (QWidget* c : sheet->Controls())
     if (auto* label = qobject_cast<QLabel*>(c); label && label->isVisibleTo(sheet)) {
       const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
       const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000), flags, label->text());
       if (!label->wordWrap()) {
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text().trimmed()), label->width() + 1)
+        const int advance = label->fontMetrics().horizontalAdvance(label->text().trimmed());
+        EXPECT_LE(advance, label->contentsRect().width() + 1)
             << label->objectName().toStdString() << ": " << label->text().toStdString();
+        const QRect room = label->contentsRect().translated(label->mapTo(sheet, QPoint(0, 0)));
+        const double from = label->alignment() & Qt::AlignHCenter ? room.center().x() + 0.5 - advance / 2.0 : room.left();
+        if (!label->text().trimmed().isEmpty())
+          lines.push_back({label->objectName(), from, from + advance, QRect(label->mapTo(sheet, QPoint(0, 0)), label->size())});
       }
       EXPECT_LE(needed.height(), label->height() + 1) << label->objectName().toStdString() << ": " << label->text().toStdString();
+    }
+  for (const Words& a : lines)
+    for (const Words& b : lines) {
+      if (&a == &b || a.from > b.from || a.rect.top() >= b.rect.bottom() || b.rect.top() >= a.rect.bottom()) continue;
+      EXPECT_GE(b.from - a.to, 3) << a.name.toStdString() << " runs into " << b.name.toStdString();
     }
 
   // The rule lines run between the rows, never through a control.
@@ -126,11 +177,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn([] {
       std::vector<Screen> screens;
       for (QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)})
-        for (Sheet sheet : {Sheet::FullSize, Sheet::Reduced, Sheet::WideFace}) screens.push_back({size, sheet});
+        for (Sheet sheet : {Sheet::FullSize, Sheet::Reduced, Sheet::WideFace, Sheet::OpenedWideFace})
+          screens.push_back({size, sheet});
       return screens;
     }()),
     [](const auto& info) {
-      const char* sheet = info.param.sheet == Sheet::Reduced ? "Reduced" : info.param.sheet == Sheet::WideFace ? "WideFace" : "";
+      const char* sheet = SheetName(info.param.sheet);
       return QStringLiteral("At%1x%2%3").arg(info.param.size.width()).arg(info.param.size.height()).arg(sheet).toStdString();
     });
 

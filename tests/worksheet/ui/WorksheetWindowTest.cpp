@@ -287,6 +287,8 @@ TEST_F(WorksheetWindowTest, FileCommandsReachTheCaseFileDialogs) {
 }
 
 TEST_F(WorksheetWindowTest, ChangeFontOffersFacesAtTenPointsAndCancelKeepsTheFont) {
+  std::vector<double> fitted;
+  for (QWidget* c : sheet.Controls()) fitted.push_back(platform::ui::FontSize(c));
   dialogs.AnswerFontDialog(std::nullopt);
   sheet.ChangeFont->trigger();
   EXPECT_EQ(program.Case.Worksheet.WSFontName, "Tahoma");
@@ -307,6 +309,14 @@ TEST_F(WorksheetWindowTest, ChangeFontOffersFacesAtTenPointsAndCancelKeepsTheFon
   EXPECT_TRUE(dialogs.CallsOf(DialogKind::Font).back().font.faceOnly);
   EXPECT_EQ(program.Case.Worksheet.WSFontName, "DejaVu Sans");
   EXPECT_EQ(run.Box(Box::WSCourt)->font().family(), "DejaVu Sans");
+  // Back in Tahoma, the captions narrowed for the wider face have their sizes back.
+  int narrowed = 0;
+  for (size_t i = 0; i < fitted.size(); ++i) narrowed += platform::ui::FontSize(sheet.Controls()[i]) < fitted[i];
+  EXPECT_GT(narrowed, 0);
+  dialogs.AnswerFontDialog(platform::FontChoice{"Tahoma", 10});
+  sheet.ChangeFont->trigger();
+  for (size_t i = 0; i < fitted.size(); ++i)
+    EXPECT_DOUBLE_EQ(platform::ui::FontSize(sheet.Controls()[i]), fitted[i]) << sheet.Controls()[i]->objectName().toStdString();
 }
 
 // A service box clicked once is ticked and prints its mark on the notice; a

@@ -6,6 +6,7 @@
 
 #include "affidavit/screens/ui/AffidavitPage.h"
 #include "income/ui/IncomeReportCommand.h"
+#include "shell/ui/Fitting.h"
 #include "shell/ui/Program.h"
 #include "worksheet/ui/MDIForm1.h"
 
@@ -82,6 +83,10 @@ void FitAffidavitPages(shell::Program& program) {
     p->RecordFit(program.State.Screen);
     p->hide();
   }
+  // The pages' own fonts follow the affidavit face and the common factor of
+  // the last page's fit; the controls' fonts were scaled by the fit itself.
+  for (PageId page : kAllPages)
+    if (AffidavitPage* p = Page(program, page)) shell::FitOwnFont(*p, vars.FDFontName, program.State.Screen);
 }
 
 void RunAffidavit(shell::Program& program, bool longForm) {

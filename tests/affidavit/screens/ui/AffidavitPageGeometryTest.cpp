@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +11,7 @@
 #include "affidavit/screens/ui/AffidavitPage.h"
 #include "affidavit/screens/ui/AffidavitPages.h"
 #include "platform/Fonts.h"
+#include "support/TestEnvironment.h"
 #include "support/ui/ProgramFixture.h"
 
 using namespace affidavit;
@@ -38,11 +41,29 @@ QString Caption(QWidget* w) {
 }
 
 // The pages as the user may see them: after the start-up fit, reduced by
-// "Reduce Sheet Size", and in a face wider than Tahoma chosen with "Change
-// Affidavit Font" on each form.
-enum class Sheet { FullSize, Reduced, WideFace };
+// "Reduce Sheet Size", in a face wider than Tahoma chosen with "Change
+// Affidavit Font" on each form, and after opening a data file saved in such a
+// face in an earlier session.
+enum class Sheet { FullSize, Reduced, WideFace, OpenedWideFace };
 
-void Prepare(shell::Program& program, platform::ScriptedDialogs& dialogs, Sheet sheet) {
+// A long-form data file saved in a face wider than Tahoma, as an earlier
+// session on the same screen leaves it.
+QString DataFileInAWideFace(const shell::ScreenInfo& screen) {
+  const QString path = QDir(testenv::scratchFolder()).filePath(QStringLiteral("Wide face.FIN"));
+  QFile::remove(path);
+  ProgramFixture earlier;
+  earlier.program.PinScreen(screen);
+  FitAffidavitPages(earlier.program);
+  RunAffidavit(earlier.program, true);
+  earlier.dialogs.AnswerFontDialog(platform::FontChoice{QStringLiteral("DejaVu Sans"), 9});
+  Page(earlier.program, PageId::Form12)->ChangeFont_Click();
+  earlier.dialogs.AnswerSaveDialog(path);
+  Page(earlier.program, PageId::Form12)->SaveFinDec_Click();
+  EXPECT_TRUE(QFile::exists(path));
+  return path;
+}
+
+void Prepare(shell::Program& program, platform::ScriptedDialogs& dialogs, Sheet sheet, const shell::ScreenInfo& screen) {
   if (sheet == Sheet::Reduced) {
     RunAffidavit(program, true);
     Page(program, PageId::Form12)->ZoomIn_Click();
@@ -54,22 +75,30 @@ void Prepare(shell::Program& program, platform::ScriptedDialogs& dialogs, Sheet 
       Page(program, page)->ChangeFont_Click();
     }
   }
+  if (sheet == Sheet::OpenedWideFace) {
+    RunAffidavit(program, false);
+    dialogs.AnswerOpenDialog(DataFileInAWideFace(screen));
+    dialogs.AnswerMessageBox(platform::kAnswerOk);
+    Page(program, PageId::Form121)->OpenFinDec_Click();
+    ASSERT_EQ(program.Case.AffidavitPages.FDFontName, "DejaVu Sans");
+  }
 }
 
 // Every caption of the four pages is whole on the screens the program is laid
 // out for: one line within its control's width, a broken caption within its
 // height.
-TEST(AffidavitPageGeometry, EveryCaptionWholeFullSizeReducedAndInAWideFace) {
+TEST(AffidavitPageGeometry, EveryCaptionWholeFullSizeReducedAndInAWideFaceChosenOrOpened) {
   platform::RegisterTahomaIfMissing();
   const shell::ScreenInfo screens[] = {{800, 600, 15, 15}, {1024, 768, 15, 15}, {1920, 1080, 15, 15}};
   for (const shell::ScreenInfo& screen : screens)
-    for (Sheet sheet : {Sheet::FullSize, Sheet::Reduced, Sheet::WideFace}) {
+    for (Sheet sheet : {Sheet::FullSize, Sheet::Reduced, Sheet::WideFace, Sheet::OpenedWideFace}) {
+      const char* names[] = {"", " reduced", " wide face", " opened in a wide face"};
       SCOPED_TRACE(std::to_string(int(screen.widthPx)) + "x" + std::to_string(int(screen.heightPx)) +
-                   (sheet == Sheet::Reduced ? " reduced" : sheet == Sheet::WideFace ? " wide face" : ""));
+                   names[int(sheet)]);
       ProgramFixture f;
       f.program.PinScreen(screen);
       FitAffidavitPages(f.program);
-      Prepare(f.program, f.dialogs, sheet);
+      Prepare(f.program, f.dialogs, sheet, screen);
       for (PageId id : {PageId::Form12, PageId::Form122, PageId::Form121, PageId::Form123}) {
         AffidavitPage* page = Page(f.program, id);
         ASSERT_NE(page, nullptr);
