@@ -194,7 +194,7 @@ TEST(CaseFileOpen, RefusedFilesNameTheBlockOrPositionAndChangeNothing) {
     ASSERT_TRUE(o.error);
     EXPECT_TRUE(o.error->message.contains(QLatin1String(c.named))) << o.error->message.toStdString();
     EXPECT_TRUE(o.error->message.contains(QLatin1String("Refused.PVX")));
-    EXPECT_EQ(o.error->message.contains(QLatin1String("$1,000,000,000,000 or more")), c.beyondLimit);
+    EXPECT_EQ(o.error->message.contains(QLatin1String("above $999,999,999,999")), c.beyondLimit);
     // Nothing changed, not even the income windows' entry period.
     EXPECT_TRUE(o.fields.Log.empty());
     EXPECT_EQ(o.fields.Texts().size(), 1u);

@@ -104,6 +104,31 @@ TEST_F(WindowGeometryTest, IncomeLeadersEndAtTheAmountColumn) {
   }
 }
 
+// Each row caption of both windows is spelled whole and stands whole before
+// its leader at every screen size.
+TEST_F(WindowGeometryTest, RowCaptionsAreWholeInBothWindows) {
+  for (const shell::ScreenInfo& screen : kScreens) {
+    Form13 claim(vars, Services());
+    Form14 payer(vars, Services());
+    for (IncomeWindow* w : {static_cast<IncomeWindow*>(&claim), static_cast<IncomeWindow*>(&payer)}) {
+      SCOPED_TRACE(SizeName(screen) + " " + w->Name().toStdString());
+      shell::ScreenFactors factors;
+      shell::FitTabFormToScreen(*w, factors, screen);
+      w->show();
+      for (const Row& r : kRows) {
+        const QLabel* caption = w->RowLabels[size_t(r.label)];
+        QString words = caption->text();
+        while (words.endsWith(QLatin1Char('.'))) words.chop(1);
+        EXPECT_LE(caption->fontMetrics().horizontalAdvance(words), caption->width())
+            << caption->objectName().toStdString();
+      }
+      EXPECT_TRUE(w->RowLabels[19]->text().startsWith(
+          QStringLiteral("Court-Ordered Support Paid For Children From Other Relationships.")));
+      w->hide();
+    }
+  }
+}
+
 // The area of a frame's caption.
 QRect CaptionOf(QGroupBox* frame) {
   QStyleOptionGroupBox option;
