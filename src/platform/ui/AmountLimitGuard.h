@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFocusEvent;
 class QLineEdit;
 
 namespace platform {
@@ -26,8 +27,14 @@ class AmountLimitGuard : public QObject {
   // `tooLarge` after the box shows its earlier text.
   static AmountLimitGuard* Attach(QLineEdit* box, std::function<void()> tooLarge);
   // The same, the edit taken back reported as an "Entry Error" with
-  // AmountTooLargeMessage in `dialogs`.
+  // AmountTooLargeMessage in `dialogs`. The box also refuses, as the user
+  // leaves it, a text that is neither a number nor blank: the "Entry Error"
+  // with NotANumberMessage, the text kept and selected, the focus back.
   static AmountLimitGuard* Attach(QLineEdit* box, Dialogs& dialogs);
+
+  // Whether a focus change is the user entering or leaving a box within its
+  // window: not the window's own activation, nor a menu opening.
+  static bool EntersOrLeaves(const QFocusEvent* event);
 
   // For a box that handles its own edits (EntryBox): a guard that does not
   // watch the edits itself; TakeBackTooLarge, called on each edit, takes the
@@ -35,12 +42,16 @@ class AmountLimitGuard : public QObject {
   static AmountLimitGuard* Track(QLineEdit* box);
   bool TakeBackTooLarge();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   explicit AmountLimitGuard(QLineEdit* box);
 
   QLineEdit* box_;
   QString accepted_;  // the latest text within the limit
   std::function<void()> tooLarge_;
+  Dialogs* dialogs_ = nullptr;  // set: refuses a text that is not a number when left
 };
 
 }  // namespace platform::ui

@@ -16,11 +16,7 @@ bool IsEnter(const QKeyEvent* event) {
   return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-// Focus moves within the window; not the window's own activation or a menu.
-bool EntersOrLeaves(const QFocusEvent* event) {
-  const Qt::FocusReason r = event->reason();
-  return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
-}
+bool EntersOrLeaves(const QFocusEvent* event) { return AmountLimitGuard::EntersOrLeaves(event); }
 
 }  // namespace
 

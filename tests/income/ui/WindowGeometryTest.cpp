@@ -11,7 +11,9 @@
 #include "income/ui/IncomeWindowFixture.h"
 #include "platform/Fonts.h"
 #include "platform/ui/ButtonPlus.h"
+#include "platform/ui/TabControl.h"
 #include "shell/ui/Fitting.h"
+#include "support/ui/Pictures.h"
 
 using namespace income;
 using namespace incometest;
@@ -124,6 +126,10 @@ TEST_F(WindowGeometryTest, RowCaptionsAreWholeInBothWindows) {
       }
       EXPECT_TRUE(w->RowLabels[19]->text().startsWith(
           QStringLiteral("Court-Ordered Support Paid For Children From Other Relationships.")));
+      if (w == &payer && screen.widthPx == 800) {
+        w->SSTab1->SetTab(3);
+        EXPECT_TRUE(testenv::SavePicture(w->grab().toImage(), "income-window-other-party-tab3-800x600.png"));
+      }
       w->hide();
     }
   }
