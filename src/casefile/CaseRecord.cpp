@@ -193,7 +193,7 @@ platform::SequentialResult<CheckedCase> CheckCase(const platform::SequentialReco
         out.text = AsText(v);
         if (HoldsAmount(p) && platform::ReadAmount(out.text).kind == platform::AmountReading::TooLarge)
           return Refusal(record.path(), p, v,
-                         QStringLiteral("an amount box takes no %1").arg(platform::BeyondTheLimitText()));
+                         QStringLiteral("no amount box takes %1").arg(platform::BeyondTheLimitText()));
         if (p.onReading == OnReading::StateTaxText) out.text = StateTaxChoice(out.text);
         break;
       case OnReading::ServiceTickText: out.text = AsText(ServiceValue(v)); break;
