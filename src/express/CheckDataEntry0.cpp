@@ -162,6 +162,10 @@ class Check0 {
 std::int16_t CheckDataEntry0(ExpressFields& form1, casevars::CaseVars& cv, Prompter& prompter,
                              const Check0Mode& mode) {
   const bool affidavit = mode.FDTaxCheckMode == 1;
+  // The runs read the income and business windows: none reads a box that
+  // shows what the box refuses.
+  if (const QString refused = form1.RefusedIncomeEntry(); !refused.isEmpty())
+    return FailRule(form1, prompter, {}, refused);
   Check0 check(form1, cv, prompter, affidavit);
   const bool claimBlock = !affidavit || mode.FAClaim;
   const bool payerBlock = !affidavit || mode.FAOther;

@@ -32,7 +32,8 @@ struct Check0Mode {
   bool FAOther = false;
 };
 
-// Filing status, incomes, children counts, children under 17, day care.
+// Income entries the income and business windows refuse, filing status,
+// incomes, children counts, children under 17, day care.
 std::int16_t CheckDataEntry0(ExpressFields& form1, casevars::CaseVars& cv, Prompter& prompter,
                              const Check0Mode& mode = {});
 // Children counts again, custody, time-sharing, split counts, day care credit

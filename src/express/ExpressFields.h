@@ -73,6 +73,12 @@ class ExpressFields {
   // Shows the window modeless and brings it to the front (the affidavit's tax
   // estimate brings the Express screen forward before some messages).
   virtual void Show() = 0;
+
+  // The entry message for a box of the income and business windows that
+  // holds an entry it refuses (a negative where none can be, a text that is
+  // not a number, an amount past the limit), naming the window and the box's
+  // caption; empty when every box holds what it takes. No run starts then.
+  virtual QString RefusedIncomeEntry() const { return {}; }
 };
 
 // Every control name of the Express screen that the plain-code routines read
@@ -108,6 +114,9 @@ class FakeExpressFields final : public ExpressFields {
   void SetComboText(const QString& name, const QString& text) { combos_[name] = text; }
   void SetMenuChecked(const QString& name, bool checked) { menus_[name] = checked; }
   std::uint32_t BackColor(const QString& name, int index = kNoIndex) const;
+
+  QString RefusedIncomeEntry() const override { return RefusedIncome; }
+  QString RefusedIncome;
 
   // The control that has the focus: "" before any focus move.
   QString Focus;

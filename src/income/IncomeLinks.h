@@ -47,6 +47,9 @@ class BusinessLink {
   // otherwise. The business window, closing, writes the party's yearly
   // business income through the income window's Yearly_Click.
   virtual void ShowBusinessWindow(casevars::Party, bool /*jointFiler*/) {}
+  // The entry message for a shown box of the business window that holds an
+  // entry it refuses, naming the box; empty when none does.
+  virtual QString RefusedEntry(casevars::Party) const { return {}; }
 };
 
 // The Impute Income window.

@@ -97,7 +97,7 @@ TEST(TransferToExpress, WritesTheDeclarantsWindowFromThePageInUse) {
     s.pages.SetValue(E(page, "S1FileOp", 3), 1);
     s.pages.SetText(E(page, "S2", c.form == 1 ? 47 : 41), QStringLiteral("$45"));
     s.pages.SetText(E(page, "S1T", 0), QStringLiteral("3"));
-    TransferDataToExpressForm(s.context);
+    ASSERT_TRUE(TransferDataToExpressForm(s.context, s.dialogs));
 
     const char* w = c.claimant ? "Form13" : "Form14";
     const QString p = c.claimant ? QStringLiteral("Claim") : QStringLiteral("Payer");

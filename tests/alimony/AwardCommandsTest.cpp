@@ -16,7 +16,7 @@ TEST(AwardCommands, NewAwardReadAsAYearlyAmount) {
       {"", std::nullopt, "Please Enter The New Alimony", true},
       {"abc", std::nullopt, "Please Enter The New Alimony", true},
       {"-5", std::nullopt, "Alimony Must Be $0 or Greater", false},
-      {"1e300", std::nullopt, "This amount is too large. Please enter an amount below $1,000,000,000,000.", true},
+      {"1e300", std::nullopt, "This amount is too large. Please enter an amount of $999,999,999,999 or less.", true},
   };
   for (const auto& r : rows) {
     const alimony::NewAwardReading read = alimony::ReadNewAward(r.text);

@@ -108,7 +108,7 @@ TEST(FinancialCalculator, Messages) {
       // Paying back less than borrowed implies a negative rate.
       {2, {"100000", "360", "200", ""}, kFinNoAnswer, -1},
       // Entries within the program's amount limit; an answer beyond it is none.
-      {1, {"1000000000000", "360", "6", ""}, "This amount is too large. Please enter an amount below $1,000,000,000,000.", 0},
+      {1, {"1000000000000", "360", "6", ""}, "This amount is too large. Please enter an amount of $999,999,999,999 or less.", 0},
 
       {3, {"100000", "360", "200", "12"}, kFinNoAnswer, -1},
   };

@@ -97,7 +97,7 @@ TEST(PensionValue, EntryChecks) {
       {"amount and a word", [](PensionEntries& e) { e.PensionAmount = "1250 dollars"; },
        "Please ReEnter The Gross Pension Amount Per Month", "PensionAmount"},
       {"amount 1e308", [](PensionEntries& e) { e.PensionAmount = "1e308"; },
-       "This amount is too large. Please enter an amount below $1,000,000,000,000.", "PensionAmount"},
+       "This amount is too large. Please enter an amount of $999,999,999,999 or less.", "PensionAmount"},
       {"discount rate 1", [](PensionEntries& e) { e.DiscountRate = "1"; },
        "Please ReEnter The Discount Rate(As A Decimal)", "DiscountRate"},
       {"tax rate as percent", [](PensionEntries& e) { e.TaxRate = "5"; },

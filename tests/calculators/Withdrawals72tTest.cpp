@@ -137,7 +137,7 @@ TEST(Withdrawals72t, EntryChecks) {
   constexpr const char* kBalance = "Please ReEnter The Current IRA Amount";
   constexpr const char* kRate = "Please ReEnter The Interest Rate(As A Percentage)";
   constexpr const char* kGain = "Please ReEnter Annual Gain of the IRA (As A Percentage)";
-  constexpr const char* kTooLarge = "This amount is too large. Please enter an amount below $1,000,000,000,000.";
+  constexpr const char* kTooLarge = "This amount is too large. Please enter an amount of $999,999,999,999 or less.";
   const struct { const char* name; void (*change)(Withdrawal72tEntries&); const char* message; const char* field; } cases[] = {
       {"age 18", [](Withdrawal72tEntries& e) { e.CurrentAgeYrs = "18"; }, nullptr, nullptr},
       {"age 17.9", [](Withdrawal72tEntries& e) { e.CurrentAgeYrs = "17.9"; }, kAge, "CurrentAgeYrs"},

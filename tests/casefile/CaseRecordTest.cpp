@@ -171,7 +171,7 @@ TEST(CaseFileOpen, RefusedFilesNameTheBlockOrPositionAndChangeNothing) {
     const char* named;            // in the message
     const char* why = "not an amount";  // the amount refusals' words
   };
-  const char* const kBeyond = "$1,000,000,000,000 or more";
+  const char* const kBeyond = "an amount above $999,999,999,999";
   const char* const kBelowZero = "an amount below zero";
   const QStringList hand = HandTokens();
   const Case cases[] = {

@@ -53,7 +53,7 @@ class NetIncomeCommandsTest : public ::testing::Test {
   int runs = 0;
 };
 
-constexpr const char* kTooLarge = "This amount is too large. Please enter an amount below $1,000,000,000,000.";
+constexpr const char* kTooLarge = "This amount is too large. Please enter an amount of $999,999,999,999 or less.";
 
 TEST_F(NetIncomeCommandsTest, AdjustTakesAnAmountOfZeroOrMore) {
   struct Case {

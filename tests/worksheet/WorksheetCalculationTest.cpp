@@ -114,7 +114,7 @@ TEST_P(WorksheetChecks, FirstFailingCheckStopsWithItsMessageAndWritesNoLine) {
 constexpr const char* kChildren = "Please Enter The Number Of Minor Children";
 constexpr const char* kIncomes = "Please Enter The Net Monthly Incomes";
 constexpr const char* kTooLarge =
-    "This amount is too large. Please enter an amount below $1,000,000,000,000.";
+    "This amount is too large. Please enter an amount of $999,999,999,999 or less.";
 constexpr const char* kDays =
     "The number of total days child(ren) are with parents does not equal 365";
 

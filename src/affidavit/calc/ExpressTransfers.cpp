@@ -3,7 +3,11 @@
 #include "affidavit/calc/AffidavitCalc.h"
 #include "affidavit/calc/ClearAffidavit.h"
 #include "affidavit/datafile/FinDecSlots.h"
+#include "income/IncomeFields.h"
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
+
+#include <vector>
 
 namespace affidavit {
 
@@ -29,6 +33,29 @@ constexpr IncomeLine kCopiedLines[] = {
 };
 
 const char* const kFilingOptions[] = {"Single", "HeadHouse", "Married", "MFJ"};
+
+// The Section I line a box of S1 stands on, as both forms number it.
+const char* SectionOneLine(int box) {
+  switch (box) {
+    case 0: return "8b";
+    case 28: return "9a";
+    case 29: return "9b";
+    case 30: return "25a";
+    case 31: return "25b (ordered pre 2019)";
+    case 32: return "1a";
+    case 33: return "1b";
+    case 34: return "10a";
+    case 35: return "10b";
+    case 36: return "10c";
+    case 37: return "8a";
+    case 38: return "25b (ordered post 2018)";
+    default: break;
+  }
+  static const char* const kWhole[] = {"",   "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",
+                                       "10", "11", "12", "13", "14", "15", "16", "17", "18", "19",
+                                       "20", "21", "22", "23", "24", "25", "26", "27"};
+  return box > 0 && box <= 27 ? kWhole[box] : "";
+}
 
 struct Sides {
   bool claimant;
@@ -111,13 +138,13 @@ void GetDataFromExpressForm(TransferContext& context, platform::Dialogs& dialogs
   ReadAndTotal(context);
 }
 
-void TransferDataToExpressForm(TransferContext& context) {
+bool TransferDataToExpressForm(TransferContext& context, platform::Dialogs& dialogs) {
   ReadAndTotal(context);
-  SwitchToMonthly(context.windows);
 
   AffidavitPages& pages = context.pages;
   casefile::CaseFields& windows = context.windows;
   const Sides s = SidesOf(context);
+  const bool longForm = context.formType == kLongForm;
   const auto& inc = context.vars.Affidavit.FDIncomeValues;
   const auto sum = [&](std::initializer_list<int> elements) {
     double total = 0;
@@ -125,30 +152,69 @@ void TransferDataToExpressForm(TransferContext& context) {
     return TotalText(total);
   };
 
-  windows.SetText(Income(s, "Earned"), pages.Text(S1(s, 32)));
-  windows.SetText(Income(s, "EarnedExempt"), pages.Text(S1(s, 33)));
+  // Every amount the transfer writes, with the sign its box takes and the
+  // affidavit line it comes from; read before anything moves. The income
+  // windows take monthly amounts and make them yearly.
+  struct Move {
+    ControlRef target;
+    QString text;
+    platform::AmountSign sign;
+    QString line;
+    bool madeYearly = false;
+  };
+  std::vector<Move> moves;
+  const auto income = [&](const char* window, QString text, const QString& line) {
+    const income::AmountField* field = income::FindAmountField(QLatin1String(window));
+    moves.push_back({Income(s, window), std::move(text), field->sign, line, true});
+  };
+  const auto lineOf = [](int box) { return QStringLiteral("Line %1").arg(QLatin1String(SectionOneLine(box))); };
+  income("Earned", pages.Text(S1(s, 32)), lineOf(32));
+  income("EarnedExempt", pages.Text(S1(s, 33)), lineOf(33));
   for (const IncomeLine& line : kCopiedLines) {
-    if (line.box == 4) {
-      windows.SetText(Income(s, "Comp"), sum({4, 5}));
-    } else if (line.box == 15) {
-      windows.SetText(Income(s, "PT"), sum({11, 12, 14, 15, 16}));
-    } else if (line.box == 7) {
-      windows.SetText(Income(s, "Pension"), sum({6, 7}));
-    } else {
-      windows.SetText(Income(s, line.window), pages.Text(S1(s, line.box)));
-    }
+    if (line.box == 4) income("Comp", sum({4, 5}), QStringLiteral("Lines 4 and 5 together"));
+    else if (line.box == 15) income("PT", sum({11, 12, 14, 15, 16}), QStringLiteral("Lines 11, 12, 14, 15 and 16 together"));
+    else if (line.box == 7) income("Pension", sum({6, 7}), QStringLiteral("Lines 6 and 7 together"));
+    else income(line.window, pages.Text(S1(s, line.box)), lineOf(line.box));
   }
-  windows.SetText(Express(QStringLiteral("CurrentMaintTransfer")), pages.Text(S1(s, s.claimant ? 28 : 30)));
+  const int alimonyBox = s.claimant ? 28 : 30;
+  moves.push_back({Express(QStringLiteral("CurrentMaintTransfer")), pages.Text(S1(s, alimonyBox)),
+                   platform::AmountSign::MayBeNegative, lineOf(alimonyBox)});
+  struct ChildLine {
+    int box;
+    const char* field;
+    const char* longLine;
+    const char* shortLine;
+  };
+  const ChildLine childLines[] = {
+      {36, "DayCare", "Section II, line 40", "Section II, C. Child(ren)'s Expenses, Day Care"},
+      {s.healthBox, "HealthCare", "Section II, line 50", "Section II, D. Insurance, Child(ren)'s medical/dental"},
+      {s.uncoveredBox, "Special", "Section II, line 51", "Section II, C. Child(ren)'s Expenses, Medical/Dental (uninsured)"},
+  };
+  for (const ChildLine& child : childLines) {
+    QString text = pages.Text(S2(s, child.box));
+    if (text == QLatin1String("$")) text = QStringLiteral("0");
+    moves.push_back({Express(s.expensePrefix + QLatin1String(child.field)), text, platform::AmountSign::NotNegative,
+                     QLatin1String(longForm ? child.longLine : child.shortLine)});
+  }
+
+  for (const Move& move : moves) {
+    const platform::AmountReading reading = platform::ReadAmount(move.text, move.sign);
+    QString refusal = platform::RefusalMessage(reading);
+    if (refusal.isEmpty() && move.madeYearly && reading.isAmount() &&
+        !platform::WithinAmountLimit(reading.value * 12))
+      refusal = platform::ConversionTooLargeMessage(QStringLiteral("Yearly"));
+    if (refusal.isEmpty()) continue;
+    dialogs.ShowMessageBox(QStringLiteral("%1 of the financial affidavit: %2 Nothing was transferred to the Express form.")
+                               .arg(move.line, refusal),
+                           platform::kBoxOk, QString::fromLatin1(platform::kEntryErrorTitle));
+    return false;
+  }
+
+  SwitchToMonthly(windows);
+  for (const Move& move : moves) windows.SetText(move.target, move.text);
   for (int i = 0; i < 4; ++i)
     windows.SetValue(Express(s.prefix + QLatin1String(kFilingOptions[i])),
                      pages.Value({s.page, QStringLiteral("S1FileOp"), i}) != 0 ? 1 : 0);
-  const std::pair<int, const char*> childLines[] = {
-      {36, "DayCare"}, {s.healthBox, "HealthCare"}, {s.uncoveredBox, "Special"}};
-  for (const auto& [box, field] : childLines) {
-    QString text = pages.Text(S2(s, box));
-    if (text == QLatin1String("$")) text = QStringLiteral("0");
-    windows.SetText(Express(s.expensePrefix + QLatin1String(field)), text);
-  }
   windows.SetText(Express(s.prefix + QStringLiteral("Depend17")), pages.Text({s.page, QStringLiteral("S1T"), 0}));
 
   for (const char* window : {"Form13", "Form14"})
@@ -158,6 +224,7 @@ void TransferDataToExpressForm(TransferContext& context) {
     windows.Run(QLatin1String(window), casefile::method::YearlyClick);
     windows.Run(QLatin1String(window), casefile::method::AssignDeductVars);
   }
+  return true;
 }
 
 }  // namespace affidavit

@@ -38,7 +38,10 @@ void GetDataFromExpressForm(TransferContext& context, platform::Dialogs& dialogs
 // Transfer: reads and totals the affidavit, switches both income windows to
 // monthly entry, writes the first page of the form in use into the
 // declarant's income window and Express screen fields, and has both income
-// windows take the amounts, total and return to yearly entry.
-void TransferDataToExpressForm(TransferContext& context);
+// windows take the amounts, total and return to yearly entry. When an amount
+// would reach a box that refuses it (a negative where the box takes none, a
+// sum past the amount limit), nothing moves and no window changes: an Entry
+// Error in `dialogs` names the affidavit line, and the result is false.
+bool TransferDataToExpressForm(TransferContext& context, platform::Dialogs& dialogs);
 
 }  // namespace affidavit

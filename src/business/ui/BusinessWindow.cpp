@@ -153,14 +153,23 @@ void BusinessWindow::build() {
   const QString newSpouse = QStringLiteral("New Spouse");
   const QString spouseShare = QStringLiteral("Spouse's Allocable Share Of");
 
+  // Where a box stands, as a refused entry names it.
+  const auto place = [&](AmountBox* box, int column, const QString& row, const QString& heading) {
+    QString where = QStringLiteral("%1, %2").arg(text.window, row);
+    if (!heading.isEmpty()) where += QStringLiteral(", \"%1\"").arg(QString(heading).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    if (column == 1) where += QStringLiteral(" (New Spouse)");
+    places_[box] = where;
+  };
   // Creates the boxes of one business row of a column.
-  const auto boxRow = [&](const ColumnPlace& p, int column, std::array<Box, 4> boxes, double top) {
+  const auto boxRow = [&](const ColumnPlace& p, int column, std::array<Box, 4> boxes, double top,
+                          const QString& row, const std::array<QString, 4>& headings) {
     for (std::size_t k = 0; k < 4; ++k) {
       BoxPair& pair = Boxes(boxes[k]);
       pair[column] = add<AmountBox>(ElementName(BoxName(boxes[k], party_), column), p.container,
                                     p.x[k], top - p.dy, p.width, kBoxHeight);
       if (k >= 2) platform::ui::SetBackColor(pair[column], kLimitBoxBack);
       connectBox(boxes[k], column);
+      place(pair[column], column, row, headings[k]);
     }
   };
   const auto tradeBox = [&](CheckPair& pair, const char* name, const ColumnPlace& p, int column,
@@ -170,7 +179,7 @@ void BusinessWindow::build() {
                        top - p.dy, p.labelWidth + 300, 240, QStringLiteral("Service Trade"));
   };
   const auto tipsLine = [&](Box box, const ColumnPlace& p, int column, const QString& caption,
-                            double top) {
+                            double top, const QString& row) {
     // The tips caption starts after the Service Trade box that shares its line.
     const double left = p.labelX + p.labelWidth + 330;
     QLabel* l = label(p.container, caption, left, top - p.dy - 60, p.x[3] - left - 60, 420);
@@ -179,6 +188,7 @@ void BusinessWindow::build() {
     Boxes(box)[column] = add<AmountBox>(ElementName(BoxName(box, party_), column), p.container,
                                         p.x[3], top - p.dy, p.width, kBoxHeight);
     connectBox(box, column);
+    place(Boxes(box)[column], column, row, QString(caption).remove(QLatin1Char('.')).trimmed());
   };
   const auto captionsOver = [&](const ColumnPlace& p, std::array<QString, 4> captions,
                                 std::array<int, 4> lines, double bottom) {
@@ -212,12 +222,13 @@ void BusinessWindow::build() {
   };
 
   // Businesses A and B.
-  const std::array<ColumnPlace, 2> ab = businessFrame(
-      Frame1, "Frame1", Frame2, "Frame2", text.abFrame, 450, 2835, "Label26",
-      {QStringLiteral("Net Income\nSubject to SE\nAnd Qualified\nFor Deduction"),
-       QStringLiteral("Net Income\nSubject to SE\nNot Qualified\nFor Deduction"),
-       QStringLiteral("Employee\nW-2 Wages"), QStringLiteral("Depreciable\nAssets")},
-      {4, 4, 2, 2}, 1200, {"Business A", "Business B"}, {1215, 2025});
+  const std::array<QString, 4> abHeadings = {
+      QStringLiteral("Net Income\nSubject to SE\nAnd Qualified\nFor Deduction"),
+      QStringLiteral("Net Income\nSubject to SE\nNot Qualified\nFor Deduction"),
+      QStringLiteral("Employee\nW-2 Wages"), QStringLiteral("Depreciable\nAssets")};
+  const std::array<ColumnPlace, 2> ab =
+      businessFrame(Frame1, "Frame1", Frame2, "Frame2", text.abFrame, 450, 2835, "Label26", abHeadings,
+                    {4, 4, 2, 2}, 1200, {"Business A", "Business B"}, {1215, 2025});
   const QString selfEmployed =
       QStringLiteral("Qualified Tips (not listed above) Received as Self-Employed ..........");
   const QString selfEmployed1 =
@@ -225,33 +236,35 @@ void BusinessWindow::build() {
   for (int column = 0; column < kColumns; ++column) {
     const ColumnPlace& p = ab[column];
     const QString& tips = column == 0 ? selfEmployed : selfEmployed1;
-    boxRow(p, column, {Box::AWages, Box::ANot, Box::AW2, Box::ACap}, 1215);
+    const QString a = QStringLiteral("Business A"), b = QStringLiteral("Business B");
+    boxRow(p, column, {Box::AWages, Box::ANot, Box::AW2, Box::ACap}, 1215, a, abHeadings);
     tradeBox(ATrade, "ATrade", p, column, 1530);
-    tipsLine(Box::ATips, p, column, tips, 1575);
-    boxRow(p, column, {Box::BWages, Box::BNot, Box::BW2, Box::BCap}, 2025);
+    tipsLine(Box::ATips, p, column, tips, 1575, a);
+    boxRow(p, column, {Box::BWages, Box::BNot, Box::BW2, Box::BCap}, 2025, b, abHeadings);
     tradeBox(BTrade, "BTrade", p, column, 2340);
-    tipsLine(Box::BTips, p, column, tips, 2385);
+    tipsLine(Box::BTips, p, column, tips, 2385, b);
   }
 
   // S-corporations C and D.
+  const std::array<QString, 4> cdHeadings = {
+      QStringLiteral("W-2 Wages"), QStringLiteral("Pass-thru\nDistributions"),
+      QStringLiteral("Employee\nW-2 Wages"), QStringLiteral("Depreciable\nAssets")};
   const std::array<ColumnPlace, 2> cd = businessFrame(
       Frame4, "Frame4", Frame3, "Frame3",
       QStringLiteral("S-Corp Where Earned Wages Are Subject to FICA Payable at the Corporate "
                      "Level and Profit Is Passed Through to the Individual"),
-      3315, 2265, "Label27",
-      {QStringLiteral("W-2 Wages"), QStringLiteral("Pass-thru\nDistributions"),
-       QStringLiteral("Employee\nW-2 Wages"), QStringLiteral("Depreciable\nAssets")},
-      {1, 2, 2, 2}, 810, {"Business C", "Business D"}, {825, 1635});
+      3315, 2265, "Label27", cdHeadings, {1, 2, 2, 2}, 810, {"Business C", "Business D"}, {825, 1635});
   for (int column = 0; column < kColumns; ++column) {
     const ColumnPlace& p = cd[column];
-    boxRow(p, column, {Box::CWages, Box::CPass, Box::CW2, Box::CCap}, 825);
+    const QString c = QStringLiteral("Business C"), d = QStringLiteral("Business D");
+    boxRow(p, column, {Box::CWages, Box::CPass, Box::CW2, Box::CCap}, 825, c, cdHeadings);
     tradeBox(CTrade, "CTrade", p, column, 1140);
     tipsLine(Box::CTips, p, column,
              column == 0
                  ? QStringLiteral("Qualified Tips (not listed above) Received as Employee ..........")
                  : QStringLiteral("Qualified Tips (not above) Received as Employee .........."),
-             1185);
-    boxRow(p, column, {Box::DWages, Box::DPass, Box::DW2, Box::DCap}, 1635);
+             1185, c);
+    boxRow(p, column, {Box::DWages, Box::DPass, Box::DW2, Box::DCap}, 1635, d, cdHeadings);
     tradeBox(DTrade, "DTrade", p, column, 1950);
   }
 
@@ -272,6 +285,8 @@ void BusinessWindow::build() {
   REIT[1] = add<AmountBox>(ElementName(QStringLiteral("REIT"), 1), Frame7, 2280, 405, 1050, kBoxHeight);
   connectBox(Box::REIT, 0);
   connectBox(Box::REIT, 1);
+  for (int column = 0; column < kColumns; ++column)
+    place(REIT[column], column, QStringLiteral("REIT Dividends, Cooperative Dividends, and Publicly Traded Partnership Income"), passThru);
 
   // Totals.
   const QString totalWagesCaption = QStringLiteral("Business Income\nSubject to SE\nand/or FICA");
@@ -304,7 +319,7 @@ void BusinessWindow::buildMenus() {
     a->setCheckable(true);
     if (handler)
       connect(a, &QAction::triggered, this, [this, handler] {
-        if (RefuseHeldNegative()) ShowPeriodMarks();  // the item has moved its own mark
+        if (RefuseHeldEntry()) ShowPeriodMarks();  // the item has moved its own mark
         else (this->*handler)();
       });
     return a;
@@ -332,7 +347,7 @@ void BusinessWindow::connectBox(Box box, int column) {
   b->SetAmountBox(true);
   b->TooLarge = [this] { EntryError(platform::AmountTooLargeMessage()); };
   b->SetAmountSign(SignOf(box));
-  b->Negative = [this] { EntryError(platform::NegativeAmountMessage()); };
+  b->Refused = [this](const QString& message) { EntryError(message); };
   b->GotFocus = [this, box, column] { Box_GotFocus(box, column); };
   b->KeyPress = [this, box, column](std::int16_t& key) { Box_KeyPress(box, column, key); };
   b->KeyUp = [this, box, column](int code, Qt::KeyboardModifiers shift) {
@@ -405,7 +420,7 @@ void BusinessWindow::closeEvent(QCloseEvent* event) {
 
 void BusinessWindow::Form_Unload(std::int16_t& cancel) {
   cancel = 1;
-  if (isVisible() && RefuseHeldNegative()) return;
+  if (isVisible() && RefuseHeldEntry()) return;
   if (!Yearly_Click()) return;
   const bool incomeYearly = !Links.IncomeYearly_Click || Links.IncomeYearly_Click();
   if (!incomeYearly) {
@@ -462,7 +477,7 @@ FormBus* BusinessWindow::HelpWindow() const { return help_.data(); }
 void BusinessWindow::AssignBusinessVars(int column) {
   const int c = ColumnOf(column);
   for (Box box : kBoxes)
-    if (const std::optional<double> v = ReadAmount(Boxes(box)[c]->text())) BoxVar(bus(), box, c) = *v;
+    if (const std::optional<double> v = ReadAmount(Boxes(box)[c]->text(), SignOf(box))) BoxVar(bus(), box, c) = *v;
 }
 
 void BusinessWindow::AddBusinessVars(int column) {
@@ -471,8 +486,9 @@ void BusinessWindow::AddBusinessVars(int column) {
   for (Box box : kBoxes) {
     AmountBox* b = Boxes(box)[c];
     double& var = BoxVar(bus(), box, c);
-    if (b->Reading().kind == platform::AmountReading::Negative) continue;  // refused, left to correct
-    if (ReadAmount(b->text())) {
+    const platform::AmountReading r = b->Reading();
+    if (r.refused()) continue;  // left for the user to correct
+    if (r.isAmount()) {
       ShowAmount(b, var);
     } else {
       SetBoxText(b, QString());
@@ -555,6 +571,13 @@ bool BusinessWindow::SwitchTo(BusinessPeriod period) {
     EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));
     return false;
   }
+  if (!RefusedEntry().isEmpty()) {
+    // Converting would write over an entry a box refuses: the user corrects
+    // it first (told here when the window is shown, else by the run's check).
+    ShowPeriodMarks();
+    if (isVisible()) RefuseHeldEntry();
+    return false;
+  }
   vars_.Business.BusinessPeriodFactor = factor;
   if (period != period_) {
     period_ = period;
@@ -616,11 +639,20 @@ void BusinessWindow::TakeBoxText(Box box, int column) {
   if (const std::optional<double> v = ReadAmount(text, SignOf(box))) var = *v;
 }
 
-bool BusinessWindow::RefuseHeldNegative() {
-  std::vector<platform::ui::EntryBox*> boxes;
+std::vector<AmountBox*> BusinessWindow::ShownBoxes() const {
+  std::vector<AmountBox*> boxes;
   for (Box box : kBoxes)
-    for (int column = 0; column < kColumns; ++column) boxes.push_back(Boxes(box)[column]);
-  return platform::ui::EntryBox::RefuseHeldNegative(boxes);
+    for (int column = 0; column < kColumns; ++column)
+      if (Boxes(box)[column]->isVisibleTo(this)) boxes.push_back(Boxes(box)[column]);
+  return boxes;
+}
+
+bool BusinessWindow::RefuseHeldEntry() { return platform::ui::EntryBox::RefuseHeldEntry(ShownBoxes()); }
+
+QString BusinessWindow::RefusedEntry() const {
+  for (const AmountBox* box : ShownBoxes())
+    if (box->HoldsRefusedEntry()) return platform::RefusalMessage(box->Reading(), places_.at(box));
+  return {};
 }
 
 void BusinessWindow::TakeFocusedBox() {

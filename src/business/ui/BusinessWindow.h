@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <vector>
 
 #include "business/BusinessBoxes.h"
 #include "business/BusinessDeduction.h"
@@ -86,12 +88,14 @@ class BusinessWindow : public platform::ui::Form {
   // Activation: the Express screen's period (monthly or yearly), then both columns refreshed.
   void Form_Activate();
   // Reads the twenty boxes of a column (0 the party, any other value the new
-  // spouse) into their variables; a text that is not numeric changes nothing.
+  // spouse) into their variables; a text the box refuses (not a number, a
+  // negative where none can be, past the limit) changes nothing.
   void AssignBusinessVars(int column);
   // Converts every amount by the factor of the latest switch and rewrites the boxes.
   void BusinessTimeAdjust();
-  // Rewrites the boxes of a column from their variables (a box that is not
-  // numeric is emptied and its variable set to 0), recomputes the totals of
+  // Rewrites the boxes of a column from their variables (a blank box is
+  // emptied and its variable set to 0; a box holding an entry it refuses is
+  // left as it is, for the user to correct), recomputes the totals of
   // both columns and hands the business income to the income window's
   // variables. The box the user is in is first read as when it is left.
   void AddBusinessVars(int column);
@@ -107,8 +111,9 @@ class BusinessWindow : public platform::ui::Form {
   ServiceTradeFlags ServiceTrades() const;
   // Entry period switches; Monthly_Click and Yearly_Click are public methods
   // too. Each returns false when a converted amount would pass the program's
-  // amount limit: the switch is refused with a message before anything
-  // changes, and the window keeps its period.
+  // amount limit (the switch is refused with a message before anything
+  // changes, and the window keeps its period) and, without a message, while a
+  // box holds an entry it refuses (RefusedEntry says which).
   bool Yearly_Click();
   bool Monthly_Click();
   bool SemiWeekly_Click();
@@ -127,6 +132,9 @@ class BusinessWindow : public platform::ui::Form {
   void ClearBusinessVars();
   // The help window while it is open, else null.
   FormBus* HelpWindow() const;
+  // The entry message for the first shown box that holds an entry it refuses,
+  // naming the window, the box's row and column heading: empty when none does.
+  QString RefusedEntry() const;
 
   // --- Handlers of the amount boxes (one family for all twenty) ---
   void Box_GotFocus(Box box, int index);
@@ -187,9 +195,14 @@ class BusinessWindow : public platform::ui::Form {
   // Reads a box into its variable when its text no longer shows the variable's amount.
   void TakeBoxText(Box box, int column);
   void TakeFocusedBox();
-  // A box still holding a negative figure it cannot take is refused again
-  // (message, focus) before the window closes or changes period: true then.
-  bool RefuseHeldNegative();
+  // A box still holding an entry it refuses is refused again (message,
+  // focus) before the window closes or changes period: true then.
+  bool RefuseHeldEntry();
+  // The boxes of both columns that the window shows (the new spouse's only
+  // for a joint filer).
+  std::vector<AmountBox*> ShownBoxes() const;
+  // The place a box's refused entry is named by, set as the boxes are built.
+  std::map<const AmountBox*, QString> places_;
   FormBus* LoadHelpWindow();
   // On a wide screen the fitting scales widths by a larger factor than
   // positions (ScaleFactorX against ScaleFactorMin); the window then brings

@@ -87,6 +87,12 @@ void Form1::AlimonyButton_Click() {
 }
 
 void Form1::ConnectRuns() {
+  fields_.RefusedIncome = [this] {
+    for (const char* name : {"Form13", "Form14"})
+      if (auto* window = program_.Find<income::IncomeWindow>(QLatin1String(name)))
+        if (QString refused = window->RefusedEntry(); !refused.isEmpty()) return refused;
+    return QString();
+  };
   connect(ChildSupportButton, &QPushButton::clicked, this, [this] { ChildSupportButton_Click(); });
   connect(AlimonyButton, &QPushButton::clicked, this, [this] { AlimonyButton_Click(); });
   connect(ClearData, &QPushButton::clicked, this, [this] { ClearData_Click(); });

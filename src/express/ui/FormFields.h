@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "express/ExpressFields.h"
 
 class QAbstractButton;
@@ -32,6 +34,10 @@ class FormFields final : public ExpressFields {
   void SetVisible(const QString& name, bool visible, int index = kNoIndex) override;
   void SetBackColor(const QString& name, std::uint32_t color, int index = kNoIndex) override;
   void Show() override;
+  QString RefusedIncomeEntry() const override { return RefusedIncome ? RefusedIncome() : QString(); }
+
+  // What RefusedIncomeEntry answers (set by the Express screen); none: "".
+  std::function<QString()> RefusedIncome;
 
  private:
   QWidget* Find(const QString& name, int index) const;

@@ -40,6 +40,11 @@ void BusinessWindowLink::ShowBusinessWindow(Party party, bool jointFiler) {
   w->ShowModal();
 }
 
+QString BusinessWindowLink::RefusedEntry(Party party) const {
+  business::BusinessWindow* w = window_ ? window_(party) : nullptr;
+  return w ? w->RefusedEntry() : QString();
+}
+
 void ConnectBusinessWindow(business::BusinessWindow& businessWindow,
                            std::function<IncomeWindow*()> incomeWindow) {
   business::BusinessWindowLinks& links = businessWindow.Links;

@@ -25,6 +25,7 @@ class BusinessWindowLink : public BusinessLink {
   void GetBusinessDeduction(casevars::Party party, double agiBase) override;
   void AssignNewVars(casevars::Party party) override;
   void ShowBusinessWindow(casevars::Party party, bool jointFiler) override;
+  QString RefusedEntry(casevars::Party party) const override;
 
  private:
   casevars::CaseVars& vars_;

@@ -71,11 +71,11 @@ void IncomeWindow::ConnectHandlers() {
     box->Edited = [this, f] { AmountEdited(*f); };
     box->TooLarge = [this] { EntryError(AmountTooLargeMessage()); };
     box->SetAmountSign(f->sign);
-    box->Negative = [this] { EntryError(platform::NegativeAmountMessage()); };
+    if (f->gotFocus) box->Refused = [this](const QString& message) { EntryError(message); };
   }
   for (IncomePeriod p : kIncomePeriods)
     connect(PeriodItems[static_cast<size_t>(p)], &QAction::triggered, this, [this, p] {
-      if (RefuseHeldNegative()) ShowPeriod();  // the menu may have moved a check mark
+      if (RefuseHeldEntry()) ShowPeriod();  // the menu may have moved a check mark
       else ChangePeriod(p);
     });
   connect(Impute, &QAction::triggered, this, [this] { Impute_Click(); });
@@ -96,9 +96,10 @@ void IncomeWindow::ConnectHandlers() {
 void IncomeWindow::AssignPopUpVars() {
   for (const AmountField& f : AmountFields()) {
     if (f.total) continue;
-    const AmountReading r = ReadAmount(Box(f)->text());
+    const AmountReading r = Box(f)->Reading();
     if (r.isAmount()) in_.*f.variable = r.value;
-    else if (f.variable == &casevars::PartyIncome::YrOtherSupport || f.variable == &casevars::PartyIncome::YrMedCare)
+    else if (!r.refused() && (f.variable == &casevars::PartyIncome::YrOtherSupport ||
+                              f.variable == &casevars::PartyIncome::YrMedCare))
       in_.*f.variable = 0;
   }
   int choice = -1;
@@ -112,8 +113,8 @@ void IncomeWindow::AddIncomeVars() {
     if (!f.income) continue;
     AmountBox* box = Box(f);
     const AmountReading r = box->Reading();
-    if (r.kind == AmountReading::Negative) continue;  // refused, left for the user to correct
-    if (r.isNumber()) {
+    if (r.refused()) continue;  // left for the user to correct
+    if (r.isAmount()) {
       box->setText(FormatAmount(in_.*f.variable, kIncomePattern));
     } else {
       box->setText(QString());
@@ -130,18 +131,15 @@ void IncomeWindow::AddIncomeVars() {
 }
 
 void IncomeWindow::ReadRule(const AmountField& f) {
-  const AmountReading r = ReadAmount(Box(f)->text());
-  if (r.isNumber()) {
-    if (r.isAmount()) in_.*f.variable = r.value;  // an amount beyond the limit is not taken
-    Box(f)->setText(FormatAmount(in_.*f.variable, kDeductionPattern));
-  } else {
-    Box(f)->setText(QStringLiteral("$"));
-    in_.*f.variable = 0;
-  }
+  const AmountReading r = Box(f)->Reading();
+  if (r.isAmount()) in_.*f.variable = r.value;
+  KeepRule(f);
 }
 
 void IncomeWindow::KeepRule(const AmountField& f) {
-  if (ReadAmount(Box(f)->text()).isNumber()) {
+  const AmountReading r = Box(f)->Reading();
+  if (r.refused()) return;  // left for the user to correct
+  if (r.isAmount()) {
     Box(f)->setText(FormatAmount(in_.*f.variable, kDeductionPattern));
   } else {
     Box(f)->setText(QStringLiteral("$"));
@@ -189,6 +187,13 @@ bool IncomeWindow::ChangePeriod(IncomePeriod period) {
     EntryError(platform::ConversionTooLargeMessage(PeriodName(period)));
     return false;
   }
+  if (!RefusedEntry().isEmpty()) {
+    // Converting would write over an entry a box refuses: the user corrects
+    // it first (told here when the window is shown, else by the run's check).
+    ShowPeriod();
+    if (isVisible()) RefuseHeldEntry();
+    return false;
+  }
   vars_.Income.IncomePeriodFactor = factor;
   period_ = period;
   ShowPeriod();
@@ -215,10 +220,26 @@ void IncomeWindow::EntryError(const QString& prompt) {
 
 // ---- amount boxes ---------------------------------------------------------------
 
-bool IncomeWindow::RefuseHeldNegative() {
+std::vector<platform::ui::EntryBox*> IncomeWindow::ShownEntryBoxes() const {
   std::vector<platform::ui::EntryBox*> boxes;
-  for (const auto& [field, box] : boxes_) boxes.push_back(box);
-  return platform::ui::EntryBox::RefuseHeldNegative(boxes);
+  for (const AmountField& f : AmountFields()) {
+    AmountBox* box = Box(f);
+    if (box->isVisibleTo(SSTab1->Page(f.tab))) boxes.push_back(box);
+  }
+  return boxes;
+}
+
+bool IncomeWindow::RefuseHeldEntry() {
+  return platform::ui::EntryBox::RefuseHeldEntry(ShownEntryBoxes(), [this](platform::ui::EntryBox* box) {
+    SSTab1->SetTab(SSTab1->PageOf(box));
+  });
+}
+
+QString IncomeWindow::RefusedEntry() const {
+  for (platform::ui::EntryBox* box : ShownEntryBoxes())
+    if (box->HoldsRefusedEntry())
+      return platform::RefusalMessage(box->Reading(), places_.at(static_cast<AmountBox*>(box)->Field()));
+  return Or(services_.business).RefusedEntry(party_);
 }
 
 void IncomeWindow::AmountKeyUp(const AmountField& f, int keyCode) {
@@ -260,7 +281,7 @@ void IncomeWindow::Form_Activate() {
 }
 
 bool IncomeWindow::Form_Unload() {
-  if (isVisible() && RefuseHeldNegative()) return false;
+  if (isVisible() && RefuseHeldEntry()) return false;
   AddIncomeVars();
   if (!Yearly_Click()) return false;
   AssignDeductVars();

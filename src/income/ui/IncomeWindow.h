@@ -26,6 +26,7 @@ class Dialogs;
 }
 namespace platform::ui {
 class ButtonPlus;
+class EntryBox;
 class TabControl;
 }  // namespace platform::ui
 
@@ -61,17 +62,21 @@ class IncomeWindow : public platform::ui::Form {
   casevars::Party WhichParty() const { return party_; }
   IncomePeriod IncomeEntryPeriod() const { return period_; }
 
-  // Boxes to case variables, without redrawing anything.
+  // Boxes to case variables, without redrawing anything; a box holding an
+  // entry it refuses (a negative where none can be, a text that is not a
+  // number, an amount past the limit) gives nothing.
   void AssignPopUpVars();
-  // Redraws the income boxes from their variables (emptying a box that holds
-  // no number), totals both columns and hands on the gross income.
+  // Redraws the income boxes from their variables (emptying a blank box and
+  // leaving one that holds an entry it refuses for the user to correct),
+  // totals both columns and hands on the gross income.
   void AddIncomeVars();
   // Reads the adjustment, credit and deduction boxes and derives the tax and
   // guideline figures.
   void AssignDeductVars();
   // The period commands. Each converts every period amount from the current
   // period; false when a converted amount would not fit, in which case the
-  // period and the amounts stay as they were (the user has been told).
+  // period and the amounts stay as they were (the user has been told), and,
+  // without a message, while a box holds an entry it refuses (RefusedEntry).
   bool Yearly_Click();
   bool Monthly_Click();
   bool SemiWeekly_Click();
@@ -102,9 +107,15 @@ class IncomeWindow : public platform::ui::Form {
   void AmountEdited(const AmountField& field);
   void AmountGotFocus(const AmountField& field);
   void AmountLostFocus(const AmountField& field);
-  // A box still holding a negative figure it cannot take is refused again
-  // (message, focus) before the window closes or changes period: true then.
-  bool RefuseHeldNegative();
+  // A box still holding an entry it refuses is refused again (its page
+  // brought forward, message, focus) before the window closes or changes
+  // period: true then.
+  bool RefuseHeldEntry();
+  // The entry message for the first shown box of this window or of the
+  // party's business window that holds an entry it refuses, naming the
+  // window, the tab and the box's caption; empty when none does. The runs
+  // read these windows only when it is empty.
+  QString RefusedEntry() const;
 
   // Controls. Boxes by their field (control name: the party's prefix and
   // the field's suffix, "ClaimEarned", "PayerTips(1)").
@@ -171,6 +182,10 @@ class IncomeWindow : public platform::ui::Form {
   IncomeWindowServices services_;
   IncomePeriod period_ = IncomePeriod::Monthly;
   std::map<const AmountField*, AmountBox*> boxes_;
+  // Where each box stands, as a refused entry names it (set by the design).
+  std::map<const AmountField*, QString> places_;
+  // The boxes the user enters, that the window shows (on any of its tabs).
+  std::vector<platform::ui::EntryBox*> ShownEntryBoxes() const;
 };
 
 // Enables the containers of the selected tab of a tab control and disables

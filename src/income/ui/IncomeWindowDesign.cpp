@@ -75,8 +75,7 @@ const DeductionRow kDeductionRows[] = {
     {"StIndus", nullptr, "Health Insurance Payments Excluding Coverage For The Minor Child(ren)", nullptr},
     {"Dues", nullptr, "Mandatory Union and/or Professional Dues", nullptr},
     {"PensionPay", nullptr, "Mandatory Retirement Plan Payments", nullptr},
-    {"OtherSupport", nullptr, "Court-Ordered Support Paid For Children From Other Relationships",
-     "Court-Ordered Support Paid For Children From Other Relationshi"},
+    {"OtherSupport", nullptr, "Court-Ordered Support Paid For Children From Other Relationships", nullptr},
     {"MedCare", nullptr, "Recurring Medicare Payments", nullptr},
     {"PriorMaintPaid", "PriorMaintPaid1", "Alimony Paid to Prior Spouses (Ordered Before 2019)- Is a Fed AGI Deduction", nullptr},
     {"PriorMaintPaid2", "PriorMaintPaid3", "Alimony Paid to Prior Spouses (Ordered After 2018)- Not a Fed AGI Deduction", nullptr},
@@ -144,12 +143,16 @@ void IncomeWindow::BuildDesign() {
     l->setText(text);
     return l;
   };
-  auto box = [&](const char* suffix, int index, QWidget* in, double left, double top) {
+  // A box with the caption a refused entry names it by.
+  auto box = [&](const char* suffix, int index, QWidget* in, double left, double top, const QString& caption = {}) {
     const AmountField* field = FindAmountField(QString::fromUtf8(suffix), index);
     AmountBox* b = add<AmountBox>(ControlName(party_, *field), in, left, top, kBoxWidth, kBoxHeight);
     b->SetField(field);
     SetBackColor(b, kWhite);
     boxes_[field] = b;
+    places_[field] = QStringLiteral("%1, %2, \"%3\"%4")
+                         .arg(windowTitle(), SSTab1->TabCaption(field->tab), caption,
+                              field->column == Column::Spouse ? QStringLiteral(" (New Spouse)") : QString());
     return b;
   };
   auto check = [&](auto* control, const QString& text) {
@@ -178,10 +181,11 @@ void IncomeWindow::BuildDesign() {
     const double labelLeft = business ? 2760 : 120;
     RowLabels[row] = label(rowLabelName(row + 1), frame2, labelLeft, top + 30, kPartyColumn - 60 - labelLeft,
                            Leader(pick(r.claim, r.payer)));
-    box(r.suffix, array ? 0 : -1, frame2, kPartyColumn, top);
+    const QString caption = pick(r.claim, r.payer);
+    box(r.suffix, array ? 0 : -1, frame2, kPartyColumn, top, caption);
     if (QLatin1String(r.suffix) != QLatin1String("SSChild")) {
       const QByteArray spouse = array ? QByteArray(r.suffix) : QByteArray(r.suffix) + "1";
-      box(array ? r.suffix : spouse.constData(), array ? 1 : -1, frame2, kSpouseColumn, top);
+      box(array ? r.suffix : spouse.constData(), array ? 1 : -1, frame2, kSpouseColumn, top, caption);
     }
     ++row;
   }
@@ -213,26 +217,26 @@ void IncomeWindow::BuildDesign() {
   SetBackColor(Text5, kSysButtonFace);
   SetForeColor(Text5, kRed);
   QWidget* adjustments = container(claim ? QStringLiteral("Picture5") : QStringLiteral("Picture3"), 1, 2880, 960, 23);
+  const QString ira = claim ? QStringLiteral("Yearly IRA Deduction Entered on Schedule 1 (Up to $7,500 or $8.600 if over age 50)")
+                             : QStringLiteral("Yearly IRA Deduction Entered on Schedule 1 (Up to $7,500 or $8,600 if over age 50)");
   label(claim ? QStringLiteral("IRADeductLabel") : QStringLiteral("Label19"), adjustments, 120, 150, kPartyColumn - 180,
-        Leader(claim ? QStringLiteral("Yearly IRA Deduction Entered on Schedule 1 (Up to $7,500 or $8.600 if over age 50)")
-                     : QStringLiteral("Yearly IRA Deduction Entered on Schedule 1 (Up to $7,500 or $8,600 if over age 50)")));
-  box("IRADeduct", -1, adjustments, kPartyColumn, 120);
-  label(QStringLiteral("OtherDeductLabel"), adjustments, 120, 570, kPartyColumn - 180,
-        Leader(QStringLiteral("Other Yearly Income Adjustments Entered on Form 1040 Schedule 1")));
-  box("OtherDeduct", -1, adjustments, kPartyColumn, 540);
+        Leader(ira));
+  box("IRADeduct", -1, adjustments, kPartyColumn, 120, ira);
+  const QString otherDeduct = QStringLiteral("Other Yearly Income Adjustments Entered on Form 1040 Schedule 1");
+  label(QStringLiteral("OtherDeductLabel"), adjustments, 120, 570, kPartyColumn - 180, Leader(otherDeduct));
+  box("OtherDeduct", -1, adjustments, kPartyColumn, 540, otherDeduct);
   SelfDeductionFrame = container(QStringLiteral("SelfDeductionFrame"), 1, 3960, 1260, 7,
                                  claim ? QStringLiteral("Federal Tax Income Deductions Available Only To Self Employed Individuals")
                                        : QStringLiteral("Federal Tax Income Adjustments Available Only To Self Employed Individuals"));
-  Text3 = add<QLineEdit>(
-      QStringLiteral("Text3"), SelfDeductionFrame, 120, 330, kPartyColumn - 180, kBoxHeight,
-      Leader(QStringLiteral(
-          "SEP, SIMPLE, KEOGH and Other Self-employed Yearly Retirement Contributions")));
-  box("SelfRetirementDeduct", -1, SelfDeductionFrame, kPartyColumn, 330);
-  Text2 = add<QLineEdit>(
-      QStringLiteral("Text2"), SelfDeductionFrame, 120, 750, kPartyColumn - 180, kBoxHeight,
-      Leader(QStringLiteral(
-          "Self-employed Yearly Health Insurance Deduction (Up to 100% of Payments)")));
-  box("SelfHealthDeduct", -1, SelfDeductionFrame, kPartyColumn, 750);
+  const QString selfRetirement =
+      QStringLiteral("SEP, SIMPLE, KEOGH and Other Self-employed Yearly Retirement Contributions");
+  Text3 = add<QLineEdit>(QStringLiteral("Text3"), SelfDeductionFrame, 120, 330, kPartyColumn - 180, kBoxHeight,
+                         Leader(selfRetirement));
+  box("SelfRetirementDeduct", -1, SelfDeductionFrame, kPartyColumn, 330, selfRetirement);
+  const QString selfHealth = QStringLiteral("Self-employed Yearly Health Insurance Deduction (Up to 100% of Payments)");
+  Text2 = add<QLineEdit>(QStringLiteral("Text2"), SelfDeductionFrame, 120, 750, kPartyColumn - 180, kBoxHeight,
+                         Leader(selfHealth));
+  box("SelfHealthDeduct", -1, SelfDeductionFrame, kPartyColumn, 750, selfHealth);
   for (QLineEdit* t : {Text2, Text3}) {
     t->setReadOnly(true);
     t->setFrame(false);
@@ -251,8 +255,9 @@ void IncomeWindow::BuildDesign() {
                             : QStringLiteral("Check Here To Apply An Additional $500 To The Other Party's Standard Deduction For Real Estate Taxes Paid"));
   reals->hide();
   QWidget* credits = container(claim ? QStringLiteral("Picture4") : QStringLiteral("Picture6"), 2, 5760, 1080, 19);
-  label(QStringLiteral("Label16"), credits, 120, 150, kPartyColumn - 180, Leader(QStringLiteral("Other Federal Tax Credits Taken on Form 1040")));
-  box("OtherCredits", -1, credits, kPartyColumn, 120);
+  const QString otherCredits = QStringLiteral("Other Federal Tax Credits Taken on Form 1040");
+  label(QStringLiteral("Label16"), credits, 120, 150, kPartyColumn - 180, Leader(otherCredits));
+  box("OtherCredits", -1, credits, kPartyColumn, 120, otherCredits);
   label(claim ? QStringLiteral("Label3") : QStringLiteral("Label2"), credits, 120, 600, 11400,
         QStringLiteral("This Could Include The $500 Credit for Each Non-minor Dependent and Other Non-refundable Credits Taken on Schedule 3"));
   QWidget* eic = container(claim ? QStringLiteral("Picture3") : QStringLiteral("Picture5"), 2, 3480, 2160, 13);
@@ -290,7 +295,7 @@ void IncomeWindow::BuildDesign() {
   StandardDeduction->setChecked(true);
   label(QStringLiteral("Label15"), choice, 480, 1560, 7500,
         QStringLiteral("See Program Documentation For Guidelines Regarding An Itemized Deduction Entry"));
-  AmountBox* itemized = box("ItemizedAmount", -1, choice, kPartyColumn, 1530);
+  AmountBox* itemized = box("ItemizedAmount", -1, choice, kPartyColumn, 1530, ItemizedDeduction->text());
   itemized->setReadOnly(true);
   itemized->hide();
   AmountBox* noLimit = box("ItemizedNoLimit", -1, choice, kSpouseColumn, 1530);
@@ -314,10 +319,11 @@ void IncomeWindow::BuildDesign() {
   int drow = 0;
   for (const DeductionRow& r : kDeductionRows) {
     const double top = kDeductionTop + drow * kRowPitch;
+    const QString caption = pick(r.claim, r.payer);
     RowLabels[size_t(16 + drow)] = label(rowLabelName(17 + drow), frame1, 120, top + 30, kPartyColumn - 180,
-                                         Leader(pick(r.claim, r.payer)));
-    box(r.suffix, -1, frame1, kPartyColumn, top);
-    if (r.spouseSuffix) box(r.spouseSuffix, -1, frame1, kSpouseColumn, top);
+                                         Leader(caption));
+    box(r.suffix, -1, frame1, kPartyColumn, top, caption);
+    if (r.spouseSuffix) box(r.spouseSuffix, -1, frame1, kSpouseColumn, top, caption);
     ++drow;
   }
   const double notesTop = kDeductionTop + drow * kRowPitch + 150;

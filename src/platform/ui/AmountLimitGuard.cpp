@@ -1,5 +1,6 @@
 #include "platform/ui/AmountLimitGuard.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 
 #include "platform/AmountLimit.h"
@@ -34,9 +35,29 @@ AmountLimitGuard* AmountLimitGuard::Attach(QLineEdit* box, std::function<void()>
 }
 
 AmountLimitGuard* AmountLimitGuard::Attach(QLineEdit* box, Dialogs& dialogs) {
-  return Attach(box, [&dialogs] {
+  AmountLimitGuard* guard = Attach(box, [&dialogs] {
     dialogs.ShowMessageBox(AmountTooLargeMessage(), kBoxOk, QString::fromLatin1(kEntryErrorTitle));
   });
+  guard->dialogs_ = &dialogs;
+  box->installEventFilter(guard);
+  return guard;
+}
+
+bool AmountLimitGuard::EntersOrLeaves(const QFocusEvent* event) {
+  const Qt::FocusReason r = event->reason();
+  return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
+}
+
+bool AmountLimitGuard::eventFilter(QObject* watched, QEvent* event) {
+  // A box being destroyed is a QLineEdit no longer: it leaves nothing to refuse.
+  if (event->type() != QEvent::FocusOut || !dialogs_ || qobject_cast<QLineEdit*>(watched) != box_) return false;
+  if (!EntersOrLeaves(static_cast<QFocusEvent*>(event)) || !box_->isVisible() || box_->isReadOnly()) return false;
+  const AmountReading reading = ReadAmount(box_->text());
+  if (!reading.refused()) return false;
+  dialogs_->ShowMessageBox(RefusalMessage(reading), kBoxOk, QString::fromLatin1(kEntryErrorTitle));
+  box_->setFocus(Qt::OtherFocusReason);
+  box_->selectAll();
+  return false;
 }
 
 AmountLimitGuard* AmountLimitGuard::AttachBounds(QLineEdit* box, std::function<QString(const QString& text)> refusal,

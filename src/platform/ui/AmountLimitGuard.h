@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFocusEvent;
 class QLineEdit;
 
 namespace platform {
@@ -27,7 +28,9 @@ class AmountLimitGuard : public QObject {
   // `tooLarge` after the box shows its earlier text.
   static AmountLimitGuard* Attach(QLineEdit* box, std::function<void()> tooLarge);
   // The same, the edit taken back reported as an "Entry Error" with
-  // AmountTooLargeMessage in `dialogs`.
+  // AmountTooLargeMessage in `dialogs`. The box also refuses, as the user
+  // leaves it, a text that is neither a number nor blank: the "Entry Error"
+  // with NotANumberMessage, the text kept and selected, the focus back.
   static AmountLimitGuard* Attach(QLineEdit* box, Dialogs& dialogs);
   // Bounds of the box's own in place of the amount limit: `refusal` gives the
   // message for a text the box refuses (empty when it takes it); an edit to
@@ -36,11 +39,18 @@ class AmountLimitGuard : public QObject {
   static AmountLimitGuard* AttachBounds(QLineEdit* box, std::function<QString(const QString& text)> refusal,
                                         Dialogs& dialogs);
 
+  // Whether a focus change is the user entering or leaving a box within its
+  // window: not the window's own activation, nor a menu opening.
+  static bool EntersOrLeaves(const QFocusEvent* event);
+
   // For a box that handles its own edits (EntryBox): a guard that does not
   // watch the edits itself; TakeBackTooLarge, called on each edit, takes the
   // edit back and returns true when it passes the limit.
   static AmountLimitGuard* Track(QLineEdit* box);
   bool TakeBackTooLarge();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   AmountLimitGuard(QLineEdit* box, std::function<QString(const QString& text)> refusal);
@@ -49,6 +59,7 @@ class AmountLimitGuard : public QObject {
   std::function<QString(const QString& text)> refusal_;  // the message for a text the box refuses
   QString accepted_;  // the latest text the box takes
   std::function<void()> tooLarge_;
+  Dialogs* dialogs_ = nullptr;  // set: refuses a text that is not a number when left
 };
 
 }  // namespace platform::ui

@@ -16,22 +16,20 @@ bool IsEnter(const QKeyEvent* event) {
   return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-// Focus moves within the window; not the window's own activation or a menu.
-bool EntersOrLeaves(const QFocusEvent* event) {
-  const Qt::FocusReason r = event->reason();
-  return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
-}
+bool EntersOrLeaves(const QFocusEvent* event) { return AmountLimitGuard::EntersOrLeaves(event); }
 
 }  // namespace
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textEdited, this, [this] { UserEdited(); });
+  // The focus that counts is the box's own within its window: a window not
+  // yet or no longer active leaves its focused box's caret alone.
   connect(this, &QLineEdit::textChanged, this, [this] {
-    if (amountBox_ && !hasFocus() && !typing_) ShowStart();
+    if (amountBox_ && window()->focusWidget() != this && !typing_) ShowStart();
   });
   // Text set again unchanged moves the caret to the end without a change.
   connect(this, &QLineEdit::cursorPositionChanged, this, [this](int, int now) {
-    if (amountBox_ && now != 0 && isVisible() && !hasFocus() && !typing_) ShowStart();
+    if (amountBox_ && now != 0 && isVisible() && window()->focusWidget() != this && !typing_) ShowStart();
   });
 }
 
@@ -65,6 +63,7 @@ void EntryBox::ShowStart() { setCursorPosition(0); }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
   focusByClick_ = false;
+  givenFocus_ = false;
   if (!event->isAutoRepeat() && !pressed_.contains(event->key())) pressed_.append(event->key());
   const QScopedValueRollback<bool> typing(typing_, true);
   if (KeyPress && (IsEnter(event) || !event->text().isEmpty())) {
@@ -97,25 +96,30 @@ void EntryBox::keyReleaseEvent(QKeyEvent* event) {
 void EntryBox::showEvent(QShowEvent* event) {
   QLineEdit::showEvent(event);
   if (amountBox_ && !hasFocus()) ShowStart();
+  // Showing with its window: a focus the window gives it next is not the user's.
+  givenFocus_ = amountBox_;
 }
 
 void EntryBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   pressed_.clear();
-  focusByClick_ = amountBox_ && event->reason() == Qt::MouseFocusReason;
+  focusByClick_ = amountBox_ && (event->reason() == Qt::MouseFocusReason || givenFocus_);
   if (GotFocus && EntersOrLeaves(event)) GotFocus();
 }
 
-void EntryBox::RefuseNegative() {
-  if (Negative) Negative();
+bool EntryBox::HoldsRefusedEntry() const { return amountBox_ && Refused && !isReadOnly() && Reading().refused(); }
+
+void EntryBox::Refuse() {
+  Refused(RefusalMessage(Reading()));
   setFocus(Qt::OtherFocusReason);
   SelectAmount();
 }
 
-bool EntryBox::RefuseHeldNegative(std::span<EntryBox* const> boxes) {
+bool EntryBox::RefuseHeldEntry(std::span<EntryBox* const> boxes, const std::function<void(EntryBox*)>& before) {
   for (EntryBox* box : boxes) {
-    if (!box || !box->amountBox_ || box->Reading().kind != AmountReading::Negative) continue;
-    box->RefuseNegative();
+    if (!box || !box->HoldsRefusedEntry()) continue;
+    if (before) before(box);
+    box->Refuse();
     return true;
   }
   return false;
@@ -124,9 +128,10 @@ bool EntryBox::RefuseHeldNegative(std::span<EntryBox* const> boxes) {
 void EntryBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   focusByClick_ = false;
+  givenFocus_ = false;
   if (!EntersOrLeaves(event)) return;  // a menu or another window: the caret stays
-  if (amountBox_ && Reading().kind == AmountReading::Negative) {
-    RefuseNegative();
+  if (HoldsRefusedEntry()) {
+    Refuse();
     return;
   }
   if (LostFocus) LostFocus();
@@ -137,8 +142,9 @@ void EntryBox::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
   // The press that brought the focus has put the caret where it fell; the
   // figure is selected instead, so that typing replaces it.
-  if (focusByClick_ && event->button() == Qt::LeftButton) SelectAmount();
+  if ((focusByClick_ || givenFocus_) && event->button() == Qt::LeftButton) SelectAmount();
   focusByClick_ = false;
+  givenFocus_ = false;
 }
 
 }  // namespace platform::ui

@@ -22,14 +22,17 @@ class AmountLimitGuard;
 // An amount box (SetAmountBox) also keeps to the program's amount entry:
 // - a mouse click that brings the focus into the box selects the figure
 //   after the leading "$ " (the whole text when it has none), so a figure
-//   typed next replaces it; entering by the keyboard leaves the caret where
-//   GotFocus put it;
+//   typed next replaces it; so does the first click into a box that was
+//   given the focus by its window's showing rather than by the user; entering
+//   by the keyboard leaves the caret where GotFocus put it;
 // - an edit by the user that leaves an amount beyond the program's limit
 //   (platform/AmountLimit.h) is taken back at once, the box showing its text
 //   from before the edit, and reported to TooLarge instead of Edited;
-// - a box whose quantity cannot be negative (SetAmountSign) refuses a
-//   negative figure when the user leaves it: Negative reports it, the focus
-//   comes back with the figure selected, and LostFocus is not reported;
+// - a box that reports Refused takes, when the user leaves it, only what
+//   its box takes (AmountReading::refused): a negative figure where its
+//   sign (SetAmountSign) allows none, or a text that is neither a number
+//   nor blank, is refused: Refused gets the entry message, the text stays,
+//   the focus comes back with it selected, and LostFocus is not reported;
 // - while the box does not have the focus it shows the start of its text,
 //   so an amount too long for the box keeps its "$" and leading digits in
 //   sight.
@@ -52,8 +55,9 @@ class EntryBox : public QLineEdit {
   std::function<void()> Edited;
   // An amount box's edit that was taken back for an amount beyond the limit.
   std::function<void()> TooLarge;
-  // A negative figure refused as the user left a box that cannot be negative.
-  std::function<void()> Negative;
+  // An entry refused as the user left the box, with its message
+  // (platform::RefusalMessage).
+  std::function<void(const QString& message)> Refused;
 
   void SetAmountBox(bool on);
   bool IsAmountBox() const { return amountBox_; }
@@ -62,10 +66,14 @@ class EntryBox : public QLineEdit {
   // The box's text read as an amount of its sign (platform/AmountLimit.h).
   AmountReading Reading() const { return ReadAmount(text(), sign_); }
 
-  // When one of `boxes` holds a negative figure it cannot take, refuses it as
-  // leaving the box does (Negative, the focus back) and returns true: a
-  // window's close or period change that the user asks for waits for it.
-  static bool RefuseHeldNegative(std::span<EntryBox* const> boxes);
+  // Whether the box holds an entry it refuses when the user leaves it.
+  bool HoldsRefusedEntry() const;
+  // When one of `boxes` holds an entry it refuses, refuses it as leaving the
+  // box does (Refused, the focus back) and returns true: a window's close or
+  // period change that the user asks for waits for it. `before` runs first
+  // with the box (a window brings the box's page forward).
+  static bool RefuseHeldEntry(std::span<EntryBox* const> boxes,
+                              const std::function<void(EntryBox*)>& before = {});
   // Selects the figure after a leading "$" and blanks (the whole text when it
   // has none; nothing in an empty box).
   void SelectAmount();
@@ -81,11 +89,12 @@ class EntryBox : public QLineEdit {
  private:
   void UserEdited();
   void ShowStart();
-  void RefuseNegative();
+  void Refuse();
 
   bool amountBox_ = false;
   AmountSign sign_ = AmountSign::MayBeNegative;
   bool focusByClick_ = false;  // the focus came with a mouse press not yet handled
+  bool givenFocus_ = false;    // shown with the focus given by its window, not yet used
   bool typing_ = false;        // a key press is being handled
   QList<int> pressed_;         // keys pressed in the box and not yet released
   AmountLimitGuard* limit_ = nullptr;  // an amount box's limit

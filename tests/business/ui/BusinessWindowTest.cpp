@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/AmountLimit.h"
 #include "platform/ui/EntryBox.h"
 #include "business/ui/BusinessWindow.h"
 #include "business/ui/FormBus.h"
@@ -124,15 +125,16 @@ TEST_F(BusinessWindowFixture, TypedTextAndLeavingTheBox) {
     const char* rule;
     const char* keys;
     double whileTyping;  // the variable after the last key
-    const char* shownAfter;
+    const char* shownAfter;  // null: refused as not a number, the text kept and the focus back
     double after;
   } cases[] = {
       {"currency characters are removed", "$1,500", 1'500, "$ 1,500.00", 1'500},
       {"blanks and a percent sign too", "1 500%", 1'500, "$ 1,500.00", 1'500},
       {"a loss takes a leading minus", "-250", -250, "-$ 250.00", -250},
-      {"letters keep the last number, then empty the box", "12abc", 12, "", 0},
-      {"a double quote stays in the text", "5\"", 5, "", 0},
+      {"letters keep the last number and are refused", "12abc", 12, nullptr, 12},
+      {"a double quote stays in the text and is refused", "5\"", 5, nullptr, 5},
       {"zero shows no whole-dollar digit", "0", 0, "$ .00", 0},
+      {"a box left blank shows nothing and holds 0", "$", 0, "", 0},
   };
   for (const auto& c : cases) {
     vars.Business.Claim.YrBWages = 777;
@@ -140,10 +142,18 @@ TEST_F(BusinessWindowFixture, TypedTextAndLeavingTheBox) {
     TypeInto(form.BWages[0], c.keys);
     EXPECT_EQ(form.BWages[0]->text(), c.keys) << c.rule;
     EXPECT_EQ(vars.Business.Claim.YrBWages, c.whileTyping) << c.rule;
+    messages.clear();
     Leave();
-    EXPECT_EQ(form.BWages[0]->text(), c.shownAfter) << c.rule;
+    EXPECT_EQ(form.BWages[0]->text(), c.shownAfter ? c.shownAfter : c.keys) << c.rule;
     EXPECT_EQ(vars.Business.Claim.YrBWages, c.after) << c.rule;
-    EXPECT_EQ(vars.Income.Claim.YrSelf, c.after) << c.rule;
+    if (c.shownAfter) {
+      EXPECT_TRUE(messages.empty()) << c.rule;
+      EXPECT_EQ(vars.Income.Claim.YrSelf, c.after) << c.rule;
+    } else {
+      EXPECT_EQ(messages, std::vector<QString>{platform::NotANumberMessage()}) << c.rule;
+      EXPECT_TRUE(form.BWages[0]->hasFocus()) << c.rule;
+      EXPECT_FALSE(form.RefusedEntry().isEmpty()) << c.rule;
+    }
   }
 }
 
@@ -215,7 +225,7 @@ TEST_F(BusinessWindowFixture, AFigureTypedAfterAClickIsThatFigure) {
 // Every box takes the program's one limit, typed, pasted or dropped.
 TEST_F(BusinessWindowFixture, AnAmountPastTheLimitIsRefusedWithAMessage) {
   const QString tooLarge =
-      "This amount is too large. Please enter an amount below $1,000,000,000,000.";
+      "This amount is too large. Please enter an amount of $999,999,999,999 or less.";
   ShowActive();
   TypeInto(form.AWages[0], "999999999999");
   EXPECT_EQ(vars.Business.Claim.YrAWages, 999'999'999'999.0);
@@ -403,15 +413,39 @@ TEST_F(BusinessWindowFixture, AfterASwitchTheBusinessIncomeKeepsTheFormerPeriod)
 TEST_F(BusinessWindowFixture, AssignBusinessVarsReadsBoxesWrittenByOtherWindows) {
   form.AWages[1]->setText("$ 3,000.00");
   form.ANot[1]->setText("abc");
+  form.CW2[1]->setText("-$ 9.00");  // W-2 wages cannot be negative
+  form.BNot[1]->setText("$");
   vars.Business.Claim.YrANotQualified1 = 40;
+  vars.Business.Claim.YrCW2Wages1 = 7;
+  vars.Business.Claim.YrBNotQualified1 = 5;
   form.AssignBusinessVars(1);
   EXPECT_EQ(vars.Business.Claim.YrAWages1, 3'000);
-  EXPECT_EQ(vars.Business.Claim.YrANotQualified1, 40);  // not numeric: left alone
+  EXPECT_EQ(vars.Business.Claim.YrANotQualified1, 40);  // refused: left alone
+  EXPECT_EQ(vars.Business.Claim.YrCW2Wages1, 7);
   EXPECT_EQ(vars.Income.Claim.YrSelf1, 0);              // no total is computed
   form.AddBusinessVars(1);
-  EXPECT_EQ(form.ANot[1]->text(), "");
-  EXPECT_EQ(vars.Business.Claim.YrANotQualified1, 0);
-  EXPECT_EQ(vars.Income.Claim.YrSelf1, 3'000);
+  EXPECT_EQ(form.BNot[1]->text(), "");  // blank: emptied, 0
+  EXPECT_EQ(vars.Business.Claim.YrBNotQualified1, 0);
+  // What the boxes refuse stays for the user to correct, and the window
+  // names the first of them for the runs, which do not start.
+  EXPECT_EQ(form.ANot[1]->text(), "abc");
+  EXPECT_EQ(form.CW2[1]->text(), "-$ 9.00");
+  EXPECT_EQ(form.RefusedEntry().toStdString(),
+            "Claimant's Business Income, Business C, \"Employee W-2 Wages\" (New Spouse): " +
+                platform::NegativeAmountMessage().toStdString());
+  EXPECT_FALSE(form.Monthly_Click());  // no conversion writes over them
+  EXPECT_EQ(form.EntryPeriod(), business::BusinessPeriod::Yearly);
+  EXPECT_EQ(form.ANot[1]->text(), "abc");
+  EXPECT_TRUE(messages.empty());
+  form.CW2[1]->setText("$ 7.00");
+  EXPECT_EQ(form.RefusedEntry().toStdString(),
+            "Claimant's Business Income, Business A, \"Net Income Subject to SE Not Qualified For Deduction\" "
+            "(New Spouse): " + platform::NotANumberMessage().toStdString());
+  form.ANot[1]->setText("$ 40.00");
+  EXPECT_EQ(form.RefusedEntry(), "");
+  form.SetNewSpouseColumnVisible(false);  // the spouse's column unseen: not named
+  form.ANot[1]->setText("abc");
+  EXPECT_EQ(form.RefusedEntry(), "");
 }
 
 // The Express screen enters monthly: a monthly 1,000 is handed over as 12,000

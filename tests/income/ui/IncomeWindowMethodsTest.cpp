@@ -51,7 +51,7 @@ TEST_F(IncomeWindowMethodsTest, PeriodChangesConvertBoxesAndVariables) {
   KeyClicks(Box(w, "Earned"), "1000");
   KeyClicks(Box(w, "Dues"), "50");
   KeyClicks(Box(w, "IRADeduct"), "3000");   // yearly at all times
-  Box(w, "ST")->setText("abc");             // not a number: the formatted zero after the change
+  Box(w, "ST")->setText("$");               // blank: the formatted zero after the change
   ASSERT_TRUE(w.SemiWeekly_Click());
   EXPECT_EQ(Box(w, "Earned")->text(), "$ 460.27");
   EXPECT_NEAR(vars.Income.Claim.YrEarned, 460.2739726, 1e-7);
@@ -162,7 +162,12 @@ TEST_F(IncomeWindowMethodsTest, AssignDeductVarsReadAndKeepRules) {
   Form13& w = Claim();
   express.filing.Claim.Single = true;
   Box(w, "IRADeduct")->setText("$ 1,234.56");
-  Box(w, "Dues")->setText("letters");
+  Box(w, "Dues")->setText("$");
+  vars.Income.Claim.YrDues = 30;
+  Box(w, "PensionPay")->setText("letters");  // refused: left for the user to correct
+  vars.Income.Claim.YrPensionPay = 20;
+  Box(w, "OtherDeduct")->setText("-50");  // an adjustment may be negative
+  Box(w, "OtherCredits")->setText("-50");  // a credit cannot: not taken
   vars.Income.Claim.YrStIndus = 80;
   Box(w, "StIndus")->setText("99");  // keep rule: the variable wins
   w.StandardDeduction->setChecked(true);
@@ -172,10 +177,15 @@ TEST_F(IncomeWindowMethodsTest, AssignDeductVarsReadAndKeepRules) {
   EXPECT_EQ(Box(w, "IRADeduct")->text(), "$ 1,235");
   EXPECT_EQ(Box(w, "Dues")->text(), "$");
   EXPECT_EQ(vars.Income.Claim.YrDues, 0);
+  EXPECT_EQ(Box(w, "PensionPay")->text(), "letters");
+  EXPECT_EQ(vars.Income.Claim.YrPensionPay, 20);
+  EXPECT_EQ(vars.Income.Claim.YrOtherDeduct, -50);
+  EXPECT_EQ(Box(w, "OtherCredits")->text(), "-50");
+  EXPECT_EQ(vars.Income.Claim.YrOtherCredits, 0);
   EXPECT_EQ(Box(w, "StIndus")->text(), "$ 80");
   EXPECT_EQ(vars.Income.Claim.YrItemized, 0);
   EXPECT_EQ(Box(w, "ItemizedAmount")->text(), "$ 12,000");
-  EXPECT_EQ(vars.Income.Claim.YrAllowableDeductions, 80);
+  EXPECT_EQ(vars.Income.Claim.YrAllowableDeductions, 100);
 }
 
 TEST_F(IncomeWindowMethodsTest, SelfEmployedDeductionsNeedBusinessIncome) {
@@ -238,7 +248,8 @@ TEST_F(IncomeWindowMethodsTest, AssignPopUpVarsCopiesEveryBox) {
   vars.Income.Claim.YrOtherSupport = 40;
   Box(w, "Dues")->setText("");
   Box(w, "MedCare")->setText("");
-  Box(w, "OtherSupport")->setText("x");
+  Box(w, "OtherSupport")->setText("x");            // refused: nothing taken
+  Box(w, "Earned")->setText("-$ 60,000.00");       // wages cannot be negative: nothing taken
   Box(w, "ST")->setText("$ 1,234.50");
   Box(w, "LT")->setText("12 34");
   Box(w, "PT")->setText("12%");
@@ -247,7 +258,8 @@ TEST_F(IncomeWindowMethodsTest, AssignPopUpVarsCopiesEveryBox) {
   w.AssignPopUpVars();
   EXPECT_EQ(vars.Income.Claim.YrDues, 40);
   EXPECT_EQ(vars.Income.Claim.YrMedCare, 0);
-  EXPECT_EQ(vars.Income.Claim.YrOtherSupport, 0);
+  EXPECT_EQ(vars.Income.Claim.YrOtherSupport, 40);
+  EXPECT_EQ(vars.Income.Claim.YrEarned, 83.33);
   EXPECT_EQ(vars.Income.Claim.YrST, 1234.5);
   EXPECT_EQ(vars.Income.Claim.YrLT, 1234);
   EXPECT_EQ(vars.Income.Claim.YrPT, 12);

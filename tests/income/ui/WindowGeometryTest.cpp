@@ -11,7 +11,9 @@
 #include "income/ui/IncomeWindowFixture.h"
 #include "platform/Fonts.h"
 #include "platform/ui/ButtonPlus.h"
+#include "platform/ui/TabControl.h"
 #include "shell/ui/Fitting.h"
+#include "support/ui/Pictures.h"
 
 using namespace income;
 using namespace incometest;
@@ -100,6 +102,35 @@ TEST_F(WindowGeometryTest, IncomeLeadersEndAtTheAmountColumn) {
       // The button's caption is whole.
       EXPECT_LE(w.Business->fontMetrics().horizontalAdvance(w.Business->text()), button.width());
       w.hide();
+    }
+  }
+}
+
+// Each row caption of both windows is spelled whole and stands whole before
+// its leader at every screen size.
+TEST_F(WindowGeometryTest, RowCaptionsAreWholeInBothWindows) {
+  for (const shell::ScreenInfo& screen : kScreens) {
+    Form13 claim(vars, Services());
+    Form14 payer(vars, Services());
+    for (IncomeWindow* w : {static_cast<IncomeWindow*>(&claim), static_cast<IncomeWindow*>(&payer)}) {
+      SCOPED_TRACE(SizeName(screen) + " " + w->Name().toStdString());
+      shell::ScreenFactors factors;
+      shell::FitTabFormToScreen(*w, factors, screen);
+      w->show();
+      for (const Row& r : kRows) {
+        const QLabel* caption = w->RowLabels[size_t(r.label)];
+        QString words = caption->text();
+        while (words.endsWith(QLatin1Char('.'))) words.chop(1);
+        EXPECT_LE(caption->fontMetrics().horizontalAdvance(words), caption->width())
+            << caption->objectName().toStdString();
+      }
+      EXPECT_TRUE(w->RowLabels[19]->text().startsWith(
+          QStringLiteral("Court-Ordered Support Paid For Children From Other Relationships.")));
+      if (w == &payer && screen.widthPx == 800) {
+        w->SSTab1->SetTab(3);
+        EXPECT_TRUE(testenv::SavePicture(w->grab().toImage(), "income-window-other-party-tab3-800x600.png"));
+      }
+      w->hide();
     }
   }
 }

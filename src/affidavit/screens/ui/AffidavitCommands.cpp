@@ -141,7 +141,7 @@ void TransferDataToExpress_Click(shell::Program& program) {
   ProgramAffidavitPages pages(program);
   casefile::ui::WindowCaseFields windows(program);
   TransferContext context = Transfer(program, pages, windows);
-  TransferDataToExpressForm(context);
+  TransferDataToExpressForm(context, program.Dialogs);
 }
 
 bool EstimateTaxes_Click(shell::Program& program) {

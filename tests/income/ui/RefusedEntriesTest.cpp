@@ -1,5 +1,6 @@
-// Boxes whose quantity cannot be below zero refuse a negative figure as the
-// user leaves them; boxes that take a loss or an adjustment keep it.
+// Amount boxes refuse, as the user leaves them, a figure they do not take: a
+// negative where the quantity cannot be below zero, a text that is not a
+// number. Boxes that take a loss or an adjustment keep a negative.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,13 +15,14 @@
 #include "income/ui/IncomeWindow.h"
 #include "income/ui/IncomeWindowFixture.h"
 #include "platform/AmountLimit.h"
+#include "platform/ui/TabControl.h"
 #include "support/ui/ProgramFixture.h"
 
 namespace {
 
 using casevars::CaseVars;
 
-struct NegativeAmountsTest : ::testing::Test, ProgramFixture {
+struct RefusedEntriesTest : ::testing::Test, ProgramFixture {
   void SetUp() override { app::FitStartupWindows(program); }
   income::IncomeWindow& Income(const char* name) { return *program.Find<income::IncomeWindow>(name); }
   business::BusinessWindow& Business(const char* name) { return *program.Find<business::BusinessWindow>(name); }
@@ -38,29 +40,45 @@ struct NegativeAmountsTest : ::testing::Test, ProgramFixture {
   }
 };
 
-TEST_F(NegativeAmountsTest, AQuantityThatCannotBeNegativeIsRefusedALossIsKept) {
+// A figure the box does not take (a negative where none can be, a text
+// that is not a number) is refused as the user leaves the box: the Entry
+// Error, the text kept and selected, the focus back, nothing taken. A loss
+// or an adjustment keeps its minus; a blank box is no entry.
+TEST_F(RefusedEntriesTest, AnEntryTheBoxDoesNotTakeIsRefusedAsItIsLeft) {
+  const QString negative = platform::NegativeAmountMessage(), notANumber = platform::NotANumberMessage();
   const struct {
     const char* window;
     const char* box;
+    const char* keys;
     std::function<double(const CaseVars&)> value;
-    bool refused;
+    QString refusal;        // empty: taken
+    const char* shown;      // the box's text once taken
+    double taken;
   } rows[] = {
-      {"Form13", "Earned", [](const CaseVars& v) { return v.Income.Claim.YrEarned; }, true},
-      {"Form13", "SS", [](const CaseVars& v) { return v.Income.Claim.YrSS; }, true},
-      {"Form13", "Pension", [](const CaseVars& v) { return v.Income.Claim.YrPension; }, true},
-      {"Form13", "StIndus", [](const CaseVars& v) { return v.Income.Claim.YrStIndus; }, true},
-      {"Form13", "LT", [](const CaseVars& v) { return v.Income.Claim.YrLT; }, false},
-      {"Form13", "PT", [](const CaseVars& v) { return v.Income.Claim.YrPT; }, false},
-      {"Form14", "Tips", [](const CaseVars& v) { return v.Income.Payer.YrTips; }, true},
-      {"Form26", "CWages", [](const CaseVars& v) { return v.Business.Claim.YrCWages; }, true},
-      {"Form26", "ACap", [](const CaseVars& v) { return v.Business.Claim.YrACapital; }, true},
-      {"Form26", "AWages", [](const CaseVars& v) { return v.Business.Claim.YrAWages; }, false},
-      {"Form27", "ATips", [](const CaseVars& v) { return v.Business.Payer.YrATips; }, true},
-      {"Form27", "REIT", [](const CaseVars& v) { return v.Business.Payer.YrREIT; }, false},
+      {"Form13", "Earned", "-5000", [](const CaseVars& v) { return v.Income.Claim.YrEarned; }, negative, nullptr, 0},
+      {"Form13", "Earned", "42,17O", [](const CaseVars& v) { return v.Income.Claim.YrEarned; }, notANumber, nullptr, 0},
+      {"Form13", "Earned", "abc", [](const CaseVars& v) { return v.Income.Claim.YrEarned; }, notANumber, nullptr, 0},
+      {"Form13", "SS", "-5000", [](const CaseVars& v) { return v.Income.Claim.YrSS; }, negative, nullptr, 0},
+      {"Form13", "Pension", "-5000", [](const CaseVars& v) { return v.Income.Claim.YrPension; }, negative, nullptr, 0},
+      {"Form13", "StIndus", "-5000", [](const CaseVars& v) { return v.Income.Claim.YrStIndus; }, negative, nullptr, 0},
+      {"Form13", "Dues", "1.2.3", [](const CaseVars& v) { return v.Income.Claim.YrDues; }, notANumber, nullptr, 0},
+      {"Form13", "LT", "-5000", [](const CaseVars& v) { return v.Income.Claim.YrLT; }, {}, "-$ 5,000.00", -5000},
+      {"Form13", "LT", "5000-", [](const CaseVars& v) { return v.Income.Claim.YrLT; }, notANumber, nullptr, 0},
+      {"Form13", "PT", "-5000", [](const CaseVars& v) { return v.Income.Claim.YrPT; }, {}, "-$ 5,000.00", -5000},
+      {"Form13", "ST", "$", [](const CaseVars& v) { return v.Income.Claim.YrST; }, {}, "", 0},
+      {"Form14", "Tips", "-5000", [](const CaseVars& v) { return v.Income.Payer.YrTips; }, negative, nullptr, 0},
+      {"Form14", "Earned", "abc", [](const CaseVars& v) { return v.Income.Payer.YrEarned; }, notANumber, nullptr, 0},
+      {"Form26", "CWages", "-5000", [](const CaseVars& v) { return v.Business.Claim.YrCWages; }, negative, nullptr, 0},
+      {"Form26", "ACap", "-5000", [](const CaseVars& v) { return v.Business.Claim.YrACapital; }, negative, nullptr, 0},
+      {"Form26", "AWages", "-5000", [](const CaseVars& v) { return v.Business.Claim.YrAWages; }, {}, "-$ 5,000.00", -5000},
+      {"Form26", "BWages", "42,17O", [](const CaseVars& v) { return v.Business.Claim.YrBWages; }, notANumber, nullptr, 0},
+      {"Form27", "ATips", "-5000", [](const CaseVars& v) { return v.Business.Payer.YrATips; }, negative, nullptr, 0},
+      {"Form27", "REIT", "-5000", [](const CaseVars& v) { return v.Business.Payer.YrREIT; }, {}, "-$ 5,000.00", -5000},
+      {"Form27", "REIT", "abc", [](const CaseVars& v) { return v.Business.Payer.YrREIT; }, notANumber, nullptr, 0},
   };
   QWidget* shown = nullptr;  // each window shown once, for its rows
   for (const auto& row : rows) {
-    SCOPED_TRACE(std::string(row.window) + " " + row.box);
+    SCOPED_TRACE(std::string(row.window) + " " + row.box + " " + row.keys);
     const bool business = row.window[5] == '6' || row.window[5] == '7';
     QWidget* window = business ? static_cast<QWidget*>(&Business(row.window))
                                : static_cast<QWidget*>(&Income(row.window));
@@ -79,24 +97,27 @@ TEST_F(NegativeAmountsTest, AQuantityThatCannotBeNegativeIsRefusedALossIsKept) {
       incometest::ShowActiveWindow(*window);
       shown = window;
     }
+    if (!business) Income(row.window).SSTab1->SetTab(Income(row.window).SSTab1->PageOf(box));
     const qsizetype before = Prompts().size();
-    if (row.refused) dialogs.AnswerMessageBox(platform::kAnswerOk);
-    TypeAndTab(box, "-5000");
-    if (row.refused) {
+    const bool refused = !row.refusal.isEmpty();
+    if (refused) dialogs.AnswerMessageBox(platform::kAnswerOk);
+    TypeAndTab(box, "5000");  // a figure taken first
+    TypeAndTab(box, row.keys);
+    if (refused) {
       ASSERT_EQ(Prompts().size(), before + 1) << Prompts().join(" | ").toStdString();
-      EXPECT_EQ(Prompts().back(), platform::NegativeAmountMessage());
+      EXPECT_EQ(Prompts().back(), row.refusal);
       EXPECT_EQ(dialogs.CallsOf(platform::DialogKind::MessageBox).back().title, "Entry Error");
       EXPECT_EQ(QApplication::focusWidget(), box);
-      EXPECT_EQ(box->text().toStdString(), "-5000");
-      EXPECT_EQ(box->selectedText().toStdString(), "-5000");
-      EXPECT_EQ(row.value(program.Case), 0);
-      TypeAndTab(box, "5000");  // corrected, it is taken
-      EXPECT_EQ(row.value(program.Case), 5000);
+      EXPECT_EQ(box->text().toStdString(), row.keys);
+      EXPECT_EQ(box->selectedText().toStdString(), row.keys);
+      EXPECT_NE(row.value(program.Case), -5000);
+      TypeAndTab(box, "6000");  // corrected, it is taken
+      EXPECT_EQ(row.value(program.Case), 6000);
     } else {
       EXPECT_EQ(Prompts().size(), before);
       EXPECT_NE(QApplication::focusWidget(), box);
-      EXPECT_EQ(box->text().toStdString(), "-$ 5,000.00");
-      EXPECT_EQ(row.value(program.Case), -5000);
+      EXPECT_EQ(box->text().toStdString(), row.shown);
+      EXPECT_EQ(row.value(program.Case), row.taken);
     }
   }
   shown->hide();
@@ -105,7 +126,7 @@ TEST_F(NegativeAmountsTest, AQuantityThatCannotBeNegativeIsRefusedALossIsKept) {
 
 // Leaving the window (its close box, a change of entry period) with a refused
 // figure still in a box brings the refusal back and changes nothing.
-TEST_F(NegativeAmountsTest, TheWindowWaitsForARefusedFigure) {
+TEST_F(RefusedEntriesTest, TheWindowWaitsForARefusedFigure) {
   income::IncomeWindow& w = Income("Form13");
   incometest::ShowActiveWindow(w);
   income::AmountBox* earned = w.Box("Earned");
