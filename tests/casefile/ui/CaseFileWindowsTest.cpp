@@ -414,7 +414,7 @@ TEST_F(CaseFileWindowsTest, AFileHoldingAFigureItsBoxRefusesIsNotOpened) {
       {31, "-$ 10.00", "\"Case Data Express Entry, Claimant's Monthly Day Care\"", "an amount below zero"},
       {104, "-$ 20.00", "\"Worksheet, 5a. 100% of Monthly Child Care Costs, TOTAL\"", "an amount below zero"},
       {324, "$ 2,000,000,000,000.00", "\"Claimant's Business Income, Business A, Employee W-2 Wages\"",
-       "$1,000,000,000,000 or more"},
+       "an amount above $999,999,999,999"},
   };
   casefile::CaseFileSession* session = casefile::ui::Session(program);
   ASSERT_NE(session, nullptr);

@@ -20,6 +20,7 @@
 #include "express/ui/Form1.h"
 #include "income/ui/AmountBox.h"
 #include "income/ui/IncomeWindow.h"
+#include "platform/AmountLimit.h"
 #include "platform/NumberText.h"
 #include "platform/Fonts.h"
 #include "platform/ui/ButtonPlus.h"
@@ -289,7 +290,7 @@ TEST_F(AffidavitCommandsTest, AFileGivingABoxAnAmountItRefusesNamesTheBox) {
   EXPECT_EQ(box.title, "Affidavit Data File");
   EXPECT_TRUE(box.prompt.contains("\"Long form, page 1, 1a. Subject to Both FICA and Fed Tax\""))
       << box.prompt.toStdString();
-  EXPECT_TRUE(box.prompt.contains("$1,000,000,000,000 or more")) << box.prompt.toStdString();
+  EXPECT_TRUE(box.prompt.contains(platform::BeyondTheLimitText())) << box.prompt.toStdString();
   EXPECT_EQ(P(PageId::Form12)->Text("S1", 33), "$ 5");
   EXPECT_FALSE(dialogs.Failed()) << dialogs.Failures().join("\n").toStdString();
 }
